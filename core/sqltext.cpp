@@ -1,0 +1,37 @@
+#include "core/utility.h"
+
+#include "core/globals.h"
+#include "core/zkdb.h"
+#include "core/zkprompt.h"
+
+#include <QSqlError>
+#include <QSqlQuery>
+
+QString Utility::escapeSQL(const QString& text, bool upper)
+{
+    QString s = upper ? text.toUpper() : text;
+    s.replace(QLatin1Char('\''), QLatin1String("''"));
+    if (ZkDb::isSqlite())
+        s.replace(QLatin1Char('\n'), QLatin1String("\\n"));
+    return s;
+}
+
+QString Utility::unescapeSQL(const QString& stored)
+{
+    if (!ZkDb::isSqlite() || !stored.contains(QLatin1Char('\\')))
+        return stored;
+    QString s = stored;
+    s.replace(QLatin1String("\\n"), QLatin1String("\n"));
+    return s;
+}
+
+bool Utility::showDBError(const QSqlQuery& query)
+{
+    const QSqlError error = query.lastError();
+    if (error.type() == QSqlError::NoError)
+        return false;
+    ZkPrompt::setWaitCursor(false);
+    ZkPrompt::warning(utils ? utils->mainWindow() : nullptr, error.driverText(),
+                      error.databaseText() + QLatin1Char('\n') + query.lastQuery());
+    return true;
+}

@@ -1,0 +1,157 @@
+#include "core/zkdb.h"
+
+#include "core/globals.h"
+#include "core/utility.h"
+#include "core/zkclock.h"
+#include "core/zkprompt.h"
+#include "core/zksettings.h"
+
+#include <QCoreApplication>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QVariant>
+
+namespace ZkDb {
+
+Dialect dialectOf(const QString& driverSetting)
+{
+    if (driverSetting == QLatin1String("QMYSQL3"))
+        return MySql;
+    if (driverSetting == QLatin1String("QSQLITE") || driverSetting == QLatin1String("QSQLITE3"))
+        return Sqlite;
+    return Sequences;
+}
+
+Dialect dialect()
+{
+    return dialectOf(settings->readEntry(QStringLiteral("/Global/DBDriver")));
+}
+
+QString qtDriverName(const QString& driverSetting)
+{
+    if (driverSetting == QLatin1String("QMYSQL3"))
+        return QStringLiteral("QMYSQL");
+    if (driverSetting == QLatin1String("QSQLITE3"))
+        return QStringLiteral("QSQLITE");
+    return driverSetting;
+}
+
+OpenResult openDefault(QString* error)
+{
+    const QString driver = settings->readEntry(QStringLiteral("/Global/DBDriver"));
+    QSqlDatabase db = QSqlDatabase::addDatabase(qtDriverName(driver));
+    if (!db.isValid())
+        return DriverMissing;
+    db.setHostName(settings->readEntry(QStringLiteral("/Global/DBServer")));
+    db.setDatabaseName(settings->readEntry(QStringLiteral("/Global/DBName")));
+    db.setUserName(settings->readEntry(QStringLiteral("/Global/DBUser")));
+    db.setPassword(settings->readEntry(QStringLiteral("/Global/DBPassword")));
+    // Absent, the port stays the one the driver starts with: its own default.
+    db.setPort(settings->readNumEntry(QStringLiteral("/Global/DBPport"), db.port()));
+    if (!db.open()) {
+        if (error)
+            *error = db.lastError().driverText() + db.lastError().databaseText();
+        return OpenFailed;
+    }
+    return prepareSession(db) ? Opened : OpenFailed;
+}
+
+bool prepareSession(QSqlDatabase& db)
+{
+    if (db.driverName() != QLatin1String("QMYSQL") && db.driverName() != QLatin1String("QMARIADB"))
+        return true;
+    QSqlQuery q(db);
+    if (!q.exec(QStringLiteral("SET SESSION sql_mode = CONCAT(@@SESSION.sql_mode, ',NO_BACKSLASH_ESCAPES')")))
+        return !Utility::showDBError(q);
+    return true;
+}
+
+QString newRowQuery(const QString& sequence)
+{
+    switch (dialect()) {
+    case MySql:
+        return QStringLiteral("SELECT LAST_INSERT_ID()");
+    case Sqlite:
+        return QStringLiteral("SELECT LAST_INSERT_ROWID()");
+    case Sequences:
+        break;
+    }
+    return QStringLiteral("SELECT LAST_VALUE FROM ") + sequence;
+}
+
+int newRowNumber(const QString& sequence)
+{
+    QSqlQuery q;
+    if (!q.exec(newRowQuery(sequence))) {
+        Utility::showDBError(q);
+        return -1;
+    }
+    return q.next() ? q.value(0).toInt() : -1;
+}
+
+bool hasTableLocks()
+{
+    return dialect() == MySql;
+}
+
+bool lockStatement(const QString& statement)
+{
+    if (!hasTableLocks())
+        return true;
+    QSqlQuery q;
+    if (!q.exec(statement))
+        return !Utility::showDBError(q);
+    return true;
+}
+
+QString limitOne()
+{
+    return dialect() == Sequences ? QString() : QStringLiteral(" LIMIT 1");
+}
+
+namespace {
+
+bool tempExists()
+{
+    QSqlQuery probe;
+    return probe.exec(QStringLiteral("SELECT COUNT(*)FROM temp"));
+}
+
+} // namespace
+
+bool claimTemp()
+{
+    int probes = 16;
+    while (tempExists()) {
+        if (--probes > 0) {
+            ZkClock::sleepSeconds(1);
+            continue;
+        }
+        const int answer = ZkPrompt::informationQuestion(
+            utils ? utils->mainWindow() : nullptr, QStringLiteral("Brevalon"),
+            QCoreApplication::translate(
+                "Utility",
+                "Brevalon has been waiting quite a long time for\na temporary system resource.\n\n"
+                "Should I force its use or wait longer ?\n\nYou should only use Force if you know\n"
+                "there was an application crash and no\nother stations are busy !"),
+            {QCoreApplication::translate("Utility", "Force"),
+             QCoreApplication::translate("Utility", "Wait")},
+            0, 1);
+        if (answer == 0)
+            return releaseTemp();
+        probes = 15;
+        ZkClock::sleepSeconds(1);
+    }
+    return true;
+}
+
+bool releaseTemp()
+{
+    QSqlQuery q;
+    if (!q.exec(QStringLiteral("DROP TABLE temp")))
+        return !Utility::showDBError(q);
+    return true;
+}
+
+} // namespace ZkDb

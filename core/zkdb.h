@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QString>
+
+class QSqlDatabase;
+class QSqlQuery;
+
+/**
+ * Everything that differs between the database servers Brevalon runs on.
+ * The driver setting keeps its historical value ("QMYSQL3" for MySQL and
+ * MariaDB); "QSQLITE" and "QSQLITE3" mean SQLite; any other name is a server
+ * with named sequences. Callers ask here instead of comparing driver names.
+ */
+namespace ZkDb {
+
+enum Dialect { MySql, Sqlite, Sequences };
+
+/** The dialect of a driver setting. */
+Dialect dialectOf(const QString& driverSetting);
+/** The dialect of the configured driver (/Global/DBDriver). */
+Dialect dialect();
+inline bool isSqlite() { return dialect() == Sqlite; }
+
+/** The Qt plug-in that serves a driver setting. */
+QString qtDriverName(const QString& driverSetting);
+
+enum OpenResult { Opened, DriverMissing, OpenFailed };
+
+/** Adds the program's one (default) connection with the configured driver,
+ *  host, database, user, password and port, and opens it. On failure
+ *  @p error gets the driver's text followed directly by the server's. */
+OpenResult openDefault(QString* error);
+
+/** Session set-up after the connection opened: MySQL sessions get
+ *  NO_BACKSLASH_ESCAPES so that a doubled quote is all the escaping text
+ *  needs, as on the other servers. Shows and returns false on failure. */
+bool prepareSession(QSqlDatabase& db);
+
+/** The statement that reads back the number of the row just inserted. */
+QString newRowQuery(const QString& sequence);
+/** Reads back the number of the row just inserted on the default
+ *  connection; @p sequence names the sequence where the dialect has them.
+ *  Returns -1 after showing the error. */
+int newRowNumber(const QString& sequence);
+
+/** Whether the dialect has LOCK TABLE; elsewhere lock statements are skipped. */
+bool hasTableLocks();
+/** Runs a "LOCK TABLE ..." or "UNLOCK TABLES" statement where the dialect has
+ *  them; true when it ran or was skipped, false after showing an error. */
+bool lockStatement(const QString& statement);
+
+/** " LIMIT 1" where the dialect allows it on DELETE and UPDATE, else empty. */
+QString limitOne();
+
+/** Takes the shared scratch table "temp" for this station: waits while
+ *  another station holds it, asks Force/Wait after sixteen probes, and
+ *  drops it when forced. On return the table does not exist and the caller
+ *  may create it. Returns false when a forced drop failed (shown). */
+bool claimTemp();
+/** Drops "temp", which lets the next station have it. */
+bool releaseTemp();
+
+} // namespace ZkDb
