@@ -58,7 +58,8 @@ ZkPrompt::Reply ScriptedPrompts::answer(const ZkPrompt::Request& r)
     const bool matches = !m_expected.isEmpty() && m_expected.first().kind == r.kind
         && (r.kind == ZkPrompt::Exec ? (m_expected.first().text.isEmpty()
                                         || r.dialog->objectName() == m_expected.first().text)
-                                     : (m_expected.first().caption == r.caption
+                                     : ((m_expected.first().caption.isNull()
+                                         || m_expected.first().caption == r.caption)
                                         && r.text.contains(m_expected.first().text)));
     if (!matches) {
         const QString wanted = m_expected.isEmpty()

@@ -19,8 +19,9 @@ public:
     ScriptedPrompts(const ScriptedPrompts&) = delete;
     ScriptedPrompts& operator=(const ScriptedPrompts&) = delete;
 
-    /** Expects a box of @p kind whose caption is @p caption and whose text
-     *  contains @p text (empty: any); answers @p button / @p value. */
+    /** Expects a box of @p kind whose caption is @p caption (a null string:
+     *  any) and whose text contains @p text (empty: any); answers @p button
+     *  / @p value. */
     ScriptedPrompts& expect(ZkPrompt::Kind kind, const QString& caption, const QString& text,
                             int button = 0, const QString& value = QString(), bool ok = true);
     /** Expects a modal dialog run; @p run fills it and returns its result. */

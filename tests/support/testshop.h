@@ -44,8 +44,11 @@ public:
     /** Called on each requested wait, before it returns (may be empty). */
     void onSleep(std::function<void(int)> hook) { m_sleepHook = std::move(hook); }
 
-    /** Writes the connection of this shop into a settings store. */
-    void writeConnection(ZkSettings& store) const;
+    /** Writes the connection of this shop (and, unless told otherwise, the
+     *  install folder of the source tree's data) into a settings store. */
+    void writeConnection(ZkSettings& store, bool withInstallDir = true) const;
+    /** The install folder tests use: the source tree's share folder. */
+    static QString installDir();
 
     /** Opens a second connection to the same database, as a second
      *  station would have; closed with the shop. */
