@@ -106,6 +106,9 @@ public:
 
     // ---- Login (core/login.cpp) ----
 
+    /** Asks for a login code and logs the user in; true on success. */
+    bool validateLoginId();
+
     // ---- Documents (documents/) ----
 
     /** The document renderer; replaced by newDocPrint when settings change. */
