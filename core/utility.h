@@ -118,6 +118,13 @@ public:
 
     // ---- Pole display and cash drawer (devices/) ----
 
+    /** Shows two texts on the customer display (2 lines of 20 characters). */
+    void poleDisplay(const QString& first, const QString& second);
+    /** The bytes poleDisplay sends for two texts. */
+    static QByteArray poleDisplayBytes(const QString& first, const QString& second);
+    /** True when a drawer can be opened: its own port, or the receipt printer. */
+    bool hasCashDraw() const;
+
     QSerialPort* polePort() const { return m_polePort; }
     QSerialPort* drawerPort() const { return m_drawerPort; }
 
