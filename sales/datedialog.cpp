@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QToolButton>
 
 DateDialog::DateDialog(QWidget* parent, const char* name)
     : DateGui(parent)
@@ -62,6 +63,9 @@ void DateDialog::dateChanged(const QDate& date)
 void DateDialog::updateGUI()
 {
     DateLabel->setText(m_date.toString(QStringLiteral("yyyy-MM")));
+    // The year buttons name the year they lead to.
+    toolButton1->setText(QStringLiteral("\u00ab %1").arg(m_date.year() - 1));
+    toolButton2->setText(QStringLiteral("%1 \u00bb").arg(m_date.year() + 1));
     for (int i = 0; i < 12; ++i) {
         const bool held = i + 1 == m_date.month();
         monthButton[i]->setPalette(held && utils ? utils->buttonPalette(3) : QApplication::palette());

@@ -267,6 +267,8 @@ void TestKeypads::dateDialog()
     QCOMPARE(dialog.selectedDate(), held);
     QCOMPARE(dialog.DateLabel->text(), held.toString(QStringLiteral("yyyy-MM")));
     QCOMPARE(dialog.dateEdit1->date(), held);
+    QVERIFY(dialog.toolButton1->text().contains(QString::number(held.year() - 1)));
+    QVERIFY(dialog.toolButton2->text().contains(QString::number(held.year() + 1)));
     // Only the held month's button wears palette 3.
     const QColor marked = utils->buttonPalette(3).color(QPalette::Button);
     QVERIFY(marked != QApplication::palette().color(QPalette::Button));
