@@ -100,8 +100,9 @@ public:
     static double calcTax(double amount, double rate);
     /** The amount without the two taxes included in it, rounded to cents. */
     static double lessTax(double amount, double rate1, double rate2);
-    /** Rounds @p amount to cents in place (refund mode rounds the half cent
-     *  down) and returns the part that cash rounding takes off. */
+    /** Rounds @p amount to cents in place and returns the part that cash
+     *  rounding (SysInfo.Rounding, in cents) takes off. In refund mode half a
+     *  cent is taken off before the cut, whatever the sign. */
     double getRounding(double* amount) const;
     /** Markup 0 (base), 1 or 2 (tiers) as text, 6 significant digits. */
     QString getMarkupValue(int index) const;
@@ -113,7 +114,8 @@ public:
     void setOrderMode(bool on) { m_documentMode = on ? 3 : 0; }
 
     /** The account's balance: Amount - Rounding over its journal, leaving out
-     *  quotes and voids, and interest unless @p withInterest. */
+     *  quotes and voids, and interest unless @p withInterest. Pass true or
+     *  false: an integer picks the overload below. */
     double getBalBF(int account, bool withInterest) const;
     /** The balance brought forward before invoice @p invoice (interest included). */
     double getBalBF(int account, int invoice) const;

@@ -92,6 +92,7 @@ private slots:
     void changeFastCash();
     void changeCancelGivesMinusOne();
     void changeReturnAccepts();
+    void changeF8Processes();
 };
 
 void TestKeypads::integerKeypadTypesAndClears()
@@ -384,6 +385,22 @@ void TestKeypads::changeReturnAccepts()
     QCOMPARE(change.getChange(), 25.5);
     QCOMPARE(change.CashAmountEdit->text(), QStringLiteral("25.50"));
     QCOMPARE(shop.prompts().beeps(), 1);
+}
+
+void TestKeypads::changeF8Processes()
+{
+    TestShop shop;
+    Change change;
+    change.show();
+    change.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&change));
+    QCOMPARE(change.processButton->text(), QStringLiteral("F8 Process"));
+    QTest::keyClicks(change.CashAmountEdit, QStringLiteral("10"));
+    // Sent as the window system would, so that shortcuts see it.
+    QTest::keyClick(change.windowHandle(), Qt::Key_F8);
+    // A shortcut shows the button pressed for a moment before it clicks.
+    QTRY_COMPARE(change.result(), int(QDialog::Accepted));
+    QCOMPARE(Utility::strNum(change.CashAmountEdit->text()), 10.0);
 }
 
 BREVALON_TEST_MAIN(TestKeypads)
