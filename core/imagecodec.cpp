@@ -119,10 +119,9 @@ QImage Utility::decodeImage(const QByteArray& stored, int length, const QString&
     const QByteArray data = stored.left(length);
     if (data.size() > 3) {
         QImage image;
-        image.loadFromData(decodeImageBytes(data));
-        if (image.isNull())
-            return image;
-        return image.scaled(width, height - 20, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        if (image.loadFromData(decodeImageBytes(data)))
+            return image.scaled(width, height - 20, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        // A damaged picture still leaves a button that shows its label.
     }
     if (label.isEmpty())
         return QImage();

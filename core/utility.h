@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QImage>
+#include <QLocale>
 #include <QObject>
 #include <QPalette>
 #include <QString>
@@ -78,7 +79,49 @@ public:
     /** Shows a failed statement in the error box; true when there was an error. */
     static bool showDBError(const QSqlQuery& query);
 
-    // ---- Money, tax and text helpers (core/money.cpp) ----
+    // ---- Money, tax and text helpers (core/money.cpp, core/balances.cpp,
+    //      core/xmltext.cpp) ----
+
+    /** Makes @p name (e.g. "en_ZA") the locale of every number shown or
+     *  parsed, and the application's default locale. */
+    static void setLocale(const QString& name);
+    /** The locale of numStr and strNum. */
+    static QLocale locale();
+    /** Fixed-point text in the locale with exactly @p decimals decimals. */
+    static QString numStr(double value, int decimals);
+    /** A number typed in the locale; 0 (and @p ok false) when it is not one. */
+    static double strNum(const QString& text, bool* ok = nullptr);
+    /** Rounds to cents, halves away from zero: the one rounding of money. */
+    static double roundCents(double value);
+
+    double getTax1() const { return m_info.tax1; }
+    double getTax2() const { return m_info.tax2; }
+    /** The tax on an amount at a rate, rounded to cents. */
+    static double calcTax(double amount, double rate);
+    /** The amount without the two taxes included in it, rounded to cents. */
+    static double lessTax(double amount, double rate1, double rate2);
+    /** Rounds @p amount to cents in place and returns the part that cash
+     *  rounding (SysInfo.Rounding, in cents) takes off. In refund mode half a
+     *  cent is taken off before the cut, whatever the sign. */
+    double getRounding(double* amount) const;
+    /** Markup 0 (base), 1 or 2 (tiers) as text, 6 significant digits. */
+    QString getMarkupValue(int index) const;
+
+    /** The document the counter is making: 0 invoice, 1 quote, 2 refund, 3 order. */
+    int documentMode() const { return m_documentMode; }
+    void setQuoteMode(bool on) { m_documentMode = on ? 1 : 0; }
+    void setRefundMode(bool on) { m_documentMode = on ? 2 : 0; }
+    void setOrderMode(bool on) { m_documentMode = on ? 3 : 0; }
+
+    /** The account's balance: Amount - Rounding over its journal, leaving out
+     *  quotes and voids, and interest unless @p withInterest. Pass true or
+     *  false: an integer picks the overload below. */
+    double getBalBF(int account, bool withInterest) const;
+    /** The balance brought forward before invoice @p invoice (interest included). */
+    double getBalBF(int account, int invoice) const;
+
+    /** Text made safe inside an XML attribute or element, on one line. */
+    static QString escapeXML(const QString& text, bool upper = false);
 
     // ---- Button images (core/imagecodec.cpp) ----
 
@@ -99,6 +142,15 @@ public:
     /** The waiter of the sale, or the logged-in user when none is set. */
     QString getWaiter() const { return m_waiter.isEmpty() ? m_userName : m_waiter; }
 
+    /** The account the sale in progress is for; -1 when none is chosen. */
+    int getAccountNumber() const { return m_account; }
+    /** Chooses the account of the sale. 0 and 1 stand for the logged-in
+     *  user's cash account; a negative number means none. */
+    void setDetails(int account);
+    /** The logged-in user's cash account (Personel.CashAcc); 1 when the
+     *  user has no row or the lookup fails. */
+    int getCashAccountNumber() const;
+
     // ---- Action log (core/actionlog.cpp) ----
 
     /** Writes one row to the action log when logging is switched on. */
@@ -108,6 +160,14 @@ public:
 
     /** Asks for a login code and logs the user in; true on success. */
     bool validateLoginId();
+    /** The cash account number of the user who logged in last (Personel.CashAcc). */
+    int userCashAccount() const { return m_userCashAccount; }
+
+    // ---- Installed data (core/installdata.cpp) ----
+
+    /** A file of the installed data folder: the install dir followed by
+     *  "/share/Brevalon/" and @p name. */
+    static QString shareFile(const QString& name);
 
     // ---- Documents (documents/) ----
 
@@ -135,6 +195,9 @@ private:
     /** Releases the device ports and opens them again from the settings. */
     void openPorts();
     void closePorts();
+    /** Reads the logged-in user's CashAcc into @p account when the user has
+     *  a row (else leaves it); false after showing a failed lookup. */
+    bool lookupCashAccount(int* account) const;
 
     QPalette m_palettes[8];
     SysInfoRecord m_info;
@@ -143,6 +206,9 @@ private:
     QString m_hostName = QStringLiteral("unknown");
     QString m_userName = QStringLiteral("noone");
     QString m_waiter;
+    int m_documentMode = 0;
+    int m_account = -1;
+    int m_userCashAccount = 1;
     QWidget* m_mainWindow = nullptr;
     DocPrint* m_docPrint = nullptr;
     QSerialPort* m_polePort = nullptr;
