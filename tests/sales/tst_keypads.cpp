@@ -40,21 +40,14 @@ void pressDigits(QDialog* keypad, const QString& digits)
     }
 }
 
-// An install folder laid out as installed, holding the source tree's images.
+// The images the keypads show, from the install folder the test shop uses.
 class InstallTree
 {
 public:
-    InstallTree()
+    QString image(const QString& name) const
     {
-        QDir(m_dir.path()).mkpath(QStringLiteral("share"));
-        QFile::link(qEnvironmentVariable("BREVALON_SOURCE_DIR") + QLatin1String("/share/Brevalon"),
-                    m_dir.filePath(QStringLiteral("share/Brevalon")));
-        settings->writeEntry(QStringLiteral("/Global/InstallDir"), m_dir.path());
+        return TestShop::installDir() + QLatin1String("/share/Brevalon/") + name;
     }
-    QString image(const QString& name) const { return m_dir.filePath(QStringLiteral("share/Brevalon/") + name); }
-
-private:
-    QTemporaryDir m_dir;
 };
 
 QString notePicture(const QTemporaryDir& dir, const QString& name)

@@ -149,7 +149,7 @@ TestShop::~TestShop()
 
 QString TestShop::installDir()
 {
-    return env("BREVALON_SOURCE_DIR") + QLatin1String("/share");
+    return env("BREVALON_BUILD_DIR") + QLatin1String("/stage");
 }
 
 void TestShop::writeConnection(ZkSettings& store, bool withInstallDir) const
