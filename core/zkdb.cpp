@@ -90,6 +90,25 @@ int newRowNumber(const QString& sequence)
     return q.next() ? q.value(0).toInt() : -1;
 }
 
+QDateTime dateTime(const QVariant& column)
+{
+    if (column.typeId() == QMetaType::QDateTime)
+        return column.toDateTime();
+    if (column.typeId() == QMetaType::QDate)
+        return QDateTime(column.toDate(), QTime(0, 0));
+    QString text = column.toString().trimmed();
+    text.replace(QLatin1Char('T'), QLatin1Char(' '));
+    QDateTime when = QDateTime::fromString(text.left(19), QStringLiteral("yyyy-MM-dd hh:mm:ss"));
+    if (!when.isValid())
+        when = QDateTime(QDate::fromString(text.left(10), QStringLiteral("yyyy-MM-dd")), QTime(0, 0));
+    return when;
+}
+
+QString dateTimeText(const QVariant& column)
+{
+    return dateTime(column).toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"));
+}
+
 bool hasTableLocks()
 {
     return dialect() == MySql;

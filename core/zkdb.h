@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QDateTime>
 #include <QString>
+#include <QVariant>
 
 class QSqlDatabase;
 class QSqlQuery;
@@ -42,6 +44,12 @@ QString newRowQuery(const QString& sequence);
  *  connection; @p sequence names the sequence where the dialect has them.
  *  Returns -1 after showing the error. */
 int newRowNumber(const QString& sequence);
+
+/** A date-time column as read: servers hand back either a date-time or
+ *  the stored text. */
+QDateTime dateTime(const QVariant& column);
+/** A date-time column as the text form stored ("yyyy-MM-dd hh:mm:ss"). */
+QString dateTimeText(const QVariant& column);
 
 /** Whether the dialect has LOCK TABLE; elsewhere lock statements are skipped. */
 bool hasTableLocks();
