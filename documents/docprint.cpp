@@ -154,8 +154,8 @@ void DocPrint::parseXml(const QString& xml)
         writeDebug(QStringLiteral("/tmp/zendrik.xml"), text, "Debug document parsing failed...");
 
     m_document = QDomDocument();
-    m_document.setContent(text);
-    m_root = m_document.documentElement();
+    // A text that does not parse leaves no root, whatever the parser kept.
+    m_root = m_document.setContent(text) ? m_document.documentElement() : QDomElement();
     if (m_root.tagName() != QLatin1String("zendrik")) {
         m_slip = m_slip40 = false;
         m_pageHtml = tr("<b>Not a valid Zendrik Document</b>");
