@@ -377,6 +377,13 @@ void TestDocPrint::slipToPrintFile()
     QFile out(target);
     QVERIFY(out.open(QIODevice::ReadOnly));
     QCOMPARE(out.readAll(), dp->slipBytes());
+    const QString shots = QString::fromLocal8Bit(qgetenv("BREVALON_KEEP_OUTPUT"));
+    if (!shots.isEmpty()) {
+        dp->resize(560, 820);
+        dp->grab().save(shots + QStringLiteral("/slip-preview.png"));
+        dp->mode_activated(3);
+        dp->grab().save(shots + QStringLiteral("/page-preview.png"));
+    }
 }
 
 void TestDocPrint::slipFileThatCannotBeWrittenIsReported()
