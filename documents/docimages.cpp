@@ -18,6 +18,12 @@ QVariant registered(int type, const QUrl& name)
     const QString key = name.toString();
     if (registry().contains(key))
         return registry().value(key);
+    // A shop without a logo gets blank space, not the "missing image" icon.
+    if (key == QLatin1String("PrintLogo")) {
+        QImage blank(1, 1, QImage::Format_ARGB32);
+        blank.fill(Qt::transparent);
+        return blank;
+    }
     return QVariant();
 }
 

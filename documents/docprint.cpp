@@ -59,7 +59,11 @@ void DocPrint::updatePrinters()
         const Role role = Role(r);
         QPrinter* p = m_printers[r];
         m_configuredNames[r] = settings->readEntry(key(role, "PrinterName"));
-        // An empty name keeps the system's default printer.
+        // A file chosen once in the printer set-up must not catch every
+        // later document of the role; an empty name keeps the system's
+        // default printer.
+        if (!p->outputFileName().isEmpty())
+            p->setOutputFileName(QString());
         if (!m_configuredNames[r].isEmpty())
             p->setPrinterName(m_configuredNames[r]);
         p->setPageOrientation(settings->readNumEntry(key(role, "Orientation")) == 1 ? QPageLayout::Landscape
