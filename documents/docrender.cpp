@@ -138,6 +138,10 @@ QString templatePrefix(const RenderSettings& s, const QString& type, const QStri
 
 QString fillPageLine(const QString& line, const QDomElement& e)
 {
+    // Values may carry markup ("<b>Bad Debt Write Off</b>", the logo's
+    // image tag), but a "<" that cannot begin a tag ("< 5") is text and
+    // would otherwise swallow the rest of the value.
+    static const QRegularExpression loneLess(QStringLiteral("<(?![A-Za-z/!])"));
     // Values are not scanned again, so a value holding a placeholder (even
     // its own) ends up as text instead of looping.
     QString out;
@@ -146,7 +150,7 @@ QString fillPageLine(const QString& line, const QDomElement& e)
     while (it.hasNext()) {
         const QRegularExpressionMatch m = it.next();
         out += line.mid(from, m.capturedStart() - from);
-        out += e.attribute(m.captured(1));
+        out += e.attribute(m.captured(1)).replace(loneLess, QStringLiteral("&lt;"));
         from = m.capturedEnd();
     }
     out += line.mid(from);

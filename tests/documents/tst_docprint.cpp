@@ -92,6 +92,7 @@ private slots:
     void pagesAndFooters();
     void businessDocumentsPrint_data();
     void businessDocumentsPrint();
+    void awkwardValuesOnPageAndSlip();
     void slipToPrintFile();
     void slipFileThatCannotBeWrittenIsReported();
     void spoolFileThatCannotBeWrittenIsReported();
@@ -360,6 +361,43 @@ void TestDocPrint::businessDocumentsPrint()
     for (const QString& s : shows)
         QVERIFY2(pages.first().contains(s), qPrintable(s + QStringLiteral(" missing in:\n") + pages.first()));
     QVERIFY(!pages.first().contains(QLatin1String("<!--")));
+}
+
+void TestDocPrint::awkwardValuesOnPageAndSlip()
+{
+    TestShop shop;
+    useSourceTemplates();
+    const QString word = QStringLiteral("HARBOURPLATTERWITHGRILLEDLINEFISHCALAMARIPRAWNSANDHANDCUTCHIPSFORTWO"
+                                        "PEOPLEORMOREWITHEXTRALEMON");
+    const QString xml = fixture(QStringLiteral("receipt.xml"))
+                            .replace(QStringLiteral("Payment - Thank you\""), word + QStringLiteral("\""))
+                            .replace(QStringLiteral("Thank you - please come again!"),
+                                     QStringLiteral("Fish &amp; chips &lt; 5 &apos;n&apos; more\\nSee you"));
+    DocPrint* dp = utils->docPrint();
+    dp->parseXml(xml);
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("awkward.pdf"));
+    dp->currentPrinter()->setOutputFileName(pdf);
+    dp->printPage();
+    QString error;
+    const QStringList pages = pdfPages(keep(QStringLiteral("awkward.pdf"), pdf), &error);
+    if (!error.isEmpty())
+        QSKIP(qPrintable(error));
+    QCOMPARE(pages.size(), 1);
+    // The long word is broken inside the page, never cut off at its edge.
+    QString joined = pages.first();
+    joined.remove(QRegularExpression(QStringLiteral("\\s")));
+    QVERIFY2(joined.contains(word), qPrintable(pages.first()));
+    QVERIFY(pages.first().contains(QLatin1String("Fish & chips < 5 'n' more")));
+    QVERIFY(pages.first().contains(QLatin1String("See you")));
+
+    settings->writeEntry(QStringLiteral("/ReceiptPrinter/Mode"), QStringLiteral("slip40"));
+    dp->parseXml(xml);
+    const QByteArray slip = dp->slipBytes();
+    QVERIFY(slip.contains(word.left(26).toLatin1() + QByteArray(14 - 6, ' ') + "150.00\r\n"));
+    QVERIFY(slip.contains("\r\n" + word.mid(26, 26).toLatin1() + "\r\n"));
+    QVERIFY(slip.contains("Fish & chips < 5 'n' more"));
+    QVERIFY(slip.contains("\r\nSee you"));
 }
 
 void TestDocPrint::slipToPrintFile()

@@ -202,6 +202,10 @@ void TestDocRender::pagePlaceholders_data()
                                                  << "one <BR> two <BR> three";
     QTest::newRow("value holding its own placeholder ends") << "<!--$a-->" << "a=\"&lt;!--$a--&gt;\""
                                                             << "<!--$a-->";
+    QTest::newRow("markup in a value stays markup") << "<!--$a-->" << "a=\"&lt;b&gt;Bad Debt&lt;/b&gt;\""
+                                                   << "<b>Bad Debt</b>";
+    QTest::newRow("a lone less-than is text") << "<!--$a-->" << "a=\"under &lt; 5 &lt;= 6\""
+                                              << "under &lt; 5 &lt;= 6";
     QTest::newRow("name with a hyphen is no placeholder") << "<!--$a-b-->" << "a=\"X\"" << "<!--$a-b-->";
 }
 
