@@ -184,6 +184,9 @@ public:
     static QByteArray poleDisplayBytes(const QString& first, const QString& second);
     /** True when a drawer can be opened: its own port, or the receipt printer. */
     bool hasCashDraw() const;
+    /** Opens the cash drawer: pulses its port, or kicks it through the
+     *  receipt printer ("SLIP40"/"SLIP80"). */
+    void openDrawer();
 
     QSerialPort* polePort() const { return m_polePort; }
     QSerialPort* drawerPort() const { return m_drawerPort; }

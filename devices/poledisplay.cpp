@@ -32,8 +32,12 @@ QByteArray Utility::poleDisplayBytes(const QString& first, const QString& second
     QByteArray line2 = displayLine(second);
     if (first.length() > kColumns) {
         // The overflow of the first text leads the second line, keeping at
-        // least two blanks before the second text.
-        const int p = int(line2.lastIndexOf(' '));
+        // least two blanks before the second text. The blank that counts is
+        // the last one before that text, not one inside it ("Change due"),
+        // which would let the overflow overwrite the text itself.
+        int p = -1;
+        while (p + 1 < line2.size() && line2.at(p + 1) == ' ')
+            ++p;
         const int room = p - 2;
         if (room > 0) {
             const QByteArray rest = first.mid(kColumns).left(room).leftJustified(room, QLatin1Char(' ')).toLatin1();

@@ -1,31 +1,124 @@
 #pragma once
 
-#include <QDialog>
+#include "documents/docrender.h"
+#include "documents/qrpayment.h"
+#include "forms/docprintgui.h"
+
+#include <QByteArray>
+#include <QDomDocument>
+#include <QDomElement>
+#include <QImage>
 #include <QString>
 
+class QPrinter;
+
 /**
- * The document window: shows a document before it goes to its printer.
- * Owned by Utility; replaced (Utility::newDocPrint) when settings change so
- * that a fresh one reads them again.
+ * The document window. A caller hands it a document (parseXml) and runs it
+ * (exec); it chooses the printer role of the document, renders the page or
+ * slip from the templates (DocRender), shows it, and prints, spools or
+ * e-mails it. Owned by Utility; replaced (Utility::newDocPrint) when
+ * settings change so that a fresh one reads them again.
  */
-class DocPrint : public QDialog
+class DocPrint : public DocPrintGui
 {
     Q_OBJECT
 
 public:
-    DocPrint(QWidget* parent, const QString& caption);
+    /** The printer roles, in the order of their settings groups. */
+    enum Role { ReceiptRole, InvoiceRole, MailRole, LabelRole, KitchenRole, RoleCount };
 
-    /** Size of the preview window. */
-    void setPreviewSize(int width, int height);
-    /** Zoom (font size) of the preview. */
+    DocPrint(QWidget* parent, const QString& caption);
+    ~DocPrint() override;
+
+    /** Re-reads the five printer groups and makes the invoice printer current. */
+    void updatePrinters();
+    /** Reads a document, chooses printer and mode, renders it and carries out
+     *  an automatic print or e-mail. */
+    void parseXml(const QString& text);
+    /** Builds the HTML page of the document and shows it. */
+    void processDocument(const QString& type, const QDomElement& root);
+    /** Builds the slip text and bytes of the document and shows the preview. */
+    void processSlip(const QString& type, const QDomElement& root);
+    /** Shows the window unless an automatic action has completed; with
+     *  @p viewOnly the Print, Process and Email buttons are off. Returns 1
+     *  when the document was processed. */
+    int exec(bool viewOnly = false);
+    /** Sends the receipt printer's drawer kick; false when it could not. */
+    bool openDrawer();
+
+    /** Characters by which the entities in @p text are longer than the
+     *  characters they stand for. */
+    static int escapedCodeSize(const QString& text) { return DocRender::escapedCodeSize(text); }
+
     void setZoom(int zoom);
     int zoom() const { return m_zoom; }
+    void setPreviewSize(int width, int height);
 
-    /** The logo printed at the top of page documents. */
-    QString logo() const { return m_logo; }
+    QString logo() const { return m_logoFile; }
+    QString caption() const { return m_caption; }
+    QString title() const { return m_title; }
+    QString fileBaseName() const { return m_fileName; }
+    QString email() const { return m_email; }
+    QString autoAction() const { return m_auto; }
+    bool isSlip() const { return m_slip; }
+    bool isSlip40() const { return m_slip40; }
+    /** The page as rendered (the view's source). */
+    QString pageHtml() const { return m_pageHtml; }
+    QString slipText() const { return m_slipText; }
+    QByteArray slipBytes() const { return m_slipBytes.bytes; }
+    bool qrMade() const { return m_qrMade; }
+    QPrinter* currentPrinter() const { return m_printer; }
+    QPrinter* printer(Role role) const { return m_printers[role]; }
+    double margin() const { return m_margin; }
+    QString printerName() const { return QString::fromLocal8Bit(m_printerName); }
+
+    /** The spool file of a user's slips: "/tmp/" + name (blanks made "_") + ".esp". */
+    static QString spoolFile(const QString& user);
+
+public slots:
+    void printPage() override;
+    void processPage() override;
+    void emailPage() override;
+    void closePage() override;
+    void mode_activated(int index) override;
 
 private:
+    void finish();
+    bool printSlip();
+    bool printDocumentPage(const QString& html);
+    bool spool(const QByteArray& bytes, const QString& printer, int copies, bool remove);
+    void makePaymentCode(const QDomElement& root);
+    void showInstallError(const QString& file);
+    void writeDebug(const QString& path, const QString& text, const char* failure);
+
     QString m_caption;
-    QString m_logo;
+    bool m_valid = false;
+    bool m_emailFailed = false;
+    QPrinter* m_printers[RoleCount] = {};
+    int m_copies[RoleCount] = {};
+    QString m_configuredNames[RoleCount];
+    Role m_role = InvoiceRole;
+    QPrinter* m_printer = nullptr;
+    double m_margin = 0.6;
+    QByteArray m_printerName;
+    bool m_slip = false;
+    bool m_slip40 = false;
+    bool m_defaultSlip = false;
+    bool m_defaultSlip40 = false;
+    QString m_type;
+    QDomDocument m_document;
+    QDomElement m_root;
+    QString m_auto;
+    bool m_autoClose = false;
+    QString m_email;
+    QString m_title;
+    QString m_fileName;
+    QrSymbol m_qr;
+    bool m_qrMade = false;
+    QString m_logoFile;
+    QImage m_logo;
+    QString m_pageHtml;
+    QString m_slipText;
+    SlipBytes m_slipBytes;
     int m_zoom = 8;
 };

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sets up and runs every test: installs the packages, builds, starts the
-# servers the tests use (a private MariaDB on 127.0.0.1), runs CTest against
-# SQLite and MariaDB, and stops the servers again.
+# servers the tests use (a private MariaDB, a private CUPS with a raw queue,
+# an SMTP server, serial-port pairs), runs CTest against SQLite and MariaDB,
+# and stops the servers again.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 build=${BUILD_DIR:-$top/build}
@@ -47,5 +48,75 @@ mariadb-admin --protocol=tcp -h127.0.0.1 -P"$myport" -uroot ping >/dev/null
 export BREVALON_TEST_MYSQL_HOST=127.0.0.1 BREVALON_TEST_MYSQL_PORT=$myport
 export BREVALON_TEST_MYSQL_USER=root BREVALON_TEST_MYSQL_PASSWORD=
 echo "MariaDB for the tests on 127.0.0.1:$myport"
+
+wait_for() { # tries a command for up to ten seconds
+  for _ in $(seq 1 100); do "$@" >/dev/null 2>&1 && return 0; sleep 0.1; done
+  return 1
+}
+
+# --- CUPS: a private spooler whose raw queue writes to a file ---------------
+# A raw queue cannot print to a file: device (no filter opens it), so the
+# queue's device is a local socket served by socat, appending to slip.out.
+start_cups() {
+  command -v cupsd >/dev/null && command -v lpadmin >/dev/null && command -v socat >/dev/null || return 1
+  local dir=$run/cups port slipport
+  rm -rf "$dir"
+  mkdir -p "$dir/etc" "$dir/spool/tmp" "$dir/cache" "$dir/state" "$dir/log"
+  chmod -R a+rwx "$dir"  # the spooler's helpers run as the lp user
+  port=$(free_port)
+  slipport=$(free_port)
+  printf '%s\n' "Listen 127.0.0.1:$port" "LogLevel warn" "Browsing No" "DefaultAuthType None" \
+    "WebInterface No" "<Location />" "  Order allow,deny" "  Allow all" "</Location>" \
+    "<Policy default>" "  <Limit All>" "    Order allow,deny" "    Allow all" "  </Limit>" "</Policy>" \
+    >"$dir/etc/cupsd.conf"
+  printf '%s\n' "ServerRoot $dir/etc" "RequestRoot $dir/spool" "TempDir $dir/spool/tmp" \
+    "CacheDir $dir/cache" "StateDir $dir/state" "ErrorLog $dir/log/error_log" \
+    "AccessLog $dir/log/access_log" "PageLog $dir/log/page_log" "ServerBin /usr/lib/cups" \
+    "DataDir /usr/share/cups" >"$dir/etc/cups-files.conf"
+  cupsd -f -s "$dir/etc/cups-files.conf" -c "$dir/etc/cupsd.conf" >"$dir/log/cupsd.out" 2>&1 &
+  pids+=($!)
+  wait_for lpstat -h "127.0.0.1:$port" -r || return 1
+  : >"$dir/slip.out"
+  socat -u "TCP-LISTEN:$slipport,bind=127.0.0.1,reuseaddr,fork" "OPEN:$dir/slip.out,creat,append" &
+  pids+=($!)
+  CUPS_SERVER="127.0.0.1:$port" lpadmin -p brevalon_slip -E -v "socket://127.0.0.1:$slipport" -m raw \
+    >"$dir/log/lpadmin.out" 2>&1 || return 1
+  export CUPS_SERVER="127.0.0.1:$port"
+  export BREVALON_TEST_PRINTER=brevalon_slip BREVALON_TEST_PRINTER_OUT="$dir/slip.out"
+  echo "CUPS for the tests on 127.0.0.1:$port, queue brevalon_slip -> $dir/slip.out"
+}
+start_cups || echo "CUPS could not be started: the spooler tests will skip"
+
+# --- SMTP: Debian's aiosmtpd, keeping every message in a folder -------------
+start_smtp() {
+  [ -x /usr/bin/python3 ] && /usr/bin/python3 -c 'import aiosmtpd' 2>/dev/null || return 1
+  local port maildir=$run/mail
+  rm -rf "$maildir"
+  mkdir -p "$maildir"
+  port=$(free_port)
+  PYTHONPATH="$top/scripts" /usr/bin/python3 -m aiosmtpd -n -l "127.0.0.1:$port" -c smtpsink.Sink "$maildir" \
+    >"$run/smtp.log" 2>&1 &
+  pids+=($!)
+  wait_for /usr/bin/python3 -c "import socket; socket.create_connection(('127.0.0.1', $port), 1)" || return 1
+  export BREVALON_TEST_SMTP_PORT=$port BREVALON_TEST_MAILDIR=$maildir
+  echo "SMTP for the tests on 127.0.0.1:$port, messages in $maildir"
+}
+start_smtp || echo "the SMTP server could not be started: the e-mail tests will skip"
+
+# --- Serial ports: pseudo-terminal pairs standing for COM1 and COM2 ---------
+start_serial() {
+  command -v socat >/dev/null || return 1
+  local n
+  for n in 1 2; do
+    rm -f "$run/com$n" "$run/com$n.peer"
+    socat "pty,raw,echo=0,link=$run/com$n" "pty,raw,echo=0,link=$run/com$n.peer" >"$run/com$n.log" 2>&1 &
+    pids+=($!)
+    wait_for test -e "$run/com$n.peer" || return 1
+  done
+  export BREVALON_TEST_COM1="$run/com1" BREVALON_TEST_COM1_PEER="$run/com1.peer"
+  export BREVALON_TEST_COM2="$run/com2" BREVALON_TEST_COM2_PEER="$run/com2.peer"
+  echo "serial ports for the tests: $run/com1, $run/com2"
+}
+start_serial || echo "socat could not make serial ports: the device tests will skip"
 
 ctest --test-dir "$build" --output-on-failure -j"$(nproc)" "$@"
