@@ -42,7 +42,7 @@ SlipCodes codes(bool forty)
 RenderSettings shopSettings(double tax1, double tax2)
 {
     RenderSettings s;
-    s.installDir = TestShop::installDir().chopped(6); // the folder that holds share/
+    s.installDir = TestShop::installDir();
     s.tax1 = tax1;
     s.tax2 = tax2;
     return s;
