@@ -193,11 +193,61 @@ public:
 
     // ---- Posting (posting/) ----
 
+    /** Copies posted invoice lines into the shared scratch table "temp",
+     *  waiting for other stations that hold it; @p where is appended to the
+     *  copy from InvoiceItem and, with @p archive, from InvoiceItemArchive.
+     *  The caller drops the table when done (ZkDb::releaseTemp). */
+    bool makeTempInvoiceItemTable(const QString& where, bool archive);
+
+    /** Hands a document to the document window; true when it was processed. */
+    bool showDocument(const QString& document, bool viewOnly);
+
+    /** The receipt document of a receipt row (empty when it cannot be read).
+     *  On a first print the amounts come from the sale just taken. */
+    QString buildReceipt(int number, bool firstPrint, double tendered, double change, double tip);
+    /** Builds, shows or prints and, on an accepted first print, posts a
+     *  receipt. True only when a first print was accepted and posted. */
+    bool processReceipt(int number, bool firstPrint, double tendered, double change, double tip, bool semper);
+    /** Voids a receipt after asking why; false when cancelled or failed. */
+    bool voidReceipt(int number);
+
+    /** The document of an invoice, quote, refund or order (empty when it
+     *  cannot be read); stores the total and the two tax totals where given. */
+    QString buildInvoice(int number, bool reprint, double tendered, double* total = nullptr,
+                         double* tax1 = nullptr, double* tax2 = nullptr);
+    /** Builds and (unless @p buildOnly) shows, closes and posts a document.
+     *  True when the document was accepted. */
+    bool processInvoice(int number, bool reprint, double* total = nullptr, double* tax1 = nullptr,
+                        double* tax2 = nullptr, bool buildOnly = false);
+    /** Shows a document as a new one, without printing it by itself. */
+    void previewInvoice(int number);
+    /** Voids an invoice after asking why; false when cancelled or failed. */
+    bool voidInvoice(int number);
+    /** Re-opens a closed bill for editing; false when its ledger row could
+     *  not be removed. */
+    bool retractInvoice(int number);
+
+    /** The docket of an invoice's lines not yet printed on @p printer (1
+     *  label, 2 kitchen); empty when nothing is due. Marks what it takes. */
+    QString buildKitchen(int invoiceNumber, int printer);
+
 private:
     void buildPalettes();
     /** Releases the device ports and opens them again from the settings. */
     void openPorts();
     void closePorts();
+    /** The client field of a document: the name, and the VAT number under it. */
+    static QString clientLine(const QString& name, const QString& vatNo);
+    /** Asks for the reason of a void until one is given; empty when cancelled. */
+    QString askVoidReason(const QString& caption, const QString& prompt, const QString& refusal);
+    /** Writes the Voids row of a voided document. */
+    bool recordVoid(const QString& reason, char docType, int number);
+    /** The docket printers after an order or a cancelled invoice. */
+    void printDockets(int number);
+    /** Takes the shop's next docket sequence number for an invoice. */
+    int nextSequenceNumber(int invoice);
+    /** An invoice's total from its lines, as posted to the ledger. */
+    double postedTotal(int number);
     /** Reads the logged-in user's CashAcc into @p account when the user has
      *  a row (else leaves it); false after showing a failed lookup. */
     bool lookupCashAccount(int* account) const;

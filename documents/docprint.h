@@ -65,6 +65,8 @@ public:
     /** The page as rendered (the view's source). */
     QString pageHtml() const { return m_pageHtml; }
     QString slipText() const { return m_slipText; }
+    /** The root element of the document last given to parseXml. */
+    QDomElement documentRoot() const { return m_root; }
     QByteArray slipBytes() const { return m_slipBytes.bytes; }
     bool qrMade() const { return m_qrMade; }
     QPrinter* currentPrinter() const { return m_printer; }

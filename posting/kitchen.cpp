@@ -1,0 +1,113 @@
+#include "core/utility.h"
+
+#include "core/globals.h"
+#include "core/zkdb.h"
+#include "core/zksettings.h"
+#include "documents/docwriter.h"
+
+#include <QHash>
+#include <QSqlQuery>
+#include <QVariant>
+
+QString Utility::buildKitchen(int invoiceNumber, int printer)
+{
+    QSqlQuery q;
+    if (!q.exec(QStringLiteral("SELECT MyDate,SequenceNo,AccountNumber FROM Invoice WHERE MyNumber=%1").arg(invoiceNumber))) {
+        showDBError(q);
+        return QString();
+    }
+    if (!q.next()) {
+        qWarning("I Can't locate Invoice # %d", invoiceNumber);
+        return QString();
+    }
+    const QDateTime when = ZkDb::dateTime(q.value(0));
+    const int sequence = q.value(1).toInt();
+    QSqlQuery c;
+    if (!c.exec(QStringLiteral("SELECT Name FROM Clients where AccountNumber=%1").arg(q.value(2).toInt()))) {
+        showDBError(c);
+        return QString();
+    }
+    const QString client = c.next() ? unescapeSQL(c.value(0).toString()) : QString();
+    const bool label = printer == 1;
+
+    DocWriter doc;
+    doc.open("head")
+        .raw("type", QStringLiteral("Kitchen"))
+        .text("waiter", getWaiter())
+        .raw("printer", label ? QStringLiteral("Label") : QStringLiteral("Kitchen"))
+        .raw("number", QString::number(invoiceNumber))
+        .text("client", client)
+        .dates(when)
+        .printMoment()
+        .raw("sequence", QString::number(sequence));
+    const QString preview = label ? QStringLiteral("/LabelPrinter/Preview") : QStringLiteral("/KitchenPrinter/Preview");
+    if (settings->readEntry(preview) != QLatin1String("ON"))
+        doc.raw("auto", QStringLiteral("print"));
+
+    if (!makeTempInvoiceItemTable(QStringLiteral("WHERE InvoiceNumber=%1 ORDER BY MyNumber").arg(invoiceNumber), true))
+        return QString();
+    QSqlQuery lines;
+    if (!lines.exec(QStringLiteral("SELECT Quantity,UPPER(Description),UnitOfMeasure,Category,Department,MyNumber,"
+                                   "Printed,Price FROM temp WHERE InvoiceNumber=%1 ORDER BY MyNumber")
+                        .arg(invoiceNumber))) {
+        showDBError(lines);
+        ZkDb::releaseTemp();
+        return QString();
+    }
+    QHash<QString, int> routes; // department -> printer bits
+    QList<int> written;
+    bool previousMain = true; // the first line gets no separator
+    while (lines.next()) {
+        const QString category = lines.value(3).toString();
+        if (category == QLatin1String("Notes") || lines.value(6).toInt() == 1)
+            continue;
+        const QString department = lines.value(4).toString();
+        if (!routes.contains(department)) {
+            QSqlQuery route;
+            if (!route.exec(QStringLiteral("SELECT Printer FROM Departments where Department='%1'")
+                                .arg(escapeSQL(department)))) {
+                showDBError(route);
+                ZkDb::releaseTemp();
+                return QString();
+            }
+            routes.insert(department, route.next() ? route.value(0).toInt() : 0);
+        }
+        if (!(routes.value(department) & printer))
+            continue;
+
+        const double quantity = lines.value(0).toDouble();
+        const bool remark = category == QLatin1String("Remarks");
+        // A free modifier (no charge, one of) belongs to the line above it.
+        const bool modifier = roundCents(lines.value(7).toDouble()) == 0 && quantity == 1.0;
+        const int whole = int(quantity);
+        const bool mainLine = whole != 0 && !modifier;
+        if (mainLine && !previousMain && !written.isEmpty())
+            doc.open("item").raw("quantity", QString()).raw("iquantity", QString()).raw("desription", QString());
+        doc.open("item")
+            .raw("quantity", remark || modifier ? QString() : numStr(quantity, 2))
+            .raw("iquantity", whole == 0 ? QString() : QString::number(whole))
+            .text("uom", remark ? QString() : lines.value(2).toString())
+            .text("description", unescapeSQL(lines.value(1).toString()));
+        previousMain = mainLine;
+        written << lines.value(5).toInt();
+    }
+    ZkDb::releaseTemp();
+    if (written.isEmpty())
+        return QString();
+
+    for (const int line : qAsConst(written)) {
+        for (const char* table : {"InvoiceItem", "InvoiceItemArchive"}) {
+            if (!q.exec(QStringLiteral("UPDATE %1 set Printed='1' WHERE MyNumber='%2' AND InvoiceNumber='%3'")
+                            .arg(QLatin1String(table))
+                            .arg(line)
+                            .arg(invoiceNumber))
+                && showDBError(q))
+                return QString();
+        }
+    }
+    doc.open("tail").text("cashier", m_userName);
+    const QString text = doc.finish();
+    if (settings->readEntry(QStringLiteral("/Pell/Debug")) == QLatin1String("ON"))
+        qDebug("%s", qPrintable(text));
+    return text;
+}

@@ -1,0 +1,247 @@
+#include "core/utility.h"
+
+#include "core/globals.h"
+#include "core/zkclock.h"
+#include "core/zkdb.h"
+#include "core/zkprompt.h"
+#include "core/zksettings.h"
+#include "documents/docprint.h"
+#include "documents/docwriter.h"
+
+#include <QSqlQuery>
+#include <QVariant>
+
+namespace {
+
+// The six tenders of a receipt row, in column order.
+struct Tenders
+{
+    double cash = 0, card = 0, cheque = 0, coupon = 0, eft = 0, badDebt = 0;
+    double total() const { return Utility::roundCents(cash + card + cheque + coupon + eft + badDebt); }
+};
+
+Tenders tendersAt(const QSqlQuery& q, int first)
+{
+    Tenders t;
+    t.cash = q.value(first).toDouble();
+    t.card = q.value(first + 1).toDouble();
+    t.cheque = q.value(first + 2).toDouble();
+    t.coupon = q.value(first + 3).toDouble();
+    t.eft = q.value(first + 4).toDouble();
+    t.badDebt = q.value(first + 5).toDouble();
+    return t;
+}
+
+} // namespace
+
+QString Utility::clientLine(const QString& name, const QString& vatNo)
+{
+    QString client = escapeXML(name);
+    if (!vatNo.trimmed().isEmpty())
+        client += QLatin1String("\\n") + tr("VAT No. ") + escapeXML(vatNo);
+    return client;
+}
+
+QString Utility::buildReceipt(int number, bool firstPrint, double tendered, double change, double tip)
+{
+    QSqlQuery q;
+    if (!q.exec(QStringLiteral("SELECT MyDate, AccountNumber, CashAmount, CardAmount, ChequeAmount, "
+                               "CouponAmount, EFTAmount, BadDebtAmount, PayRef, Tendered, ChangeDue, Balance, "
+                               "Email, TipAmount, Waiter FROM Receipt WHERE MyNumber=%1")
+                    .arg(number))) {
+        showDBError(q);
+        return QString();
+    }
+    if (!q.next()) {
+        qWarning("can't locate receipt # %d", number);
+        return QString();
+    }
+    const QDateTime when = ZkDb::dateTime(q.value(0));
+    const int account = q.value(1).toInt();
+    const Tenders paid = tendersAt(q, 2);
+    const QString payRef = unescapeSQL(q.value(8).toString());
+    const QString storedEmail = q.value(12).toString();
+    const QString cashier = q.value(14).toString();
+    double balance = 0;
+    if (firstPrint) {
+        balance = getBalBF(account, true);
+    } else {
+        tendered = q.value(9).toDouble();
+        change = q.value(10).toDouble();
+        balance = q.value(11).toDouble();
+        tip = q.value(13).toDouble();
+    }
+
+    QSqlQuery c;
+    if (!c.exec(QStringLiteral("SELECT Name, PostalAddr, ShippingAddr, Phone, Cell, Email, VatNo FROM Clients "
+                               "WHERE AccountNumber=%1")
+                    .arg(account))) {
+        showDBError(c);
+        return QString();
+    }
+    if (!c.next()) {
+        qWarning("can't locate the client %d of receipt # %d", account, number);
+        return QString();
+    }
+    auto col = [&c](int i) { return unescapeSQL(c.value(i).toString()); };
+
+    DocWriter doc;
+    doc.open("head")
+        .raw("type", roundCents(paid.cash + tip) >= 0 ? QStringLiteral("receipt") : QStringLiteral("refund"))
+        .raw("printer", QStringLiteral("Receipt"));
+    if (settings->readEntry(QStringLiteral("/ReceiptPrinter/Mode")) == QLatin1String("logo"))
+        doc.raw("logo", QStringLiteral("&lt;img src=PrintLogo&gt;"));
+    doc.raw("number", QString::number(number))
+        .dates(when)
+        .raw("acc", QString::number(account))
+        .raw("client", clientLine(col(0), col(6)))
+        .text("postal", col(1))
+        .text("shipping", col(2))
+        .text("phone", col(3))
+        .text("cell", col(4))
+        .text("email", firstPrint ? col(5) : storedEmail);
+    for (int i = 0; i < 7; ++i)
+        doc.text(qPrintable(QStringLiteral("aline%1").arg(i + 1)), m_info.aline[i]);
+    doc.printMoment();
+    if (firstPrint && settings->readEntry(QStringLiteral("/ReceiptPrinter/Preview")) != QLatin1String("ON"))
+        doc.raw("auto", QStringLiteral("print"));
+
+    auto payment = [&doc](const QString& description, double amount) {
+        doc.open("item").text("description", description).money("payment", amount);
+    };
+    if (paid.total() < 0)
+        payment(tr("Refund"), paid.total());
+    if (roundCents(paid.cash) > 0)
+        payment(tr("Payment - Thank you"), paid.cash);
+    if (roundCents(paid.card) > 0)
+        payment(tr("C/Card Payment - Thank you"), paid.card);
+    if (roundCents(paid.cheque) > 0)
+        payment(tr("Cheque Payment - Thank you"), paid.cheque);
+    if (roundCents(paid.coupon) > 0)
+        payment(tr("Coupon Payment - Thank you"), paid.coupon);
+    if (roundCents(paid.eft) > 0)
+        payment(settings->readBoolEntry(QStringLiteral("/Global/Semper/Enabled")) ? tr("On Account - Thank you")
+                                                                                 : tr("EFT Payment - Thank you"),
+                paid.eft);
+    if (roundCents(paid.badDebt) > 0)
+        payment(tr("<b>Bad Debt Write Off</b>"), paid.badDebt);
+    if (!payRef.isEmpty())
+        doc.open("item").raw("description", tr("Ref: %1").arg(escapeXML(payRef))).raw("payment", QString());
+
+    double outstanding = firstPrint ? balance - paid.total() : balance;
+    if (account == 1 || account == getCashAccountNumber())
+        outstanding = 0; // cash sales carry no running balance
+    doc.open("tail")
+        .money("tip", tip)
+        .money("tender", tendered)
+        .money("change", change)
+        .money("outstanding", outstanding)
+        .raw("firstprint", firstPrint ? QStringLiteral("true") : QStringLiteral("false"))
+        .text("recfoot", m_info.recFooter)
+        .text("cashier", cashier)
+        .dates(when);
+
+    if (firstPrint)
+        poleDisplay(tr("Tendered %1").arg(numStr(tendered, 2)), tr("Change due %2").arg(numStr(change - tip, 2)));
+    return doc.finish();
+}
+
+bool Utility::showDocument(const QString& document, bool viewOnly)
+{
+    ZkPrompt::setWaitCursor(false);
+    m_docPrint->parseXml(document);
+    return m_docPrint->exec(viewOnly) == 1;
+}
+
+bool Utility::processReceipt(int number, bool firstPrint, double tendered, double change, double tip, bool semper)
+{
+    ZkPrompt::setWaitCursor(true);
+    const QString document = buildReceipt(number, firstPrint, tendered, change, tip);
+    if (document.isEmpty()) {
+        ZkPrompt::setWaitCursor(false);
+        return false;
+    }
+    bool accepted = true;
+    if (settings->readBoolEntry(QStringLiteral("/Global/PrintReceipt")) || !(firstPrint || semper))
+        accepted = showDocument(document, false);
+    ZkPrompt::setWaitCursor(false);
+
+    QSqlQuery q;
+    if (!accepted) {
+        // A cancelled sale leaves no receipt behind.
+        if (firstPrint && !q.exec(QStringLiteral("DELETE FROM Receipt WHERE MyNumber=%1").arg(number)))
+            showDBError(q);
+        return false;
+    }
+    if (!firstPrint)
+        return false;
+
+    if (!q.exec(QStringLiteral("UPDATE Receipt SET Email='%1' WHERE MyNumber=%2")
+                    .arg(escapeSQL(m_docPrint->email()))
+                    .arg(number))
+        && showDBError(q))
+        return true;
+    if (!q.exec(QStringLiteral("SELECT MyDate, AccountNumber, CashAmount, CardAmount, ChequeAmount, CouponAmount, "
+                               "EFTAmount, BadDebtAmount, TipAmount FROM Receipt WHERE MyNumber=%1")
+                    .arg(number))) {
+        showDBError(q);
+        return true;
+    }
+    if (!q.next())
+        return true;
+    const Tenders paid = tendersAt(q, 2);
+    QSqlQuery post;
+    if (!post.exec(QStringLiteral("INSERT INTO Journal (AccountNumber, Description, MyDate, Amount, TipAmount, "
+                                  "MyNumber) VALUES (%1, 'R', '%2', %3, %4, %5)")
+                       .arg(q.value(1).toInt())
+                       .arg(escapeSQL(ZkDb::dateTimeText(q.value(0))), QString::number(-paid.total(), 'f', 2),
+                            QString::number(q.value(8).toDouble(), 'f', 2))
+                       .arg(number)))
+        showDBError(post);
+    return true;
+}
+
+QString Utility::askVoidReason(const QString& caption, const QString& prompt, const QString& refusal)
+{
+    for (;;) {
+        bool ok = false;
+        const QString reason = ZkPrompt::getText(m_mainWindow, caption, prompt, QString(), &ok);
+        if (!ok) {
+            ZkPrompt::information(m_mainWindow, caption, tr("Operation cancelled"));
+            return QString();
+        }
+        if (!reason.trimmed().isEmpty())
+            return reason;
+        ZkPrompt::warning(m_mainWindow, caption, refusal);
+    }
+}
+
+bool Utility::recordVoid(const QString& reason, char docType, int number)
+{
+    QSqlQuery q;
+    if (!q.exec(QStringLiteral("INSERT INTO Voids (Reason, DocType, Number, MyDate, Who) VALUES ('%1', '%2', %3, "
+                               "'%4', '%5')")
+                    .arg(escapeSQL(reason), QString(QLatin1Char(docType)))
+                    .arg(number)
+                    .arg(ZkClock::todayText(), escapeSQL(getWaiter()))))
+        return !showDBError(q);
+    return true;
+}
+
+bool Utility::voidReceipt(int number)
+{
+    const QString caption = tr("Void Receipt");
+    const QString reason = askVoidReason(caption, tr("Enter the reason why you will void receipt number %1").arg(number),
+                                         tr("You must give a reason you are trying to void this Receipt"));
+    if (reason.isEmpty())
+        return false;
+    logAction(tr("Void Receipt"), tr("Acc: %1").arg(getAccountNumber()), tr("Rec #: %1").arg(number), '0');
+    QSqlQuery q;
+    if (!q.exec(QStringLiteral("UPDATE Journal SET Description='VR' WHERE MyNumber=%1 AND Description='R'").arg(number))
+        && showDBError(q))
+        return false;
+    if (!q.exec(QStringLiteral("UPDATE Journal SET CrossRef=0 WHERE CrossRef=%1 AND Description='I'").arg(number))
+        && showDBError(q))
+        return false;
+    return recordVoid(reason, 'R', number);
+}
