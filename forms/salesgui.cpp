@@ -32,21 +32,20 @@ SalesGui::SalesGui(QWidget* parent)
     for (QTreeWidget* view : {VendListView, PayListView, InvoiceListView, ReceiptListView, QuoteListView,
                               RefundListView, ClientListView})
         ZkListItem::prepareView(view);
-    for (int c = kVisibleSaleColumns; c < VendListView->columnCount(); ++c)
-        VendListView->setColumnHidden(c, true);
     VendListView->header()->setStretchLastSection(false);
     for (QTreeWidget* view : {InvoiceListView, ReceiptListView, QuoteListView, RefundListView})
         view->setSortingEnabled(true);
 
-    // The total reads like the display of a till: light figures on a dark panel.
     QPalette lcd = TotalLCD->palette();
     lcd.setColor(QPalette::Window, QColor(24, 32, 28));
-    lcd.setColor(QPalette::WindowText, QColor(120, 255, 140));
     TotalLCD->setPalette(lcd);
+    setTotalColour(totalNormalColour());
 
     TillClosedLabel->hide();
+    // The sale list keeps room for its four columns; the entry side takes the rest.
     splitter->setStretchFactor(0, 3);
     splitter->setStretchFactor(1, 2);
+    splitter->setSizes({600, 420});
 
     // The menu bar is hidden on the touch layout; keys must still work there.
     for (QAction* action : findChildren<QAction*>()) {
@@ -68,6 +67,19 @@ SalesGui::~SalesGui() = default;
 QAbstractButton* SalesGui::touchButtonAt(int id) const
 {
     return buttonGroup1->button(id);
+}
+
+QColor SalesGui::totalNormalColour()
+{
+    // Light figures on a dark panel, like the display of a till.
+    return QColor(120, 255, 140);
+}
+
+void SalesGui::setTotalColour(const QColor& colour)
+{
+    QPalette p = TotalLCD->palette();
+    p.setColor(QPalette::WindowText, colour);
+    TotalLCD->setPalette(p);
 }
 
 void SalesGui::connectMenus()
@@ -297,6 +309,18 @@ void SalesGui::vendTaxChanged()
 void SalesGui::languageChange()
 {
     retranslateUi(this);
+    hideSaleDataColumns();
+}
+
+void SalesGui::hideSaleDataColumns()
+{
+    // Columns that the header's texts brought into being stay counted in the
+    // header's length when merely hidden (Qt 6.4); showing them first and
+    // hiding them again gives the list its true width, without a scroll bar.
+    for (int c = kVisibleSaleColumns; c < VendListView->columnCount(); ++c) {
+        VendListView->setColumnHidden(c, false);
+        VendListView->setColumnHidden(c, true);
+    }
 }
 
 void SalesGui::notImpl(const QString& slot)

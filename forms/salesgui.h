@@ -23,6 +23,10 @@ public:
     /** The touch buttons in id order: toolButton1 is id 0, toolButton21 id 20. */
     QAbstractButton* touchButtonAt(int id) const;
 
+    /** The colour of the figures of TotalLCD while nothing is special about the total. */
+    static QColor totalNormalColour();
+    void setTotalColour(const QColor& colour);
+
 public slots:
     // The form's own keys and reactions.
     virtual void F1();
@@ -197,6 +201,7 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    void hideSaleDataColumns();
     void connectMenus();
     void connectKeys();
     void connectSalesTab();

@@ -34,7 +34,7 @@ void Sales::clear()
     for (QTreeWidget* list : {InvoiceListView, ReceiptListView, QuoteListView, RefundListView})
         list->clear();
     TotalLCD->setText(QStringLiteral("0.00"));
-    TotalLCD->setPalette(QPalette());
+    setTotalColour(totalNormalColour());
     {
         // The entry line recomputes when its fields are next edited.
         const QSignalBlocker blocker(LessEdit);
