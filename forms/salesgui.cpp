@@ -297,8 +297,20 @@ void SalesGui::tabChanged(QWidget* page)
 void SalesGui::tableTextChanged(const QString&)
 {
     // A changed name is no longer the account the sale was for.
-    TabWidget2->setTabEnabled(TabWidget2->indexOf(tab), false);
+    setSalesTabOpen(false);
     BannerLabel->clear();
+}
+
+void SalesGui::setSalesTabOpen(bool open)
+{
+    // The page is greyed rather than its tab disabled: a disabled current tab
+    // would hand the screen to the Receipt tab while the name is typed.
+    tab->setEnabled(open);
+}
+
+bool SalesGui::salesTabOpen() const
+{
+    return tab->isEnabledTo(TabWidget2);
 }
 
 void SalesGui::vendTaxChanged()

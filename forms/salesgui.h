@@ -27,6 +27,11 @@ public:
     static QColor totalNormalColour();
     void setTotalColour(const QColor& colour);
 
+    /** Opens or closes the Sales tab for selling: closed while no account
+     *  is chosen. The tab stays in view, its page greyed. */
+    void setSalesTabOpen(bool open);
+    bool salesTabOpen() const;
+
 public slots:
     // The form's own keys and reactions.
     virtual void F1();

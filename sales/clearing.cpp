@@ -61,12 +61,14 @@ void Sales::clear()
         BannerLabel->setText(QLatin1String("<center>") + shopHeading() + QLatin1String(" - ")
                              + tr("Next Customer Please") + QLatin1String("</h2></center>"));
     utils->poleDisplay(programName(), programVersion());
+    // Admin mode: the selling tabs are closed altogether.
+    TabWidget2->setTabEnabled(TabWidget2->indexOf(tab), !admin);
     TabWidget2->setTabEnabled(TabWidget2->indexOf(tab_4), !admin);
 
     utils->setWaiter(QString());
     NameComboBox->setFocus();
     checkVendState();
-    TabWidget2->setTabEnabled(TabWidget2->indexOf(tab), !admin && m_clientSelected);
+    setSalesTabOpen(m_clientSelected);
     WaiterEdit->setEnabled(m_clientSelected);
 }
 
