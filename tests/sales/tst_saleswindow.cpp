@@ -316,10 +316,12 @@ void TestSalesWindow::clearingAnEmptySaleAsksNothing()
     QVERIFY(w.TabWidget2->isTabEnabled(0));
     QVERIFY(w.TabWidget2->isTabEnabled(1));
     QVERIFY(!w.WaiterEdit->isEnabled());
-    // The relabelled tabs survive a change of language.
+    // A change of language keeps what the till shows.
+    const QString banner = w.BannerLabel->text();
     QEvent change(QEvent::LanguageChange);
     QApplication::sendEvent(&w, &change);
     QCOMPARE(w.TabWidget2->tabText(0), QStringLiteral("&Client"));
+    QCOMPARE(w.BannerLabel->text(), banner);
 }
 
 void TestSalesWindow::clearingWithLinesAsks_data()
