@@ -36,12 +36,11 @@ void endProgram(int status)
         std::exit(status);
 }
 
-bool deleteLoginRow(const QString& user)
+void deleteLoginRow(const QString& user)
 {
     QSqlQuery q;
     if (!q.exec(QStringLiteral("DELETE FROM Login WHERE Name='") + Utility::escapeSQL(user) + QLatin1Char('\'')))
-        return !Utility::showDBError(q);
-    return true;
+        Utility::showDBError(q);
 }
 
 } // namespace
