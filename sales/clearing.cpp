@@ -1,0 +1,123 @@
+// Clearing the till for the next customer, and the indicators that follow
+// the state of the sale.
+
+#include "sales/sales.h"
+
+#include "core/globals.h"
+#include "core/utility.h"
+#include "core/zkprompt.h"
+
+#include <QSignalBlocker>
+#include <QSqlQuery>
+
+namespace {
+
+const QString kAdmin = QStringLiteral("Admin");
+
+} // namespace
+
+void Sales::clear()
+{
+    if (VendListView->topLevelItemCount() > 0
+        && ZkPrompt::question(this, tr("Sales"),
+                              tr("There are items in the Sales tab. Using clear they will be lost forever !\n"
+                                 "Most likely you still need to press Order or Print Bill, If not, are you "
+                                 "sure you wan't to clear everything ?\n\n"),
+                              {tr("&Yes"), tr("&No")}, 1, 1)
+            != 0)
+        return;
+
+    WaiterEdit->clear();
+    NameComboBox->clear();
+    NameComboBox->clearEditText();
+    clearSaleParts();
+    for (QTreeWidget* list : {InvoiceListView, ReceiptListView, QuoteListView, RefundListView})
+        list->clear();
+    TotalLCD->setText(QStringLiteral("0.00"));
+    setTotalColour(totalNormalColour());
+    {
+        // The entry line recomputes when its fields are next edited.
+        const QSignalBlocker blocker(LessEdit);
+        LessEdit->setText(m_defaultDiscount);
+    }
+    TabWidget2->setCurrentWidget(tab);
+    m_clientSelected = false;
+    setStatus(QString());
+    relabelSaleTabs();
+
+    if (hasRight(CashOnlyLock))
+        m_clientSelected = true;
+    GroupBox1->setEnabled(hasRight(CashOnlyLock));
+    if (hasRight(StickyCash)) {
+        AccEdit->setText(QString::number(cashAccountNumber()));
+        stickyClientSearch(true, false);
+    }
+
+    const bool admin = utils->userName() == kAdmin;
+    if (admin)
+        BannerLabel->setText(QLatin1String("<center><h2>") + tr("Admin Mode - Till Closed")
+                             + QLatin1String("</h2></center>"));
+    else
+        BannerLabel->setText(QLatin1String("<center>") + shopHeading() + QLatin1String(" - ")
+                             + tr("Next Customer Please") + QLatin1String("</h2></center>"));
+    utils->poleDisplay(programName(), programVersion());
+    // Admin mode: the selling tabs are closed altogether.
+    TabWidget2->setTabEnabled(TabWidget2->indexOf(tab), !admin);
+    TabWidget2->setTabEnabled(TabWidget2->indexOf(tab_4), !admin);
+
+    utils->setWaiter(QString());
+    NameComboBox->setFocus();
+    checkVendState();
+    setSalesTabOpen(m_clientSelected);
+    WaiterEdit->setEnabled(m_clientSelected);
+}
+
+void Sales::F5clearAll()
+{
+    clearSaleParts();
+    clear();
+}
+
+void Sales::clearSaleParts()
+{
+    VendListView->clear();
+    ItemEchoLabel->clear();
+}
+
+void Sales::relabelSaleTabs()
+{
+    TabWidget2->setTabText(TabWidget2->indexOf(tab), tr("&Client"));
+    TabWidget2->setTabText(TabWidget2->indexOf(tab_4), tr("&Receipt"));
+    TabWidget2->setTabIcon(TabWidget2->indexOf(tab), QIcon());
+    TabWidget2->setTabIcon(TabWidget2->indexOf(tab_4), QIcon());
+    m_saleTabsRelabelled = true;
+}
+
+int Sales::cashAccountNumber() const
+{
+    QSqlQuery q;
+    if (!q.exec(QStringLiteral("SELECT CashAcc FROM Personel WHERE Name='") + Utility::escapeSQL(utils->userName())
+                + QLatin1Char('\''))) {
+        Utility::showDBError(q);
+        return 1;
+    }
+    return q.next() ? q.value(0).toInt() : 1;
+}
+
+void Sales::setPending(bool on)
+{
+    PendingLabel->setPixmap(on ? m_pendingPixmap : m_noPendingPixmap);
+    PendingLabel->setToolTip(on ? tr("This account has a pending invoice") : tr("No pending invoice"));
+    EditPushButton->setVisible(on);
+    if (on)
+        checkVendState();
+    else
+        setStatus(QString());
+}
+
+void Sales::checkVendState()
+{
+    const bool lines = VendListView->topLevelItem(0) != nullptr;
+    PushButton4->setEnabled(lines);
+    OrderButton->setEnabled(lines);
+}

@@ -1,0 +1,89 @@
+#pragma once
+
+// A till for the sales window's tests: a fresh shop, the program's data
+// under an install folder laid out as installed, a window whose later-part
+// slots only count their calls, an exit that is recorded instead of taken,
+// and a way to log an operator in without the keypad.
+
+#include "core/globals.h"
+#include "core/utility.h"
+#include "core/zksettings.h"
+#include "sales/sales.h"
+#include "tests/support/testshop.h"
+
+#include <QDir>
+#include <QFile>
+#include <QMap>
+#include <memory>
+
+/** The window with the slots of later parts counting their calls instead. */
+class ProbeSales : public Sales
+{
+public:
+    QMap<QString, int> calls;
+    QList<bool> stickyArguments;
+
+    void previewInvoice() override { ++calls[QStringLiteral("previewInvoice")]; }
+    void refreshReceipt() override { ++calls[QStringLiteral("refreshReceipt")]; }
+    void snapScanPayment() override { ++calls[QStringLiteral("snapScanPayment")]; }
+    void stickyClientSearch(bool sticky, bool) override
+    {
+        ++calls[QStringLiteral("stickyClientSearch")];
+        stickyArguments << sticky;
+    }
+};
+
+class Till
+{
+public:
+    explicit Till(TestShop::Contents contents = TestShop::Demo)
+        : shop(contents)
+    {
+        const QString install = shop.home() + QLatin1String("/opt/zendrik");
+        QDir().mkpath(install);
+        QFile::link(TestShop::installDir(), install + QLatin1String("/share"));
+        settings->writeEntry(QStringLiteral("/Global/InstallDir"), install);
+        Sales::setExitHook([this](int status) { exits << status; });
+        window = std::make_unique<ProbeSales>();
+    }
+    ~Till()
+    {
+        window.reset();
+        Sales::setExitHook({});
+    }
+
+    QString installDir() const { return settings->readEntry(QStringLiteral("/Global/InstallDir")); }
+
+    /** Logs @p user in as a successful keypad login leaves it: the Login
+     *  row (not for Admin) and the user name; then the window starts. */
+    void login(const QString& user)
+    {
+        if (user != QLatin1String("Admin"))
+            TestShop::exec(QStringLiteral("INSERT INTO Login (Name, Host) VALUES ('%1', '%2')")
+                               .arg(user, utils->hostName()));
+        utils->setUserName(user);
+        window->startSession();
+    }
+
+    /** Gives @p user exactly the rights listed. */
+    static void setRights(const QString& user, const QStringList& granted)
+    {
+        QStringList sets;
+        for (int r = 0; r < Sales::RightCount; ++r) {
+            const QString column = Sales::rightColumn(Sales::Right(r));
+            sets << column + (granted.contains(column) ? QLatin1String("='Y'") : QLatin1String("='N'"));
+        }
+        TestShop::exec(QStringLiteral("UPDATE Personel SET ") + sets.join(QLatin1String(", "))
+                       + QLatin1String(" WHERE Name='") + user + QLatin1Char('\''));
+    }
+
+    /** Adds a sale line as item entry would. */
+    void addLine(const QString& quantity, const QString& description, const QString& amount)
+    {
+        new QTreeWidgetItem(window->VendListView, {quantity, description, QStringLiteral("0"), amount});
+    }
+
+    TestShop shop;
+    std::unique_ptr<ProbeSales> window;
+    QList<int> exits;
+};
