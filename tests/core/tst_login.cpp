@@ -7,6 +7,7 @@
 #include "core/zksettings.h"
 #include "sales/numentry.h"
 #include "tests/support/actionrows.h"
+#include "tests/support/keypadinput.h"
 #include "tests/support/testshop.h"
 
 #include <QFile>
@@ -29,34 +30,6 @@ const char* const kRecoverText =
     "...<br><font color=\"red\" size=+1>Any running session will terminate</font><p>Would you like to "
     "recover ?";
 
-enum class Finish { Ok, Cancel };
-
-// Types @p code on the keypad's own buttons (other characters with the
-// keyboard, as a scanner would) and presses OK or closes the keypad.
-std::function<int(QDialog*)> typeCode(const QString& code, Finish finish = Finish::Ok)
-{
-    return [code, finish](QDialog* dialog) {
-        auto* keypad = qobject_cast<NumEntry*>(dialog);
-        if (!keypad) {
-            QTest::qFail("the login did not ask on the integer keypad", __FILE__, __LINE__);
-            return int(QDialog::Rejected);
-        }
-        for (const QChar c : code) {
-            if (c.isDigit()) {
-                const int digit = c.digitValue();
-                const QString name = QStringLiteral("pushButton%1").arg(digit == 0 ? 10 : digit);
-                QTest::mouseClick(keypad->findChild<QPushButton*>(name), Qt::LeftButton);
-            } else {
-                QTest::keyClicks(keypad->lineEdit1, QString(c));
-            }
-        }
-        if (finish == Finish::Ok)
-            QTest::mouseClick(keypad->okButton, Qt::LeftButton);
-        else
-            keypad->reject();
-        return keypad->result();
-    };
-}
 
 QString host()
 {

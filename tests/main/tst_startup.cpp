@@ -8,6 +8,7 @@
 #include "documents/docprint.h"
 #include "main/startup.h"
 #include "sales/sales.h"
+#include "tests/support/keypadinput.h"
 #include "tests/support/testshop.h"
 
 #include <QApplication>
@@ -36,8 +37,9 @@ void prepare(TestShop& shop, const std::function<void(ZkSettings&)>& change = {}
         change(store);
 }
 
-// Reads a value once the program has let go of the database.
-QVariant afterwards(TestShop& shop, const QString& sql)
+// Runs a statement on a connection of its own (the program holds the
+// default one, or has let go of it) and returns the first value.
+QVariant onDatabase(TestShop& shop, const QString& sql)
 {
     ZkSettings store(shop.home());
     const QString name = QStringLiteral("check");
@@ -101,6 +103,7 @@ void TestStartup::printLogoDefaultsToTheInstallDir()
 {
     TestShop shop(TestShop::Demo, TestShop::DatabaseOnly);
     prepare(shop);
+    shop.prompts().expectExec(QStringLiteral("NumEntry"), typeCode(QStringLiteral("1111")));
     QCOMPARE(Startup::begin(*qApp), 0);
     QCOMPARE(settings->readEntry(QStringLiteral("/Global/PrintLogo")),
              TestShop::installDir() + QLatin1String("/powerlogo.png"));
@@ -162,7 +165,7 @@ void TestStartup::unreachableDatabaseEndsWithMinusOne()
     const QString shown = shop.prompts().seen().value(0);
     QVERIFY2(!shown.endsWith(QLatin1Char('|')), qPrintable(shown));
     QVERIFY(!settings && !utils && !::shop);
-    QCOMPARE(afterwards(shop, QStringLiteral("SELECT COUNT(*) FROM Actions")).toInt(), 0);
+    QCOMPARE(onDatabase(shop, QStringLiteral("SELECT COUNT(*) FROM Actions")).toInt(), 0);
 }
 
 void TestStartup::unreadableSystemInformationEndsWithOne()
@@ -188,13 +191,16 @@ void TestStartup::unreadableSystemInformationEndsWithOne()
     shop.prompts().expect(ZkPrompt::Warning, QString(), QStringLiteral("FROM SysInfo"));
     QCOMPARE(Startup::begin(*qApp), 1);
     QVERIFY(!settings && !utils && !::shop);
-    QCOMPARE(afterwards(shop, QStringLiteral("SELECT COUNT(*) FROM Actions")).toInt(), 0);
+    QCOMPARE(onDatabase(shop, QStringLiteral("SELECT COUNT(*) FROM Actions")).toInt(), 0);
 }
 
 void TestStartup::emptySystemInformationStillStarts()
 {
     TestShop shop(TestShop::EmptyTables, TestShop::DatabaseOnly);
     prepare(shop);
+    // Only the administrator exists in so bare a shop.
+    onDatabase(shop, QStringLiteral("INSERT INTO Personel (Name, Code) VALUES ('Admin', '9999')"));
+    shop.prompts().expectExec(QStringLiteral("NumEntry"), typeCode(QStringLiteral("9999")));
     QCOMPARE(Startup::begin(*qApp), 0);
     QCOMPARE(utils->sysInfo().aline[0], QString());
     QCOMPARE(utils->sysInfo().tax1, 0.0);
@@ -210,28 +216,30 @@ void TestStartup::normalRunLogsStartAndShutDown()
 {
     TestShop shop(TestShop::Demo, TestShop::DatabaseOnly);
     prepare(shop, [](ZkSettings& s) { s.writeEntry(QStringLiteral("/Global/LogActions"), true); });
+    shop.prompts().expectExec(QStringLiteral("NumEntry"), typeCode(QStringLiteral("1111")));
     QCOMPARE(Startup::begin(*qApp), 0);
     QCOMPARE(Startup::end(), 0);
     const QString who = QStringLiteral("HOST %1 : %1").arg(host().toUpper());
-    QCOMPARE(afterwards(shop, QStringLiteral("SELECT COUNT(*) FROM Actions")).toInt(), 2);
-    QCOMPARE(afterwards(shop, QStringLiteral("SELECT Action FROM Actions WHERE id=1")).toString(),
+    // Start up first, Shut Down last; the login in between leaves its own row.
+    QCOMPARE(onDatabase(shop, QStringLiteral("SELECT Action FROM Actions ORDER BY id LIMIT 1")).toString(),
              QStringLiteral("START UP"));
-    QCOMPARE(afterwards(shop, QStringLiteral("SELECT Action FROM Actions WHERE id=2")).toString(),
+    QCOMPARE(onDatabase(shop, QStringLiteral("SELECT Action FROM Actions ORDER BY id DESC LIMIT 1")).toString(),
              QStringLiteral("SHUT DOWN"));
-    QCOMPARE(afterwards(shop, QStringLiteral("SELECT Who FROM Actions WHERE id=1")).toString(), who);
-    QCOMPARE(afterwards(shop, QStringLiteral("SELECT Who FROM Actions WHERE id=2")).toString(), who);
-    QCOMPARE(afterwards(shop, QStringLiteral("SELECT Status FROM Actions WHERE id=2")).toString(), QStringLiteral("3"));
-    QCOMPARE(afterwards(shop, QStringLiteral("SELECT Info FROM Actions WHERE id=1")).toString(), QString());
-    QCOMPARE(afterwards(shop, QStringLiteral("SELECT COUNT(*) FROM Actions WHERE MyDate='2026-12-05 10:30:00'")).toInt(), 2);
+    QCOMPARE(onDatabase(shop, QStringLiteral("SELECT COUNT(*) FROM Actions WHERE Action IN ('START UP', 'SHUT DOWN') "
+                                             "AND Who='%1' AND Status='3' AND Info=''").arg(who)).toInt(),
+             2);
+    QCOMPARE(onDatabase(shop, QStringLiteral("SELECT COUNT(*) FROM Actions WHERE Action='LOGIN' AND Status='0'")).toInt(), 1);
+    QCOMPARE(onDatabase(shop, QStringLiteral("SELECT COUNT(*) FROM Actions WHERE MyDate<>'2026-12-05 10:30:00'")).toInt(), 0);
 }
 
 void TestStartup::noLogWhenSwitchedOff()
 {
     TestShop shop(TestShop::Demo, TestShop::DatabaseOnly);
     prepare(shop);
+    shop.prompts().expectExec(QStringLiteral("NumEntry"), typeCode(QStringLiteral("1111")));
     QCOMPARE(Startup::begin(*qApp), 0);
     QCOMPARE(Startup::end(), 0);
-    QCOMPARE(afterwards(shop, QStringLiteral("SELECT COUNT(*) FROM Actions")).toInt(), 0);
+    QCOMPARE(onDatabase(shop, QStringLiteral("SELECT COUNT(*) FROM Actions")).toInt(), 0);
 }
 
 void TestStartup::systemInformationIsLoaded()

@@ -51,6 +51,7 @@ private:
     QList<Expected> m_expected;
     QStringList m_seen;
     int m_beeps = 0;
+    int m_unexpected = 0;
 };
 
 /** The name of a prompt kind, for messages. */
