@@ -93,6 +93,16 @@ ZkPrompt::Reply qtReply(const ZkPrompt::Request& r)
     return reply;
 }
 
+ZkPrompt::Request request(ZkPrompt::Kind kind, QWidget* parent, const QString& caption, const QString& text)
+{
+    ZkPrompt::Request r;
+    r.kind = kind;
+    r.parent = parent;
+    r.caption = caption;
+    r.text = text;
+    return r;
+}
+
 } // namespace
 
 ZkPrompt::Reply ZkPrompt::ask(const Request& request)
@@ -112,42 +122,26 @@ ZkPrompt::Reply ZkPrompt::ask(const Request& request)
 
 void ZkPrompt::information(QWidget* parent, const QString& caption, const QString& text)
 {
-    Request r;
-    r.kind = Information;
-    r.parent = parent;
-    r.caption = caption;
-    r.text = text;
+    Request r = request(Information, parent, caption, text);
     ask(r);
 }
 
 void ZkPrompt::warning(QWidget* parent, const QString& caption, const QString& text)
 {
-    Request r;
-    r.kind = Warning;
-    r.parent = parent;
-    r.caption = caption;
-    r.text = text;
+    Request r = request(Warning, parent, caption, text);
     ask(r);
 }
 
 void ZkPrompt::critical(QWidget* parent, const QString& caption, const QString& text)
 {
-    Request r;
-    r.kind = Critical;
-    r.parent = parent;
-    r.caption = caption;
-    r.text = text;
+    Request r = request(Critical, parent, caption, text);
     ask(r);
 }
 
 int ZkPrompt::question(QWidget* parent, const QString& caption, const QString& text,
                        const QStringList& buttons, int defaultButton, int escapeButton)
 {
-    Request r;
-    r.kind = Question;
-    r.parent = parent;
-    r.caption = caption;
-    r.text = text;
+    Request r = request(Question, parent, caption, text);
     r.buttons = buttons;
     r.defaultButton = defaultButton;
     r.escapeButton = escapeButton;
@@ -157,11 +151,7 @@ int ZkPrompt::question(QWidget* parent, const QString& caption, const QString& t
 int ZkPrompt::informationQuestion(QWidget* parent, const QString& caption, const QString& text,
                                   const QStringList& buttons, int defaultButton, int escapeButton)
 {
-    Request r;
-    r.kind = Information;
-    r.parent = parent;
-    r.caption = caption;
-    r.text = text;
+    Request r = request(Information, parent, caption, text);
     r.buttons = buttons;
     r.defaultButton = defaultButton;
     r.escapeButton = escapeButton;
@@ -171,11 +161,7 @@ int ZkPrompt::informationQuestion(QWidget* parent, const QString& caption, const
 QString ZkPrompt::getText(QWidget* parent, const QString& caption, const QString& label,
                           const QString& text, bool* ok)
 {
-    Request r;
-    r.kind = TextInput;
-    r.parent = parent;
-    r.caption = caption;
-    r.text = label;
+    Request r = request(TextInput, parent, caption, label);
     r.value = text;
     const Reply reply = ask(r);
     if (ok)
@@ -186,11 +172,7 @@ QString ZkPrompt::getText(QWidget* parent, const QString& caption, const QString
 QString ZkPrompt::getItem(QWidget* parent, const QString& caption, const QString& label,
                           const QStringList& items, int current, bool editable, bool* ok)
 {
-    Request r;
-    r.kind = ItemInput;
-    r.parent = parent;
-    r.caption = caption;
-    r.text = label;
+    Request r = request(ItemInput, parent, caption, label);
     r.buttons = items;
     r.defaultButton = current;
     r.escapeButton = editable ? 1 : 0;
@@ -203,11 +185,7 @@ QString ZkPrompt::getItem(QWidget* parent, const QString& caption, const QString
 int ZkPrompt::getInteger(QWidget* parent, const QString& caption, const QString& label, int value,
                          int min, int max, bool* ok)
 {
-    Request r;
-    r.kind = IntegerInput;
-    r.parent = parent;
-    r.caption = caption;
-    r.text = label;
+    Request r = request(IntegerInput, parent, caption, label);
     r.value = QString::number(value);
     r.buttons = QStringList{QString::number(min), QString::number(max)};
     const Reply reply = ask(r);
@@ -219,11 +197,7 @@ int ZkPrompt::getInteger(QWidget* parent, const QString& caption, const QString&
 double ZkPrompt::getDouble(QWidget* parent, const QString& caption, const QString& label,
                            double value, double min, double max, int decimals, bool* ok)
 {
-    Request r;
-    r.kind = DoubleInput;
-    r.parent = parent;
-    r.caption = caption;
-    r.text = label;
+    Request r = request(DoubleInput, parent, caption, label);
     r.value = QString::number(value, 'f', decimals);
     r.buttons = QStringList{QString::number(min, 'f', decimals), QString::number(max, 'f', decimals),
                             QString::number(decimals)};
@@ -236,11 +210,7 @@ double ZkPrompt::getDouble(QWidget* parent, const QString& caption, const QStrin
 QString ZkPrompt::openFileName(QWidget* parent, const QString& caption, const QString& dir,
                                const QString& filter)
 {
-    Request r;
-    r.kind = OpenFile;
-    r.parent = parent;
-    r.caption = caption;
-    r.text = filter;
+    Request r = request(OpenFile, parent, caption, filter);
     r.value = dir;
     const Reply reply = ask(r);
     return reply.ok ? reply.value : QString();
@@ -249,11 +219,7 @@ QString ZkPrompt::openFileName(QWidget* parent, const QString& caption, const QS
 QString ZkPrompt::saveFileName(QWidget* parent, const QString& caption, const QString& dir,
                                const QString& filter)
 {
-    Request r;
-    r.kind = SaveFile;
-    r.parent = parent;
-    r.caption = caption;
-    r.text = filter;
+    Request r = request(SaveFile, parent, caption, filter);
     r.value = dir;
     const Reply reply = ask(r);
     return reply.ok ? reply.value : QString();
