@@ -139,6 +139,8 @@ public:
     // ---- Waiter and current sale (core/sale.cpp) ----
 
     void setWaiter(const QString& waiter) { m_waiter = waiter; }
+    /** True when a waiter was chosen for the sale. */
+    bool hasWaiter() const { return !m_waiter.isEmpty(); }
     /** The waiter of the sale, or the logged-in user when none is set. */
     QString getWaiter() const { return m_waiter.isEmpty() ? m_userName : m_waiter; }
 
