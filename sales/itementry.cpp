@@ -70,6 +70,7 @@ void Sales::setUpItemEntry()
     QuantityEdit->setText(QStringLiteral("1"));
     LessEdit->setText(m_defaultDiscount);
     checkPriceTiers();
+    setUpTouchPage();
 }
 
 QString Sales::entryTable() const

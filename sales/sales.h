@@ -196,6 +196,8 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    /** Redraws the touch places when their size changes. */
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void loadIcons();
@@ -261,6 +263,10 @@ private:
     bool tableAccountChosen() const;
 
     // Touch page (touchbuttons.cpp)
+    /** The places share the grid evenly, whatever they show. */
+    void setUpTouchPage();
+    /** Shows again what the places show, at their present size. */
+    void refreshPlaces();
     void touchTopLevel();
     void showDepartments();
     void showDepartmentItems();

@@ -6,8 +6,12 @@
 
 #include "core/globals.h"
 #include "core/utility.h"
+#include "core/zksettings.h"
 
+#include <QEvent>
+#include <QFontMetrics>
 #include <QSignalBlocker>
+#include <QToolButton>
 #include <QSqlQuery>
 
 namespace {
@@ -30,6 +34,20 @@ struct Entry
     QString code;
     QString description;
 };
+
+// The width of a label's longest word in the font that touch labels are
+// drawn in.
+int longestWordWidth(const QString& label)
+{
+    QFont font(settings->readEntry(QStringLiteral("/Global/TouchFont")),
+               settings->readNumEntry(QStringLiteral("/Global/TouchFontSize")));
+    font.setWeight(Utility::fontWeight(settings->readNumEntry(QStringLiteral("/Global/TouchFontWeight"))));
+    const QFontMetrics metrics(font);
+    int widest = 0;
+    for (const QString& word : label.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+        widest = qMax(widest, metrics.horizontalAdvance(word));
+    return widest;
+}
 
 QString buttonText(const QString& label)
 {
@@ -80,6 +98,35 @@ void Sales::touchButton(int id)
     default:
         pressPlace(id);
     }
+}
+
+void Sales::setUpTouchPage()
+{
+    m_placeCodes = QStringList(kPlaceCount, QString());
+    for (int i = 0; i < kPlaceCount; ++i) {
+        QAbstractButton* place = touchButtonAt(kFirstPlace + i);
+        // What a place shows must not widen its column: a long word would
+        // shift every button under the cashier's finger.
+        place->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+    }
+    touchButtonAt(kFirstPlace)->installEventFilter(this);
+}
+
+bool Sales::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Resize && watched == touchButtonAt(kFirstPlace) && utils->userName() != QLatin1String("noone"))
+        refreshPlaces();
+    return SalesGui::eventFilter(watched, event);
+}
+
+void Sales::refreshPlaces()
+{
+    if (m_keypadOn)
+        showKeypad(true);
+    else if (m_touchDepartment.isEmpty())
+        showDepartments();
+    else
+        showDepartmentItems();
 }
 
 void Sales::touchTopLevel()
@@ -171,16 +218,25 @@ void Sales::setPlace(int index, const QString& code, const QString& label, const
         button->setToolTip(QString());
         return;
     }
-    const int width = qMax(kMinPlaceWidth, button->width() - 8);
-    const int height = qMax(kMinPlaceHeight, button->height() - 8);
-    const QImage picture = Utility::decodeImage(image, int(image.size()), label, width, height);
+    const int width = qMax(kMinPlaceWidth, button->width() - 10);
+    const int height = qMax(kMinPlaceHeight, button->height() - 10);
+    QImage picture = Utility::decodeImage(image, int(image.size()), label, width, height);
     // A stored picture leaves room for its label under it; without one the
     // label itself is drawn as the picture.
     const bool stored = image.size() > 3 && !picture.isNull() && picture.height() <= height - 20;
+    if (!stored) {
+        // A word wider than the place is drawn on a wider canvas, which the
+        // button then shows shrunk to fit, rather than cut off.
+        const int wanted = longestWordWidth(label) + 8;
+        if (wanted > width)
+            picture = Utility::decodeImage(image, int(image.size()), label, wanted, height * wanted / width);
+    }
     button->setIcon(QIcon(QPixmap::fromImage(picture)));
-    button->setIconSize(picture.size());
+    button->setIconSize(stored ? picture.size() : QSize(width, height));
     button->setText(stored ? buttonText(label) : QString());
     button->setToolTip(label);
+    if (auto* tool = qobject_cast<QToolButton*>(button))
+        tool->setToolButtonStyle(stored ? Qt::ToolButtonTextUnderIcon : Qt::ToolButtonIconOnly);
 }
 
 void Sales::pressPlace(int id)
@@ -214,12 +270,10 @@ void Sales::pressPlace(int id)
 
 void Sales::showKeypad(bool on)
 {
+    const bool opening = on && !m_keypadOn;
     m_keypadOn = on;
     if (!on) {
-        if (m_touchDepartment.isEmpty())
-            showDepartments();
-        else
-            showDepartmentItems();
+        refreshPlaces();
         return;
     }
     const QChar point = Utility::locale().decimalPoint().at(0);
@@ -236,6 +290,8 @@ void Sales::showKeypad(bool on)
             button->setEnabled(false);
             continue;
         }
+        if (auto* tool = qobject_cast<QToolButton*>(button))
+            tool->setToolButtonStyle(Qt::ToolButtonIconOnly);
         const QPixmap key(Utility::shareFile(QLatin1String(file)));
         const int side = qMax(32, qMin(button->width(), button->height()) - 8);
         button->setIcon(QIcon(key));
@@ -243,9 +299,11 @@ void Sales::showKeypad(bool on)
         button->setEnabled(true);
         m_placeCodes[index] = QLatin1String(file);
     }
-    // The keypad writes a new quantity.
-    QuantityEdit->clear();
-    QtyLabel->clear();
+    if (opening) {
+        // The keypad writes a new quantity.
+        QuantityEdit->clear();
+        QtyLabel->clear();
+    }
 }
 
 void Sales::keypadPress(int id)
@@ -266,6 +324,7 @@ void Sales::keypadPress(int id)
             quantity = QStringLiteral("1");
         QuantityEdit->setText(quantity);
         QtyLabel->setText(quantity);
+        setStatus(QString());
         if (id == TopLevel)
             touchTopLevel();
         else
@@ -276,4 +335,6 @@ void Sales::keypadPress(int id)
     }
     QuantityEdit->setText(quantity);
     QtyLabel->setText(quantity);
+    // The quantity field is on the other page: the status bar shows it here.
+    setStatus(tr("Quantity: %1").arg(quantity));
 }
