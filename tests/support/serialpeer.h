@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QByteArray>
+#include <QSerialPort>
+#include <QString>
+
+/** The far end of a test serial port (a socat pseudo-terminal pair made by
+ *  the test command): what the device on the port would receive. */
+class SerialPeer
+{
+public:
+    explicit SerialPeer(const QString& path);
+    bool isOpen() const { return m_open; }
+    /** The bytes received until @p count have come (or a few seconds
+     *  passed), and anything that follows at once. */
+    QByteArray read(int count);
+
+private:
+    QSerialPort m_port;
+    bool m_open = false;
+};
