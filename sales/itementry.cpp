@@ -70,6 +70,7 @@ void Sales::setUpItemEntry()
     QuantityEdit->setText(QStringLiteral("1"));
     LessEdit->setText(m_defaultDiscount);
     checkPriceTiers();
+    categoryChanged(TypeComboBox->currentIndex());
     setUpTouchPage();
 }
 
@@ -189,6 +190,8 @@ void Sales::fillItemList(const QStringList& descriptions, const QStringList& cod
     ItemComboBox->clear();
     ItemComboBox->addItems(descriptions);
     m_itemCodes = codes;
+    // The list shows what was just found; a composition search says so itself.
+    m_compositionPending = false;
     if (descriptions.isEmpty())
         ItemComboBox->setEditText(typed); // what was typed stays to be corrected
     else
@@ -303,6 +306,15 @@ void Sales::itemCleanup(const QString&)
     tax2_tb->setChecked(false);
     m_item.validated = false;
     QuantityEdit->setText(QStringLiteral("1"));
+}
+
+void Sales::nameTaxBoxes()
+{
+    const SysInfoRecord& info = utils->sysInfo();
+    if (!info.tax1Name.isEmpty())
+        tax1_tb->setText(info.tax1Name);
+    if (!info.tax2Name.isEmpty())
+        tax2_tb->setText(info.tax2Name);
 }
 
 void Sales::categoryChanged(int)

@@ -106,6 +106,7 @@ void Sales::vendAddItem()
 
     updateTotal();
     resetEntry();
+    checkVendState();
     ItemComboBox->setFocus();
 }
 

@@ -184,6 +184,7 @@ void Sales::languageChange()
     SalesGui::languageChange();
     updateTenderLabels();
     captionTouchTab();
+    nameTaxBoxes();
     if (m_saleTabsRelabelled)
         relabelSaleTabs();
 }

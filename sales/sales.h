@@ -237,6 +237,8 @@ private:
     void itemNotFound(const QString& entry);
     /** Whether an exact hit adds at once or waits for the quantity. */
     bool askQuantity() const;
+    /** The tax boxes carry the shop's names of its two taxes. */
+    void nameTaxBoxes();
     /** Focuses a field with its text selected. */
     static void focusSelected(QLineEdit* field);
 

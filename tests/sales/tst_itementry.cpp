@@ -417,6 +417,8 @@ void TestItemEntry::unvalidatedItems()
                                answer);
     w.AddPushButton->click();
     QCOMPARE(till.lines(), lines);
+    // The buttons that need a line follow the sale.
+    QCOMPARE(w.PushButton4->isEnabled(), lines > 0);
     if (lines) {
         QCOMPARE(till.cell(0, Sales::ColDescription), QStringLiteral("GIFT WRAP"));
         QCOMPARE(till.cell(0, Sales::ColCode), QString());
