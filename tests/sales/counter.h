@@ -104,11 +104,18 @@ public:
             if (!kill.exec(QStringLiteral("KILL CONNECTION ") + id))
                 QTest::qFail("could not end the till's session", __FILE__, __LINE__);
         } else {
-            QFile file(QSqlDatabase::database().databaseName());
-            if (!file.open(QIODevice::ReadWrite))
-                QTest::qFail("could not reach the database file", __FILE__, __LINE__);
-            file.write(QByteArray(4096, 'x'));
-            file.close();
+            // The file, its write-ahead log and the log's index all turn
+            // to rubbish, as on a disk that failed.
+            const QString path = QSqlDatabase::database().databaseName();
+            for (const QString& name : {path, path + QLatin1String("-wal"), path + QLatin1String("-shm")}) {
+                QFile file(name);
+                if (!file.exists())
+                    continue;
+                if (!file.open(QIODevice::ReadWrite))
+                    QTest::qFail("could not reach the database file", __FILE__, __LINE__);
+                file.write(QByteArray(qMax<qint64>(file.size(), 4096), 'x'));
+                file.close();
+            }
         }
     }
 };

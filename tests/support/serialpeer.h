@@ -4,15 +4,14 @@
 #include <QSerialPort>
 #include <QString>
 
-/** The far end of a test serial port (a socat pseudo-terminal pair made by
- *  the test command): what the device on the port would receive. */
+/** The far end of a test serial port: what the device would receive. */
 class SerialPeer
 {
 public:
     explicit SerialPeer(const QString& path);
     bool isOpen() const { return m_open; }
-    /** The bytes received until @p count have come (or a few seconds
-     *  passed), and anything that follows at once. */
+    /** The bytes received until @p count have come (or a few seconds passed),
+     *  and whatever follows at once. */
     QByteArray read(int count);
 
 private:
