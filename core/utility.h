@@ -139,6 +139,8 @@ public:
     // ---- Waiter and current sale (core/sale.cpp) ----
 
     void setWaiter(const QString& waiter) { m_waiter = waiter; }
+    /** True when a waiter was chosen for the sale. */
+    bool hasWaiter() const { return !m_waiter.isEmpty(); }
     /** The waiter of the sale, or the logged-in user when none is set. */
     QString getWaiter() const { return m_waiter.isEmpty() ? m_userName : m_waiter; }
 
@@ -244,10 +246,20 @@ private:
     bool recordVoid(const QString& reason, char docType, int number);
     /** The docket printers after an order or a cancelled invoice. */
     void printDockets(int number);
-    /** Takes the shop's next docket sequence number for an invoice. */
+    /** True (after telling the operator) when a document was voided before. */
+    bool alreadyVoided(char docType, int number, const QString& caption, const QString& text);
+    /** Takes the shop's next docket sequence number for an invoice; -1 after
+     *  a failed statement. */
     int nextSequenceNumber(int invoice);
-    /** An invoice's total from its lines, as posted to the ledger. */
-    double postedTotal(int number);
+    /** An invoice's total from its lines, as posted to the ledger; false
+     *  after a failed statement. */
+    bool postedTotal(int number, double* total);
+    /** Closes an accepted document and posts it to the ledger unless it was
+     *  posted before; false when it could not be posted. */
+    bool closeInvoice(int number, int mode);
+    /** Whether a closed document's posting is in the ledger (live or
+     *  archived) or can no longer be: its account is gone. */
+    bool invoiceWasPosted(int number, int account, bool* posted);
     /** Reads the logged-in user's CashAcc into @p account when the user has
      *  a row (else leaves it); false after showing a failed lookup. */
     bool lookupCashAccount(int* account) const;

@@ -5,9 +5,8 @@
 #include "core/zkdb.h"
 #include "core/zkprompt.h"
 #include "core/zksettings.h"
-#include "documents/docprint.h"
 #include "documents/docwriter.h"
-#include "sales/change.h"
+#include "posting/wholequantity.h"
 
 #include <QSqlQuery>
 #include <QVariant>
@@ -31,25 +30,6 @@ QString documentType(int mode, int taxMode)
     return taxMode == 0 ? type + QLatin1String("exc") : type;
 }
 
-QString ledgerCode(int mode)
-{
-    switch (mode) {
-    case 1:
-        return QStringLiteral("Q");
-    case 2:
-        return QStringLiteral("RF");
-    default:
-        return QStringLiteral("I");
-    }
-}
-
-// Quantities print as whole numbers cut toward zero: half a portion is no portion.
-QString wholeQuantity(double quantity)
-{
-    const int whole = int(quantity);
-    return whole == 0 ? QString() : QString::number(whole);
-}
-
 } // namespace
 
 int Utility::nextSequenceNumber(int invoice)
@@ -57,13 +37,17 @@ int Utility::nextSequenceNumber(int invoice)
     QSqlQuery q;
     if (!q.exec(QStringLiteral("SELECT SequenceNo FROM SysInfo"))) {
         showDBError(q);
-        return 0;
+        return -1;
     }
     const int next = q.next() ? q.value(0).toInt() + 1 : 1;
-    if (!q.exec(QStringLiteral("UPDATE SysInfo SET SequenceNo=%1").arg(next)) && showDBError(q))
-        return next;
-    if (!q.exec(QStringLiteral("UPDATE Invoice SET SequenceNo=%1 WHERE MyNumber=%2").arg(next).arg(invoice)))
+    if (!q.exec(QStringLiteral("UPDATE SysInfo SET SequenceNo=%1").arg(next))) {
         showDBError(q);
+        return -1;
+    }
+    if (!q.exec(QStringLiteral("UPDATE Invoice SET SequenceNo=%1 WHERE MyNumber=%2").arg(next).arg(invoice))) {
+        showDBError(q);
+        return -1;
+    }
     return next;
 }
 
@@ -88,7 +72,13 @@ QString Utility::buildInvoice(int number, bool reprint, double tendered, double*
     const int account = q.value(3).toInt();
     const QString storedEmail = q.value(4).toString();
     const QString waiter = q.value(5).toString();
-    const int sequence = reprint ? q.value(6).toInt() : nextSequenceNumber(number);
+    const int storedSequence = q.value(6).toInt();
+    // SQLite cannot drop the scratch table below while any statement is
+    // still open, so each read is closed once taken.
+    q.finish();
+    const int sequence = reprint ? storedSequence : nextSequenceNumber(number);
+    if (sequence < 0)
+        return QString();
 
     QSqlQuery c;
     if (!c.exec(QStringLiteral("SELECT Name, PostalAddr, ShippingAddr, Phone, Cell, LOWER(Email), VatNo FROM "
@@ -97,8 +87,13 @@ QString Utility::buildInvoice(int number, bool reprint, double tendered, double*
         showDBError(c);
         return QString();
     }
-    const bool hasClient = c.next();
-    auto col = [&](int i) { return hasClient ? unescapeSQL(c.value(i).toString()) : QString(); };
+    QStringList client(7);
+    if (c.next()) {
+        for (int i = 0; i < 7; ++i)
+            client[i] = unescapeSQL(c.value(i).toString());
+    }
+    c.finish();
+    auto col = [&](int i) { return client.at(i); };
     double balance = getBalBF(account, true);
     const int mode = m_documentMode;
 
@@ -123,7 +118,8 @@ QString Utility::buildInvoice(int number, bool reprint, double tendered, double*
     if (mode == 3)
         doc.raw("autoclose", QStringLiteral("true"));
 
-    if (!makeTempInvoiceItemTable(QStringLiteral("WHERE InvoiceNumber=%1 ORDER BY MyNumber").arg(number), false))
+    // Lines of a document that a cash-up has archived print on its reprint too.
+    if (!makeTempInvoiceItemTable(QStringLiteral("WHERE InvoiceNumber=%1 ORDER BY MyNumber").arg(number), true))
         return QString();
     QSqlQuery lines;
     const bool read = lines.exec(
@@ -152,7 +148,7 @@ QString Utility::buildInvoice(int number, bool reprint, double tendered, double*
 
         doc.open("item");
         if (!remark || returnable)
-            doc.raw("quantity", numStr(quantity, 2)).raw("iquantity", wholeQuantity(quantity));
+            doc.raw("quantity", numStr(quantity, 2)).raw("iquantity", Posting::wholeQuantityText(quantity));
         else
             doc.raw("quantity", QString()).raw("iquantity", QString());
         doc.text("uom", remark ? QString() : lines.value(9).toString())
@@ -188,6 +184,8 @@ QString Utility::buildInvoice(int number, bool reprint, double tendered, double*
             tax2 += on2 ? rate2 * price : 0;
         }
     }
+    // SQLite keeps the table locked while a statement on it is open.
+    lines.finish();
     ZkDb::releaseTemp();
 
     double total = m_taxMode == 0 ? subtotal + tax1 + tax2 : subtotal;
@@ -235,146 +233,3 @@ QString Utility::buildInvoice(int number, bool reprint, double tendered, double*
     return doc.finish();
 }
 
-double Utility::postedTotal(int number)
-{
-    QSqlQuery q;
-    if (!q.exec(QStringLiteral("SELECT Tax1, Tax2 FROM Invoice WHERE MyNumber=%1").arg(number))) {
-        showDBError(q);
-        return 0;
-    }
-    const double rate1 = q.next() ? q.value(0).toDouble() : 0;
-    const double rate2 = q.isValid() ? q.value(1).toDouble() : 0;
-    if (!q.exec(QStringLiteral("SELECT Price, Tax1, Tax2 FROM InvoiceItem WHERE InvoiceNumber=%1").arg(number))) {
-        showDBError(q);
-        return 0;
-    }
-    double sum = 0, taxed1 = 0, taxed2 = 0;
-    while (q.next()) {
-        const double price = q.value(0).toDouble();
-        sum += price;
-        if (q.value(1).toString() == QLatin1String("Y"))
-            taxed1 += price;
-        if (q.value(2).toString() == QLatin1String("Y"))
-            taxed2 += price;
-    }
-    if (m_taxMode == 0)
-        return sum + roundCents(rate1 * taxed1) + roundCents(rate2 * taxed2);
-    return sum;
-}
-
-bool Utility::processInvoice(int number, bool reprint, double* total, double* tax1, double* tax2, bool buildOnly)
-{
-    const int savedAccount = m_account;
-    auto finish = [&](bool result) {
-        m_account = savedAccount;
-        return result;
-    };
-    const int mode = m_documentMode;
-
-    double tendered = 0;
-    if (settings->readBoolEntry(QStringLiteral("/Global/TakeOutChange")) && !reprint) {
-        QSqlQuery q;
-        if (!q.exec(QStringLiteral("SELECT UPPER(Clients.Name) FROM Invoice, Clients WHERE Invoice.MyNumber=%1 AND "
-                                   "Clients.AccountNumber=Invoice.AccountNumber")
-                        .arg(number))) {
-            showDBError(q);
-            return finish(false);
-        }
-        const QString name = q.next() ? q.value(0).toString() : QString();
-        if (!name.startsWith(tr("TABLE "))) {
-            Change change(m_mainWindow);
-            change.setAmount(postedTotal(number));
-            tendered = change.getChange();
-            if (tendered < 0)
-                return finish(false);
-        }
-    }
-
-    const QString document = buildInvoice(number, reprint, tendered, total, tax1, tax2);
-    if (buildOnly || document.isEmpty())
-        return finish(false);
-    const bool accepted = mode != 3 && showDocument(document, false);
-    if (!accepted) {
-        if ((mode == 0 || mode == 3) && !reprint)
-            printDockets(number);
-        return finish(false);
-    }
-
-    QSqlQuery q;
-    if (!q.exec(QStringLiteral("SELECT COUNT(*) FROM Invoice WHERE MyNumber=%1 AND Status='C'").arg(number))) {
-        showDBError(q);
-        return finish(true);
-    }
-    const bool alreadyClosed = q.next() && q.value(0).toInt() > 0;
-    if (!q.exec(QStringLiteral("UPDATE Invoice SET Status='C', Email='%1' WHERE MyNumber=%2")
-                    .arg(escapeSQL(m_docPrint->email()))
-                    .arg(number))
-        && showDBError(q))
-        return finish(true);
-    if (!q.exec(QStringLiteral("SELECT AccountNumber FROM Invoice WHERE MyNumber=%1").arg(number))) {
-        showDBError(q);
-        return finish(true);
-    }
-    const int account = q.next() ? q.value(0).toInt() : m_account;
-    m_account = account;
-    double amount = postedTotal(number);
-    // Accepting a closed document again (a reprint) must never post it twice.
-    if (alreadyClosed)
-        return finish(true);
-
-    const double rounding = getRounding(&amount);
-    if (!q.exec(QStringLiteral("INSERT INTO Journal (AccountNumber, Description, MyDate, Amount, Rounding, MyNumber) "
-                               "VALUES (%1, '%2', '%3', %4, %5, %6)")
-                    .arg(account)
-                    .arg(ledgerCode(mode), ZkClock::nowText(), QString::number(amount, 'f', 2),
-                         QString::number(rounding, 'f', 2))
-                    .arg(number))
-        && showDBError(q))
-        return finish(true);
-    if (mode == 2)
-        logAction(tr("Refund"), tr("Account No %1, Doc No. %2").arg(account).arg(number), QString(), '2');
-    if (mode == 0 || mode == 3) {
-        if (!q.exec(QStringLiteral("SELECT MyNumber, Code, DTR FROM InvoiceItem WHERE InvoiceNumber=%1 AND DTR<>0 "
-                                   "ORDER BY MyNumber")
-                        .arg(number))) {
-            showDBError(q);
-            return finish(true);
-        }
-        if (q.next()) {
-            QSqlQuery due;
-            if (!due.exec(QStringLiteral("INSERT INTO DTRHistory (DateDue, InvoiceItemNumber, Code, AccountNumber) "
-                                         "VALUES ('%1', %2, '%3', %4)")
-                              .arg(ZkClock::today().addDays(q.value(2).toInt()).toString(QStringLiteral("yyyy-MM-dd")))
-                              .arg(q.value(0).toInt())
-                              .arg(escapeSQL(q.value(1).toString()))
-                              .arg(account)))
-                showDBError(due);
-        }
-    }
-    return finish(true);
-}
-
-void Utility::printDockets(int number)
-{
-    const struct
-    {
-        int printer;
-        const char* group;
-    } dockets[] = {{1, "/LabelPrinter/Mode"}, {2, "/KitchenPrinter/Mode"}};
-    for (const auto& d : dockets) {
-        if (settings->readEntry(QLatin1String(d.group)) == QLatin1String("off"))
-            continue;
-        const QString docket = buildKitchen(number, d.printer);
-        if (!docket.isEmpty())
-            showDocument(docket, false);
-    }
-}
-
-void Utility::previewInvoice(int number)
-{
-    QString document = buildInvoice(number, false, 0);
-    if (document.isEmpty())
-        return;
-    document.remove(QStringLiteral("auto=\"print\""));
-    showDocument(document, true);
-}

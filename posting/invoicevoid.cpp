@@ -6,6 +6,9 @@
 bool Utility::voidInvoice(int number)
 {
     const QString caption = tr("Void Invoice");
+    // A second void would put the goods back into stock twice.
+    if (alreadyVoided('I', number, caption, tr("Invoice # %1 has already been voided").arg(number)))
+        return false;
     const QString reason = askVoidReason(caption, tr("Enter the reason why you will void invoice number %1").arg(number),
                                          tr("You must give a reason you are trying to void this Invoice"));
     if (reason.isEmpty())
@@ -25,11 +28,9 @@ bool Utility::voidInvoice(int number)
     // The goods come back, except lines that were themselves returns.
     const QString returned = escapeSQL(tr("RET:")) + QLatin1Char('%');
     for (const char* table : {"InvoiceItemArchive", "InvoiceItem"}) {
-        if (!q.exec(QStringLiteral("SELECT Code, Quantity FROM %1 WHERE InvoiceNumber=%2 AND Description NOT LIKE '%3' "
-                                   "ORDER BY MyNumber")
-                        .arg(QLatin1String(table))
-                        .arg(number)
-                        .arg(returned))) {
+        if (!q.exec(QStringLiteral("SELECT Code, Quantity FROM %1 WHERE InvoiceNumber=%2 AND "
+                                   "COALESCE(Description, '') NOT LIKE '%3' ORDER BY MyNumber")
+                        .arg(QLatin1String(table), QString::number(number), returned))) {
             showDBError(q);
             return false;
         }

@@ -4,6 +4,7 @@
 #include "core/zkdb.h"
 #include "core/zksettings.h"
 #include "documents/docwriter.h"
+#include "posting/wholequantity.h"
 
 #include <QHash>
 #include <QSqlQuery>
@@ -22,12 +23,17 @@ QString Utility::buildKitchen(int invoiceNumber, int printer)
     }
     const QDateTime when = ZkDb::dateTime(q.value(0));
     const int sequence = q.value(1).toInt();
+    const int account = q.value(2).toInt();
+    // SQLite cannot drop the scratch table below while any statement is
+    // still open, so each read is closed once taken.
+    q.finish();
     QSqlQuery c;
-    if (!c.exec(QStringLiteral("SELECT Name FROM Clients where AccountNumber=%1").arg(q.value(2).toInt()))) {
+    if (!c.exec(QStringLiteral("SELECT Name FROM Clients where AccountNumber=%1").arg(account))) {
         showDBError(c);
         return QString();
     }
     const QString client = c.next() ? unescapeSQL(c.value(0).toString()) : QString();
+    c.finish();
     const bool label = printer == 1;
 
     DocWriter doc;
@@ -59,7 +65,10 @@ QString Utility::buildKitchen(int invoiceNumber, int printer)
     bool previousMain = true; // the first line gets no separator
     while (lines.next()) {
         const QString category = lines.value(3).toString();
-        if (category == QLatin1String("Notes") || lines.value(6).toInt() == 1)
+        // The mark holds the printers a line has been on (1 label, 2
+        // kitchen): a line of a department routed to both reaches each once,
+        // whichever docket is built first.
+        if (category == QLatin1String("Notes") || (lines.value(6).toInt() & printer) != 0)
             continue;
         const QString department = lines.value(4).toString();
         if (!routes.contains(department)) {
@@ -67,6 +76,7 @@ QString Utility::buildKitchen(int invoiceNumber, int printer)
             if (!route.exec(QStringLiteral("SELECT Printer FROM Departments where Department='%1'")
                                 .arg(escapeSQL(department)))) {
                 showDBError(route);
+                lines.finish();
                 ZkDb::releaseTemp();
                 return QString();
             }
@@ -79,28 +89,29 @@ QString Utility::buildKitchen(int invoiceNumber, int printer)
         const bool remark = category == QLatin1String("Remarks");
         // A free modifier (no charge, one of) belongs to the line above it.
         const bool modifier = roundCents(lines.value(7).toDouble()) == 0 && quantity == 1.0;
-        const int whole = int(quantity);
-        const bool mainLine = whole != 0 && !modifier;
+        const bool mainLine = Posting::wholeQuantity(quantity) != 0 && !modifier;
         if (mainLine && !previousMain && !written.isEmpty())
             doc.open("item").raw("quantity", QString()).raw("iquantity", QString()).raw("desription", QString());
         doc.open("item")
             .raw("quantity", remark || modifier ? QString() : numStr(quantity, 2))
-            .raw("iquantity", whole == 0 ? QString() : QString::number(whole))
+            .raw("iquantity", Posting::wholeQuantityText(quantity))
             .text("uom", remark ? QString() : lines.value(2).toString())
             .text("description", unescapeSQL(lines.value(1).toString()));
         previousMain = mainLine;
         written << lines.value(5).toInt();
     }
+    // SQLite keeps the table locked while a statement on it is open.
+    lines.finish();
     ZkDb::releaseTemp();
     if (written.isEmpty())
         return QString();
 
     for (const int line : qAsConst(written)) {
         for (const char* table : {"InvoiceItem", "InvoiceItemArchive"}) {
-            if (!q.exec(QStringLiteral("UPDATE %1 set Printed='1' WHERE MyNumber='%2' AND InvoiceNumber='%3'")
-                            .arg(QLatin1String(table))
-                            .arg(line)
-                            .arg(invoiceNumber))
+            if (!q.exec(QStringLiteral("UPDATE %1 set Printed=COALESCE(Printed, 0) | %2 WHERE MyNumber='%3' AND "
+                                       "InvoiceNumber='%4'")
+                            .arg(QLatin1String(table), QString::number(printer), QString::number(line),
+                                 QString::number(invoiceNumber)))
                 && showDBError(q))
                 return QString();
         }

@@ -161,9 +161,8 @@ bool Utility::processReceipt(int number, bool firstPrint, double tendered, doubl
         ZkPrompt::setWaitCursor(false);
         return false;
     }
-    bool accepted = true;
-    if (settings->readBoolEntry(QStringLiteral("/Global/PrintReceipt")) || !(firstPrint || semper))
-        accepted = showDocument(document, false);
+    const bool show = settings->readBoolEntry(QStringLiteral("/Global/PrintReceipt")) || !(firstPrint || semper);
+    const bool accepted = !show || showDocument(document, false);
     ZkPrompt::setWaitCursor(false);
 
     QSqlQuery q;
@@ -176,27 +175,39 @@ bool Utility::processReceipt(int number, bool firstPrint, double tendered, doubl
     if (!firstPrint)
         return false;
 
-    if (!q.exec(QStringLiteral("UPDATE Receipt SET Email='%1' WHERE MyNumber=%2")
-                    .arg(escapeSQL(m_docPrint->email()))
-                    .arg(number))
-        && showDBError(q))
-        return true;
+    // A receipt posted without the window was not e-mailed; the window
+    // still holds the address of the document it showed last.
+    const QString email = show ? m_docPrint->email() : QString();
+    if (!q.exec(QStringLiteral("UPDATE Receipt SET Email='") + escapeSQL(email)
+                + QStringLiteral("' WHERE MyNumber=%1").arg(number))) {
+        showDBError(q);
+        return false;
+    }
     if (!q.exec(QStringLiteral("SELECT MyDate, AccountNumber, CashAmount, CardAmount, ChequeAmount, CouponAmount, "
                                "EFTAmount, BadDebtAmount, TipAmount FROM Receipt WHERE MyNumber=%1")
                     .arg(number))) {
         showDBError(q);
-        return true;
+        return false;
     }
     if (!q.next())
+        return true;
+    // Posting the same receipt again (a redo after a failure) must not
+    // count the money twice.
+    QSqlQuery posted;
+    if (!posted.exec(QStringLiteral("SELECT COUNT(*) FROM Journal WHERE MyNumber=%1 AND Description IN ('R','VR')")
+                         .arg(number))) {
+        showDBError(posted);
+        return false;
+    }
+    if (posted.next() && posted.value(0).toInt() > 0)
         return true;
     const Tenders paid = tendersAt(q, 2);
     QSqlQuery post;
     if (!post.exec(QStringLiteral("INSERT INTO Journal (AccountNumber, Description, MyDate, Amount, TipAmount, "
                                   "MyNumber) VALUES (%1, 'R', '%2', %3, %4, %5)")
-                       .arg(q.value(1).toInt())
-                       .arg(escapeSQL(ZkDb::dateTimeText(q.value(0))), QString::number(-paid.total(), 'f', 2),
-                            QString::number(q.value(8).toDouble(), 'f', 2))
-                       .arg(number)))
+                       .arg(QString::number(q.value(1).toInt()), escapeSQL(ZkDb::dateTimeText(q.value(0))),
+                            QString::number(-paid.total() + 0.0, 'f', 2),
+                            QString::number(q.value(8).toDouble(), 'f', 2), QString::number(number))))
         showDBError(post);
     return true;
 }
@@ -219,18 +230,34 @@ QString Utility::askVoidReason(const QString& caption, const QString& prompt, co
 bool Utility::recordVoid(const QString& reason, char docType, int number)
 {
     QSqlQuery q;
+    // One arg() call: a reason that holds "%3" stays as it was typed.
     if (!q.exec(QStringLiteral("INSERT INTO Voids (Reason, DocType, Number, MyDate, Who) VALUES ('%1', '%2', %3, "
                                "'%4', '%5')")
-                    .arg(escapeSQL(reason), QString(QLatin1Char(docType)))
-                    .arg(number)
-                    .arg(ZkClock::todayText(), escapeSQL(getWaiter()))))
+                    .arg(escapeSQL(reason), QString(QLatin1Char(docType)), QString::number(number),
+                         ZkClock::todayText(), escapeSQL(getWaiter()))))
         return !showDBError(q);
+    return true;
+}
+
+bool Utility::alreadyVoided(char docType, int number, const QString& caption, const QString& text)
+{
+    QSqlQuery q;
+    if (!q.exec(QStringLiteral("SELECT COUNT(*) FROM Voids WHERE DocType='%1' AND Number=%2")
+                    .arg(QString(QLatin1Char(docType)), QString::number(number)))) {
+        showDBError(q);
+        return true;
+    }
+    if (!q.next() || q.value(0).toInt() == 0)
+        return false;
+    ZkPrompt::information(m_mainWindow, caption, text);
     return true;
 }
 
 bool Utility::voidReceipt(int number)
 {
     const QString caption = tr("Void Receipt");
+    if (alreadyVoided('R', number, caption, tr("Receipt # %1 has already been voided").arg(number)))
+        return false;
     const QString reason = askVoidReason(caption, tr("Enter the reason why you will void receipt number %1").arg(number),
                                          tr("You must give a reason you are trying to void this Receipt"));
     if (reason.isEmpty())

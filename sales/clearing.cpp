@@ -41,12 +41,15 @@ void Sales::clear()
         LessEdit->setText(m_defaultDiscount);
     }
     TabWidget2->setCurrentWidget(tab);
+    utils->setDetails(-1);
     m_clientSelected = false;
     setStatus(QString());
     relabelSaleTabs();
 
-    if (hasRight(CashOnlyLock))
+    if (hasRight(CashOnlyLock)) {
+        utils->setDetails(utils->getCashAccountNumber());
         m_clientSelected = true;
+    }
     GroupBox1->setEnabled(hasRight(CashOnlyLock));
     if (hasRight(StickyCash)) {
         AccEdit->setText(QString::number(cashAccountNumber()));
@@ -65,6 +68,8 @@ void Sales::clear()
     TabWidget2->setTabEnabled(TabWidget2->indexOf(tab), !admin);
     TabWidget2->setTabEnabled(TabWidget2->indexOf(tab_4), !admin);
 
+    checkPending(nullptr, nullptr);
+    touchTopLevel();
     utils->setWaiter(QString());
     NameComboBox->setFocus();
     checkVendState();
@@ -74,6 +79,7 @@ void Sales::clear()
 
 void Sales::F5clearAll()
 {
+    touchTopLevel();
     clearSaleParts();
     clear();
 }
@@ -82,6 +88,8 @@ void Sales::clearSaleParts()
 {
     VendListView->clear();
     ItemEchoLabel->clear();
+    resetEntry();
+    NotesEdit->clear();
 }
 
 void Sales::relabelSaleTabs()

@@ -43,6 +43,7 @@ Sales::Sales(QWidget* parent, const char* name)
     connect(VendListView->header(), &QHeaderView::sectionResized, this, &Sales::doSizeChanges);
 
     applySizes();
+    setUpItemEntry();
     m_permTimer->start(1000);
     showLoggedOut();
 }
@@ -182,6 +183,8 @@ void Sales::languageChange()
 {
     SalesGui::languageChange();
     updateTenderLabels();
+    captionTouchTab();
+    nameTaxBoxes();
     if (m_saleTabsRelabelled)
         relabelSaleTabs();
 }

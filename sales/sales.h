@@ -16,7 +16,12 @@ class QTimer;
  * The till: the program's main window. Its members live in files by concern
  * (construction and language here in sales.cpp, the session and the rights in
  * session.cpp and rights.cpp, window sizes in sizes.cpp, clearing in
- * clearing.cpp, help in help.cpp, administration in admin.cpp).
+ * clearing.cpp, help in help.cpp, administration in admin.cpp). Item entry:
+ * the entry line in itementry.cpp and the queries behind it in
+ * itemlookup.cpp, adding lines in saleline.cpp, taking them out in
+ * saleremove.cpp, totals and the pending bill in saletotals.cpp,
+ * compositions in compositions.cpp, price tiers in pricetiers.cpp, the touch
+ * page in touchbuttons.cpp, serial numbers in serialsearch.cpp.
  */
 class Sales : public SalesGui
 {
@@ -59,6 +64,33 @@ public:
         VoidInvoice,
         RightCount
     };
+
+    /** The columns of a sale line in VendListView; posting and the bills
+     *  read the lines by these. */
+    enum SaleColumn {
+        ColQuantity,
+        ColDescription,
+        ColDiscount,
+        ColAmount,
+        ColCategory,
+        ColCode,
+        ColUnit,
+        ColDate,
+        ColTax1,
+        ColTax2,
+        ColSerial,
+        ColSalesPerson,
+        ColDepartment,
+        ColCost,
+        ColReturnable,
+        ColDtr,
+        ColPrinted,
+        SaleColumnCount
+    };
+
+    /** The touch places: ids 5 to 20 of buttonGroup1. */
+    static constexpr int kFirstPlace = 5;
+    static constexpr int kPlaceCount = 16;
 
     explicit Sales(QWidget* parent = nullptr, const char* name = "sales");
     ~Sales() override;
@@ -108,6 +140,24 @@ public:
     /** Saves the window's geometry, splitter and column widths for @p user. */
     void saveSizes(const QString& user);
 
+    // The item being entered.
+    /** True while an inventory row is loaded for the entry line. */
+    bool itemValidated() const { return m_item.validated; }
+    /** True while the entry line lists compositions to choose from. */
+    bool compositionPending() const { return m_compositionPending; }
+    /** The item codes parallel to the entries of ItemComboBox. */
+    QStringList itemCodes() const { return m_itemCodes; }
+
+    // The touch page.
+    /** The department whose items the places show; empty at top level. */
+    QString touchDepartment() const { return m_touchDepartment; }
+    /** The first entry of the department shown on the places. */
+    int touchOffset() const { return m_touchOffset; }
+    /** True while the places are the quantity keypad. */
+    bool touchKeypadOn() const { return m_keypadOn; }
+    /** The code (item, "<n>.CMP" composition, or department) of a place. */
+    QString placeCode(int id) const { return m_placeCodes.value(id - kFirstPlace); }
+
 public slots:
     void logout() override;
     void clear() override;
@@ -126,8 +176,28 @@ public slots:
     void resetSequence() override;
     void languageChange() override;
 
+    // Item entry and the current sale
+    void itemReturnPressed() override;
+    void itemSelected(const QString& text) override;
+    void vendItemChanged(const QString& text) override;
+    void vendAddItem() override;
+    void vendRemoveItem() override;
+    void removeIntoEditor() override;
+    void addEditorContents() override;
+    bool addComposition(QString name) override;
+    void categoryChanged(int index) override;
+    void checkPriceTiers() override;
+    void vendPriceTierChanged(int tier) override;
+    void touchButton(int id) override;
+    void itemCleanup(const QString& text) override;
+    void F6DeleteItem() override;
+    void serialSearch() override;
+    double checkPending(double* tax1, double* tax2) override;
+
 protected:
     void closeEvent(QCloseEvent* event) override;
+    /** Redraws the touch places when their size changes. */
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void loadIcons();
@@ -152,6 +222,87 @@ private:
     void loadTranslation(const QString& language);
     QString installDir() const;
     QString shareDir() const;
+
+    // Item entry (itementry.cpp, itemlookup.cpp)
+    /** The entry's validators and the tiers, once at construction. */
+    void setUpItemEntry();
+    /** The table that the current line type searches ("Inventory"). */
+    QString entryTable() const;
+    /** Fills the entry list with @p descriptions and the parallel codes;
+     *  @p current becomes the entry shown. */
+    void fillItemList(const QStringList& descriptions, const QStringList& codes, int current = 0);
+    /** Loads the inventory row of the current list entry; false when none. */
+    bool loadCurrentItem();
+    /** The entry names nothing: beep, and a warning for a plain number. */
+    void itemNotFound(const QString& entry);
+    /** Whether an exact hit adds at once or waits for the quantity. */
+    bool askQuantity() const;
+    /** The tax boxes carry the shop's names of its two taxes. */
+    void nameTaxBoxes();
+    /** Focuses a field with its text selected. */
+    static void focusSelected(QLineEdit* field);
+
+    // Lines of the sale (saleline.cpp, saleremove.cpp)
+    /** The entry back to empty after a line went in. */
+    void resetEntry();
+    /** Shows a line to the customer: the pole display and the echo label. */
+    void echoLine(const QString& quantity, const QString& description, const QString& amount);
+    /** The label above the list and the display show the program's banner. */
+    void echoBanner();
+    /** After the line at @p index went: the line above it is shown, the
+     *  total recomputed. */
+    void lineRemoved(int index);
+    /** A new row after the selected one (or at the end), selected and shown. */
+    QTreeWidgetItem* newSaleRow();
+
+    // Totals (saletotals.cpp)
+    /** TotalLCD recomputed from the pending bill and the lines. */
+    void updateTotal();
+    /** The banner after checkPending: who serves the open bill, or the
+     *  call for a waiter. */
+    void showServedBy(int invoice);
+    /** True when the chosen account is a table or a room. */
+    bool tableAccountChosen() const;
+
+    // Touch page (touchbuttons.cpp)
+    /** The places share the grid evenly, whatever they show. */
+    void setUpTouchPage();
+    /** Shows again what the places show, at their present size. */
+    void refreshPlaces();
+    void touchTopLevel();
+    void showDepartments();
+    void showDepartmentItems();
+    void showKeypad(bool on);
+    void keypadPress(int id);
+    void pressPlace(int id);
+    /** Puts a picture or label on place @p index (0..15); empty clears it. */
+    void setPlace(int index, const QString& code, const QString& label, const QByteArray& image);
+    void captionTouchTab();
+
+    struct ItemState
+    {
+        QString code;
+        QString unit;
+        QString department;
+        QString dtr;
+        double cost = 0;
+        bool returnable = false;
+        int printed = 0;
+        bool validated = false;
+        bool priceFromBarcode = false;
+        bool quantityFromBarcode = false;
+    };
+    ItemState m_item;
+    QStringList m_itemCodes;
+    bool m_compositionPending = false;
+    /** False when the last checkPending could not read the bill. */
+    bool m_pendingRead = true;
+    /** A touch press adds its item at once, whatever QtyCheck says. */
+    bool m_touchPress = false;
+    QString m_touchDepartment;
+    int m_touchOffset = 0;
+    bool m_keypadOn = false;
+    QStringList m_placeCodes;
 
     std::array<bool, RightCount> m_rights{};
     std::array<std::function<void(bool)>, RightCount> m_rightTargets;

@@ -11,6 +11,7 @@ ROOT = pathlib.Path(__file__).resolve().parent.parent
 SOURCE = ROOT / "sql" / "tables.in"
 
 INDEX = re.compile(r"^INDEX (\w+) ON (\w+) \((.*)\);$")
+CASEBLIND = re.compile(r"^CASEBLIND INDEX (\w+) ON (\w+) \((\w+)\);$")
 
 
 def index_sql(dialect, name, table, columns):
@@ -30,6 +31,11 @@ def render(dialect):
     while lines and (lines[0].startswith("--") or not lines[0].strip()):
         lines.pop(0)  # the source's own header speaks of the generator, not of the tables
     for line in lines:
+        m = CASEBLIND.match(line)
+        if m:
+            if dialect == "sqlite":
+                out.append(index_sql(dialect, m.group(1), m.group(2), "NOCASE(%s)" % m.group(3)))
+            continue
         m = INDEX.match(line)
         if m:
             out.append(index_sql(dialect, *m.groups()))

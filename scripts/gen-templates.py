@@ -205,10 +205,10 @@ def kitchen_page():
 <body>
 <table width="100%" cellspacing="0" cellpadding="6">
 <tr bgcolor="{INK}"><td><font size="+4" color="#ffffff"><b>{f('client')}</b></font></td>
-<td align="right"><font size="+3" color="#ffffff"><b>Order {f('number')}</b></font></td></tr>
+<td align="right"><font size="+3" color="#ffffff"><b>No. {f('sequence')}</b></font></td></tr>
 </table>
 <table width="100%" cellspacing="0" cellpadding="2">
-<tr><td><font size="+1">Waiter <b>{f('waiter')}</b></font></td>
+<tr><td><font size="+1">Waiter <b>{f('waiter')}</b> &nbsp; Order {f('number')}</font></td>
 <td align="right"><font size="+1">Ordered {f('time')} &nbsp; Printed <b>{f('printtime')}</b></font></td></tr>
 </table>
 <hr>
@@ -358,8 +358,10 @@ def kitchen_slip(width):
     head = "\n".join([
         "# Kitchen and label dockets: read across a kitchen, so mostly double size.",
         f"<D><B>{{-{half}}}{f('client')}</B></D>",
-        f"<D>Order [-{half - 6}]{f('number')}</D>",
+        # The sequence number is what the kitchen calls the order by.
+        f"<D>No. [-{half - 4}]{f('sequence')}</D>",
         f"Waiter [-{width - 7 - 20}]{f('waiter')}Printed [12]{f('printtime')}",
+        f"Order [-{width - 6}]{f('number')}",
         rule(width, "="),
     ]) + "\n"
     # Double size from the quantity to the end of the wrapped description,

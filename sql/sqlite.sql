@@ -159,6 +159,7 @@ CREATE TABLE Inventory (
   Tax1 CHAR(1), Tax2 CHAR(1), Returnable CHAR(1), Rank INTEGER DEFAULT 0, DTR INTEGER DEFAULT 0
 );
 CREATE INDEX InventoryDescription ON Inventory (Description COLLATE NOCASE);
+CREATE INDEX InventoryCodeNocase ON Inventory (Code COLLATE NOCASE);
 CREATE INDEX InventoryDepartment ON Inventory (Department, Rank);
 CREATE INDEX InventorySupplier ON Inventory (Supplier);
 

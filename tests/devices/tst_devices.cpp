@@ -6,9 +6,9 @@
 #include "core/utility.h"
 #include "core/zksettings.h"
 #include "devices/serialports.h"
+#include "tests/support/serialpeer.h"
 #include "tests/support/testshop.h"
 
-#include <QElapsedTimer>
 #include <QSerialPort>
 #include <QTest>
 
@@ -20,36 +20,6 @@ QString env(const char* name)
 {
     return QString::fromLocal8Bit(qgetenv(name));
 }
-
-/** The far end of a test serial port: what the device would receive. */
-class Peer
-{
-public:
-    explicit Peer(const QString& path)
-    {
-        m_port.setPortName(path);
-        m_open = m_port.open(QIODevice::ReadOnly);
-    }
-    bool isOpen() const { return m_open; }
-    /** The bytes received until @p count have come (or a few seconds passed). */
-    QByteArray read(int count)
-    {
-        QByteArray got;
-        QElapsedTimer t;
-        t.start();
-        while (got.size() < count && t.elapsed() < 5000) {
-            m_port.waitForReadyRead(50);
-            got += m_port.readAll();
-        }
-        m_port.waitForReadyRead(100); // anything extra would show
-        got += m_port.readAll();
-        return got;
-    }
-
-private:
-    QSerialPort m_port;
-    bool m_open = false;
-};
 
 } // namespace
 
@@ -174,7 +144,7 @@ void TestDevices::displayOnTheWire()
         QSKIP("needs the serial-port pairs that scripts/test.sh makes with socat (BREVALON_TEST_COM1)");
     qputenv("BREVALON_COM1", qgetenv("BREVALON_TEST_COM1"));
     TestShop shop;
-    Peer display(env("BREVALON_TEST_COM1_PEER"));
+    SerialPeer display(env("BREVALON_TEST_COM1_PEER"));
     QVERIFY(display.isOpen());
     settings->writeEntry(QStringLiteral("/Global/DisplayPole"), QStringLiteral("COM1"));
     utils->initClass(false);
@@ -195,7 +165,7 @@ void TestDevices::drawerSharingTheDisplayPort()
         QSKIP("needs the serial-port pairs that scripts/test.sh makes with socat (BREVALON_TEST_COM1)");
     qputenv("BREVALON_COM1", qgetenv("BREVALON_TEST_COM1"));
     TestShop shop;
-    Peer device(env("BREVALON_TEST_COM1_PEER"));
+    SerialPeer device(env("BREVALON_TEST_COM1_PEER"));
     QVERIFY(device.isOpen());
     settings->writeEntry(QStringLiteral("/Global/DisplayPole"), QStringLiteral("COM1"));
     settings->writeEntry(QStringLiteral("/Global/CashDraw"), QStringLiteral("COM1"));
@@ -221,8 +191,8 @@ void TestDevices::drawerOnItsOwnPort()
     qputenv("BREVALON_COM1", qgetenv("BREVALON_TEST_COM1"));
     qputenv("BREVALON_COM2", qgetenv("BREVALON_TEST_COM2"));
     TestShop shop;
-    Peer display(env("BREVALON_TEST_COM1_PEER"));
-    Peer drawer(env("BREVALON_TEST_COM2_PEER"));
+    SerialPeer display(env("BREVALON_TEST_COM1_PEER"));
+    SerialPeer drawer(env("BREVALON_TEST_COM2_PEER"));
     settings->writeEntry(QStringLiteral("/Global/DisplayPole"), QStringLiteral("COM1"));
     settings->writeEntry(QStringLiteral("/Global/CashDraw"), QStringLiteral("COM2"));
     utils->initClass(false);

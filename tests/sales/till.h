@@ -41,7 +41,7 @@ public:
     {
         const QString install = shop.home() + QLatin1String("/opt/zendrik");
         QDir().mkpath(install);
-        QFile::link(TestShop::installDir(), install + QLatin1String("/share"));
+        QFile::link(TestShop::installDir() + QLatin1String("/share"), install + QLatin1String("/share"));
         settings->writeEntry(QStringLiteral("/Global/InstallDir"), install);
         Sales::setExitHook([this](int status) { exits << status; });
         window = std::make_unique<ProbeSales>();

@@ -1,0 +1,197 @@
+// Lines going into the sale: an item line from the entry fields, a note
+// line from the notes field, what the customer is shown, and the entry
+// made ready for the next line.
+
+#include "sales/sales.h"
+
+#include "core/globals.h"
+#include "core/utility.h"
+#include "core/zkclock.h"
+#include "core/zklistitem.h"
+#include "core/zkprompt.h"
+#include "core/zksettings.h"
+
+#include <QSignalBlocker>
+
+namespace {
+
+const QString kRemarks = QStringLiteral("Remarks");
+const QString kNotes = QStringLiteral("Pvt. Notes");
+
+QString flag(bool on)
+{
+    return on ? QStringLiteral("Y") : QStringLiteral("N");
+}
+
+} // namespace
+
+void Sales::vendAddItem()
+{
+    const QString quantityText = QuantityEdit->text().trimmed();
+    const double quantity = Utility::strNum(quantityText);
+    const double price = Utility::strNum(PriceEdit->text());
+    if (quantity < 0) {
+        ZkPrompt::warning(this, tr("Sales"), tr("You can not sell negative quantities !"));
+        return;
+    }
+    if (QuantityEdit->hasFocus() && Utility::roundCents(price) == 0) {
+        focusSelected(PriceEdit);
+        return;
+    }
+    if (TypeComboBox->count() == 0) {
+        ZkPrompt::warning(this, tr("Sales"), tr("You have no sales privlages at all\nand my not sell anything"));
+        return;
+    }
+    const QString type = entryTable();
+    if (type == kNotes || type == kRemarks) {
+        addEditorContents();
+        return;
+    }
+    const QString entry = ItemComboBox->currentText().trimmed();
+    if (entry.isEmpty()) {
+        ZkPrompt::warning(this, tr("Sales"), tr("No valid items to vend."));
+        return;
+    }
+    const bool unvalidated = !m_item.validated;
+    if (unvalidated) {
+        if (addComposition(entry.toUpper()) || m_compositionPending)
+            return;
+        if (!hasRight(AllowUnValidated)) {
+            ZkPrompt::warning(this, tr("Brevalon - Sales"), tr("You have not validated this item"));
+            return;
+        }
+        if (ZkPrompt::question(this, tr("Brevalon - Sales"),
+                               tr("You have not validated this item\nDo you want to process it anyway ?\n\n"),
+                               {tr("&Yes"), tr("&No")}, 0, 1)
+            != 0)
+            return;
+        m_item.code.clear();
+        m_item.department.clear();
+        m_item.cost = 0;
+    }
+
+    const QString discountText = LessEdit->text().trimmed();
+    const double discount = Utility::strNum(discountText);
+    const double amount = quantity * (price - price * discount / 100);
+    const QString amountText = Utility::numStr(amount, 2);
+
+    QTreeWidgetItem* row = newSaleRow();
+    row->setText(ColQuantity, quantityText);
+    row->setText(ColDescription, entry);
+    row->setText(ColDiscount, discountText);
+    row->setText(ColAmount, amountText);
+    row->setText(ColCategory, QStringLiteral("Inventory"));
+    row->setText(ColCode, m_item.code);
+    row->setText(ColUnit, m_item.unit);
+    row->setText(ColDate, ZkClock::nowText());
+    row->setText(ColTax1, flag(tax1_tb->isChecked()));
+    row->setText(ColTax2, flag(tax2_tb->isChecked()));
+    row->setText(ColSerial, QString());
+    row->setText(ColSalesPerson, SalesGuiPersonEdit->text());
+    row->setText(ColDepartment, m_item.department);
+    row->setText(ColCost, Utility::numStr(quantity * m_item.cost, 2));
+    row->setText(ColReturnable, flag(m_item.returnable));
+    row->setText(ColDtr, m_item.dtr);
+    row->setText(ColPrinted, QString::number(m_item.printed));
+
+    const QString shown = QString::asprintf("%.02f", amount);
+    echoLine(quantityText, entry, shown);
+    const QString customerText =
+        Utility::roundCents(quantity) == 1 ? entry : quantityText + QLatin1Char(' ') + entry;
+    utils->logAction(QStringLiteral("Add Item"), QStringLiteral("%1 @ %2").arg(customerText, shown), QString(), '0');
+    if (unvalidated)
+        utils->logAction(QStringLiteral("Unvalidated Item"),
+                         QStringLiteral("%1 %2 %3 @ %4").arg(quantityText, m_item.unit, entry, shown), QString(),
+                         '2');
+
+    updateTotal();
+    resetEntry();
+    checkVendState();
+    ItemComboBox->setFocus();
+}
+
+QTreeWidgetItem* Sales::newSaleRow()
+{
+    QTreeWidgetItem* after = VendListView->currentItem();
+    if (!after || !after->isSelected())
+        after = VendListView->topLevelItem(VendListView->topLevelItemCount() - 1);
+    auto* row = new ZkListItem(VendListView, after);
+    VendListView->setCurrentItem(row);
+    VendListView->scrollToItem(row);
+    return row;
+}
+
+void Sales::echoLine(const QString& quantity, const QString& description, const QString& amount)
+{
+    // Note lines have no quantity; an item's shows unless it is one.
+    const bool one = quantity.isEmpty() || Utility::roundCents(Utility::strNum(quantity)) == 1;
+    utils->poleDisplay(one ? description : quantity + QLatin1Char(' ') + description, amount);
+    ItemEchoLabel->setText(QLatin1String("<html>")
+                           + (one ? QString() : quantity.toHtmlEscaped() + QLatin1String("&nbsp;"))
+                           + description.toHtmlEscaped() + QLatin1String("&nbsp;&nbsp;") + amount
+                           + QLatin1String("</html>"));
+}
+
+void Sales::echoBanner()
+{
+    ItemEchoLabel->setText(QLatin1String("<html>") + programName() + QLatin1String("&nbsp;&nbsp;")
+                           + programVersion().toHtmlEscaped() + QLatin1String("</html>"));
+    utils->poleDisplay(programName(), programVersion());
+}
+
+void Sales::resetEntry()
+{
+    {
+        const QSignalBlocker blocker(ItemComboBox);
+        ItemComboBox->clear();
+        ItemComboBox->clearEditText();
+    }
+    m_itemCodes.clear();
+    m_compositionPending = false;
+    m_item = ItemState();
+    {
+        const QSignalBlocker quantity(QuantityEdit);
+        const QSignalBlocker price(PriceEdit);
+        const QSignalBlocker total(TotalEdit);
+        const QSignalBlocker less(LessEdit);
+        QuantityEdit->setText(QStringLiteral("1"));
+        PriceEdit->clear();
+        TotalEdit->clear();
+        LessEdit->setText(m_defaultDiscount);
+    }
+    QtyLabel->setText(QStringLiteral("1"));
+    codeLabel->clear();
+    stockLevelLabel->clear();
+    tax1_tb->setChecked(false);
+    tax2_tb->setChecked(false);
+}
+
+void Sales::addEditorContents()
+{
+    const QString note = NotesEdit->toPlainText().trimmed();
+    if (note.isEmpty()) {
+        ZkPrompt::warning(this, tr("Sales"), tr("No valid message to vend"));
+        return;
+    }
+    const QString zero = Utility::numStr(0, 2);
+    QTreeWidgetItem* row = newSaleRow();
+    row->setText(ColQuantity, QString());
+    row->setText(ColDescription, note);
+    row->setText(ColDiscount, zero);
+    row->setText(ColAmount, zero);
+    // Private notes are for the staff: they never print on the invoice.
+    row->setText(ColCategory, entryTable() == kNotes ? QStringLiteral("Notes") : kRemarks);
+    row->setText(ColDate, ZkClock::nowText());
+    row->setText(ColTax1, QStringLiteral("N"));
+    row->setText(ColTax2, QStringLiteral("N"));
+    row->setText(ColSalesPerson, SalesGuiPersonEdit->text());
+    row->setText(ColCost, zero);
+    row->setText(ColReturnable, QStringLiteral("N"));
+    row->setText(ColPrinted, QStringLiteral("0"));
+    m_item.code.clear();
+    m_item.unit.clear();
+    m_item.cost = 0;
+    m_item.printed = 0;
+    NotesEdit->clear();
+    checkVendState();
+}
