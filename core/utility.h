@@ -141,6 +141,8 @@ public:
     void setWaiter(const QString& waiter) { m_waiter = waiter; }
     /** The waiter of the sale, or the logged-in user when none is set. */
     QString getWaiter() const { return m_waiter.isEmpty() ? m_userName : m_waiter; }
+    /** True when a waiter was chosen for the sale. */
+    bool hasWaiter() const { return !m_waiter.isEmpty(); }
 
     /** The account the sale in progress is for; -1 when none is chosen. */
     int getAccountNumber() const { return m_account; }
@@ -230,6 +232,12 @@ public:
     /** The docket of an invoice's lines not yet printed on @p printer (1
      *  label, 2 kitchen); empty when nothing is due. Marks what it takes. */
     QString buildKitchen(int invoiceNumber, int printer);
+
+    // ---- Statements (posting/statements.cpp) ----
+
+    /** The statement of the current account: 1 printed, 2 e-mailed, any
+     *  other mode previewed. Not built yet: tells the operator so. */
+    void processStatement(int mode);
 
 private:
     void buildPalettes();

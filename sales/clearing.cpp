@@ -41,12 +41,15 @@ void Sales::clear()
         LessEdit->setText(m_defaultDiscount);
     }
     TabWidget2->setCurrentWidget(tab);
+    utils->setDetails(-1);
     m_clientSelected = false;
     setStatus(QString());
     relabelSaleTabs();
 
-    if (hasRight(CashOnlyLock))
+    if (hasRight(CashOnlyLock)) {
+        utils->setDetails(utils->getCashAccountNumber());
         m_clientSelected = true;
+    }
     GroupBox1->setEnabled(hasRight(CashOnlyLock));
     if (hasRight(StickyCash)) {
         AccEdit->setText(QString::number(cashAccountNumber()));
@@ -82,6 +85,10 @@ void Sales::clearSaleParts()
 {
     VendListView->clear();
     ItemEchoLabel->clear();
+    clearClientGui();
+    clearReceiptTab();
+    AccountLabel->clear();
+    m_accountName.clear();
 }
 
 void Sales::relabelSaleTabs()

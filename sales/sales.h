@@ -16,7 +16,10 @@ class QTimer;
  * The till: the program's main window. Its members live in files by concern
  * (construction and language here in sales.cpp, the session and the rights in
  * session.cpp and rights.cpp, window sizes in sizes.cpp, clearing in
- * clearing.cpp, help in help.cpp, administration in admin.cpp).
+ * clearing.cpp, help in help.cpp, administration in admin.cpp; the client
+ * page in clientpage.cpp, finding and choosing an account in
+ * clientsearch.cpp, merging and purging accounts in clientmerge.cpp and
+ * clientpurge.cpp; the receipt tab's balance in receipttab.cpp).
  */
 class Sales : public SalesGui
 {
@@ -108,6 +111,14 @@ public:
     /** Saves the window's geometry, splitter and column widths for @p user. */
     void saveSizes(const QString& user);
 
+    /** The account number typed in AccEdit while the client page is in use,
+     *  otherwise the current account; -1 when none. */
+    int getAccountNumber() const;
+    /** The old account kept between the two passes of a merge; -1 when none. */
+    int mergeSource() const { return m_mergeFrom; }
+    /** Whether an account name is a table's or a room's ("TABLE 3", "ROOM 12"). */
+    static bool isTableName(const QString& name);
+
 public slots:
     void logout() override;
     void clear() override;
@@ -125,6 +136,26 @@ public slots:
     void helpAbout() override;
     void resetSequence() override;
     void languageChange() override;
+
+    // Client accounts
+    void newAccount() override;
+    void updateAccount() override;
+    void stickyClientSearch(bool sticky, bool touchName) override;
+    void fillInDetails(QString account, bool touch) override;
+    void clientDetails(int account) override;
+    void clientSearch() override;
+    void clientDetails() override;
+    void clearClientGui() override;
+    void mergeClient() override;
+    void purgeClient() override;
+
+    // The receipt tab's balance, as far as choosing an account needs it
+    void refreshReceipt(int account) override;
+    void refreshReceipt() override;
+    void payInvChanged() override;
+    void payInvChanged(int account) override;
+    void amountTenderedChanged(const QString& text) override;
+    void amountTenderedChanged() override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -153,6 +184,25 @@ private:
     QString installDir() const;
     QString shareDir() const;
 
+    /** Validators and connections of the client page. */
+    void initClientPage();
+    /** Empties the page's fields, leaving its list of matches. */
+    void clearClientForm();
+    /** Loads an account into the client page and makes it the sale's
+     *  account; false (after telling the operator) when there is none. */
+    bool loadAccount(int account, bool touch);
+    /** The banner of a chosen account: a table with its waiter, a client
+     *  with the shop's name. */
+    void showAccountBanner(int account, const QString& name);
+    /** Runs the last client search again, quietly, to show what changed. */
+    void refreshClientList();
+    /** Fills the page's list and the name entry's list from a search. */
+    int listClients(const QString& sql);
+    /** Forgets the sale's account after it was merged away or purged. */
+    void dropAccount(int account);
+    /** Empties the receipt tab: invoices to pay, amounts, balances. */
+    void clearReceiptTab();
+
     std::array<bool, RightCount> m_rights{};
     std::array<std::function<void(bool)>, RightCount> m_rightTargets;
     QHash<QString, QString> m_lineTypes;
@@ -160,6 +210,9 @@ private:
     bool m_clientSelected = false;
     bool m_saleTabsRelabelled = false;
     bool m_applyingSizes = false;
+    int m_mergeFrom = -1;
+    QString m_clientQuery;  ///< the last client search, run again to refresh the list
+    QString m_accountName;  ///< the name of the account chosen for the sale
     QLabel* m_statusLabel = nullptr;
     QTimer* m_permTimer = nullptr;
     QProcess* m_helpViewer = nullptr;
