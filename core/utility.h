@@ -76,6 +76,13 @@ public:
     /** A text column as the operator wrote it: undoes the line-break escape
      *  that escapeSQL applies for SQLite. */
     static QString unescapeSQL(const QString& stored);
+    /** Text made safe inside a LIKE pattern that is closed with
+     *  likeEscape(): as escapeSQL, and a backslash (a stored line break on
+     *  SQLite is one) matches itself on every server. The wildcards % and _
+     *  stay wildcards. */
+    static QString escapeLike(const QString& text, bool upper = false);
+    /** What follows the closing quote of an escapeLike pattern. */
+    static QString likeEscape() { return QStringLiteral(" ESCAPE '\\'"); }
     /** Shows a failed statement in the error box; true when there was an error. */
     static bool showDBError(const QSqlQuery& query);
 

@@ -80,7 +80,7 @@ void Sales::initClientPage()
     AccEdit->setValidator(new QIntValidator(0, 999999999, AccEdit));
 
     // A name picked from the name entry's list is the sale's account.
-    connect(NameComboBox, &QComboBox::textActivated, this, [this] { stickyClientSearch(false, true); });
+    connect(NameComboBox, &QComboBox::textActivated, this, &Sales::pickName);
 }
 
 int Sales::getAccountNumber() const
@@ -97,6 +97,7 @@ void Sales::clearClientGui()
     clearClientForm();
     ClientListView->clear();
     m_clientQuery.clear();
+    m_topRowSearch.clear();
 }
 
 void Sales::clearClientForm()

@@ -10,6 +10,7 @@
 #include "core/zklistitem.h"
 #include "core/zkprompt.h"
 
+#include <QAbstractItemView>
 #include <QLineEdit>
 #include <QSignalBlocker>
 #include <QSqlQuery>
@@ -38,9 +39,15 @@ QString discountPrefix(const QString& typed)
     return QString::number(std::round(value * 10) / 10, 'f', 1);
 }
 
-QString likePrefix(const QString& expression, const QString& text)
+/** @p expression begins with @p text (or, with @p wordStart, any word of it does). */
+QString likePrefix(const QString& expression, const QString& text, bool wordStart = false)
 {
-    return expression + QLatin1String(" LIKE '") + Utility::escapeSQL(text, true) + QLatin1String("%'");
+    const QString pattern = Utility::escapeLike(text, true);
+    QString sql = expression + QLatin1String(" LIKE '") + pattern + QLatin1String("%'") + Utility::likeEscape();
+    if (wordStart)
+        sql = QLatin1Char('(') + sql + QLatin1String(" OR ") + expression + QLatin1String(" LIKE '% ") + pattern
+            + QLatin1String("%'") + Utility::likeEscape() + QLatin1Char(')');
+    return sql;
 }
 
 } // namespace
@@ -62,16 +69,22 @@ void Sales::clientSearch()
         stickyClientSearch(false, false);
         return;
     }
-    // The name entry of the top row: its text is the name to look for.
+    // The name entry of the top row: its text is the name to look for. A
+    // name of its list the entry picks by itself (pickName), exactly.
     const QString typed = NameComboBox->currentText().trimmed();
-    if (m_clientSelected && !m_accountName.isEmpty() && typed.compare(m_accountName, Qt::CaseInsensitive) == 0) {
-        // Return on a name of the list picks it first; that account stands.
-        loadAccount(utils->getAccountNumber(), true);
+    if (typed.isEmpty() || NameComboBox->findText(typed, Qt::MatchFixedString) >= 0)
+        return;
+    // The entry hands its Return on once more; the list already shows what
+    // this text finds.
+    if (typed == m_topRowSearch && NameComboBox->count() > 0) {
+        if (NameComboBox->isVisible() && !NameComboBox->view()->isVisible())
+            NameComboBox->showPopup();
         return;
     }
     clearClientForm();
     SetNameEdit->setText(typed);
     stickyClientSearch(true, false);
+    m_topRowSearch = typed;
 }
 
 void Sales::stickyClientSearch(bool sticky, bool touchName)
@@ -121,9 +134,7 @@ void Sales::stickyClientSearch(bool sticky, bool touchName)
         // The name or any word of it starts with the text: SMITH finds
         // JOHN SMITH and SMITHERS, not GOLDSMITH.
         text = name;
-        const QString upper = Utility::escapeSQL(name, true);
-        condition = QStringLiteral("(UPPER(Name) LIKE '") + upper + QLatin1String("%' OR UPPER(Name) LIKE '% ")
-            + upper + QLatin1String("%')");
+        condition = likePrefix(QStringLiteral("UPPER(Name)"), name, true);
         order = QStringLiteral(" ORDER BY Name DESC");
         action = QT_TR_NOOP("Search for Table");
     } else {
@@ -166,10 +177,27 @@ void Sales::stickyClientSearch(bool sticky, bool touchName)
     utils->logAction(tr("Found client match"), text, QString(), '0');
     // One account, or a name picked: that is the account. Several from the
     // top row: the name entry offers them to pick from.
-    if (found == 1 || touchName)
+    if (found == 1 || touchName) {
         fillInDetails(ClientListView->topLevelItem(0)->text(2), sticky || touchName);
-    else if (sticky && NameComboBox->isVisible())
+        return;
+    }
+    if (!sticky)
+        return;
+    // From the top row a name typed in full is that account ("TABLE 1",
+    // not TABLE 10 to 12 as well).
+    const int exact = NameComboBox->findText(text, Qt::MatchFixedString);
+    if (exact >= 0)
+        fillInDetails(NameComboBox->itemData(exact).toString(), true);
+    else if (NameComboBox->isVisible())
         NameComboBox->showPopup();
+}
+
+void Sales::pickName(const QString& name)
+{
+    // Picking the account already chosen changes nothing.
+    if (m_clientSelected && salesTabOpen() && name == m_accountName)
+        return;
+    stickyClientSearch(false, true);
 }
 
 int Sales::listClients(const QString& sql)
@@ -180,6 +208,7 @@ int Sales::listClients(const QString& sql)
         return -1;
     }
     ClientListView->clear();
+    m_topRowSearch.clear();
     const QSignalBlocker blocker(NameComboBox);
     const QString typed = NameComboBox->currentText();
     NameComboBox->clear();

@@ -196,6 +196,8 @@ private:
     void showAccountBanner(int account, const QString& name);
     /** Runs the last client search again, quietly, to show what changed. */
     void refreshClientList();
+    /** A name picked from the name entry's list: that account, exactly. */
+    void pickName(const QString& name);
     /** Fills the page's list and the name entry's list from a search. */
     int listClients(const QString& sql);
     /** Forgets the sale's account after it was merged away or purged. */
@@ -213,6 +215,7 @@ private:
     int m_mergeFrom = -1;
     QString m_clientQuery;  ///< the last client search, run again to refresh the list
     QString m_accountName;  ///< the name of the account chosen for the sale
+    QString m_topRowSearch; ///< the name entry's text that the lists show the matches of
     QLabel* m_statusLabel = nullptr;
     QTimer* m_permTimer = nullptr;
     QProcess* m_helpViewer = nullptr;
