@@ -11,6 +11,7 @@
 #include "core/zkdb.h"
 #include "core/zkprompt.h"
 
+#include <QHeaderView>
 #include <QIntValidator>
 #include <QSqlQuery>
 #include <cmath>
@@ -78,6 +79,10 @@ void Sales::initClientPage()
     SetDiscountAEdit->setValidator(new MoneyValidator(100, SetDiscountAEdit));
     SetDiscountCEdit->setValidator(new MoneyValidator(100, SetDiscountCEdit));
     AccEdit->setValidator(new QIntValidator(0, 999999999, AccEdit));
+
+    // The names are what the operator reads in the list of matches: whole,
+    // the list scrolls sideways to the rest when it is narrow.
+    ClientListView->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
 
     // A name picked from the name entry's list is the sale's account.
     connect(NameComboBox, &QComboBox::textActivated, this, &Sales::pickName);

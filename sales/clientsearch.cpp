@@ -302,6 +302,9 @@ bool Sales::loadAccount(int account, bool touch)
     SetPriceTierComboBox->setCurrentIndex(qBound(0, q.value(13).toInt(), SetPriceTierComboBox->count() - 1));
     const bool keepCredit = q.value(14).toString() == QLatin1String("Y");
     SetKeepCreditCheckBox->setChecked(keepCredit);
+    // Long texts show their beginning.
+    for (QLineEdit* field : {SetNameEdit, SetEmailEdit, SetIdEdit, SetPhoneEdit, SetFaxEdit, SetCellEdit, SetVatEdit})
+        field->setCursorPosition(0);
 
     utils->setDetails(target);
     m_clientSelected = true;
