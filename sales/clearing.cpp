@@ -58,8 +58,7 @@ void Sales::clear()
 
     const bool admin = utils->userName() == kAdmin;
     if (admin)
-        BannerLabel->setText(QLatin1String("<center><h2>") + tr("Admin Mode - Till Closed")
-                             + QLatin1String("</h2></center>"));
+        BannerLabel->setText(closedBanner());
     else
         BannerLabel->setText(QLatin1String("<center>") + shopHeading() + QLatin1String(" - ")
                              + tr("Next Customer Please") + QLatin1String("</h2></center>"));
@@ -73,6 +72,11 @@ void Sales::clear()
     checkVendState();
     setSalesTabOpen(m_clientSelected);
     WaiterEdit->setEnabled(m_clientSelected);
+}
+
+QString Sales::closedBanner() const
+{
+    return QLatin1String("<center><h2>") + tr("Admin Mode - Till Closed") + QLatin1String("</h2></center>");
 }
 
 void Sales::F5clearAll()

@@ -316,14 +316,16 @@ bool Sales::loadAccount(int account, bool touch)
     }
     AccountLabel->setText(QStringLiteral("%1 - %2").arg(target).arg(name));
     showAccountBanner(target, name);
-    setSalesTabOpen(true);
-    WaiterEdit->setEnabled(true);
+    // A closed till (Admin) stays closed whatever account it looks at.
+    const bool selling = TabWidget2->isTabEnabled(TabWidget2->indexOf(tab));
+    setSalesTabOpen(selling);
+    WaiterEdit->setEnabled(selling);
     relabelSaleTabs();
     // The client's own choice is where a payment starts from.
     checkBox4->setChecked(keepCredit);
     refreshReceipt(target);
 
-    if (touch && TabWidget2->isTabEnabled(TabWidget2->indexOf(tab))) {
+    if (touch && selling) {
         TabWidget2->setCurrentWidget(tab);
         ItemComboBox->setFocus();
     }
@@ -332,8 +334,10 @@ bool Sales::loadAccount(int account, bool touch)
 
 void Sales::showAccountBanner(int account, const QString& name)
 {
-    if (utils->userName() == kAdmin)
-        return; // the till stays closed
+    if (utils->userName() == kAdmin) {
+        BannerLabel->setText(closedBanner()); // the till stays closed
+        return;
+    }
     const QString shown = name.toHtmlEscaped();
     if (!isTableName(name)) {
         BannerLabel->setText(QLatin1String("<center>") + shopHeading() + QLatin1String(" - ") + shown

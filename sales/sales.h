@@ -175,6 +175,8 @@ private:
     bool sessionStillOurs();
     /** Empties the sale and the parts of the window that belong to it. */
     void clearSaleParts();
+    /** The banner of the administrator's till, closed for selling. */
+    QString closedBanner() const;
     /** The sale tabs' captions while a sale is open or cleared. */
     void relabelSaleTabs();
     void updateTenderLabels();

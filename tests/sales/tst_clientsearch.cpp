@@ -85,6 +85,7 @@ private slots:
     void fillInDetailsLoadsTheAccount_data();
     void fillInDetailsLoadsTheAccount();
     void chooseFromThePageList();
+    void adminLooksAtAccountsWithTheTillClosed();
     void clearingForgetsTheAccount_data();
     void clearingForgetsTheAccount();
     void awkwardTextRoundTrips_data();
@@ -399,6 +400,20 @@ void TestClientSearch::chooseFromThePageList()
     w.NameComboBox->setEditText(QStringLiteral("TABLE 2"));
     w.clientDetails(0);
     QCOMPARE(utils->getAccountNumber(), 3);
+}
+
+void TestClientSearch::adminLooksAtAccountsWithTheTillClosed()
+{
+    ClientTill till({QStringLiteral("ModifyClient")}, QStringLiteral("Admin"));
+    ProbeSales& w = *till.window;
+    w.NameComboBox->setEditText(QStringLiteral("TABLE 3"));
+    w.stickyClientSearch(false, true);
+    QCOMPARE(utils->getAccountNumber(), 4);
+    QCOMPARE(w.SetNameEdit->text(), QStringLiteral("TABLE 3"));
+    QCOMPARE(w.BannerLabel->text(), QStringLiteral("<center><h2>Admin Mode - Till Closed</h2></center>"));
+    QVERIFY(!w.salesTabOpen());
+    QVERIFY(!w.TabWidget2->isTabEnabled(0));
+    QCOMPARE(w.TabWidget2->currentWidget(), w.tab_6);
 }
 
 void TestClientSearch::clearingForgetsTheAccount_data()
