@@ -50,6 +50,80 @@ QString likePrefix(const QString& expression, const QString& text, bool wordStar
     return sql;
 }
 
+/** A search: the text looked for, its condition and order, its log text. */
+struct ClientSearch
+{
+    QString text;
+    QString condition;
+    QString order = QStringLiteral(" ORDER BY Name");
+    const char* action = nullptr;
+};
+
+/** The search the client page asks for: the first field filled in decides. */
+ClientSearch searchFromPage(const Sales& w)
+{
+    ClientSearch search;
+    const QString account = w.AccEdit->text().trimmed();
+    const QString name = w.SetNameEdit->text().trimmed();
+    if (!account.isEmpty()) {
+        bool ok = false;
+        const int number = account.toInt(&ok);
+        search.text = account;
+        search.condition = QStringLiteral("AccountNumber=") + QString::number(ok ? number : -1);
+        search.order.clear();
+        search.action = QT_TRANSLATE_NOOP("Sales", "Search for Table by acc#");
+        return search;
+    }
+    if (!name.isEmpty()) {
+        // The name or any word of it starts with the text: SMITH finds
+        // JOHN SMITH and SMITHERS, not GOLDSMITH.
+        search.text = name;
+        search.condition = likePrefix(QStringLiteral("UPPER(Name)"), name, true);
+        search.order = QStringLiteral(" ORDER BY Name DESC");
+        search.action = QT_TRANSLATE_NOOP("Sales", "Search for Table");
+        return search;
+    }
+    const struct
+    {
+        QString text;
+        QString expression;
+        const char* action;
+    } prefixes[] = {
+        {w.SetIdEdit->text(), QStringLiteral("UPPER(IDno)"), QT_TRANSLATE_NOOP("Sales", "Search for Table by ID")},
+        {w.SetEmailEdit->text(), QStringLiteral("UPPER(Email)"), QT_TRANSLATE_NOOP("Sales", "Search for Table by email")},
+        {w.SetPhoneEdit->text(), QStringLiteral("UPPER(Phone)"), QT_TRANSLATE_NOOP("Sales", "Search for Table by phone")},
+        {w.SetFaxEdit->text(), QStringLiteral("UPPER(Fax)"), QT_TRANSLATE_NOOP("Sales", "Search for Table by fax")},
+        {w.SetCellEdit->text(), QStringLiteral("UPPER(Cell)"), QT_TRANSLATE_NOOP("Sales", "Search for Table by cell")},
+        {w.SetVatEdit->text(), QStringLiteral("UPPER(VatNo)"), QT_TRANSLATE_NOOP("Sales", "Search for Table by Vat#")},
+        {w.SetNotesText->toPlainText(), QStringLiteral("UPPER(Notes)"),
+         QT_TRANSLATE_NOOP("Sales", "Search for Table by Notes")},
+        {w.SetPostalText->toPlainText(), QStringLiteral("UPPER(PostalAddr)"),
+         QT_TRANSLATE_NOOP("Sales", "Search for Table by Postal")},
+        {w.SetShippingText->toPlainText(), QStringLiteral("UPPER(ShippingAddr)"),
+         QT_TRANSLATE_NOOP("Sales", "Search for Table by Shipping")},
+        {discountPrefix(w.SetDiscountAEdit->text().trimmed()), discountText("MerchDiscount"),
+         QT_TRANSLATE_NOOP("Sales", "Search for Client by discountA")},
+        {discountPrefix(w.SetDiscountCEdit->text().trimmed()), discountText("OtherDiscount"),
+         QT_TRANSLATE_NOOP("Sales", "Search for Client by discountB")},
+    };
+    for (const auto& p : prefixes) {
+        if (!p.text.trimmed().isEmpty()) {
+            search.text = p.text.trimmed();
+            search.condition = likePrefix(p.expression, search.text);
+            search.action = p.action;
+            return search;
+        }
+    }
+    if (w.SetBadDebtCheckBox->isChecked()) {
+        search.condition = QStringLiteral("UPPER(BadDebt) = 'Y'");
+        search.action = QT_TRANSLATE_NOOP("Sales", "Search for Client with Bad Debt");
+    } else if (w.SetKeepCreditCheckBox->isChecked()) {
+        search.condition = QStringLiteral("UPPER(KeepCredit) = 'Y'");
+        search.action = QT_TRANSLATE_NOOP("Sales", "Search for Client with keep credit");
+    }
+    return search;
+}
+
 } // namespace
 
 bool Sales::isTableName(const QString& name)
@@ -89,82 +163,27 @@ void Sales::clientSearch()
 
 void Sales::stickyClientSearch(bool sticky, bool touchName)
 {
-    QString text;
-    QString condition;
-    QString order = QStringLiteral(" ORDER BY Name");
-    const char* action = nullptr;
-
-    struct Prefix
-    {
-        QString text;
-        QString expression;
-        const char* action;
-    };
-    const QString name = SetNameEdit->text().trimmed();
-    const Prefix prefixes[] = {
-        {SetIdEdit->text(), QStringLiteral("UPPER(IDno)"), QT_TR_NOOP("Search for Table by ID")},
-        {SetEmailEdit->text(), QStringLiteral("UPPER(Email)"), QT_TR_NOOP("Search for Table by email")},
-        {SetPhoneEdit->text(), QStringLiteral("UPPER(Phone)"), QT_TR_NOOP("Search for Table by phone")},
-        {SetFaxEdit->text(), QStringLiteral("UPPER(Fax)"), QT_TR_NOOP("Search for Table by fax")},
-        {SetCellEdit->text(), QStringLiteral("UPPER(Cell)"), QT_TR_NOOP("Search for Table by cell")},
-        {SetVatEdit->text(), QStringLiteral("UPPER(VatNo)"), QT_TR_NOOP("Search for Table by Vat#")},
-        {SetNotesText->toPlainText(), QStringLiteral("UPPER(Notes)"), QT_TR_NOOP("Search for Table by Notes")},
-        {SetPostalText->toPlainText(), QStringLiteral("UPPER(PostalAddr)"), QT_TR_NOOP("Search for Table by Postal")},
-        {SetShippingText->toPlainText(), QStringLiteral("UPPER(ShippingAddr)"),
-         QT_TR_NOOP("Search for Table by Shipping")},
-        {discountPrefix(SetDiscountAEdit->text().trimmed()), discountText("MerchDiscount"),
-         QT_TR_NOOP("Search for Client by discountA")},
-        {discountPrefix(SetDiscountCEdit->text().trimmed()), discountText("OtherDiscount"),
-         QT_TR_NOOP("Search for Client by discountB")},
-    };
-
+    ClientSearch search;
     if (touchName) {
-        text = NameComboBox->currentText().trimmed();
-        condition = QStringLiteral("UPPER(Name) = '") + Utility::escapeSQL(text, true) + QLatin1Char('\'');
-        order = QStringLiteral(" ORDER BY Name DESC");
-        action = QT_TR_NOOP("Search for Touch Table");
-    } else if (!AccEdit->text().trimmed().isEmpty()) {
-        text = AccEdit->text().trimmed();
-        bool ok = false;
-        const int account = text.toInt(&ok);
-        condition = QStringLiteral("AccountNumber=") + QString::number(ok ? account : -1);
-        order.clear();
-        action = QT_TR_NOOP("Search for Table by acc#");
-    } else if (!name.isEmpty()) {
-        // The name or any word of it starts with the text: SMITH finds
-        // JOHN SMITH and SMITHERS, not GOLDSMITH.
-        text = name;
-        condition = likePrefix(QStringLiteral("UPPER(Name)"), name, true);
-        order = QStringLiteral(" ORDER BY Name DESC");
-        action = QT_TR_NOOP("Search for Table");
+        search.text = NameComboBox->currentText().trimmed();
+        search.condition =
+            QStringLiteral("UPPER(Name) = '") + Utility::escapeSQL(search.text, true) + QLatin1Char('\'');
+        search.order = QStringLiteral(" ORDER BY Name DESC");
+        search.action = QT_TR_NOOP("Search for Touch Table");
     } else {
-        for (const Prefix& p : prefixes) {
-            if (!p.text.trimmed().isEmpty()) {
-                text = p.text.trimmed();
-                condition = likePrefix(p.expression, text);
-                action = p.action;
-                break;
-            }
-        }
-        if (!action && SetBadDebtCheckBox->isChecked()) {
-            condition = QStringLiteral("UPPER(BadDebt) = 'Y'");
-            action = QT_TR_NOOP("Search for Client with Bad Debt");
-        } else if (!action && SetKeepCreditCheckBox->isChecked()) {
-            condition = QStringLiteral("UPPER(KeepCredit) = 'Y'");
-            action = QT_TR_NOOP("Search for Client with keep credit");
-        }
+        search = searchFromPage(*this);
     }
-    if (!action || (touchName && text.isEmpty())) {
+    if (!search.action || (touchName && search.text.isEmpty())) {
         // Nothing to look for.
         ZkPrompt::beep();
         return;
     }
-
+    const QString& text = search.text;
     setStatus(tr("Searching for Table ..."));
-    utils->logAction(tr(action), text, QString(), '0');
+    utils->logAction(tr(search.action), text, QString(), '0');
     m_clientQuery = QStringLiteral("SELECT UPPER(Name), Phone, AccountNumber, BadDebt, MerchDiscount, "
                                    "OtherDiscount, PriceTier FROM Clients WHERE ")
-        + condition + order;
+        + search.condition + search.order;
     const int found = listClients(m_clientQuery);
     setStatus(QString());
     if (found < 0)
