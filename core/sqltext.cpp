@@ -16,6 +16,13 @@ QString Utility::escapeSQL(const QString& text, bool upper)
     return s;
 }
 
+QString Utility::escapeLike(const QString& text, bool upper)
+{
+    // MariaDB keeps the backslash as LIKE's escape even with
+    // NO_BACKSLASH_ESCAPES, SQLite has none: naming it makes both agree.
+    return escapeSQL(text, upper).replace(QLatin1Char('\\'), QLatin1String("\\\\"));
+}
+
 QString Utility::unescapeSQL(const QString& stored)
 {
     if (!ZkDb::isSqlite() || !stored.contains(QLatin1Char('\\')))

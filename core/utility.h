@@ -76,6 +76,13 @@ public:
     /** A text column as the operator wrote it: undoes the line-break escape
      *  that escapeSQL applies for SQLite. */
     static QString unescapeSQL(const QString& stored);
+    /** Text made safe inside a LIKE pattern that is closed with
+     *  likeEscape(): as escapeSQL, and a backslash (a stored line break on
+     *  SQLite is one) matches itself on every server. The wildcards % and _
+     *  stay wildcards. */
+    static QString escapeLike(const QString& text, bool upper = false);
+    /** What follows the closing quote of an escapeLike pattern. */
+    static QString likeEscape() { return QStringLiteral(" ESCAPE '\\'"); }
     /** Shows a failed statement in the error box; true when there was an error. */
     static bool showDBError(const QSqlQuery& query);
 
@@ -232,6 +239,12 @@ public:
     /** The docket of an invoice's lines not yet printed on @p printer (1
      *  label, 2 kitchen); empty when nothing is due. Marks what it takes. */
     QString buildKitchen(int invoiceNumber, int printer);
+
+    // ---- Statements (posting/statements.cpp) ----
+
+    /** The statement of the current account: 1 printed, 2 e-mailed, any
+     *  other mode previewed. Not built yet: tells the operator so. */
+    void processStatement(int mode);
 
 private:
     void buildPalettes();

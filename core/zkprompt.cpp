@@ -141,17 +141,25 @@ void ZkPrompt::critical(QWidget* parent, const QString& caption, const QString& 
 int ZkPrompt::question(QWidget* parent, const QString& caption, const QString& text,
                        const QStringList& buttons, int defaultButton, int escapeButton)
 {
-    Request r = request(Question, parent, caption, text);
-    r.buttons = buttons;
-    r.defaultButton = defaultButton;
-    r.escapeButton = escapeButton;
-    return ask(r).button;
+    return askButtons(Question, parent, caption, text, buttons, defaultButton, escapeButton);
 }
 
 int ZkPrompt::informationQuestion(QWidget* parent, const QString& caption, const QString& text,
                                   const QStringList& buttons, int defaultButton, int escapeButton)
 {
-    Request r = request(Information, parent, caption, text);
+    return askButtons(Information, parent, caption, text, buttons, defaultButton, escapeButton);
+}
+
+int ZkPrompt::warningQuestion(QWidget* parent, const QString& caption, const QString& text,
+                              const QStringList& buttons, int defaultButton, int escapeButton)
+{
+    return askButtons(Warning, parent, caption, text, buttons, defaultButton, escapeButton);
+}
+
+int ZkPrompt::askButtons(Kind kind, QWidget* parent, const QString& caption, const QString& text,
+                         const QStringList& buttons, int defaultButton, int escapeButton)
+{
+    Request r = request(kind, parent, caption, text);
     r.buttons = buttons;
     r.defaultButton = defaultButton;
     r.escapeButton = escapeButton;

@@ -67,6 +67,10 @@ public:
     static int informationQuestion(QWidget* parent, const QString& caption, const QString& text,
                                    const QStringList& buttons, int defaultButton = 0,
                                    int escapeButton = -1);
+    /** As question, but drawn as a warning: a refusal the operator may
+     *  answer with more than OK. */
+    static int warningQuestion(QWidget* parent, const QString& caption, const QString& text,
+                               const QStringList& buttons, int defaultButton = 0, int escapeButton = -1);
 
     static QString getText(QWidget* parent, const QString& caption, const QString& label,
                            const QString& text = QString(), bool* ok = nullptr);
@@ -96,4 +100,6 @@ public:
 
 private:
     static Reply ask(const Request& request);
+    static int askButtons(Kind kind, QWidget* parent, const QString& caption, const QString& text,
+                          const QStringList& buttons, int defaultButton, int escapeButton);
 };

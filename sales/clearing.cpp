@@ -58,8 +58,7 @@ void Sales::clear()
 
     const bool admin = utils->userName() == kAdmin;
     if (admin)
-        BannerLabel->setText(QLatin1String("<center><h2>") + tr("Admin Mode - Till Closed")
-                             + QLatin1String("</h2></center>"));
+        BannerLabel->setText(closedBanner());
     else
         BannerLabel->setText(QLatin1String("<center>") + shopHeading() + QLatin1String(" - ")
                              + tr("Next Customer Please") + QLatin1String("</h2></center>"));
@@ -77,6 +76,11 @@ void Sales::clear()
     WaiterEdit->setEnabled(m_clientSelected);
 }
 
+QString Sales::closedBanner() const
+{
+    return QLatin1String("<center><h2>") + tr("Admin Mode - Till Closed") + QLatin1String("</h2></center>");
+}
+
 void Sales::F5clearAll()
 {
     touchTopLevel();
@@ -90,6 +94,10 @@ void Sales::clearSaleParts()
     ItemEchoLabel->clear();
     resetEntry();
     NotesEdit->clear();
+    clearClientGui();
+    clearReceiptTab();
+    AccountLabel->clear();
+    m_accountName.clear();
 }
 
 void Sales::relabelSaleTabs()

@@ -31,6 +31,7 @@ Sales::Sales(QWidget* parent, const char* name)
     loadIcons();
     givePalettes();
     buildRightTargets();
+    initClientPage();
     setPending(false);
 
     if (settings->readBoolEntry(ZkSettings::userKey(QStringLiteral("/Personal/VendPage/"), utils->userName())))

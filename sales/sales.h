@@ -21,7 +21,10 @@ class QTimer;
  * itemlookup.cpp, adding lines in saleline.cpp, taking them out in
  * saleremove.cpp, totals and the pending bill in saletotals.cpp,
  * compositions in compositions.cpp, price tiers in pricetiers.cpp, the touch
- * page in touchbuttons.cpp, serial numbers in serialsearch.cpp.
+ * page in touchbuttons.cpp, serial numbers in serialsearch.cpp. Clients: the
+ * client page in clientpage.cpp, finding and choosing an account in
+ * clientsearch.cpp, merging and purging accounts in clientmerge.cpp and
+ * clientpurge.cpp; the receipt tab's balance in receipttab.cpp.
  */
 class Sales : public SalesGui
 {
@@ -157,6 +160,13 @@ public:
     bool touchKeypadOn() const { return m_keypadOn; }
     /** The code (item, "<n>.CMP" composition, or department) of a place. */
     QString placeCode(int id) const { return m_placeCodes.value(id - kFirstPlace); }
+    /** The account number typed in AccEdit while the client page is in use,
+     *  otherwise the current account; -1 when none. */
+    int getAccountNumber() const;
+    /** The old account kept between the two passes of a merge; -1 when none. */
+    int mergeSource() const { return m_mergeFrom; }
+    /** Whether an account name is a table's or a room's ("TABLE 3", "ROOM 12"). */
+    static bool isTableName(const QString& name);
 
 public slots:
     void logout() override;
@@ -193,6 +203,25 @@ public slots:
     void F6DeleteItem() override;
     void serialSearch() override;
     double checkPending(double* tax1, double* tax2) override;
+    // Client accounts
+    void newAccount() override;
+    void updateAccount() override;
+    void stickyClientSearch(bool sticky, bool touchName) override;
+    void fillInDetails(QString account, bool touch) override;
+    void clientDetails(int account) override;
+    void clientSearch() override;
+    void clientDetails() override;
+    void clearClientGui() override;
+    void mergeClient() override;
+    void purgeClient() override;
+
+    // The receipt tab's balance, as far as choosing an account needs it
+    void refreshReceipt(int account) override;
+    void refreshReceipt() override;
+    void payInvChanged() override;
+    void payInvChanged(int account) override;
+    void amountTenderedChanged(const QString& text) override;
+    void amountTenderedChanged() override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -214,6 +243,8 @@ private:
     bool sessionStillOurs();
     /** Empties the sale and the parts of the window that belong to it. */
     void clearSaleParts();
+    /** The banner of the administrator's till, closed for selling. */
+    QString closedBanner() const;
     /** The sale tabs' captions while a sale is open or cleared. */
     void relabelSaleTabs();
     void updateTenderLabels();
@@ -303,6 +334,26 @@ private:
     int m_touchOffset = 0;
     bool m_keypadOn = false;
     QStringList m_placeCodes;
+    /** Validators and connections of the client page. */
+    void initClientPage();
+    /** Empties the page's fields, leaving its list of matches. */
+    void clearClientForm();
+    /** Loads an account into the client page and makes it the sale's
+     *  account; false (after telling the operator) when there is none. */
+    bool loadAccount(int account, bool touch);
+    /** The banner of a chosen account: a table with its waiter, a client
+     *  with the shop's name. */
+    void showAccountBanner(int account, const QString& name);
+    /** Runs the last client search again, quietly, to show what changed. */
+    void refreshClientList();
+    /** A name picked from the name entry's list: that account, exactly. */
+    void pickName(const QString& name);
+    /** Fills the page's list and the name entry's list from a search. */
+    int listClients(const QString& sql);
+    /** Forgets the sale's account after it was merged away or purged. */
+    void dropAccount(int account);
+    /** Empties the receipt tab: invoices to pay, amounts, balances. */
+    void clearReceiptTab();
 
     std::array<bool, RightCount> m_rights{};
     std::array<std::function<void(bool)>, RightCount> m_rightTargets;
@@ -311,6 +362,10 @@ private:
     bool m_clientSelected = false;
     bool m_saleTabsRelabelled = false;
     bool m_applyingSizes = false;
+    int m_mergeFrom = -1;
+    QString m_clientQuery;  ///< the last client search, run again to refresh the list
+    QString m_accountName;  ///< the name of the account chosen for the sale
+    QString m_topRowSearch; ///< the name entry's text that the lists show the matches of
     QLabel* m_statusLabel = nullptr;
     QTimer* m_permTimer = nullptr;
     QProcess* m_helpViewer = nullptr;

@@ -190,6 +190,10 @@ void TestDatabase::hostileTextRoundTrip()
     QCOMPARE(Utility::unescapeSQL(stored), text);
     // And it finds itself again when used in a WHERE clause.
     QCOMPARE(TestShop::count(QStringLiteral("SELECT * FROM Clients WHERE Notes='%1'").arg(Utility::escapeSQL(text))), 1);
+    // And as the start of a LIKE pattern, backslashes and line breaks included.
+    QCOMPARE(TestShop::count(QStringLiteral("SELECT * FROM Clients WHERE Notes LIKE '%1%'%2")
+                                 .arg(Utility::escapeLike(text), Utility::likeEscape())),
+             1);
     QCOMPARE(Utility::escapeSQL(text, true), Utility::escapeSQL(text.toUpper()));
 }
 
