@@ -154,9 +154,10 @@ void Sales::itemReturnPressed()
                 exact = !found.codes.isEmpty();
             }
             if (found.codes.isEmpty()) {
-                if (!search(ItemLookup::prefixSearch(table, escaped), &found))
+                const QString pattern = Utility::escapeLike(entry);
+                if (!search(ItemLookup::prefixSearch(table, pattern), &found))
                     return;
-                if (found.codes.isEmpty() && !search(ItemLookup::substringSearch(table, escaped), &found))
+                if (found.codes.isEmpty() && !search(ItemLookup::substringSearch(table, pattern), &found))
                     return;
             }
         }

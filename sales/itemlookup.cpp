@@ -1,5 +1,6 @@
 #include "sales/itemlookup.h"
 
+#include "core/utility.h"
 #include "core/zkdb.h"
 
 namespace ItemLookup {
@@ -25,7 +26,7 @@ QString upperStartsWith(const QString& column, const QString& text)
 {
     // LIKE is case-blind on both servers, and a prefix pattern on an
     // indexed column is a range of that index.
-    return QStringLiteral("(%1 LIKE '%2%' AND UPPER(%1) LIKE '%2%')").arg(column, text);
+    return QStringLiteral("(%1 LIKE '%2%'%3 AND UPPER(%1) LIKE '%2%'%3)").arg(column, text, Utility::likeEscape());
 }
 
 QString exactSearch(const QString& table, const QString& entry)
@@ -49,9 +50,9 @@ QString prefixSearch(const QString& table, const QString& entry)
 QString substringSearch(const QString& table, const QString& entry)
 {
     // A pattern that starts with a wildcard has no index to use anyway.
-    return QStringLiteral("SELECT UPPER(Description),Code FROM %1 WHERE UPPER(Description) LIKE '%%2%' "
+    return QStringLiteral("SELECT UPPER(Description),Code FROM %1 WHERE UPPER(Description) LIKE '%%2%'%3 "
                           "ORDER BY Description")
-        .arg(table, entry);
+        .arg(table, entry, Utility::likeEscape());
 }
 
 QString itemLoad(const QString& table, const QString& code, int tier)

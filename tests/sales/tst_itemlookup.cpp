@@ -43,7 +43,7 @@ void addAwkwardItems()
         {"abc-1", "Mixed Case Tea"},      {"ABD-2", "MIXED CASE TEA"},   {"café1", "café crème"},
         {"CAFÉ2", "CAFÉ CRÈME"},          {"x_1", "A_B COMBO"},          {"AXB1", "AXB COMBO"},
         {"100%", "50% OFF BUNDLE"},       {"1000", "500 OFF BUNDLE"},    {"on'1", "O'NEIL'S PIE"},
-        {"TR1", "trailing space "},       {"Ümlaut", "über dessert"},
+        {"TR1", "trailing space "},       {"Ümlaut", "über dessert"},     {"BS1", "C:\\TEMP TOOL"},
     };
     for (const auto& item : items)
         TestShop::exec(QStringLiteral("INSERT INTO Inventory (Code, Department, Description, Price) VALUES "
@@ -119,6 +119,8 @@ void TestItemLookup::sameRowsAsThePlainStatements_data()
     QTest::newRow("trailing blank in the data") << "TRAILING SPACE" << 1;
     QTest::newRow("umlaut") << "ÜBER" << 0;
     QTest::newRow("no such thing") << "NOTHING LIKE IT" << 0;
+    QTest::newRow("backslash, whole") << "C:\\TEMP TOOL" << 1;
+    QTest::newRow("backslash, prefix") << "C:\\T" << 1;
 }
 
 void TestItemLookup::sameRowsAsThePlainStatements()
@@ -136,11 +138,13 @@ void TestItemLookup::sameRowsAsThePlainStatements()
                  .arg(entry));
     QCOMPARE(sorted(rows(ItemLookup::exactSearch(QStringLiteral("Inventory"), entry))), sorted(exact));
 
+    // Patterns name their escape so that a backslash is itself on every server.
+    const QString pattern = Utility::escapeLike(typed.toUpper());
     const QStringList prefix =
-        rows(QStringLiteral("SELECT UPPER(Description),Code FROM Inventory WHERE UPPER(Description) LIKE '%1%' "
+        rows(QStringLiteral("SELECT UPPER(Description),Code FROM Inventory WHERE UPPER(Description) LIKE '%1%'%2 "
                             "ORDER BY Description")
-                 .arg(entry));
-    QCOMPARE(sorted(rows(ItemLookup::prefixSearch(QStringLiteral("Inventory"), entry))), sorted(prefix));
+                 .arg(pattern, Utility::likeEscape()));
+    QCOMPARE(sorted(rows(ItemLookup::prefixSearch(QStringLiteral("Inventory"), pattern))), sorted(prefix));
 
     const QStringList byCode =
         rows(QStringLiteral("SELECT UPPER(Description),Code,Price FROM Inventory WHERE UPPER(Code)='%1'").arg(code));
