@@ -18,15 +18,28 @@ const QString kAdmin = QStringLiteral("Admin");
 
 void Sales::clear()
 {
-    if (VendListView->topLevelItemCount() > 0
-        && ZkPrompt::question(this, tr("Sales"),
+    if (!confirmClearSale())
+        return;
+    resetTill();
+    // The next order starts with the waiter who takes it.
+    if (utils->userName() != kAdmin)
+        guiWaiter();
+}
+
+bool Sales::confirmClearSale()
+{
+    return VendListView->topLevelItemCount() == 0
+        || ZkPrompt::question(this, tr("Sales"),
                               tr("There are items in the Sales tab. Using clear they will be lost forever !\n"
                                  "Most likely you still need to press Order or Print Bill, If not, are you "
                                  "sure you wan't to clear everything ?\n\n"),
                               {tr("&Yes"), tr("&No")}, 1, 1)
-            != 0)
-        return;
+        == 0;
+}
 
+void Sales::resetTill()
+{
+    endTransfer();
     WaiterEdit->clear();
     NameComboBox->clear();
     NameComboBox->clearEditText();

@@ -24,7 +24,10 @@ class QTimer;
  * page in touchbuttons.cpp, serial numbers in serialsearch.cpp. Clients: the
  * client page in clientpage.cpp, finding and choosing an account in
  * clientsearch.cpp, merging and purging accounts in clientmerge.cpp and
- * clientpurge.cpp; the receipt tab's balance in receipttab.cpp.
+ * clientpurge.cpp; the receipt tab's balance in receipttab.cpp. The
+ * restaurant: choosing a table in restaurant.cpp, the waiter in waiters.cpp,
+ * moving an order to another table in transfer.cpp, changing a printed bill
+ * in editbill.cpp.
  */
 class Sales : public SalesGui
 {
@@ -168,6 +171,13 @@ public:
     /** Whether an account name is a table's or a room's ("TABLE 3", "ROOM 12"). */
     static bool isTableName(const QString& name);
 
+    // The restaurant.
+    /** True when the operator works on the touch layout (the user's
+     *  VendPage setting; never the administrator). */
+    bool touchLayout() const;
+    /** The table an order is being moved from; -1 when no transfer is on. */
+    int transferSource() const { return m_transferFrom; }
+
 public slots:
     void logout() override;
     void clear() override;
@@ -214,6 +224,14 @@ public slots:
     void clearClientGui() override;
     void mergeClient() override;
     void purgeClient() override;
+
+    // Tables, waiters and bills
+    void F1() override;
+    void guiTable() override;
+    void guiWaiter() override;
+    void waiterSelected() override;
+    void transferTable() override;
+    void editBill() override;
 
     // The receipt tab's balance, as far as choosing an account needs it
     void refreshReceipt(int account) override;
@@ -355,6 +373,37 @@ private:
     /** Empties the receipt tab: invoices to pay, amounts, balances. */
     void clearReceiptTab();
 
+    // Clearing (clearing.cpp)
+    /** Asks before lines of the sale are thrown away; true when there are
+     *  none or the operator agrees. */
+    bool confirmClearSale();
+    /** The till back to the next customer, without asking and without
+     *  asking for the next waiter. */
+    void resetTill();
+
+    // The restaurant (restaurant.cpp, waiters.cpp, transfer.cpp, editbill.cpp)
+    /** Runs the table chooser; @p table gets the name chosen. Returns the
+     *  chooser's result. */
+    int runTableChooser(QString* table);
+    /** Makes the table of @p name the sale's account, as if picked from the
+     *  name entry's list; false when no account resulted. */
+    bool selectTable(const QString& name);
+    /** The account's open order (pending invoice); 0 when none, -1 after a
+     *  failed statement. */
+    int pendingInvoice(int account);
+    /** Looks a waiter's code up and makes the waiter the sale's; false
+     *  (after a beep) for an unknown code or when the operator kept the
+     *  sale of the waiter before. */
+    bool applyWaiterCode(const QString& code);
+    /** The banner while a waiter serves: the shop and the waiter, or the
+     *  call for a table when none is chosen. */
+    void showWaiterBanner();
+    /** Takes the open order of @p account into the sale to be moved; false
+     *  (after a beep) when the sale is then still empty. */
+    bool takeOrderIntoSale(int account);
+    /** Ends a transfer of an order between tables. */
+    void endTransfer();
+
     std::array<bool, RightCount> m_rights{};
     std::array<std::function<void(bool)>, RightCount> m_rightTargets;
     QHash<QString, QString> m_lineTypes;
@@ -363,6 +412,7 @@ private:
     bool m_saleTabsRelabelled = false;
     bool m_applyingSizes = false;
     int m_mergeFrom = -1;
+    int m_transferFrom = -1; ///< the table an order is moved from
     QString m_clientQuery;  ///< the last client search, run again to refresh the list
     QString m_accountName;  ///< the name of the account chosen for the sale
     QString m_topRowSearch; ///< the name entry's text that the lists show the matches of

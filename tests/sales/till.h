@@ -24,10 +24,19 @@ public:
     QList<bool> stickyArguments;
     /** Off: client searches run for real (the client account tests). */
     bool probeClientSearch = true;
+    /** Off: clearing asks for the next waiter for real (the restaurant tests). */
+    bool probeWaiter = true;
 
     void previewInvoice() override { ++calls[QStringLiteral("previewInvoice")]; }
     void refreshReceipt() override { ++calls[QStringLiteral("refreshReceipt")]; }
     void snapScanPayment() override { ++calls[QStringLiteral("snapScanPayment")]; }
+    void guiWaiter() override
+    {
+        if (probeWaiter)
+            ++calls[QStringLiteral("guiWaiter")];
+        else
+            Sales::guiWaiter();
+    }
     void stickyClientSearch(bool sticky, bool touchName) override
     {
         if (!probeClientSearch) {

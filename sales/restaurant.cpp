@@ -1,0 +1,96 @@
+// Choosing the table an order is for: the table chooser and what each of
+// its endings leads to, F1 on the touch layout, and the account's open order.
+
+#include "sales/sales.h"
+
+#include "core/globals.h"
+#include "core/utility.h"
+#include "core/zkprompt.h"
+#include "core/zksettings.h"
+#include "sales/tableentry.h"
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QSqlQuery>
+
+bool Sales::touchLayout() const
+{
+    const QString user = utils->userName();
+    return user != QLatin1String("Admin") && user != QLatin1String("noone")
+        && settings->readBoolEntry(ZkSettings::userKey(QStringLiteral("/Personal/VendPage/"), user));
+}
+
+void Sales::F1()
+{
+    // Without a keyboard the name entry is of no use: a table is chosen.
+    if (touchLayout())
+        guiTable();
+    else
+        SalesGui::F1();
+}
+
+int Sales::runTableChooser(QString* table)
+{
+    // On the touch layout the chooser has no title bar to catch a finger.
+    const Qt::WindowFlags flags = touchLayout() ? Qt::Dialog | Qt::FramelessWindowHint : Qt::WindowFlags();
+    TableEntry chooser(this, "TableEntry", true, flags);
+    chooser.setWindowTitle(tr("Brevalon - Tables"));
+    // A waiter with no open table wants a free one.
+    if (chooser.iconView1->count() == 0)
+        chooser.newTable();
+    const int result = ZkPrompt::exec(&chooser);
+    *table = chooser.getValue();
+    return result;
+}
+
+bool Sales::selectTable(const QString& name)
+{
+    NameComboBox->setEditText(name);
+    NameComboBox->setFocus();
+    stickyClientSearch(true, true);
+    return m_clientSelected && utils->getAccountNumber() > 0
+        && m_accountName.compare(name.trimmed(), Qt::CaseInsensitive) == 0;
+}
+
+void Sales::guiTable()
+{
+    for (;;) {
+        QString table;
+        const int result = runTableChooser(&table);
+        if (result == TableEntry::PayByInvoice) {
+            findInvoice();
+            return;
+        }
+        if (result != QDialog::Accepted && result != TableEntry::PayTable) {
+            // Lines rung up are not thrown away by a slip of the finger.
+            if (!confirmClearSale())
+                return;
+            F5clearAll();
+            return;
+        }
+        if (!selectTable(table)) {
+            ZkPrompt::beep();
+            continue;
+        }
+        historyPeriod(comboBox5->currentIndex());
+        if (result == TableEntry::PayTable) {
+            TabWidget2->setCurrentWidget(tab_4);
+            CashAmountEdit->setFocus();
+            CashAmountEdit->selectAll();
+        } else {
+            TabWidget2->setCurrentWidget(tab);
+            ItemComboBox->setFocus();
+        }
+        return;
+    }
+}
+
+int Sales::pendingInvoice(int account)
+{
+    QSqlQuery q;
+    if (!q.exec(QStringLiteral("SELECT max(MyNumber) FROM Invoice WHERE AccountNumber=%1 AND Status='P'").arg(account))) {
+        Utility::showDBError(q);
+        return -1;
+    }
+    return q.next() ? q.value(0).toInt() : 0;
+}
