@@ -35,6 +35,8 @@ int Sales::runTableChooser(QString* table)
     const Qt::WindowFlags flags = touchLayout() ? Qt::Dialog | Qt::FramelessWindowHint : Qt::WindowFlags();
     TableEntry chooser(this, "TableEntry", true, flags);
     chooser.setWindowTitle(tr("Brevalon - Tables"));
+    if (flags.testFlag(Qt::FramelessWindowHint))
+        chooser.move(mapToGlobal(rect().center()) - chooser.rect().center());
     // A waiter with no open table wants a free one.
     if (chooser.iconView1->count() == 0)
         chooser.newTable();
