@@ -63,7 +63,7 @@ bool prepareSession(QSqlDatabase& db)
         // Every statement commits on its own (there are no transactions).
         // With the write-ahead log a commit costs one sync of the log
         // instead of the rollback journal's several, and still survives a
-        // power cut; a posted sale takes about a third of the time.
+        // power cut; posting a sale takes about half the time.
         QSqlQuery q(db);
         if (!q.exec(QStringLiteral("PRAGMA journal_mode=WAL")))
             return !Utility::showDBError(q);
