@@ -39,12 +39,11 @@ wait_for() { # tries a command for up to ten seconds
 # queue's device is a local socket served by socat, appending to slip.out.
 start_cups() {
   command -v cupsd >/dev/null && command -v lpadmin >/dev/null && command -v socat >/dev/null || return 1
-  local dir=$run/cups port slipport
+  local dir=$run/cups port
   rm -rf "$dir"
   mkdir -p "$dir/etc" "$dir/spool/tmp" "$dir/cache" "$dir/state" "$dir/log"
   chmod -R a+rwx "$dir"  # the spooler's helpers run as the lp user
   port=$(free_port)
-  slipport=$(free_port)
   printf '%s\n' "Listen 127.0.0.1:$port" "LogLevel warn" "Browsing No" "DefaultAuthType None" \
     "WebInterface No" "<Location />" "  Order allow,deny" "  Allow all" "</Location>" \
     "<Policy default>" "  <Limit All>" "    Order allow,deny" "    Allow all" "  </Limit>" "</Policy>" \
@@ -56,14 +55,24 @@ start_cups() {
   cupsd -f -s "$dir/etc/cups-files.conf" -c "$dir/etc/cupsd.conf" >"$dir/log/cupsd.out" 2>&1 &
   pids+=($!)
   wait_for lpstat -h "127.0.0.1:$port" -r || return 1
-  : >"$dir/slip.out"
-  socat -u "TCP-LISTEN:$slipport,bind=127.0.0.1,reuseaddr,fork" "OPEN:$dir/slip.out,creat,append" &
-  pids+=($!)
-  CUPS_SERVER="127.0.0.1:$port" lpadmin -p brevalon_slip -E -v "socket://127.0.0.1:$slipport" -m raw \
-    >"$dir/log/lpadmin.out" 2>&1 || return 1
+  raw_queue() { # name, output file
+    local socket
+    socket=$(free_port)
+    : >"$2"
+    socat -u "TCP-LISTEN:$socket,bind=127.0.0.1,reuseaddr,fork" "OPEN:$2,creat,append" &
+    pids+=($!)
+    CUPS_SERVER="127.0.0.1:$port" lpadmin -p "$1" -E -v "socket://127.0.0.1:$socket" -m raw \
+      >>"$dir/log/lpadmin.out" 2>&1
+  }
+  raw_queue brevalon_slip "$dir/slip.out" || return 1
+  # A restaurant's dockets go to printers of their own.
+  raw_queue brevalon_kitchen "$dir/kitchen.out" || return 1
+  raw_queue brevalon_label "$dir/label.out" || return 1
   export CUPS_SERVER="127.0.0.1:$port"
   export BREVALON_TEST_PRINTER=brevalon_slip BREVALON_TEST_PRINTER_OUT="$dir/slip.out"
-  echo "CUPS for the tests on 127.0.0.1:$port, queue brevalon_slip -> $dir/slip.out"
+  export BREVALON_TEST_KITCHEN_PRINTER=brevalon_kitchen BREVALON_TEST_KITCHEN_PRINTER_OUT="$dir/kitchen.out"
+  export BREVALON_TEST_LABEL_PRINTER=brevalon_label BREVALON_TEST_LABEL_PRINTER_OUT="$dir/label.out"
+  echo "CUPS for the tests on 127.0.0.1:$port, queues brevalon_slip, brevalon_kitchen, brevalon_label -> $dir"
 }
 start_cups || echo "CUPS could not be started: the spooler tests will skip"
 
