@@ -32,6 +32,7 @@ Sales::Sales(QWidget* parent, const char* name)
     givePalettes();
     buildRightTargets();
     initClientPage();
+    setUpWaiterField();
     setPending(false);
 
     if (settings->readBoolEntry(ZkSettings::userKey(QStringLiteral("/Personal/VendPage/"), utils->userName())))

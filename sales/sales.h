@@ -382,6 +382,8 @@ private:
     void resetTill();
 
     // The restaurant (restaurant.cpp, waiters.cpp, transfer.cpp, editbill.cpp)
+    /** A touch on the waiter field opens the keypad on the touch layout. */
+    void setUpWaiterField();
     /** Runs the table chooser; @p table gets the name chosen. Returns the
      *  chooser's result. */
     int runTableChooser(QString* table);

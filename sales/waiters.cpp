@@ -8,19 +8,48 @@
 #include "core/zkprompt.h"
 #include "sales/numentry.h"
 
+#include <QEvent>
 #include <QLineEdit>
 #include <QSqlQuery>
+
+namespace {
+
+/** Without a keyboard the waiter field is touched, not typed into: the
+ *  touch opens the keypad. */
+class WaiterFieldTouch : public QObject
+{
+public:
+    WaiterFieldTouch(QObject* parent, Sales* till)
+        : QObject(parent)
+        , m_till(till)
+    {
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::MouseButtonRelease || !m_till->touchLayout())
+            return QObject::eventFilter(watched, event);
+        m_till->guiWaiter();
+        return true;
+    }
+
+private:
+    Sales* m_till;
+};
+
+} // namespace
+
+void Sales::setUpWaiterField()
+{
+    WaiterEdit->installEventFilter(new WaiterFieldTouch(WaiterEdit, this));
+}
 
 void Sales::guiWaiter()
 {
     // The administrator's till is closed: nobody orders there.
     if (utils->userName() == QLatin1String("Admin"))
         return;
-    if (VendListView->topLevelItemCount() > 0) {
-        if (!confirmClearSale())
-            return;
-        resetTill();
-    }
     if (!touchLayout()) {
         // At the keyboard the code is typed into the waiter field once the
         // table is chosen.
@@ -72,7 +101,7 @@ bool Sales::applyWaiterCode(const QString& code)
     }
     // Lines rung up for one waiter are not ordered in another's name: the
     // new waiter starts afresh, or the sale stays as it was.
-    if (VendListView->topLevelItemCount() > 0 && (!utils->hasWaiter() || utils->getWaiter() != name)) {
+    if (VendListView->topLevelItemCount() > 0 && utils->hasWaiter() && utils->getWaiter() != name) {
         if (!confirmClearSale()) {
             WaiterEdit->clear();
             return false;

@@ -28,6 +28,8 @@ private slots:
     void loginAndClearAskForTheWaiter_data();
     void loginAndClearAskForTheWaiter();
     void waiterChangeWithLinesInTheSale();
+    void touchingTheWaiterField_data();
+    void touchingTheWaiterField();
     void priceTiersAreReloaded();
 };
 
@@ -213,6 +215,33 @@ void TestWaiters::waiterChangeWithLinesInTheSale()
     QCOMPARE(w.BannerLabel->text(), kSelectTable);
     QCOMPARE(w.status(), QStringLiteral("Waiter: SUE"));
     QCOMPARE(till.focus(), w.NameComboBox);
+}
+
+void TestWaiters::touchingTheWaiterField_data()
+{
+    QTest::addColumn<bool>("touch");
+    QTest::newRow("touch layout: the keypad opens") << true;
+    QTest::newRow("keyboard: the field is only focused") << false;
+}
+
+void TestWaiters::touchingTheWaiterField()
+{
+    QFETCH(bool, touch);
+    RestaurantTill till(QStringLiteral("SUE"), touch);
+    RestaurantSales& w = till.w();
+    // The table was chosen without a waiter; lines are rung up already.
+    QVERIFY(till.choose(QStringLiteral("TABLE 6")));
+    till.addLine(QStringLiteral("2"), QStringLiteral("CAPPUCCINO"), QStringLiteral("64.00"));
+    if (touch)
+        till.prompts().expectExec(QStringLiteral("NumEntry"), typeCode(QStringLiteral("3333")));
+    QTest::mouseClick(w.WaiterEdit, Qt::LeftButton);
+    till.allPromptsCame();
+    // The first waiter takes the lines over: nothing to ask, nothing lost.
+    QCOMPARE(utils->hasWaiter(), touch);
+    QCOMPARE(w.VendListView->topLevelItemCount(), 1);
+    QVERIFY(RestaurantTill::atTable(6));
+    if (!touch)
+        QCOMPARE(till.focus(), w.WaiterEdit);
 }
 
 void TestWaiters::priceTiersAreReloaded()
