@@ -93,11 +93,11 @@ void Sales::givePalettes()
     } wear[] = {
         {1, {PushButton3, ReceiptClearButton, EditPushButton, pushButton28, pushButton29}},
         {2, {NewAccountButton}},
-        {3, {PreviewPushButton, PullQuoteButton}},
+        {3, {PreviewPushButton, PullQuoteButton, QuotePushButton}},
         {4, {CashDrawButton, ViewQuoteButton}},
         {5, {pushButton30, OrderButton, RefreshButton, ViewInvoiceButton}},
         {6, {PushButton4, UpdateAccountButton}},
-        {7, {ViewReturnButton}},
+        {7, {ViewReturnButton, RefundPushButton}},
         {8, {PushButton5, ProcessButton, ViewReceiptButton}},
     };
     for (const auto& w : wear) {
