@@ -136,6 +136,9 @@ public:
     QString defaultDiscount() const { return m_defaultDiscount; }
     /** The line type that a translated name of the type list stands for. */
     QString lineType(const QString& translated) const { return m_lineTypes.value(translated); }
+    /** Chooses the line type ("Inventory", "Remarks", "Pvt. Notes") in the
+     *  type list, whatever its translated name. */
+    void chooseLineType(const QString& type);
 
     // The steps of logout around the login prompt.
     /** Saves the operator's sizes, returns to the default style and ends
@@ -321,9 +324,6 @@ private:
     void setUpItemEntry();
     /** The table that the current line type searches ("Inventory"). */
     QString entryTable() const;
-    /** Chooses the line type ("Inventory", "Remarks", "Pvt. Notes") in the
-     *  type list, whatever its translated name. */
-    void chooseLineType(const QString& type);
     /** Fills the entry list with @p descriptions and the parallel codes;
      *  @p current becomes the entry shown. */
     void fillItemList(const QStringList& descriptions, const QStringList& codes, int current = 0);
