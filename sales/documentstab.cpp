@@ -95,8 +95,12 @@ void Sales::historyPeriod(int period)
         if (voided)
             markVoided(row);
     }
-    for (QTreeWidget* list : {InvoiceListView, ReceiptListView, QuoteListView, RefundListView})
+    for (QTreeWidget* list : {InvoiceListView, ReceiptListView, QuoteListView, RefundListView}) {
         list->setSortingEnabled(true);
+        // Dates whole; the last column takes what is left.
+        for (int c = 0; c + 1 < list->columnCount(); ++c)
+            list->resizeColumnToContents(c);
+    }
 }
 
 void Sales::documentsForToday()

@@ -45,6 +45,7 @@ Sales::Sales(QWidget* parent, const char* name)
 
     applySizes();
     setUpItemEntry();
+    setUpReceiptTab();
     m_permTimer->start(1000);
     showLoggedOut();
 }

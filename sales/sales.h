@@ -431,6 +431,8 @@ private:
     void fastCash(int note);
     /** The bank-note buttons show the notes' pictures; those without one hide. */
     void dressBankNotes();
+    /** The receipt tab's lists and buttons, once at construction. */
+    void setUpReceiptTab();
     /** Whether an account is a cash account: 1 or the operator's own. */
     static bool isCashAccount(int account);
     /** The sale's waiter as a receipt records it: the waiter on the touch

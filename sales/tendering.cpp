@@ -11,6 +11,7 @@
 #include "sales/padentry.h"
 
 #include <QDialog>
+#include <QHeaderView>
 #include <QMenuBar>
 
 namespace {
@@ -143,10 +144,22 @@ void Sales::dressBankNotes()
 {
     QPushButton* const notes[] = {bankNoteButton1, bankNoteButton2, bankNoteButton3,
                                   bankNoteButton4, bankNoteButton5, bankNoteButton6};
-    for (int i = 0; i < 6; ++i) {
-        notes[i]->setIconSize(QSize(112, 56));
+    for (int i = 0; i < 6; ++i)
         notes[i]->setVisible(BankNotes::dress(notes[i], i + 1));
+}
+
+void Sales::setUpReceiptTab()
+{
+    // The invoice number as wide as it needs; the amount takes the rest.
+    PayListView->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    PayListView->header()->setStretchLastSection(true);
+    // Notes are drawn twice as wide as high; a coin sits in the middle.
+    for (QPushButton* note : {bankNoteButton1, bankNoteButton2, bankNoteButton3, bankNoteButton4, bankNoteButton5,
+                              bankNoteButton6}) {
+        note->setIconSize(QSize(72, 36));
+        note->setMinimumHeight(46);
     }
+    dressBankNotes();
 }
 
 void Sales::cashDrawer()
