@@ -200,25 +200,37 @@ void TestInvoicing::pendingBillTakenBackKeepsItsNumber()
 {
     TenderTill till;
     Sales& w = till.w();
+    auto returnsOf = [](int invoice) {
+        return TestShop::count(QStringLiteral("SELECT id FROM Returns WHERE InvoiceNumber=%1 AND Status='O' AND "
+                                              "InvoiceItemNumber=(SELECT MyNumber FROM InvoiceItem WHERE "
+                                              "InvoiceNumber=%1 AND Code='6006')")
+                                   .arg(invoice));
+    };
     till.choose(15);
-    till.ring(QStringLiteral("2001"));
+    till.ring(QStringLiteral("2001")); // not stocked
     till.ring(QStringLiteral("1001"), QStringLiteral("2"));
+    till.ring(QStringLiteral("6006")); // the cylinder comes back
     const QList<QStringList> ordered = saleLines(w);
     QTest::mouseClick(w.OrderButton, Qt::LeftButton);
 
     const int bill = Sales::pendingInvoice(15);
     QVERIFY(bill > 0);
-    QCOMPARE(TestShop::count(QStringLiteral("SELECT MyNumber FROM InvoiceItem WHERE InvoiceNumber=%1").arg(bill)), 2);
+    QCOMPARE(TestShop::count(QStringLiteral("SELECT MyNumber FROM InvoiceItem WHERE InvoiceNumber=%1").arg(bill)), 3);
+    QCOMPARE(returnsOf(bill), 1);
     QCOMPARE(TenderTill::money(QStringLiteral("SELECT Quantity FROM Inventory WHERE Code='1001'")), 94.0);
+    QCOMPARE(TenderTill::money(QStringLiteral("SELECT Quantity FROM Inventory WHERE Code='6006'")), 5.0);
+    QCOMPARE(TenderTill::money(QStringLiteral("SELECT Quantity FROM Inventory WHERE Code='2001'")), 0.0);
     QCOMPARE(w.VendListView->topLevelItemCount(), 0);
     QVERIFY(w.EditPushButton->isVisibleTo(&w));
-    QCOMPARE(w.TotalLCD->text(), QStringLiteral("79.00"));
+    QCOMPARE(w.TotalLCD->text(), QStringLiteral("468.00"));
 
     QTest::mouseClick(w.EditPushButton, Qt::LeftButton);
     QCOMPARE(saleLines(w), ordered);
     QCOMPARE(TestShop::count(QStringLiteral("SELECT MyNumber FROM Invoice WHERE MyNumber=%1").arg(bill)), 0);
     QCOMPARE(TestShop::count(QStringLiteral("SELECT MyNumber FROM InvoiceItem WHERE InvoiceNumber=%1").arg(bill)), 0);
+    QCOMPARE(TestShop::count(QStringLiteral("SELECT id FROM Returns WHERE InvoiceNumber=%1").arg(bill)), 0);
     QCOMPARE(TenderTill::money(QStringLiteral("SELECT Quantity FROM Inventory WHERE Code='1001'")), 96.0);
+    QCOMPARE(TenderTill::money(QStringLiteral("SELECT Quantity FROM Inventory WHERE Code='6006'")), 6.0);
     QCOMPARE(w.keptInvoiceNumber(), bill);
     QVERIFY(!w.EditPushButton->isVisibleTo(&w));
 
@@ -232,10 +244,11 @@ void TestInvoicing::pendingBillTakenBackKeepsItsNumber()
     QCOMPARE(page.parts.head["number"], QString::number(bill));
     QCOMPARE(TenderTill::text(QStringLiteral("SELECT Status FROM Invoice WHERE MyNumber=%1").arg(bill)),
              QStringLiteral("C"));
-    QCOMPARE(TestShop::count(QStringLiteral("SELECT MyNumber FROM InvoiceItem WHERE InvoiceNumber=%1").arg(bill)), 3);
+    QCOMPARE(TestShop::count(QStringLiteral("SELECT MyNumber FROM InvoiceItem WHERE InvoiceNumber=%1").arg(bill)), 4);
+    QCOMPARE(returnsOf(bill), 1);
     QCOMPARE(TenderTill::money(QStringLiteral("SELECT Amount FROM Journal WHERE Description='I' AND MyNumber=%1")
                                    .arg(bill)),
-             93.0);
+             482.0);
     QCOMPARE(TenderTill::money(QStringLiteral("SELECT Quantity FROM Inventory WHERE Code='1001'")), 94.0);
     QCOMPARE(w.keptInvoiceNumber(), 0);
 }
