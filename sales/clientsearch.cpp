@@ -334,6 +334,7 @@ bool Sales::loadAccount(int account, bool touch)
         NameComboBox->setEditText(name);
     }
     AccountLabel->setText(QStringLiteral("%1 - %2").arg(target).arg(name));
+    updateTotal(); // the account's pending bill
     showAccountBanner(target, name);
     // A closed till (Admin) stays closed whatever account it looks at.
     const bool selling = TabWidget2->isTabEnabled(TabWidget2->indexOf(tab));

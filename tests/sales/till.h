@@ -24,9 +24,26 @@ public:
     QList<bool> stickyArguments;
     /** Off: client searches run for real (the client account tests). */
     bool probeClientSearch = true;
+    /** Off: previews and the receipt tab's refresh run for real (the
+     *  tendering and document tests). */
+    bool probeDocuments = true;
 
-    void previewInvoice() override { ++calls[QStringLiteral("previewInvoice")]; }
-    void refreshReceipt() override { ++calls[QStringLiteral("refreshReceipt")]; }
+    void previewInvoice() override
+    {
+        if (!probeDocuments) {
+            Sales::previewInvoice();
+            return;
+        }
+        ++calls[QStringLiteral("previewInvoice")];
+    }
+    void refreshReceipt() override
+    {
+        if (!probeDocuments) {
+            Sales::refreshReceipt();
+            return;
+        }
+        ++calls[QStringLiteral("refreshReceipt")];
+    }
     void snapScanPayment() override { ++calls[QStringLiteral("snapScanPayment")]; }
     void stickyClientSearch(bool sticky, bool touchName) override
     {
