@@ -47,13 +47,13 @@ function(brevalon_test name)
       LABELS "${backend};${T_LABELS}"
       SKIP_RETURN_CODE 77
       ENVIRONMENT "QT_QPA_PLATFORM=offscreen;BREVALON_TEST_BACKEND=${backend};BREVALON_SOURCE_DIR=${CMAKE_SOURCE_DIR};BREVALON_BUILD_DIR=${CMAKE_BINARY_DIR}")
-    # The test command's serial-port pairs serve one test at a time.
+    # The test command's serial-port pairs serve one test at a time; so
+    # does its printer queue, whose output is one file.
     if("serial" IN_LIST T_LABELS)
       set_tests_properties(${name}_${backend} PROPERTIES RESOURCE_LOCK serial_ports)
     endif()
-    # Likewise the printer queues: each test reads what its jobs appended.
     if("cups" IN_LIST T_LABELS)
-      set_tests_properties(${name}_${backend} PROPERTIES RESOURCE_LOCK printer_queues)
+      set_tests_properties(${name}_${backend} PROPERTIES RESOURCE_LOCK print_queue)
     endif()
   endforeach()
 endfunction()

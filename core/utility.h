@@ -251,8 +251,6 @@ private:
     /** Releases the device ports and opens them again from the settings. */
     void openPorts();
     void closePorts();
-    /** The client field of a document: the name, and the VAT number under it. */
-    static QString clientLine(const QString& name, const QString& vatNo);
     /** Asks for the reason of a void until one is given; empty when cancelled. */
     QString askVoidReason(const QString& caption, const QString& prompt, const QString& refusal);
     /** Writes the Voids row of a voided document. */

@@ -181,6 +181,8 @@ void SalesGui::connectSalesTab()
     connect(buttonGroup1, &QButtonGroup::idClicked, this, &SalesGui::touchButton);
 
     connect(PreviewPushButton, &QPushButton::clicked, this, &SalesGui::F3);
+    connect(QuotePushButton, &QPushButton::clicked, this, &SalesGui::quoteInvoice);
+    connect(RefundPushButton, &QPushButton::clicked, this, &SalesGui::refundInvoice);
     connect(PushButton3, &QPushButton::clicked, this, &SalesGui::F5clearAll);
     connect(PushButton4, &QPushButton::clicked, this, &SalesGui::F6DeleteItem);
     connect(EditPushButton, &QPushButton::clicked, this, &SalesGui::editInvoice);

@@ -6,6 +6,7 @@
 //       of $HOME, where the till will read them.
 //   brevalon-db schema [--force]     creates the tables
 //   brevalon-db setup [--force]      creates the tables and seeds the demo shop
+//                                    (and the demo till's bank notes)
 //
 // schema and setup refuse a database that already holds tables; --force
 // drops them first.
@@ -78,6 +79,10 @@ int prepare(bool seed, bool force)
     if (!DbSetup::createSchema(db, &error) || (seed && !DemoShop::seed(db, &error))) {
         err() << "brevalon-db: " << error << Qt::endl;
         return 4;
+    }
+    if (seed) {
+        DemoShop::writeTillSettings();
+        settings->sync();
     }
     QTextStream(stdout) << (seed ? "schema created and demo shop seeded" : "schema created") << Qt::endl;
     return 0;

@@ -1,6 +1,8 @@
 #include "main/demoshop.h"
 
+#include "core/globals.h"
 #include "core/utility.h"
+#include "core/zksettings.h"
 
 #include <QColor>
 #include <QFont>
@@ -281,6 +283,24 @@ bool seed(QSqlDatabase& db, QString* error)
             return false;
     }
     return true;
+}
+
+void writeTillSettings()
+{
+    const struct
+    {
+        double value;
+        const char* picture;
+    } notes[] = {{5, "coin5.png"},   {10, "note10.png"},   {20, "note20.png"},
+                 {50, "note50.png"}, {100, "note100.png"}, {200, "note200.png"}};
+    for (int i = 0; i < 6; ++i) {
+        const QString logo = QStringLiteral("/Global/BankNote%1Logo").arg(i + 1);
+        if (settings->contains(logo))
+            continue;
+        // A bare name is a picture installed with the program.
+        settings->writeEntry(logo, QString::fromLatin1(notes[i].picture));
+        settings->writeEntry(QStringLiteral("/Global/BankNote%1Value").arg(i + 1), notes[i].value);
+    }
 }
 
 } // namespace DemoShop

@@ -31,4 +31,9 @@ inline constexpr const char* kScaleItem = "2000010";
 /** Fills an empty schema; stops at the first failure. */
 bool seed(QSqlDatabase& db, QString* error);
 
+/** The demo till's cash handling in the settings store: six bank notes
+ *  (5 to 200) with the pictures installed with the program. Notes the
+ *  store already holds are left as they are. */
+void writeTillSettings();
+
 } // namespace DemoShop

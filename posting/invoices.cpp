@@ -6,6 +6,7 @@
 #include "core/zkprompt.h"
 #include "core/zksettings.h"
 #include "documents/docwriter.h"
+#include "posting/documenthead.h"
 #include "posting/wholequantity.h"
 
 #include <QSqlQuery>
@@ -80,38 +81,16 @@ QString Utility::buildInvoice(int number, bool reprint, double tendered, double*
     if (sequence < 0)
         return QString();
 
-    QSqlQuery c;
-    if (!c.exec(QStringLiteral("SELECT Name, PostalAddr, ShippingAddr, Phone, Cell, LOWER(Email), VatNo FROM "
-                               "Clients WHERE AccountNumber=%1")
-                    .arg(account))) {
-        showDBError(c);
+    DocumentClient client;
+    bool found = false;
+    if (!DocumentHead::readClient(account, true, &client, &found))
         return QString();
-    }
-    QStringList client(7);
-    if (c.next()) {
-        for (int i = 0; i < 7; ++i)
-            client[i] = unescapeSQL(c.value(i).toString());
-    }
-    c.finish();
-    auto col = [&](int i) { return client.at(i); };
     double balance = getBalBF(account, true);
     const int mode = m_documentMode;
 
     DocWriter doc;
-    doc.open("head").raw("type", documentType(mode, m_taxMode)).raw("printer", QStringLiteral("Invoice"));
-    if (settings->readEntry(QStringLiteral("/InvoicePrinter/Mode")) == QLatin1String("logo"))
-        doc.raw("logo", QStringLiteral("&lt;img src=PrintLogo&gt;"));
-    doc.raw("number", QString::number(number))
-        .dates(when)
-        .raw("acc", QString::number(account))
-        .raw("client", clientLine(col(0), col(6)))
-        .text("postal", col(1))
-        .text("shipping", col(2))
-        .text("phone", col(3))
-        .text("cell", col(4))
-        .text("email", reprint ? storedEmail : col(5));
-    for (int i = 0; i < 7; ++i)
-        doc.text(qPrintable(QStringLiteral("aline%1").arg(i + 1)), m_info.aline[i]);
+    DocumentHead::write(doc, documentType(mode, m_taxMode), QStringLiteral("Invoice"), QStringLiteral("/InvoicePrinter"),
+                        number, when, account, client, reprint ? storedEmail : client.email, m_info);
     doc.text("waiter", waiter).printMoment().raw("sequence", QString::number(sequence));
     if (!reprint && settings->readEntry(QStringLiteral("/InvoicePrinter/Preview")) != QLatin1String("ON"))
         doc.raw("auto", QStringLiteral("print"));
@@ -215,7 +194,7 @@ QString Utility::buildInvoice(int number, bool reprint, double tendered, double*
         .raw("sequence", QString::number(sequence))
         .raw("number", QString::number(number))
         .raw("acc", QString::number(account))
-        .text("client", col(0))
+        .text("client", client.name)
         .text("waiter", waiter);
     if ((mode == 0 || mode == 3) && roundCents(tendered) > 0) {
         doc.text("takeOutTendered", tr("Change for ") + numStr(tendered, 2))

@@ -7,6 +7,7 @@
 #include "core/zksettings.h"
 #include "documents/docprint.h"
 #include "documents/docwriter.h"
+#include "posting/documenthead.h"
 
 #include <QSqlQuery>
 #include <QVariant>
@@ -33,14 +34,6 @@ Tenders tendersAt(const QSqlQuery& q, int first)
 }
 
 } // namespace
-
-QString Utility::clientLine(const QString& name, const QString& vatNo)
-{
-    QString client = escapeXML(name);
-    if (!vatNo.trimmed().isEmpty())
-        client += QLatin1String("\\n") + tr("VAT No. ") + escapeXML(vatNo);
-    return client;
-}
 
 QString Utility::buildReceipt(int number, bool firstPrint, double tendered, double change, double tip)
 {
@@ -72,36 +65,19 @@ QString Utility::buildReceipt(int number, bool firstPrint, double tendered, doub
         tip = q.value(13).toDouble();
     }
 
-    QSqlQuery c;
-    if (!c.exec(QStringLiteral("SELECT Name, PostalAddr, ShippingAddr, Phone, Cell, Email, VatNo FROM Clients "
-                               "WHERE AccountNumber=%1")
-                    .arg(account))) {
-        showDBError(c);
+    DocumentClient client;
+    bool found = false;
+    if (!DocumentHead::readClient(account, false, &client, &found))
         return QString();
-    }
-    if (!c.next()) {
+    if (!found) {
         qWarning("can't locate the client %d of receipt # %d", account, number);
         return QString();
     }
-    auto col = [&c](int i) { return unescapeSQL(c.value(i).toString()); };
 
     DocWriter doc;
-    doc.open("head")
-        .raw("type", roundCents(paid.cash + tip) >= 0 ? QStringLiteral("receipt") : QStringLiteral("refund"))
-        .raw("printer", QStringLiteral("Receipt"));
-    if (settings->readEntry(QStringLiteral("/ReceiptPrinter/Mode")) == QLatin1String("logo"))
-        doc.raw("logo", QStringLiteral("&lt;img src=PrintLogo&gt;"));
-    doc.raw("number", QString::number(number))
-        .dates(when)
-        .raw("acc", QString::number(account))
-        .raw("client", clientLine(col(0), col(6)))
-        .text("postal", col(1))
-        .text("shipping", col(2))
-        .text("phone", col(3))
-        .text("cell", col(4))
-        .text("email", firstPrint ? col(5) : storedEmail);
-    for (int i = 0; i < 7; ++i)
-        doc.text(qPrintable(QStringLiteral("aline%1").arg(i + 1)), m_info.aline[i]);
+    DocumentHead::write(doc, roundCents(paid.cash + tip) >= 0 ? QStringLiteral("receipt") : QStringLiteral("refund"),
+                        QStringLiteral("Receipt"), QStringLiteral("/ReceiptPrinter"), number, when, account, client,
+                        firstPrint ? client.email : storedEmail, m_info);
     doc.printMoment();
     if (firstPrint && settings->readEntry(QStringLiteral("/ReceiptPrinter/Preview")) != QLatin1String("ON"))
         doc.raw("auto", QStringLiteral("print"));

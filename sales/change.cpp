@@ -4,23 +4,12 @@
 #include "core/moneyvalidator.h"
 #include "core/utility.h"
 #include "core/zkprompt.h"
-#include "core/zksettings.h"
+#include "sales/banknotes.h"
 
 #include <QFont>
-#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPixmap>
 #include <QPushButton>
-
-namespace {
-
-QString noteKey(int note, const char* entry)
-{
-    return QStringLiteral("/Global/BankNote%1%2").arg(note).arg(QLatin1String(entry));
-}
-
-} // namespace
 
 Change::Change(QWidget* parent, const char* name, bool modal, Qt::WindowFlags flags)
     : ChangeGui(parent, flags)
@@ -51,19 +40,7 @@ void Change::setUpNotes()
 {
     for (int note = 1; note <= 6; ++note) {
         QPushButton* button = noteButton(note);
-        const QString logo = settings->readEntry(noteKey(note, "Logo"));
-        button->setVisible(!logo.isEmpty());
-        if (logo.isEmpty())
-            continue;
-        const QPixmap picture(logo);
-        if (picture.isNull()) {
-            // A picture that went missing still leaves a usable button.
-            button->setIcon(QIcon());
-            button->setText(Utility::numStr(settings->readDoubleEntry(noteKey(note, "Value")), 2));
-        } else {
-            button->setText(QString());
-            button->setIcon(QIcon(picture));
-        }
+        button->setVisible(BankNotes::dress(button, note));
     }
 }
 
@@ -84,8 +61,7 @@ double Change::getChange()
 
 void Change::addNote(int note)
 {
-    const double value = Utility::strNum(CashAmountEdit->text())
-        + settings->readDoubleEntry(noteKey(note, "Value"));
+    const double value = Utility::strNum(CashAmountEdit->text()) + BankNotes::value(note);
     CashAmountEdit->setText(Utility::numStr(value, 2));
     CashAmountEdit->setFocus();
 }

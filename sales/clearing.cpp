@@ -103,10 +103,7 @@ void Sales::F5clearAll()
 
 void Sales::clearSaleParts()
 {
-    VendListView->clear();
-    ItemEchoLabel->clear();
-    resetEntry();
-    NotesEdit->clear();
+    clearInvoice();
     clearClientGui();
     clearReceiptTab();
     AccountLabel->clear();
@@ -149,4 +146,5 @@ void Sales::checkVendState()
     const bool lines = VendListView->topLevelItem(0) != nullptr;
     PushButton4->setEnabled(lines);
     OrderButton->setEnabled(lines);
+    QuotePushButton->setEnabled(lines);
 }

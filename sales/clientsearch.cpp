@@ -334,9 +334,7 @@ bool Sales::loadAccount(int account, bool touch)
         NameComboBox->setEditText(name);
     }
     AccountLabel->setText(QStringLiteral("%1 - %2").arg(target).arg(name));
-    // The total and the pending mark show the account's open order (a
-    // table's so far) before anything is added.
-    updateTotal();
+    updateTotal(); // the account's pending bill
     showAccountBanner(target, name);
     // A closed till (Admin) stays closed whatever account it looks at.
     const bool selling = TabWidget2->isTabEnabled(TabWidget2->indexOf(tab));

@@ -79,6 +79,16 @@ QString Sales::entryTable() const
     return lineType(TypeComboBox->currentText());
 }
 
+void Sales::chooseLineType(const QString& type)
+{
+    for (int i = 0; i < TypeComboBox->count(); ++i) {
+        if (lineType(TypeComboBox->itemText(i)) == type) {
+            TypeComboBox->setCurrentIndex(i);
+            return;
+        }
+    }
+}
+
 bool Sales::askQuantity() const
 {
     return !m_touchPress && settings->readBoolEntry(QStringLiteral("/Global/QtyCheck"));

@@ -102,12 +102,21 @@ void Sales::amountTenderedChanged()
     double tip = amountIn(TipAmountEdit);
     const bool keepCredit = checkBox4->isChecked();
 
-    // Overpaid without cash: the card took more than owed, the rest is a tip.
-    if (cash == 0 && remaining < 0 && !keepCredit) {
+    // Overpaid without cash: the card took more than owed, the rest is a
+    // tip. A tip put there so goes again when the overpayment does; one the
+    // cashier typed stays.
+    if (cash == 0 && tendered > 0 && remaining < 0 && !keepCredit) {
         tip = -remaining;
+        m_autoTip = Utility::numStr(tip, 2);
         const QSignalBlocker blocker(TipAmountEdit);
-        TipAmountEdit->setText(Utility::numStr(tip, 2));
+        TipAmountEdit->setText(m_autoTip);
+    } else if (!m_autoTip.isEmpty() && TipAmountEdit->text() == m_autoTip) {
+        tip = 0;
+        const QSignalBlocker blocker(TipAmountEdit);
+        TipAmountEdit->clear();
     }
+    if (TipAmountEdit->text() != m_autoTip)
+        m_autoTip.clear();
 
     double change = 0;
     double outstanding = remaining;

@@ -1,5 +1,5 @@
 // Choosing the table an order is for: the table chooser and what each of
-// its endings leads to, F1 on the touch layout, and the account's open order.
+// its endings leads to, and F1 on the touch layout.
 
 #include "sales/sales.h"
 
@@ -11,7 +11,6 @@
 
 #include <QLineEdit>
 #include <QListWidget>
-#include <QSqlQuery>
 
 bool Sales::touchLayout() const
 {
@@ -85,14 +84,4 @@ void Sales::guiTable()
         }
         return;
     }
-}
-
-int Sales::pendingInvoice(int account)
-{
-    QSqlQuery q;
-    if (!q.exec(QStringLiteral("SELECT max(MyNumber) FROM Invoice WHERE AccountNumber=%1 AND Status='P'").arg(account))) {
-        Utility::showDBError(q);
-        return -1;
-    }
-    return q.next() ? q.value(0).toInt() : 0;
 }

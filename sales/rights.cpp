@@ -115,7 +115,7 @@ void Sales::buildRightTargets()
         {}, // AllowUnValidated: consulted by item entry
         action(ViewReportsGroupActionsAction),
         {}, // CashOnlyLock: consulted when the sale is cleared
-        {}, // Refunds: kept, no control follows it
+        widgets({RefundPushButton}),
         action(fileAdminGroupCash_DateAction),
         page(tab_6),
         page(tab_5),

@@ -31,13 +31,7 @@ void Sales::vendRemoveItem()
         return;
     }
 
-    const QString category = row->text(ColCategory);
-    for (int i = 0; i < TypeComboBox->count(); ++i) {
-        if (lineType(TypeComboBox->itemText(i)) == category) {
-            TypeComboBox->setCurrentIndex(i);
-            break;
-        }
-    }
+    chooseLineType(row->text(ColCategory));
     const QString quantityText = row->text(ColQuantity);
     const QString description = row->text(ColDescription);
     const QString amountText = row->text(ColAmount);
@@ -92,14 +86,8 @@ void Sales::removeIntoEditor()
         vendRemoveItem();
         return;
     }
-    const QString wanted = row->text(ColCategory) == QLatin1String("Notes") ? QStringLiteral("Pvt. Notes")
-                                                                             : QStringLiteral("Remarks");
-    for (int i = 0; i < TypeComboBox->count(); ++i) {
-        if (lineType(TypeComboBox->itemText(i)) == wanted) {
-            TypeComboBox->setCurrentIndex(i);
-            break;
-        }
-    }
+    chooseLineType(row->text(ColCategory) == QLatin1String("Notes") ? QStringLiteral("Pvt. Notes")
+                                                                     : QStringLiteral("Remarks"));
     NotesEdit->setPlainText(row->text(ColDescription));
     const int index = VendListView->indexOfTopLevelItem(row);
     delete row;

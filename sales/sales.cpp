@@ -46,6 +46,7 @@ Sales::Sales(QWidget* parent, const char* name)
 
     applySizes();
     setUpItemEntry();
+    setUpReceiptTab();
     m_permTimer->start(1000);
     showLoggedOut();
 }
@@ -94,11 +95,11 @@ void Sales::givePalettes()
     } wear[] = {
         {1, {PushButton3, ReceiptClearButton, EditPushButton, pushButton28, pushButton29}},
         {2, {NewAccountButton}},
-        {3, {PreviewPushButton, PullQuoteButton}},
+        {3, {PreviewPushButton, PullQuoteButton, QuotePushButton}},
         {4, {CashDrawButton, ViewQuoteButton}},
         {5, {pushButton30, OrderButton, RefreshButton, ViewInvoiceButton}},
         {6, {PushButton4, UpdateAccountButton}},
-        {7, {ViewReturnButton}},
+        {7, {ViewReturnButton, RefundPushButton}},
         {8, {PushButton5, ProcessButton, ViewReceiptButton}},
     };
     for (const auto& w : wear) {

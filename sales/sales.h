@@ -24,10 +24,16 @@ class QTimer;
  * page in touchbuttons.cpp, serial numbers in serialsearch.cpp. Clients: the
  * client page in clientpage.cpp, finding and choosing an account in
  * clientsearch.cpp, merging and purging accounts in clientmerge.cpp and
- * clientpurge.cpp; the receipt tab's balance in receipttab.cpp. The
- * restaurant: choosing a table in restaurant.cpp, the waiter in waiters.cpp,
- * moving an order to another table in transfer.cpp, changing a printed bill
- * in editbill.cpp.
+ * clientpurge.cpp; the receipt tab's balance in receipttab.cpp.
+ * Tendering: the amount fields, keypads, assists, bank notes and the drawer
+ * in tendering.cpp (the note pictures in banknotes.cpp), posting a payment in
+ * receiptposting.cpp. Documents: writing the sale as an invoice, quote,
+ * refund or order in invoicing.cpp, the account's pending bill (preview,
+ * edit) in pendingbill.cpp, past documents (view again, void, pull a quote,
+ * find an invoice) in pastdocuments.cpp, the Documents tab's lists in
+ * documentstab.cpp. The restaurant: choosing a table in restaurant.cpp, the
+ * waiter in waiters.cpp, moving an order to another table in transfer.cpp,
+ * changing a printed bill in editbill.cpp.
  */
 class Sales : public SalesGui
 {
@@ -132,6 +138,9 @@ public:
     QString defaultDiscount() const { return m_defaultDiscount; }
     /** The line type that a translated name of the type list stands for. */
     QString lineType(const QString& translated) const { return m_lineTypes.value(translated); }
+    /** Chooses the line type ("Inventory", "Remarks", "Pvt. Notes") in the
+     *  type list, whatever its translated name. */
+    void chooseLineType(const QString& type);
 
     // The steps of logout around the login prompt.
     /** Saves the operator's sizes, returns to the default style and ends
@@ -240,6 +249,61 @@ public slots:
     void payInvChanged(int account) override;
     void amountTenderedChanged(const QString& text) override;
     void amountTenderedChanged() override;
+
+    // Tendering
+    void cashPad() override;
+    void cardPad() override;
+    void chequePad() override;
+    void eftPad() override;
+    void couponPad() override;
+    void tipPad() override;
+    void cardAssist() override;
+    void chequeAssist() override;
+    void eftAssist() override;
+    void badDebtAssist() override;
+    void fastCash1() override;
+    void fastCash2() override;
+    void fastCash3() override;
+    void fastCash4() override;
+    void fastCash5() override;
+    void fastCash6() override;
+    void processReceipt() override;
+    void cashDrawer() override;
+
+    // Invoices, quotes, refunds and orders
+    void processInvoice() override;
+    void orderInvoice() override;
+    void orderInvoice(bool clearAfter) override;
+    void quoteInvoice() override;
+    void refundInvoice() override;
+    void doInvoice(bool unused) override;
+    void previewInvoice() override;
+    void editInvoice() override;
+    void pullQuote() override;
+    void find() override;
+    void findInvoice() override;
+    void invoiceSearch() override;
+    void showPastInvoice() override;
+    void showPastRefund() override;
+    void showPastReceipt() override;
+    void showPastQuote() override;
+    void voidInvoice() override;
+    void voidReceipt() override;
+    void clearInvoice() override;
+    void clearInvoiceGui() override;
+    void historyPeriod(int period) override;
+    void tabChanged(QWidget* page) override;
+
+public:
+    /** The number a receipt whose posting failed keeps for the next
+     *  attempt; 0 when none. */
+    int keptReceiptNumber() const { return m_keptReceipt; }
+    /** The number of the bill taken back into the sale by editInvoice, which
+     *  the next invoice header written takes again; 0 when none. */
+    int keptInvoiceNumber() const { return m_keptInvoice; }
+    /** The account's pending invoice: 0 when it has none, -1 after a failed
+     *  statement (shown). */
+    static int pendingInvoice(int account);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -373,6 +437,61 @@ private:
     /** Empties the receipt tab: invoices to pay, amounts, balances. */
     void clearReceiptTab();
 
+    // Tendering (tendering.cpp, receiptposting.cpp)
+    /** The six amount fields in the order of the receipt's columns and the tip. */
+    QList<QLineEdit*> tenderFields() const;
+    /** Runs the decimal keypad on an amount field. */
+    void runPad(QLineEdit* field, int mode);
+    /** Puts into @p field what the other tenders leave of the amount due. */
+    void assist(QLineEdit* field);
+    /** Adds the value of bank note @p note (1 to 6) to the cash field. */
+    void fastCash(int note);
+    /** The bank-note buttons show the notes' pictures; those without one hide. */
+    void dressBankNotes();
+    /** The receipt tab's lists and buttons, once at construction. */
+    void setUpReceiptTab();
+    /** Whether an account is a cash account: 1 or the operator's own. */
+    static bool isCashAccount(int account);
+    /** The sale's waiter as a receipt records it: the waiter on the touch
+     *  layout, the operator where the menus are. */
+    QString receiptWaiter() const;
+    /** Marks the invoices a posted receipt paid; true when it paid every
+     *  invoice listed. */
+    bool markInvoicesPaid(int receipt, double outstanding);
+
+    // Documents (invoicing.cpp, pendingbill.cpp, pastdocuments.cpp, documentstab.cpp)
+    /** The name of the sale's account, in upper case. */
+    QString accountName() const;
+    /** True when the sale is for a table or room and nobody serves it. */
+    bool waiterMissing() const;
+    /** True when the sale has lines; otherwise tells the operator so. */
+    bool saleHasLines();
+    /** Turns every line of the sale negative (or positive): quantity,
+     *  amount and cost. */
+    void setLineSigns(bool negative);
+    /** Writes the invoice header under the table lock; its number, or -1. */
+    int writeInvoiceHeader(int account);
+    /** Writes the sale's lines to an invoice, taking each line out of the
+     *  sale once written; false after a failed statement (shown). */
+    bool writeInvoiceLines(int invoice);
+    /** The cash account chosen for a sale that had none. */
+    void fallBackToCash();
+    /** The number in the selected row of a Documents list; 0 (after a beep)
+     *  when none is selected. */
+    int selectedDocument(QTreeWidget* list);
+    /** Shows a past document of @p list again in document mode @p mode. */
+    void showPastDocument(QTreeWidget* list, int mode, const QString& logText);
+    /** The Documents lists again, for today. */
+    void documentsForToday();
+    /** Adds the lines of quote @p quote to the sale at today's prices;
+     *  false when it had none. */
+    bool enterQuoteLines(int quote);
+
+    int m_keptReceipt = 0;
+    int m_keptInvoice = 0;
+    /** The tip that an overpayment without cash put in the tip field. */
+    QString m_autoTip;
+
     // Clearing (clearing.cpp)
     /** Asks before lines of the sale are thrown away; true when there are
      *  none or the operator agrees. */
@@ -390,9 +509,6 @@ private:
     /** Makes the table of @p name the sale's account, as if picked from the
      *  name entry's list; false when no account resulted. */
     bool selectTable(const QString& name);
-    /** The account's open order (pending invoice); 0 when none, -1 after a
-     *  failed statement. */
-    int pendingInvoice(int account);
     /** Looks a waiter's code up and makes the waiter the sale's; false
      *  (after a beep) for an unknown code or when the operator kept the
      *  sale of the waiter before. */

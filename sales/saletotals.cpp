@@ -69,14 +69,11 @@ double Sales::checkPending(double* tax1, double* tax2)
     int invoice = 0;
     const int account = utils->getAccountNumber();
     if (account >= 0) {
-        QSqlQuery q;
-        if (!q.exec(QStringLiteral("SELECT max(MyNumber) FROM Invoice WHERE AccountNumber=%1 AND Status='P'")
-                        .arg(account))) {
-            Utility::showDBError(q);
+        invoice = pendingInvoice(account);
+        if (invoice < 0)
             return 0;
-        }
-        invoice = q.next() ? q.value(0).toInt() : 0;
         if (invoice > 0) {
+            QSqlQuery q;
             if (!q.exec(QStringLiteral("SELECT Price,Tax1,Tax2 FROM InvoiceItem WHERE InvoiceNumber=%1").arg(invoice))) {
                 Utility::showDBError(q);
                 return 0;

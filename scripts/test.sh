@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Sets up and runs every test: installs the packages, builds, starts the
 # servers the tests use (a private MariaDB, a private CUPS with a raw queue,
-# an SMTP server, serial-port pairs), runs CTest against SQLite and MariaDB,
-# and stops the servers again.
+# an SMTP server, serial-port pairs), installs the ESC/POS parser that checks
+# the slips, runs CTest against SQLite and MariaDB, and stops the servers
+# again.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 build=${BUILD_DIR:-$top/build}
@@ -107,5 +108,30 @@ start_serial() {
   echo "serial ports for the tests: $run/com1, $run/com2"
 }
 start_serial || echo "socat could not make serial ports: the device tests will skip"
+
+# --- npm: the ESC/POS parser that reads every slip the tests produce -------
+# Installed from the lock file into the build folder (never the source tree);
+# the npm cache serves it when it has it. Without it the check skips.
+install_escpos() {
+  local dir=$build/escpos src=$top/tests/documents/escpos
+  mkdir -p "$dir"
+  if ! command -v npm >/dev/null; then
+    echo "npm is not installed" >"$dir/install.log"
+    return 1
+  fi
+  cp "$src/package.json" "$src/package-lock.json" "$dir/"
+  if ! (cd "$dir" && npm ci --prefer-offline --fetch-timeout=60000 --omit=optional --ignore-scripts --no-audit --no-fund) \
+    >"$dir/install.log" 2>&1; then
+    rm -rf "$dir/node_modules"
+    return 1
+  fi
+  echo "npos for the ESC/POS check installed in $dir"
+}
+install_escpos || echo "npos could not be installed (see $build/escpos/install.log): the ESC/POS check will skip"
+
+# The tests keep the slips they produce here for that check.
+export BREVALON_SLIP_DIR=$run/slips
+rm -rf "$BREVALON_SLIP_DIR"
+mkdir -p "$BREVALON_SLIP_DIR"
 
 ctest --test-dir "$build" --output-on-failure -j"$(nproc)" "$@"

@@ -8,6 +8,7 @@
 #include "documents/docrender.h"
 #include "documents/qrpayment.h"
 #include "tests/documents/goldens.h"
+#include "tests/support/slipout.h"
 #include "tests/support/testshop.h"
 
 #include <QDir>
@@ -131,6 +132,7 @@ private slots:
     void longPreviewIsSplitIntoBlocks();
     void missingHeadIsReportedAndTheRestBuilt();
     void paymentCodeDecodes();
+    void paymentCodeOnTheSlip_data();
     void paymentCodeOnTheSlip();
     void documents_data();
     void documents();
@@ -443,8 +445,16 @@ void TestDocRender::paymentCodeDecodes()
     QCOMPARE(read, text);
 }
 
+void TestDocRender::paymentCodeOnTheSlip_data()
+{
+    QTest::addColumn<bool>("forty");
+    QTest::newRow("40-column printer") << true;
+    QTest::newRow("printer of the default width") << false;
+}
+
 void TestDocRender::paymentCodeOnTheSlip()
 {
+    QFETCH(bool, forty);
     const QString text = QStringLiteral("https://pos.snapscan.io/qr/harbour?id=R1042");
     const QrSymbol symbol = QrPayment::encode(text);
     const QByteArray image = QrPayment::bitImage(symbol);
@@ -459,11 +469,12 @@ void TestDocRender::paymentCodeOnTheSlip()
     QCOMPARE(image.mid(2, indent + 5), QByteArray(indent, ' ') + QByteArray("\x1b\x2a\x21", 3)
                                            + char((8 * w) % 256) + char((8 * w) / 256));
 
-    SlipCodes c = codes(true);
+    SlipCodes c = codes(forty);
     const SlipBytes out = DocRender::slipBytes(QStringLiteral("Pay here:\n<snapscan>\n<CUT>"), c, image);
+    SlipOut::keep(out.bytes, forty);
     QCOMPARE(out.qrLength, int(image.size()));
     QCOMPARE(out.bytes.mid(out.qrOffset, out.qrLength), image);
-    QCOMPARE(out.bytes, QByteArray("Pay here:\r\n") + image + "\r\n" + c.cut);
+    QCOMPARE(out.bytes, c.init + QByteArray("Pay here:\r\n") + image + "\r\n" + c.cut + c.eop);
 
     QString error;
     const QString read = decode(bandsToImage(out.bytes), &error);
@@ -473,7 +484,7 @@ void TestDocRender::paymentCodeOnTheSlip()
 
     // Any other bit-image form prints no code.
     c.bitImage = QStringLiteral("GS v 0");
-    QCOMPARE(DocRender::slipBytes(QStringLiteral("<SNAPSCAN>"), c, image).bytes, QByteArray());
+    QCOMPARE(DocRender::slipBytes(QStringLiteral("<SNAPSCAN>"), c, image).bytes, c.init + c.eop);
 }
 
 void TestDocRender::documents_data()
@@ -524,6 +535,7 @@ void TestDocRender::documents()
         const Rendered r = DocRender::slip(s, type, root, forty);
         QVERIFY2(r.missingHead.isEmpty(), qPrintable(r.missingHead));
         out = DocRender::slipBytes(r.text, codes(forty), QByteArray()).bytes;
+        SlipOut::keep(out, forty);
     }
     const QString diff = Goldens::compare(golden, out);
     QVERIFY2(diff.isEmpty(), qPrintable(diff));

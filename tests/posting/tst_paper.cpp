@@ -8,6 +8,7 @@
 #include "core/zksettings.h"
 #include "documents/docprint.h"
 #include "tests/posting/postingshop.h"
+#include "tests/support/slipout.h"
 
 #include <QDir>
 #include <QFile>
@@ -108,6 +109,7 @@ void TestPaper::documents()
         keep(QString(name).replace(QLatin1Char(' '), QLatin1Char('-')) + QLatin1String(".pdf"), pdf);
         dp->mode_activated(1);
         slip = dp->slipText();
+        SlipOut::keep(dp->slipBytes(), false);
         QFile out(dir.filePath(QStringLiteral("slip.txt")));
         if (out.open(QIODevice::WriteOnly))
             out.write(slip.toUtf8());

@@ -26,9 +26,26 @@ public:
     bool probeClientSearch = true;
     /** Off: clearing asks for the next waiter for real (the restaurant tests). */
     bool probeWaiter = true;
+    /** Off: previews and the receipt tab's refresh run for real (the
+     *  tendering and document tests). */
+    bool probeDocuments = true;
 
-    void previewInvoice() override { ++calls[QStringLiteral("previewInvoice")]; }
-    void refreshReceipt() override { ++calls[QStringLiteral("refreshReceipt")]; }
+    void previewInvoice() override
+    {
+        if (!probeDocuments) {
+            Sales::previewInvoice();
+            return;
+        }
+        ++calls[QStringLiteral("previewInvoice")];
+    }
+    void refreshReceipt() override
+    {
+        if (!probeDocuments) {
+            Sales::refreshReceipt();
+            return;
+        }
+        ++calls[QStringLiteral("refreshReceipt")];
+    }
     void snapScanPayment() override { ++calls[QStringLiteral("snapScanPayment")]; }
     void guiWaiter() override
     {

@@ -51,7 +51,7 @@ const QList<RightRow>& rightTable()
         {"AllowUnValidated", {}},
         {"ViewActions", {{"action", "ViewReportsGroupActionsAction"}}},
         {"CashOnlyLock", {}},
-        {"Refunds", {}},
+        {"Refunds", {{"widget", "RefundPushButton"}}},
         {"CashDate", {{"action", "fileAdminGroupCash_DateAction"}}},
         {"ModifyClient", {{"page", "tab_6"}}},
         {"ViewDocuments", {{"page", "tab_5"}}},

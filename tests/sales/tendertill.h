@@ -1,0 +1,189 @@
+#pragma once
+
+// A till that takes money and makes documents: MARY at the counter of the
+// demo shop on the cash account, the window shown, every printer role
+// previewing so that each document reaches the scripted document window.
+// There a page is printed to PDF (its text read back with pdftotext) and a
+// slip is printed: through the private CUPS queue of the test command when
+// it runs (the bytes are then read back from the printer's end, and the
+// drawer opens through the receipt printer), otherwise to a file.
+
+#include "tests/posting/docparts.h"
+#include "tests/sales/counter.h"
+
+#include "documents/docprint.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QPrinter>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+/** What the document window was given and what it printed. */
+struct Printed
+{
+    DocParts parts;
+    bool viewOnly = false;
+    QString text;     ///< the page's text (pdftotext), or the slip's text
+    QByteArray bytes; ///< the slip's bytes as the printer received them
+};
+
+class TenderTill : public Counter
+{
+public:
+    /** The drawer kick of a 40-column receipt printer. */
+    static QByteArray kick() { return QByteArray("\x1b\x70\x30\x37\x79"); }
+
+    explicit TenderTill(QStringList rights = {QStringLiteral("Discount"), QStringLiteral("TaxControl"),
+                                              QStringLiteral("PriceOveride"), QStringLiteral("Refunds"),
+                                              QStringLiteral("VoidReceipt"), QStringLiteral("VoidInvoice"),
+                                              QStringLiteral("ViewDocuments")})
+        : Counter(rights, true)
+    {
+        window->probeClientSearch = false;
+        window->probeDocuments = false;
+        for (const char* role : {"Receipt", "Invoice", "Label", "Kitchen", "Mail"})
+            settings->writeEntry(QStringLiteral("/%1Printer/Preview").arg(QLatin1String(role)), QStringLiteral("ON"));
+        settings->writeEntry(QStringLiteral("/LabelPrinter/Mode"), QStringLiteral("off"));
+        settings->writeEntry(QStringLiteral("/KitchenPrinter/Mode"), QStringLiteral("off"));
+        settings->writeEntry(QStringLiteral("/ReceiptPrinter/Mode"), QStringLiteral("slip40"));
+        m_queue = QString::fromLocal8Bit(qgetenv("BREVALON_TEST_PRINTER"));
+        m_queueOut = QString::fromLocal8Bit(qgetenv("BREVALON_TEST_PRINTER_OUT"));
+        if (spooling()) {
+            settings->writeEntry(QStringLiteral("/ReceiptPrinter/PrinterName"), m_queue);
+            settings->writeEntry(QStringLiteral("/Global/CashDraw"), QStringLiteral("SLIP40"));
+        }
+        utils->initClass(true);
+        utils->newDocPrint();
+        m_hasPdfText = !QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty();
+    }
+
+    /** True when slips go through the test command's CUPS queue. */
+    bool spooling() const { return !m_queue.isEmpty() && !m_queueOut.isEmpty(); }
+    /** The bytes the printer has received so far (spooling only). */
+    qint64 printerMark() const { return QFileInfo(m_queueOut).size(); }
+    /** The bytes that reached the printer after @p mark, once @p expected
+     *  have come (or fifteen seconds passed). */
+    QByteArray printerReceived(qint64 mark, qint64 expected) const
+    {
+        QElapsedTimer t;
+        t.start();
+        while (printerMark() < mark + expected && t.elapsed() < 15000)
+            QTest::qWait(50);
+        QTest::qWait(200); // anything more would show as a wrong length
+        QFile f(m_queueOut);
+        if (!f.open(QIODevice::ReadOnly))
+            return QByteArray();
+        f.seek(mark);
+        return f.readAll();
+    }
+
+    /** Expects a page document: answered @p result; printed to PDF when
+     *  accepted. */
+    void expectPage(Printed* shown, int result = 1)
+    {
+        shop.prompts().expectExec(QStringLiteral("DocPrint"), [=](QDialog* d) {
+            auto* dp = static_cast<DocPrint*>(d);
+            record(dp, shown);
+            if (result != 1)
+                return result;
+            const QString pdf = m_files.filePath(QStringLiteral("page%1.pdf").arg(++m_printed));
+            dp->currentPrinter()->setOutputFileName(pdf);
+            dp->printPage();
+            if (shown && m_hasPdfText) {
+                QProcess p;
+                p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+                p.waitForFinished();
+                shown->text = QString::fromUtf8(p.readAllStandardOutput());
+            }
+            keep(pdf);
+            return dp->result();
+        });
+    }
+
+    /** Expects a slip document (a receipt): answered @p result; printed
+     *  when accepted. */
+    void expectSlip(Printed* shown, int result = 1)
+    {
+        shop.prompts().expectExec(QStringLiteral("DocPrint"), [=](QDialog* d) {
+            auto* dp = static_cast<DocPrint*>(d);
+            record(dp, shown);
+            if (shown)
+                shown->text = dp->slipText();
+            if (result != 1)
+                return result;
+            const QByteArray bytes = dp->slipBytes();
+            if (spooling()) {
+                const qint64 mark = printerMark();
+                dp->printPage();
+                if (shown)
+                    shown->bytes = printerReceived(mark, bytes.size());
+            } else {
+                const QString file = m_files.filePath(QStringLiteral("slip%1.bin").arg(++m_printed));
+                dp->currentPrinter()->setOutputFileName(file);
+                dp->printPage();
+                QFile f(file);
+                if (shown && f.open(QIODevice::ReadOnly))
+                    shown->bytes = f.readAll();
+            }
+            return dp->result();
+        });
+    }
+
+    /** Rings up an item by its code with a quantity (the till asks for it)
+     *  and, when given, a discount in percent. */
+    void ring(const QString& code, const QString& quantity = QStringLiteral("1"), const QString& discount = QString())
+    {
+        scan(code);
+        if (!window->itemValidated())
+            QTest::qFail(qPrintable(QStringLiteral("item %1 did not load").arg(code)), __FILE__, __LINE__);
+        if (!discount.isEmpty())
+            retype(window->LessEdit, discount);
+        retype(window->QuantityEdit, quantity);
+        QTest::keyClick(window->QuantityEdit, Qt::Key_Return);
+    }
+
+    /** 3 x COCA-COLA, STILL WATER and SPARKLING WATER: 85.50. */
+    void ringLunch()
+    {
+        ring(QStringLiteral("1001"), QStringLiteral("3"));
+        ring(QStringLiteral("1004"));
+        ring(QStringLiteral("1003"));
+    }
+
+    /** Chooses an account as the cashier does on the client page. */
+    void choose(int account) { window->fillInDetails(QString::number(account), true); }
+
+    static QString text(const QString& sql) { return TestShop::value(sql).toString(); }
+    static double money(const QString& sql) { return Utility::roundCents(TestShop::value(sql).toDouble()); }
+
+private:
+    static void record(DocPrint* dp, Printed* shown)
+    {
+        if (!shown)
+            return;
+        shown->parts = DocParts::fromRoot(dp->documentRoot());
+        shown->viewOnly = !dp->ProcessButton->isEnabled();
+    }
+
+    /** With BREVALON_KEEP_OUTPUT set, pages are kept there to look at. */
+    void keep(const QString& path) const
+    {
+        const QString dir = QString::fromLocal8Bit(qgetenv("BREVALON_KEEP_OUTPUT"));
+        if (dir.isEmpty())
+            return;
+        const QString name = QString::fromLatin1(QTest::currentTestFunction()) + QLatin1Char('-')
+            + QString::fromLatin1(QTest::currentDataTag()).replace(QLatin1Char(' '), QLatin1Char('_'))
+            + QLatin1Char('-') + QFileInfo(path).fileName();
+        QFile::remove(dir + QLatin1Char('/') + name);
+        QFile::copy(path, dir + QLatin1Char('/') + name);
+    }
+
+    QString m_queue;
+    QString m_queueOut;
+    bool m_hasPdfText = false;
+    QTemporaryDir m_files;
+    int m_printed = 0;
+};

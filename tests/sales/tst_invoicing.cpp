@@ -1,0 +1,657 @@
+// The sale made into documents on the real window, and the documents made
+// before: refunds, quotes pulled back at today's prices, a pending bill taken
+// back and billed under its number, printing a pending order, voids and the
+// refusal to void a paid invoice, finding an invoice to pay it, viewing
+// documents again, and the Documents tab's lists by period.
+
+#include "tests/sales/tendertill.h"
+#include "tests/support/actionrows.h"
+#include "tests/support/salerows.h"
+
+#include "core/zklistitem.h"
+#include "sales/numentry.h"
+
+#include <QComboBox>
+#include <QPushButton>
+#include <QTextEdit>
+
+namespace {
+
+QStringList actions(const QString& action)
+{
+    QStringList infos;
+    for (const ActionRow& r : actionRows()) {
+        if (r.action == action)
+            infos << r.info;
+    }
+    return infos;
+}
+
+/** The numbers a Documents list shows, in ascending order. */
+QList<int> listed(const QTreeWidget* list)
+{
+    QList<int> numbers;
+    for (int i = 0; i < list->topLevelItemCount(); ++i)
+        numbers << list->topLevelItem(i)->text(0).toInt();
+    std::sort(numbers.begin(), numbers.end());
+    return numbers;
+}
+
+QTreeWidgetItem* row(const QTreeWidget* list, int number)
+{
+    for (int i = 0; i < list->topLevelItemCount(); ++i) {
+        if (list->topLevelItem(i)->text(0).toInt() == number)
+            return list->topLevelItem(i);
+    }
+    return nullptr;
+}
+
+void journal(const char* table, int account, const char* code, const char* date, double amount, int number,
+             int crossRef = 0)
+{
+    TestShop::exec(QStringLiteral("INSERT INTO %1 (AccountNumber, Description, MyDate, Amount, MyNumber, CrossRef) "
+                                  "VALUES (%2, '%3', '%4', %5, %6, %7)")
+                       .arg(QLatin1String(table))
+                       .arg(account)
+                       .arg(QLatin1String(code), QLatin1String(date))
+                       .arg(amount, 0, 'f', 2)
+                       .arg(number)
+                       .arg(crossRef));
+}
+
+QStringList lineTexts(const QTreeWidgetItem* line)
+{
+    QStringList texts;
+    for (int c = 0; c < Sales::SaleColumnCount; ++c)
+        texts << line->text(c);
+    return texts;
+}
+
+QList<QStringList> saleLines(const Sales& w)
+{
+    QList<QStringList> lines;
+    for (int i = 0; i < w.VendListView->topLevelItemCount(); ++i)
+        lines << lineTexts(w.VendListView->topLevelItem(i));
+    return lines;
+}
+
+} // namespace
+
+class TestInvoicing : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void refundPaysMoneyBack();
+    void quotePulledAtTodaysPrices();
+    void pendingBillTakenBackKeepsItsNumber();
+    void printBillPostsThePendingOrder();
+    void waiterRequiredAtTables_data();
+    void waiterRequiredAtTables();
+    void noAccountFallsBackToCash_data();
+    void noAccountFallsBackToCash();
+    void nothingToProcess_data();
+    void nothingToProcess();
+    void previewOfThePendingBill();
+    void voidsAndThePaidRefusal();
+    void viewAgain_data();
+    void viewAgain();
+    void findInvoice_data();
+    void findInvoice();
+    void documentListsByPeriod_data();
+    void documentListsByPeriod();
+};
+
+void TestInvoicing::refundPaysMoneyBack()
+{
+    TenderTill till;
+    Sales& w = till.w();
+    const double stockBefore = TenderTill::money(QStringLiteral("SELECT Quantity FROM Inventory WHERE Code='1009'"));
+    till.ring(QStringLiteral("1009"), QStringLiteral("2"));
+    Printed page;
+    till.expectPage(&page);
+    QTest::mouseClick(w.RefundPushButton, Qt::LeftButton);
+    QVERIFY2(till.shop.prompts().done(), qPrintable(till.shop.prompts().pending()));
+
+    const int number = TestShop::value(QStringLiteral("SELECT MyNumber FROM Journal WHERE Description='RF'")).toInt();
+    QVERIFY(number > 0);
+    QCOMPARE(page.parts.head["type"], QStringLiteral("Return"));
+    QCOMPARE(page.parts.tail["total"], QStringLiteral("-39.00"));
+    QCOMPARE(TenderTill::money(QStringLiteral("SELECT Quantity FROM InvoiceItem WHERE InvoiceNumber=%1").arg(number)),
+             -2.0);
+    QCOMPARE(TenderTill::money(QStringLiteral("SELECT Price FROM InvoiceItem WHERE InvoiceNumber=%1").arg(number)),
+             -39.0);
+    QVERIFY(TenderTill::money(QStringLiteral("SELECT Cost FROM InvoiceItem WHERE InvoiceNumber=%1").arg(number)) <= 0);
+    QCOMPARE(TenderTill::money(QStringLiteral("SELECT Amount FROM Journal WHERE Description='RF'")), -39.0);
+    QCOMPARE(TenderTill::money(QStringLiteral("SELECT Quantity FROM Inventory WHERE Code='1009'")), stockBefore + 2);
+    QCOMPARE(actions(QStringLiteral("REFUND")).size(), 1);
+    QCOMPARE(utils->documentMode(), 0);
+
+    // The money goes back across the counter: F10 on the tab tenders the balance.
+    QCOMPARE(w.TabWidget2->currentWidget(), w.tab_4);
+    QCOMPARE(w.CurBalEdit->text(), QStringLiteral("-39.00"));
+    QCOMPARE(w.TipAmountEdit->text(), QString());
+    w.F10();
+    QCOMPARE(w.CashAmountEdit->text(), QStringLiteral("-39.00"));
+    Printed slip;
+    till.expectSlip(&slip);
+    QTest::keyClick(w.CashAmountEdit, Qt::Key_Return);
+    QVERIFY2(till.shop.prompts().done(), qPrintable(till.shop.prompts().pending()));
+    QCOMPARE(slip.parts.head["type"], QStringLiteral("refund"));
+    QCOMPARE(slip.parts.column(QStringLiteral("payment")), QStringList{"-39.00"});
+    QCOMPARE(TenderTill::money(QStringLiteral("SELECT CashAmount FROM Receipt")), -39.0);
+    QCOMPARE(TenderTill::money(QStringLiteral("SELECT Amount FROM Journal WHERE Description='R'")), 39.0);
+    QCOMPARE(utils->getBalBF(1, true), 0.0);
+    QCOMPARE(w.TabWidget2->currentWidget(), w.tab);
+}
+
+void TestInvoicing::quotePulledAtTodaysPrices()
+{
+    TenderTill till;
+    Sales& w = till.w();
+    till.choose(14);
+    till.ring(QStringLiteral("6005"), QStringLiteral("2"), QStringLiteral("10"));
+    till.ring(QStringLiteral("1001"));
+    // A line taken back from a return: a quote never holds it negative.
+    QTreeWidgetItem* back = w.VendListView->topLevelItem(1);
+    back->setText(Sales::ColQuantity, QStringLiteral("-1"));
+    back->setText(Sales::ColAmount, QStringLiteral("-18.50"));
+    w.chooseLineType(QStringLiteral("Remarks"));
+    w.NotesEdit->setPlainText(QStringLiteral("Delivery on Friday"));
+    w.addEditorContents();
+    w.chooseLineType(QStringLiteral("Inventory"));
+    Printed page;
+    till.expectPage(&page);
+    QTest::mouseClick(w.QuotePushButton, Qt::LeftButton);
+    QVERIFY2(till.shop.prompts().done(), qPrintable(till.shop.prompts().pending()));
+
+    const int quote = TestShop::value(QStringLiteral("SELECT MyNumber FROM Journal WHERE Description='Q'")).toInt();
+    QVERIFY(quote > 0);
+    QCOMPARE(page.parts.head["type"], QStringLiteral("Quote"));
+    QCOMPARE(page.parts.tail["total"], QStringLiteral("225.50")); // 2 x 115.00 less 10%, and 18.50
+    QCOMPARE(TestShop::count(QStringLiteral("SELECT MyNumber FROM InvoiceItem WHERE InvoiceNumber=%1 AND Quantity<0")
+                                 .arg(quote)),
+             0);
+    QCOMPARE(utils->getBalBF(14, true), 0.0); // a quote owes nothing
+    QCOMPARE(w.VendListView->topLevelItemCount(), 0);
+
+    // Prices have gone up since.
+    TestShop::exec(QStringLiteral("UPDATE Inventory SET Price=120 WHERE Code='6005'"));
+    w.TabWidget2->setCurrentWidget(w.tab_5);
+    QCOMPARE(listed(w.QuoteListView), QList<int>{quote});
+    row(w.QuoteListView, quote)->setSelected(true);
+    QTest::mouseClick(w.PullQuoteButton, Qt::LeftButton);
+
+    QCOMPARE(w.TabWidget2->currentWidget(), w.tab);
+    QCOMPARE(w.VendListView->topLevelItemCount(), 3);
+    const QStringList oil = lineTexts(w.VendListView->topLevelItem(0));
+    QCOMPARE(oil.at(Sales::ColCode), QStringLiteral("6005"));
+    QCOMPARE(Utility::strNum(oil.at(Sales::ColQuantity)), 2.0);
+    QCOMPARE(oil.at(Sales::ColDiscount), QStringLiteral("10"));
+    QCOMPARE(oil.at(Sales::ColAmount), QStringLiteral("216.00"));
+    QCOMPARE(w.VendListView->topLevelItem(1)->text(Sales::ColAmount), QStringLiteral("18.50"));
+    QCOMPARE(w.VendListView->topLevelItem(2)->text(Sales::ColCategory), QStringLiteral("Remarks"));
+    QCOMPARE(w.VendListView->topLevelItem(2)->text(Sales::ColDescription), QStringLiteral("Delivery on Friday"));
+    QCOMPARE(w.TotalLCD->text(), QStringLiteral("234.50"));
+    QCOMPARE(actions(QStringLiteral("PULL QUOTE")), QStringList{QStringLiteral("QUOTE # %1").arg(quote)});
+}
+
+void TestInvoicing::pendingBillTakenBackKeepsItsNumber()
+{
+    TenderTill till;
+    Sales& w = till.w();
+    auto returnsOf = [](int invoice) {
+        return TestShop::count(QStringLiteral("SELECT id FROM Returns WHERE InvoiceNumber=%1 AND Status='O' AND "
+                                              "InvoiceItemNumber=(SELECT MyNumber FROM InvoiceItem WHERE "
+                                              "InvoiceNumber=%1 AND Code='6006')")
+                                   .arg(invoice));
+    };
+    till.choose(15);
+    till.ring(QStringLiteral("2001")); // not stocked
+    till.ring(QStringLiteral("1001"), QStringLiteral("2"));
+    till.ring(QStringLiteral("6006")); // the cylinder comes back
+    const QList<QStringList> ordered = saleLines(w);
+    QTest::mouseClick(w.OrderButton, Qt::LeftButton);
+
+    const int bill = Sales::pendingInvoice(15);
+    QVERIFY(bill > 0);
+    QCOMPARE(TestShop::count(QStringLiteral("SELECT MyNumber FROM InvoiceItem WHERE InvoiceNumber=%1").arg(bill)), 3);
+    QCOMPARE(returnsOf(bill), 1);
+    QCOMPARE(TenderTill::money(QStringLiteral("SELECT Quantity FROM Inventory WHERE Code='1001'")), 94.0);
+    QCOMPARE(TenderTill::money(QStringLiteral("SELECT Quantity FROM Inventory WHERE Code='6006'")), 5.0);
+    QCOMPARE(TenderTill::money(QStringLiteral("SELECT Quantity FROM Inventory WHERE Code='2001'")), 0.0);
+    QCOMPARE(w.VendListView->topLevelItemCount(), 0);
+    QVERIFY(w.EditPushButton->isVisibleTo(&w));
+    QCOMPARE(w.TotalLCD->text(), QStringLiteral("468.00"));
+
+    QTest::mouseClick(w.EditPushButton, Qt::LeftButton);
+    QCOMPARE(saleLines(w), ordered);
+    QCOMPARE(TestShop::count(QStringLiteral("SELECT MyNumber FROM Invoice WHERE MyNumber=%1").arg(bill)), 0);
+    QCOMPARE(TestShop::count(QStringLiteral("SELECT MyNumber FROM InvoiceItem WHERE InvoiceNumber=%1").arg(bill)), 0);
+    QCOMPARE(TestShop::count(QStringLiteral("SELECT id FROM Returns WHERE InvoiceNumber=%1").arg(bill)), 0);
+    QCOMPARE(TenderTill::money(QStringLiteral("SELECT Quantity FROM Inventory WHERE Code='1001'")), 96.0);
+    QCOMPARE(TenderTill::money(QStringLiteral("SELECT Quantity FROM Inventory WHERE Code='6006'")), 6.0);
+    QCOMPARE(w.keptInvoiceNumber(), bill);
+    QVERIFY(!w.EditPushButton->isVisibleTo(&w));
+
+    // Another invoice is made meanwhile; the bill keeps its own number.
+    SaleRows::invoice(14, {SaleRows::item(QStringLiteral("1004"))});
+    till.ring(QStringLiteral("1004"));
+    Printed page;
+    till.expectPage(&page);
+    QTest::mouseClick(w.PushButton5, Qt::LeftButton);
+    QVERIFY2(till.shop.prompts().done(), qPrintable(till.shop.prompts().pending()));
+    QCOMPARE(page.parts.head["number"], QString::number(bill));
+    QCOMPARE(TenderTill::text(QStringLiteral("SELECT Status FROM Invoice WHERE MyNumber=%1").arg(bill)),
+             QStringLiteral("C"));
+    QCOMPARE(TestShop::count(QStringLiteral("SELECT MyNumber FROM InvoiceItem WHERE InvoiceNumber=%1").arg(bill)), 4);
+    QCOMPARE(returnsOf(bill), 1);
+    QCOMPARE(TenderTill::money(QStringLiteral("SELECT Amount FROM Journal WHERE Description='I' AND MyNumber=%1")
+                                   .arg(bill)),
+             482.0);
+    QCOMPARE(TenderTill::money(QStringLiteral("SELECT Quantity FROM Inventory WHERE Code='1001'")), 94.0);
+    QCOMPARE(w.keptInvoiceNumber(), 0);
+}
+
+void TestInvoicing::printBillPostsThePendingOrder()
+{
+    TenderTill till;
+    Sales& w = till.w();
+    const int order = SaleRows::invoice(2, {SaleRows::item(QStringLiteral("2001")), SaleRows::item(QStringLiteral("3001"))},
+                                        QStringLiteral("JOHN"));
+    till.choose(2);
+    utils->setWaiter(QStringLiteral("JOHN"));
+    w.fileAdminGroupReset_SequenceAction->trigger();
+    QCOMPARE(TestShop::value(QStringLiteral("SELECT SequenceNo FROM SysInfo")).toInt(), 1);
+    QCOMPARE(w.TotalLCD->text(), QStringLiteral("161.00"));
+    Printed page;
+    till.expectPage(&page);
+    QTest::mouseClick(w.PushButton5, Qt::LeftButton);
+    QVERIFY2(till.shop.prompts().done(), qPrintable(till.shop.prompts().pending()));
+
+    QCOMPARE(page.parts.head["number"], QString::number(order));
+    QCOMPARE(page.parts.head["sequence"], QStringLiteral("2"));
+    QCOMPARE(page.parts.head["waiter"], QStringLiteral("JOHN"));
+    QCOMPARE(TenderTill::text(QStringLiteral("SELECT Status FROM Invoice WHERE MyNumber=%1").arg(order)),
+             QStringLiteral("C"));
+    QCOMPARE(TenderTill::money(QStringLiteral("SELECT Amount FROM Journal WHERE Description='I' AND MyNumber=%1")
+                                   .arg(order)),
+             161.0);
+    // A table's bill is paid later: the till clears for the next order.
+    QCOMPARE(utils->getAccountNumber(), 1);
+    QCOMPARE(w.TabWidget2->currentWidget(), w.tab);
+    QCOMPARE(w.comboBox5->currentIndex(), 0);
+}
+
+void TestInvoicing::waiterRequiredAtTables_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("order") << "OrderButton" << "Brevalon - Order";
+    QTest::newRow("print bill") << "PushButton5" << "Brevalon - Print Bill";
+}
+
+void TestInvoicing::waiterRequiredAtTables()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, caption);
+    TenderTill till;
+    Sales& w = till.w();
+    till.choose(2);
+    till.ring(QStringLiteral("2001"));
+    const int before = Counter::written();
+    till.shop.prompts().expect(ZkPrompt::Critical, caption, QStringLiteral("You have not selected a waiter for this order"));
+    QTest::mouseClick(w.findChild<QPushButton*>(button), Qt::LeftButton);
+    QVERIFY2(till.shop.prompts().done(), qPrintable(till.shop.prompts().pending()));
+    QCOMPARE(Counter::written(), before);
+    QCOMPARE(w.VendListView->topLevelItemCount(), 1);
+}
+
+void TestInvoicing::noAccountFallsBackToCash_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::newRow("yes: a cash sale") << 0;
+    QTest::newRow("no: nothing is written") << 1;
+}
+
+void TestInvoicing::noAccountFallsBackToCash()
+{
+    QFETCH(int, answer);
+    TenderTill till;
+    Sales& w = till.w();
+    till.ring(QStringLiteral("1001"));
+    utils->setDetails(-1); // the account was let go after the line went in
+    const int before = Counter::written();
+    till.shop.prompts().expect(ZkPrompt::Question, QStringLiteral("Sales"),
+                               QStringLiteral("You have not selected a client for this Invoice.\nDo you want to "
+                                              "process it as a CASH sale ?"),
+                               answer);
+    if (answer == 0)
+        till.expectPage(nullptr);
+    QTest::mouseClick(w.PushButton5, Qt::LeftButton);
+    QVERIFY2(till.shop.prompts().done(), qPrintable(till.shop.prompts().pending()));
+    if (answer != 0) {
+        QCOMPARE(Counter::written(), before);
+        QCOMPARE(w.VendListView->topLevelItemCount(), 1);
+        QCOMPARE(utils->getAccountNumber(), -1);
+        return;
+    }
+    QCOMPARE(TestShop::value(QStringLiteral("SELECT AccountNumber FROM Journal WHERE Description='I'")).toInt(), 1);
+    QCOMPARE(actions(QStringLiteral("PROCESS INVOICE")), QStringList{QStringLiteral("FALLBACK TO CASH ACC")});
+    QCOMPARE(w.NameComboBox->currentText(), QStringLiteral("CASH"));
+    QCOMPARE(w.TabWidget2->currentWidget(), w.tab_4);
+    QCOMPARE(w.CurBalEdit->text(), QStringLiteral("18.50"));
+}
+
+void TestInvoicing::nothingToProcess_data()
+{
+    QTest::addColumn<QString>("slot");
+    QTest::newRow("print bill") << "processInvoice";
+    QTest::newRow("order") << "orderInvoice";
+    QTest::newRow("quote") << "quoteInvoice";
+    QTest::newRow("refund") << "refundInvoice";
+}
+
+void TestInvoicing::nothingToProcess()
+{
+    QFETCH(QString, slot);
+    TenderTill till;
+    Sales& w = till.w();
+    till.shop.prompts().expect(ZkPrompt::Warning, QStringLiteral("Process"), QStringLiteral("There are no Items to process"));
+    QVERIFY(QMetaObject::invokeMethod(&w, qPrintable(slot)));
+    QVERIFY2(till.shop.prompts().done(), qPrintable(till.shop.prompts().pending()));
+    QCOMPARE(TestShop::count(QStringLiteral("SELECT MyNumber FROM Invoice")), 0);
+    QCOMPARE(utils->documentMode(), 0);
+}
+
+void TestInvoicing::previewOfThePendingBill()
+{
+    TenderTill till;
+    Sales& w = till.w();
+    till.choose(15);
+    till.shop.prompts().expect(ZkPrompt::Information, QStringLiteral("Preview"),
+                               QStringLiteral("There is no order to preview"));
+    QTest::mouseClick(w.PreviewPushButton, Qt::LeftButton);
+    QVERIFY2(till.shop.prompts().done(), qPrintable(till.shop.prompts().pending()));
+
+    const int bill = SaleRows::invoice(15, {SaleRows::item(QStringLiteral("3003"))});
+    Printed shown;
+    till.expectPage(&shown, 0);
+    QTest::mouseClick(w.PreviewPushButton, Qt::LeftButton);
+    QVERIFY2(till.shop.prompts().done(), qPrintable(till.shop.prompts().pending()));
+    QVERIFY(shown.viewOnly);
+    QCOMPARE(shown.parts.head["number"], QString::number(bill));
+    QVERIFY(!shown.parts.head.has(QStringLiteral("auto")));
+    QCOMPARE(TenderTill::text(QStringLiteral("SELECT Status FROM Invoice WHERE MyNumber=%1").arg(bill)),
+             QStringLiteral("P"));
+    QCOMPARE(actions(QStringLiteral("PREVIEW BILL")), QStringList{QStringLiteral("INV # %1").arg(bill)});
+}
+
+void TestInvoicing::voidsAndThePaidRefusal()
+{
+    TenderTill till;
+    Sales& w = till.w();
+    till.ringLunch();
+    till.expectPage(nullptr);
+    QTest::mouseClick(w.PushButton5, Qt::LeftButton);
+    Counter::retype(w.CashAmountEdit, QStringLiteral("100"));
+    till.expectSlip(nullptr);
+    QTest::keyClick(w.CashAmountEdit, Qt::Key_Return);
+    QVERIFY2(till.shop.prompts().done(), qPrintable(till.shop.prompts().pending()));
+    const int invoice = TestShop::value(QStringLiteral("SELECT MyNumber FROM Journal WHERE Description='I'")).toInt();
+    const int receipt = TestShop::value(QStringLiteral("SELECT MyNumber FROM Journal WHERE Description='R'")).toInt();
+
+    w.TabWidget2->setCurrentWidget(w.tab_5);
+    QCOMPARE(listed(w.InvoiceListView), QList<int>{invoice});
+    QCOMPARE(row(w.InvoiceListView, invoice)->text(3), QString::number(receipt));
+    QCOMPARE(row(w.ReceiptListView, receipt)->text(2), QStringLiteral("85.50"));
+
+    // Paid: refused, the books as they were.
+    row(w.InvoiceListView, invoice)->setSelected(true);
+    till.shop.prompts().expect(ZkPrompt::Warning, QStringLiteral("Error"),
+                               QStringLiteral("You may not Void an Invoice that has been paid.\nUse return instead"));
+    QTest::mouseClick(w.pushButton29, Qt::LeftButton);
+    QVERIFY2(till.shop.prompts().done(), qPrintable(till.shop.prompts().pending()));
+    QCOMPARE(TestShop::count(QStringLiteral("SELECT MyNumber FROM Journal WHERE Description='VI'")), 0);
+    QCOMPARE(TestShop::count(QStringLiteral("SELECT Number FROM Voids")), 0);
+
+    // The receipt goes: the invoice is owed again, and can then go too.
+    row(w.ReceiptListView, receipt)->setSelected(true);
+    till.shop.prompts().expect(ZkPrompt::TextInput, QStringLiteral("Void Receipt"), QString(), 0,
+                               QStringLiteral("rang up twice"));
+    QTest::mouseClick(w.pushButton28, Qt::LeftButton);
+    QVERIFY2(till.shop.prompts().done(), qPrintable(till.shop.prompts().pending()));
+    QCOMPARE(TenderTill::text(QStringLiteral("SELECT Description FROM Journal WHERE MyNumber=%1 AND Description "
+                                             "IN ('R','VR')")
+                                  .arg(receipt)),
+             QStringLiteral("VR"));
+    QCOMPARE(utils->getBalBF(1, true), 85.50);
+    QTreeWidgetItem* voided = row(w.ReceiptListView, receipt);
+    QVERIFY(voided);
+    QVERIFY(!(voided->flags() & Qt::ItemIsSelectable));
+    QVERIFY(voided->font(0).strikeOut());
+    QCOMPARE(row(w.InvoiceListView, invoice)->text(3), QString());
+
+    row(w.InvoiceListView, invoice)->setSelected(true);
+    till.shop.prompts().expect(ZkPrompt::TextInput, QStringLiteral("Void Invoice"), QString(), 0,
+                               QStringLiteral("customer walked out"));
+    QTest::mouseClick(w.pushButton29, Qt::LeftButton);
+    QVERIFY2(till.shop.prompts().done(), qPrintable(till.shop.prompts().pending()));
+    QCOMPARE(TestShop::count(QStringLiteral("SELECT MyNumber FROM Journal WHERE Description='VI'")), 1);
+    QCOMPARE(utils->getBalBF(1, true), 0.0);
+    QCOMPARE(TenderTill::money(QStringLiteral("SELECT Quantity FROM Inventory WHERE Code='1001'")), 96.0);
+    QVERIFY(!(row(w.InvoiceListView, invoice)->flags() & Qt::ItemIsSelectable));
+    QCOMPARE(w.comboBox5->currentIndex(), 0);
+
+    // A voided row cannot be chosen, so nothing is voided twice.
+    const int beeps = till.shop.prompts().beeps();
+    QTest::mouseClick(w.pushButton29, Qt::LeftButton);
+    QCOMPARE(till.shop.prompts().beeps(), beeps + 1);
+    QCOMPARE(TestShop::count(QStringLiteral("SELECT Number FROM Voids")), 2);
+}
+
+void TestInvoicing::viewAgain_data()
+{
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<QString>("list");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("type");
+    QTest::addColumn<QString>("logged");
+    QTest::newRow("invoice") << "I" << "InvoiceListView" << "ViewInvoiceButton" << "Invoice" << "VIEW OLD INVOICE";
+    QTest::newRow("refund") << "RF" << "RefundListView" << "ViewReturnButton" << "Return" << "VIEW OLD REFUND";
+    QTest::newRow("quote") << "Q" << "QuoteListView" << "ViewQuoteButton" << "Quote" << "VIEW OLD QUOTE";
+    QTest::newRow("receipt") << "R" << "ReceiptListView" << "ViewReceiptButton" << "receipt" << "VIEW OLD RECEIPT";
+}
+
+void TestInvoicing::viewAgain()
+{
+    QFETCH(QString, code);
+    QFETCH(QString, list);
+    QFETCH(QString, button);
+    QFETCH(QString, type);
+    QFETCH(QString, logged);
+    TenderTill till;
+    Sales& w = till.w();
+    int number = 0;
+    if (code == QLatin1String("R")) {
+        ReceiptRow r;
+        r.account = 15;
+        r.cash = 40;
+        r.tendered = 40;
+        number = SaleRows::receipt(r);
+        journal("Journal", 15, "R", "2026-12-05 10:00:00", -40, number);
+    } else {
+        number = SaleRows::invoice(15, {SaleRows::item(QStringLiteral("1007"))});
+        TestShop::exec(QStringLiteral("UPDATE Invoice SET Status='C', SequenceNo=7 WHERE MyNumber=%1").arg(number));
+        journal("Journal", 15, qPrintable(code), "2026-12-05 10:00:00", code == QLatin1String("RF") ? -45 : 45, number);
+    }
+    till.choose(15);
+    w.TabWidget2->setCurrentWidget(w.tab_5);
+    auto* documents = w.findChild<QTreeWidget*>(list);
+    QCOMPARE(listed(documents), QList<int>{number});
+    row(documents, number)->setSelected(true);
+    const int journalRows = TestShop::count(QStringLiteral("SELECT MyNumber FROM Journal"));
+    Printed shown;
+    till.expectPage(&shown, 0);
+    QTest::mouseClick(w.findChild<QPushButton*>(button), Qt::LeftButton);
+    QVERIFY2(till.shop.prompts().done(), qPrintable(till.shop.prompts().pending()));
+    QCOMPARE(shown.parts.head["type"], type);
+    QCOMPARE(shown.parts.head["number"], QString::number(number));
+    QVERIFY(!shown.parts.head.has(QStringLiteral("auto")));
+    if (code != QLatin1String("R"))
+        QCOMPARE(shown.parts.head["sequence"], QStringLiteral("7")); // a reprint takes no new number
+    QCOMPARE(TestShop::count(QStringLiteral("SELECT MyNumber FROM Journal")), journalRows);
+    QCOMPARE(actions(logged), QStringList{QString::number(number)});
+    QCOMPARE(utils->documentMode(), 0);
+}
+
+void TestInvoicing::findInvoice_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("touch");
+    QTest::addColumn<QString>("waiter");
+    QTest::addColumn<QString>("outcome");
+    QTest::newRow("a sale is open: refused") << "" << false << "" << "refused";
+    QTest::newRow("no such invoice") << "999" << false << "" << "not found";
+    QTest::newRow("a paid invoice") << "612" << false << "" << "paid";
+    QTest::newRow("an unpaid invoice opens the receipt tab on it") << "611" << false << "" << "receipt";
+    QTest::newRow("the number on the keypad") << "611" << true << "" << "receipt";
+    QTest::newRow("a waiter finds only his own") << "611" << false << "SUE" << "not found";
+    QTest::newRow("a waiter finds his own") << "611" << false << "JOHN" << "receipt";
+}
+
+void TestInvoicing::findInvoice()
+{
+    QFETCH(QString, typed);
+    QFETCH(bool, touch);
+    QFETCH(QString, waiter);
+    QFETCH(QString, outcome);
+    TenderTill till;
+    Sales& w = till.w();
+    settings->writeEntry(QStringLiteral("/Personal/VendPage/MARY"), touch);
+    TestShop::exec(QStringLiteral("INSERT INTO Invoice (MyNumber, MyDate, AccountNumber, Status, Waiter) VALUES "
+                                  "(611, '2026-12-04 19:00:00', 15, 'C', 'JOHN'), (612, '2026-12-04 19:30:00', 15, "
+                                  "'C', 'JOHN')"));
+    journal("Journal", 15, "I", "2026-12-04 19:00:00", 120, 611);
+    journal("Journal", 15, "I", "2026-12-04 19:30:00", 60, 612, 900);
+    journal("Journal", 15, "R", "2026-12-04 20:00:00", -60, 900);
+    if (!waiter.isEmpty())
+        utils->setWaiter(waiter);
+
+    ScriptedPrompts& prompts = till.shop.prompts();
+    if (outcome == QLatin1String("refused")) {
+        till.ring(QStringLiteral("1001"));
+        prompts.expect(ZkPrompt::Critical, QStringLiteral("Error"), QStringLiteral("PLEASE COMPLETE YOUR CURRENT ORDER FIRST"));
+    } else if (touch) {
+        prompts.expectExec(QStringLiteral("NumEntry"), [&](QDialog* d) {
+            auto* pad = static_cast<NumEntry*>(d);
+            pad->setValue(typed);
+            return int(QDialog::Accepted);
+        });
+    } else {
+        prompts.expect(ZkPrompt::TextInput, QStringLiteral("Searching for invoice number ..."),
+                       QStringLiteral("Enter Invoice number."), 0, typed);
+    }
+    if (outcome == QLatin1String("not found"))
+        prompts.expect(ZkPrompt::Warning, QStringLiteral("Error"),
+                       QStringLiteral("Could not find any matching Invoice # %1").arg(typed));
+    if (outcome == QLatin1String("paid"))
+        prompts.expect(ZkPrompt::Information, QStringLiteral("Notice"), QStringLiteral("Invoice # 612 is already paid"));
+    w.editFindAction->trigger();
+    QVERIFY2(prompts.done(), qPrintable(prompts.pending()));
+
+    if (outcome == QLatin1String("refused")) {
+        QVERIFY(actions(QStringLiteral("SEARCH FOR INVOICE")).isEmpty());
+        return;
+    }
+    QStringList logged{QStringLiteral("INV #: %1").arg(typed)};
+    if (outcome == QLatin1String("not found")) {
+        logged << QStringLiteral("INV #: %1 NOT FOUND").arg(typed);
+        QCOMPARE(actions(QStringLiteral("SEARCH FOR INVOICE")), logged);
+        QCOMPARE(utils->getAccountNumber(), 1);
+        return;
+    }
+    QCOMPARE(actions(QStringLiteral("SEARCH FOR INVOICE")), logged);
+    QCOMPARE(utils->getAccountNumber(), 15);
+    if (outcome == QLatin1String("paid"))
+        return;
+    QCOMPARE(w.TabWidget2->currentWidget(), w.tab_4);
+    const QList<QTreeWidgetItem*> picked = w.PayListView->selectedItems();
+    QCOMPARE(picked.size(), 1);
+    QCOMPARE(picked.first()->text(0), QStringLiteral("611"));
+    QCOMPARE(w.CurBalEdit->text(), QStringLiteral("120.00"));
+    QCOMPARE(utils->getWaiter(), QStringLiteral("JOHN"));
+    QCOMPARE(w.focusWidget(), w.CashAmountEdit);
+}
+
+void TestInvoicing::documentListsByPeriod_data()
+{
+    QTest::addColumn<int>("period");
+    QTest::addColumn<QList<int>>("invoices");
+    QTest::addColumn<QList<int>>("receipts");
+    QTest::addColumn<QList<int>>("quotes");
+    QTest::addColumn<QList<int>>("refunds");
+    // Today is Saturday 2026-12-05; the week runs from Sunday 2026-11-29.
+    QTest::newRow("today, and the unpaid invoice of last year")
+        << 0 << QList<int>{101, 104} << QList<int>{201} << QList<int>{} << QList<int>{};
+    QTest::newRow("this week from the Sunday, archived rows too")
+        << 1 << QList<int>{101, 104} << QList<int>{201, 205} << QList<int>{301} << QList<int>{401};
+    QTest::newRow("this month: not the Sunday of November")
+        << 2 << QList<int>{101, 104} << QList<int>{201, 205} << QList<int>{301} << QList<int>{};
+    QTest::newRow("this year, voided rows too") << 3 << QList<int>{101, 102, 103, 104}
+                                                << QList<int>{201, 202, 203, 204, 205} << QList<int>{301}
+                                                << QList<int>{401};
+    QTest::newRow("forever") << 4 << QList<int>{101, 102, 103, 104, 105} << QList<int>{201, 202, 203, 204, 205}
+                             << QList<int>{301} << QList<int>{401};
+}
+
+void TestInvoicing::documentListsByPeriod()
+{
+    QFETCH(int, period);
+    QFETCH(QList<int>, invoices);
+    QFETCH(QList<int>, receipts);
+    QFETCH(QList<int>, quotes);
+    QFETCH(QList<int>, refunds);
+    TenderTill till;
+    Sales& w = till.w();
+    journal("Journal", 15, "I", "2026-12-05 09:00:00", 50, 101, 201);
+    journal("Journal", 15, "R", "2026-12-05 09:05:00", -50, 201);
+    journal("Journal", 15, "Q", "2026-12-01 10:00:00", 75, 301);
+    journal("Journal", 15, "RF", "2026-11-29 08:00:00", -20, 401);
+    journal("Journal", 15, "I", "2026-11-20 10:00:00", 30, 102, 202);
+    journal("Journal", 15, "R", "2026-11-20 10:10:00", -30, 202);
+    journal("Journal", 15, "VI", "2026-06-01 10:00:00", 40, 103);
+    journal("Journal", 15, "VR", "2026-06-02 10:00:00", -40, 203);
+    journal("Journal", 15, "I", "2025-03-01 10:00:00", 60, 104);
+    journal("Journal", 15, "IA", "2026-12-05 00:00:00", 3, 0);
+    journal("JournalArchive", 15, "I", "2025-12-01 10:00:00", 25, 105, 204);
+    journal("JournalArchive", 15, "R", "2026-11-28 12:00:00", -25, 204);
+    journal("JournalArchive", 15, "R", "2026-12-02 12:00:00", -10, 205);
+    journal("Journal", 14, "I", "2026-12-05 09:30:00", 99, 106);
+    till.choose(15);
+    w.TabWidget2->setCurrentWidget(w.tab_5);
+    w.comboBox5->setCurrentIndex(period);
+    emit w.comboBox5->activated(period);
+
+    QCOMPARE(listed(w.InvoiceListView), invoices);
+    QCOMPARE(listed(w.ReceiptListView), receipts);
+    QCOMPARE(listed(w.QuoteListView), quotes);
+    QCOMPARE(listed(w.RefundListView), refunds);
+    // Receipts read as the money taken; an invoice names what paid it.
+    QCOMPARE(row(w.ReceiptListView, 201)->text(2), QStringLiteral("50.00"));
+    QCOMPARE(row(w.InvoiceListView, 101)->text(3), QStringLiteral("201"));
+    QCOMPARE(row(w.InvoiceListView, 104)->text(3), QString());
+    QCOMPARE(row(w.InvoiceListView, 101)->text(1), QStringLiteral("2026-12-05 09:00:00"));
+    if (!refunds.isEmpty())
+        QCOMPARE(row(w.RefundListView, 401)->text(2), QStringLiteral("-20.00"));
+    for (QTreeWidgetItem* voided : {row(w.InvoiceListView, 103), row(w.ReceiptListView, 203)}) {
+        if (!voided)
+            continue;
+        QVERIFY(!(voided->flags() & Qt::ItemIsSelectable));
+        QCOMPARE(static_cast<ZkListItem*>(voided)->visual(), 1);
+    }
+    QVERIFY(row(w.InvoiceListView, 101)->flags() & Qt::ItemIsSelectable);
+}
+
+BREVALON_TEST_MAIN(TestInvoicing)
+#include "tst_invoicing.moc"
