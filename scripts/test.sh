@@ -37,7 +37,7 @@ wait_for() { # tries a command for up to ten seconds
 
 # --- CUPS: a private spooler whose raw queue writes to a file ---------------
 # A raw queue cannot print to a file: device (no filter opens it), so the
-# queue's device is a local socket served by socat, appending to slip.out.
+# queue's device is a local socket served by socat, appending to a file.
 start_cups() {
   command -v cupsd >/dev/null && command -v lpadmin >/dev/null && command -v socat >/dev/null || return 1
   local dir=$run/cups port

@@ -20,19 +20,36 @@
 #include <QTest>
 #include <QTimer>
 
-/** The window with the documents part's slots recorded instead. */
+/** The window with the documents part's slots recorded instead, unless
+ *  probeDocuments is off. */
 class RestaurantSales : public ProbeSales
 {
 public:
     /** "slot@account" for every documents slot called, in order. */
     QStringList documentCalls;
 
-    void historyPeriod(int period) override { record(QStringLiteral("historyPeriod(%1)").arg(period)); }
-    void findInvoice() override { record(QStringLiteral("findInvoice")); }
+    void historyPeriod(int period) override
+    {
+        if (!probeDocuments)
+            Sales::historyPeriod(period);
+        else
+            record(QStringLiteral("historyPeriod(%1)").arg(period));
+    }
+    void findInvoice() override
+    {
+        if (!probeDocuments)
+            Sales::findInvoice();
+        else
+            record(QStringLiteral("findInvoice"));
+    }
     /** Takes the account's open order into the sale as one line, as the
      *  documents part does with all of them. */
     void editInvoice() override
     {
+        if (!probeDocuments) {
+            Sales::editInvoice();
+            return;
+        }
         record(QStringLiteral("editInvoice"));
         new QTreeWidgetItem(VendListView, {QStringLiteral("1"), QStringLiteral("ORDER OF %1").arg(utils->getAccountNumber()),
                                            QStringLiteral("0"), QStringLiteral("10.00")});
@@ -48,8 +65,13 @@ private:
 class RestaurantTill : public Till
 {
 public:
-    /** @p user logs in on the touch layout (@p touch) or at the keyboard. */
-    explicit RestaurantTill(const QString& user = QStringLiteral("MARY"), bool touch = true)
+    enum Start { LoggedIn, LoginLater };
+
+    /** @p user logs in on the touch layout (@p touch) or at the keyboard;
+     *  with LoginLater the test logs in (start) once it has scripted the
+     *  waiter's keypad that follows. */
+    explicit RestaurantTill(const QString& user = QStringLiteral("MARY"), bool touch = true, Start start = LoggedIn)
+        : m_user(user)
     {
         settings->writeEntry(QStringLiteral("/Global/LogActions"), true);
         settings->writeEntry(ZkSettings::userKey(QStringLiteral("/Personal/VendPage/"), user), touch);
@@ -60,15 +82,24 @@ public:
         utils->initClass(true);
         window = std::make_unique<RestaurantSales>();
         window->probeClientSearch = false;
-        // The login itself is not what these tests are about: the waiter
-        // is asked for by the test.
-        login(user);
-        window->probeWaiter = false;
         window->findChild<QTimer*>(QStringLiteral("PermissionTimer"))->stop();
         window->show();
         window->activateWindow();
         if (!QTest::qWaitForWindowActive(window.get()))
             qWarning("the till's window did not become active");
+        if (start == LoginLater)
+            return;
+        // The login itself is not what these tests are about: the waiter
+        // is asked for by the test.
+        login(user);
+        window->probeWaiter = false;
+    }
+
+    /** Logs the user in as the keypad would; the waiter is asked for. */
+    void start()
+    {
+        window->probeWaiter = false;
+        login(m_user);
     }
 
     RestaurantSales& w() { return static_cast<RestaurantSales&>(*window); }
@@ -172,6 +203,9 @@ public:
         return out;
     }
 
+    /** The user logged in at this till. */
+    QString user() const { return m_user; }
+
     /** Fails the test with what is still expected. */
     void allPromptsCame()
     {
@@ -179,4 +213,7 @@ public:
             QTest::qFail(qPrintable(QStringLiteral("prompts that never came: ") + prompts().pending()), __FILE__,
                          __LINE__);
     }
+
+private:
+    QString m_user;
 };
