@@ -14,6 +14,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QPrinter>
 #include <QProcess>
 #include <QSqlDatabase>
@@ -103,13 +104,14 @@ double money(const QString& sql)
 
 } // namespace
 
-/** The till of the evening: JOHN's, the dockets and the receipt printing
- *  by themselves to the queues, the bill shown before it prints. */
+/** The till of the evening: JOHN's on the touch layout unless told
+ *  otherwise, the dockets and the receipt printing by themselves to the
+ *  queues, the bill shown before it prints. */
 class EveningTill : public RestaurantTill
 {
 public:
-    EveningTill()
-        : RestaurantTill(QStringLiteral("JOHN"), true, LoginLater)
+    explicit EveningTill(const QString& user = QStringLiteral("JOHN"), bool touch = true)
+        : RestaurantTill(user, touch, LoginLater)
         , kitchen("KITCHEN_")
         , label("LABEL_")
         , receipts("")
@@ -191,6 +193,25 @@ public:
         });
     }
 
+    /** At the keyboard: types @p text into @p field and presses Return. */
+    static void enter(QWidget* field, const QString& text)
+    {
+        field->setFocus();
+        if (auto* line = qobject_cast<QLineEdit*>(field))
+            line->selectAll();
+        QTest::keyClicks(field, text);
+        QTest::keyClick(field, Qt::Key_Return);
+    }
+
+    /** At the keyboard: an item by its code, then its quantity. */
+    void ring(const QString& code, const QString& quantity)
+    {
+        enter(w().ItemComboBox, code);
+        if (!w().itemValidated())
+            QTest::qFail(qPrintable(code + QLatin1String(" did not load")), __FILE__, __LINE__);
+        enter(w().QuantityEdit, quantity);
+    }
+
     /** The table's open order: its number, 0 when it has none. */
     static int openOrder(int account)
     {
@@ -225,6 +246,7 @@ class TestEvening : public QObject
 
 private slots:
     void restaurantEvening();
+    void eveningAtTheKeyboard();
 };
 
 void TestEvening::restaurantEvening()
@@ -434,6 +456,87 @@ void TestEvening::restaurantEvening()
     QVERIFY(!RestaurantTill::shown(&chooser).contains(QStringLiteral("TABLE 8")));
     chooser.newTable();
     QVERIFY(RestaurantTill::shown(&chooser).contains(QStringLiteral("TABLE 8")));
+}
+
+void TestEvening::eveningAtTheKeyboard()
+{
+    EveningTill till(QStringLiteral("MARY"), false);
+    if (!till.missing().isEmpty())
+        QSKIP(qPrintable(till.missing()));
+    RestaurantSales& w = till.w();
+    QLineEdit* name = w.NameComboBox->lineEdit();
+    // At the keyboard nothing is asked after the login: the table is typed,
+    // then the waiter's code.
+    till.start();
+    till.allPromptsCame();
+    EveningTill::enter(name, QStringLiteral("TABLE 5"));
+    QVERIFY(RestaurantTill::atTable(5));
+    EveningTill::enter(w.WaiterEdit, QStringLiteral("3333"));
+    QCOMPARE(utils->getWaiter(), QStringLiteral("SUE"));
+    QCOMPARE(till.focus(), w.ItemComboBox);
+    till.ring(QStringLiteral("2002"), QStringLiteral("2"));
+    till.ring(QStringLiteral("3004"), QStringLiteral("1"));
+    till.ring(QStringLiteral("1007"), QStringLiteral("2"));
+    QCOMPARE(w.VendListView->topLevelItemCount(), 3);
+    w.OrderButton->click();
+    till.allPromptsCame();
+    const int order = EveningTill::openOrder(RestaurantTill::table(5));
+    QVERIFY(order > 0);
+    QCOMPARE(text(QStringLiteral("SELECT Waiter FROM Invoice WHERE MyNumber=%1").arg(order)), QStringLiteral("SUE"));
+    QCOMPARE(utils->getAccountNumber(), -1);
+    const QByteArray docket = till.kitchen.take({QStringLiteral("SOUP"), QStringLiteral("FISH")});
+    SlipOut::keep(docket, true, QStringLiteral("kitchen"));
+    QVERIFY(docket.contains("  2.00 SOUP OF THE"));
+    QCOMPARE(times(docket, "FISH"), 1);
+    QCOMPARE(times(docket, "RED"), 0);
+
+    // The order moves from TABLE 5 to TABLE 6: typed over the old name.
+    EveningTill::enter(name, QStringLiteral("TABLE 5"));
+    EveningTill::enter(w.WaiterEdit, QStringLiteral("3333"));
+    QCOMPARE(w.TotalLCD->text(), QStringLiteral("355.00"));
+    w.pushButton30->click();
+    QCOMPARE(w.status(), QStringLiteral("Select new Table then Process pending order"));
+    QVERIFY(!w.salesTabOpen());
+    QCOMPARE(w.VendListView->topLevelItemCount(), 3);
+    EveningTill::enter(name, QStringLiteral("TABLE 6"));
+    QVERIFY(RestaurantTill::atTable(6));
+    QVERIFY(w.salesTabOpen());
+    w.OrderButton->click();
+    till.allPromptsCame();
+    QCOMPARE(EveningTill::openOrder(RestaurantTill::table(5)), 0);
+    QCOMPARE(EveningTill::openOrder(RestaurantTill::table(6)), order);
+    QCOMPARE(EveningTill::lines(order), (QStringList{"2002:2", "3004:2", "1007:0"}));
+
+    // The bill of TABLE 6, then its payment by card with a tip.
+    EveningTill::enter(name, QStringLiteral("TABLE 6"));
+    EveningTill::enter(w.WaiterEdit, QStringLiteral("3333"));
+    QString page;
+    DocParts bill;
+    till.expectBill(&page, &bill);
+    w.PushButton5->click();
+    till.allPromptsCame();
+    QCOMPARE(bill.head["number"], QString::number(order));
+    QVERIFY(page.contains(QLatin1String("TABLE 6")) && page.contains(QLatin1String("HOUSE RED WINE"))
+            && page.contains(QLatin1String("355.00")));
+    QCOMPARE(money(QStringLiteral("SELECT Amount FROM Journal WHERE MyNumber=%1 AND Description='I'").arg(order)), 355.0);
+
+    EveningTill::enter(name, QStringLiteral("TABLE 6"));
+    QTest::keyClick(&w, Qt::Key_F10);
+    QCOMPARE(w.CurBalEdit->text(), QStringLiteral("355.00"));
+    QTest::keyClicks(w.CardAmountEdit, QStringLiteral("400"));
+    QCOMPARE(w.TipAmountEdit->text(), QStringLiteral("45.00"));
+    w.ProcessButton->click();
+    till.allPromptsCame();
+    const int receipt = TestShop::value(QStringLiteral("SELECT max(MyNumber) FROM Receipt")).toInt();
+    QCOMPARE(money(QStringLiteral("SELECT TipAmount FROM Receipt WHERE MyNumber=%1").arg(receipt)), 45.0);
+    // Where the menus are, the receipt carries the operator.
+    QCOMPARE(text(QStringLiteral("SELECT Waiter FROM Receipt WHERE MyNumber=%1").arg(receipt)), QStringLiteral("MARY"));
+    QCOMPARE(TestShop::value(QStringLiteral("SELECT CrossRef FROM Journal WHERE MyNumber=%1 AND Description='I'").arg(order))
+                 .toInt(),
+             receipt);
+    const QByteArray slip = till.receipts.take({QStringLiteral("C/Card"), QStringLiteral("45.00")});
+    SlipOut::keep(slip, true, QStringLiteral("receipt"));
+    QVERIFY(slip.contains("400.00") && slip.contains("TABLE 6"));
 }
 
 BREVALON_TEST_MAIN(TestEvening)
