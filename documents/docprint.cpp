@@ -12,6 +12,7 @@
 #include <QPageSize>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScreen>
 #include <QtDebug>
 
 namespace {
@@ -93,6 +94,13 @@ void DocPrint::setZoom(int zoom)
 
 void DocPrint::setPreviewSize(int width, int height)
 {
+    // A preview taller than the till's screen hides its own buttons; leave
+    // room for the window manager's title bar too.
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QSize room = screen->availableSize() - QSize(0, 40);
+        width = qMin(width, room.width());
+        height = qMin(height, room.height());
+    }
     resize(width, height);
 }
 
