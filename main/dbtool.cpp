@@ -2,8 +2,9 @@
 //
 //   brevalon-db configure [--driver D] [--server H] [--port N] [--name DB]
 //                         [--user U] [--password P] [--install-dir DIR]
-//       writes the connection (and install folder) into the settings store
-//       of $HOME, where the till will read them.
+//                         [--set /Group/Key=VALUE ...]
+//       writes the connection (and install folder, and any other key) into
+//       the settings store of $HOME, where the till will read them.
 //   brevalon-db schema [--force]     creates the tables
 //   brevalon-db setup [--force]      creates the tables and seeds the demo shop
 //                                    (and the demo till's bank notes)
@@ -43,6 +44,14 @@ int configure(const QCommandLineParser& args)
     for (const auto& m : map) {
         if (args.isSet(QLatin1String(m.option)))
             settings->writeEntry(QLatin1String(m.key), args.value(QLatin1String(m.option)));
+    }
+    for (const QString& pair : args.values(QStringLiteral("set"))) {
+        const int eq = pair.indexOf(QLatin1Char('='));
+        if (eq < 2 || !pair.startsWith(QLatin1Char('/'))) {
+            err() << "brevalon-db: --set wants /Group/Key=VALUE, not " << pair << Qt::endl;
+            return 1;
+        }
+        settings->writeEntry(pair.left(eq), pair.mid(eq + 1));
     }
     settings->sync();
     QTextStream(stdout) << "settings written to " << settings->fileName() << Qt::endl;
@@ -104,6 +113,7 @@ int main(int argc, char** argv)
     args.addOption({QStringLiteral("force"), QStringLiteral("drop existing tables first")});
     for (const char* name : {"driver", "server", "port", "name", "user", "password", "install-dir"})
         args.addOption({QString::fromLatin1(name), QStringLiteral("setting to write"), QStringLiteral("value")});
+    args.addOption({QStringLiteral("set"), QStringLiteral("any setting to write"), QStringLiteral("/Group/Key=value")});
     args.process(app);
 
     const QStringList positional = args.positionalArguments();

@@ -16,7 +16,13 @@ export XAUTHORITY=${XAUTHORITY:-$HOME/.Xauthority}
 export HOME="$demo/home"
 mkdir -p "$HOME"
 db="$demo/install/bin/brevalon-db"
-"$db" configure --driver QSQLITE --name "$demo/shop.db" --install-dir "$demo/install" >/dev/null
+# The demo till has no printer of its own: every document (receipt, bill,
+# kitchen and label docket) opens in the preview window instead of printing.
+preview=()
+for group in ReceiptPrinter InvoicePrinter KitchenPrinter LabelPrinter MailPrinter; do
+  preview+=(--set "/$group/Preview=ON")
+done
+"$db" configure --driver QSQLITE --name "$demo/shop.db" --install-dir "$demo/install" "${preview[@]}" >/dev/null
 if [ ! -s "$demo/shop.db" ] || [ "${DEMO_RESET:-0}" = 1 ]; then
   "$db" setup --force
 fi
