@@ -196,6 +196,10 @@ public slots:
     void setPending(bool on) override;
     void checkVendState() override;
     void applySizes() override;
+    /** Keeps the window on its screen: the sale page's buttons narrow when
+     *  their row is wider than the screen, and a place or size remembered
+     *  from a bigger screen is brought inside. */
+    void fitScreen();
     void doSizeChanges(int section, int oldSize, int newSize) override;
     void updateGuiControls(bool checkSession) override;
     void checkGuiPerms() override;
@@ -311,6 +315,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    /** The sale page's buttons in a smaller type while they are wider
+     *  than @p roomWidth allows. */
+    void narrowSaleButtons(int roomWidth);
     void loadIcons();
     void givePalettes();
     /** Menu bar by user and VendPage, full screen by setting. */

@@ -7,7 +7,11 @@
 #include "core/utility.h"
 #include "core/zksettings.h"
 
+#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QHeaderView>
+#include <QPushButton>
+#include <QScreen>
 
 namespace {
 
@@ -38,6 +42,7 @@ void Sales::applySizes()
     move(settings->readNumEntry(key("/Personal/left/", user)), settings->readNumEntry(key("/Personal/top/", user)));
     resize(settings->readNumEntry(key("/Personal/width/", user)),
            settings->readNumEntry(key("/Personal/height/", user)));
+    fitScreen();
     const int split = settings->readNumEntry(key("/Personal/split/", user));
     if (split > 0) {
         const int total = qMax(splitter->width(), split + 1);
@@ -45,11 +50,66 @@ void Sales::applySizes()
     }
     for (int c = 0; c < 4; ++c)
         VendListView->setColumnWidth(c, settings->readNumEntry(key(kWidthKeys[c], user)));
+    // The amounts must show: on a narrow list the description gives way.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    const int over = VendListView->header()->sectionPosition(3) + VendListView->columnWidth(3)
+        - VendListView->viewport()->width();
+    if (over > 0 && VendListView->isVisible())
+        VendListView->setColumnWidth(1, qMax(VendListView->columnWidth(1) - over, 60));
     const QFont font = listFont();
     for (QTreeWidget* view : {VendListView, PayListView, InvoiceListView, ReceiptListView, QuoteListView,
                               RefundListView, ClientListView})
         view->setFont(font);
     m_applyingSizes = false;
+}
+
+void Sales::fitScreen()
+{
+    const QScreen* where = screen() ? screen() : QGuiApplication::primaryScreen();
+    if (!where)
+        return;
+    // The window manager's frame, once the window has one, must fit too;
+    // move() places the frame, resize() sizes what is inside it.
+    const QSize frame = isVisible() ? frameGeometry().size() - size() : QSize();
+    const QRect room = where->availableGeometry();
+    narrowSaleButtons(room.width());
+    // The window's own least size follows its pages' only once they are told.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    const QSize inner = size().boundedTo(room.size() - frame);
+    QRect r(pos(), inner + frame);
+    r.moveRight(qMin(r.right(), room.right()));
+    r.moveBottom(qMin(r.bottom(), room.bottom()));
+    r.moveLeft(qMax(r.left(), room.left()));
+    r.moveTop(qMax(r.top(), room.top()));
+    move(r.topLeft());
+    resize(inner);
+}
+
+void Sales::narrowSaleButtons(int roomWidth)
+{
+    QList<QPushButton*> buttons;
+    for (int i = 0; i < salesButtonLayout->count(); ++i) {
+        if (auto* b = qobject_cast<QPushButton*>(salesButtonLayout->itemAt(i)->widget()))
+            buttons << b;
+    }
+    // Buttons hidden now (an open bill's Edit) may show later: count them.
+    const auto needed = [&] {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        int hidden = 0;
+        for (const QPushButton* b : buttons) {
+            if (b->isHidden())
+                hidden += b->sizeHint().width() + salesButtonLayout->spacing();
+        }
+        return minimumSizeHint().width() + hidden;
+    };
+    // A smaller type keeps the buttons on one row at their full touch height.
+    for (int points = buttons.value(0)->font().pointSize() - 1; points >= 8 && needed() > roomWidth; --points) {
+        for (QPushButton* b : buttons) {
+            QFont f = b->font();
+            f.setPointSize(points);
+            b->setFont(f);
+        }
+    }
 }
 
 void Sales::doSizeChanges(int, int, int)
