@@ -330,8 +330,12 @@ void TestEvening::restaurantEvening()
     for (const char* shown : {"TABLE 8", "GARLIC BREAD", "ESPRESSO", "VEGETABLE CURRY", "RUMP STEAK 300G", "644.50"})
         QVERIFY2(page.contains(QLatin1String(shown)), qPrintable(QLatin1String(shown) + QLatin1String(" not on\n") + page));
 
-    // The guests never had the espresso and want a cheesecake: the printed
-    // bill is changed and printed again under its number.
+    // The guests never had the espresso, want a cheesecake, and had a
+    // cappuccino from the bar after the bill came: the printed bill is
+    // changed, takes the later order in, and is printed again under its number.
+    SaleLine cappuccino = SaleRows::item(QStringLiteral("1102"));
+    cappuccino.printed = 3;
+    const int later = SaleRows::invoice(table8, {cappuccino}, QStringLiteral("JOHN"));
     till.prompts().expect(ZkPrompt::IntegerInput, QStringLiteral("Brevalon - Edit Invoice"),
                           QStringLiteral("Enter Invoice number."), 0, QString::number(order));
     // The choosers shown by the scripted operator took the activation away.
@@ -341,22 +345,25 @@ void TestEvening::restaurantEvening()
     till.allPromptsCame();
     QVERIFY(RestaurantTill::atTable(8));
     QCOMPARE(Sales::pendingInvoice(table8), order);
+    QCOMPARE(TestShop::count(QStringLiteral("SELECT * FROM Invoice WHERE MyNumber=%1 OR Status='P'").arg(later)), 1);
     QCOMPARE(billed(order), 0.0);
+    QCOMPARE(utils->getWaiter(), QStringLiteral("JOHN"));
+    QVERIFY(RestaurantTill::actions().contains(QStringLiteral("EDIT BILL|INV #: %1").arg(order)));
     w.EditPushButton->click();
-    QCOMPARE(w.VendListView->topLevelItemCount(), 9);
+    QCOMPARE(w.VendListView->topLevelItemCount(), 10);
     const QList<QTreeWidgetItem*> espresso = w.VendListView->findItems(QStringLiteral("1101"), Qt::MatchExactly, Sales::ColCode);
     QCOMPARE(espresso.size(), 1);
     w.VendListView->setCurrentItem(espresso.first());
     w.touchButtonAt(1)->click(); // delete the line
     till.touch(QStringLiteral("DESSERTS"), QStringLiteral("4003"));
-    QCOMPARE(w.VendListView->topLevelItemCount(), 9);
+    QCOMPARE(w.VendListView->topLevelItemCount(), 10);
     till.expectBill(&number, &page);
     till.expectWaiter(QString());
     w.PushButton5->click();
     till.allPromptsCame();
     QCOMPARE(number, QString::number(order));
-    QCOMPARE(billed(order), 684.50);
-    QVERIFY(page.contains(QLatin1String("CHEESECAKE")) && page.contains(QLatin1String("684.50")));
+    QCOMPARE(billed(order), 716.50);
+    QVERIFY(page.contains(QLatin1String("CHEESECAKE")) && page.contains(QLatin1String("716.50")));
     QVERIFY(!page.contains(QLatin1String("ESPRESSO")));
     // Only the cheesecake went to the kitchen and the label printer.
     docket = till.kitchen.take({QStringLiteral("CHEESECAKE")}, "kitchen-3");
@@ -371,17 +378,17 @@ void TestEvening::restaurantEvening()
     till.allPromptsCame();
     QCOMPARE(w.TabWidget2->currentWidget(), w.tab_4);
     QCOMPARE(till.focus(), w.CashAmountEdit);
-    QCOMPARE(w.CurBalEdit->text(), QStringLiteral("684.50"));
+    QCOMPARE(w.CurBalEdit->text(), QStringLiteral("716.50"));
     QTest::keyClicks(w.CardAmountEdit, QStringLiteral("750"));
-    QCOMPARE(w.TipAmountEdit->text(), QStringLiteral("65.50"));
+    QCOMPARE(w.TipAmountEdit->text(), QStringLiteral("33.50"));
     till.expectWaiter(QString());
     w.ProcessButton->click();
     till.allPromptsCame();
     const QString receipt = text(QStringLiteral("SELECT max(MyNumber) FROM Receipt"));
     QCOMPARE(text(QStringLiteral("SELECT CrossRef FROM Journal WHERE MyNumber=%1 AND Description='I'").arg(order)), receipt);
-    QCOMPARE(receiptRow(receipt), QStringLiteral("card 750.00 tip 65.50 change 0.00 JOHN"));
+    QCOMPARE(receiptRow(receipt), QStringLiteral("card 750.00 tip 33.50 change 0.00 JOHN"));
     QCOMPARE(utils->getBalBF(table8, true), 0.0);
-    const QByteArray slip = till.receipts.take({QStringLiteral("C/Card"), QStringLiteral("65.50")}, "receipt");
+    const QByteArray slip = till.receipts.take({QStringLiteral("C/Card"), QStringLiteral("33.50")}, "receipt");
     QVERIFY(slip.contains("TABLE 8") && slip.contains("750.00") && slip.contains("Served by JOHN"));
     // The table is free again and waits for nobody's payment.
     TableEntry chooser;
