@@ -7,66 +7,29 @@
 
 #include "documents/docprint.h"
 #include "tests/posting/docparts.h"
+#include "tests/support/printqueue.h"
 #include "tests/support/slipout.h"
 
-#include <QElapsedTimer>
-#include <algorithm>
-#include <QFileInfo>
 #include <QLineEdit>
 #include <QPrinter>
 #include <QProcess>
 #include <QSqlQuery>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <algorithm>
 
 namespace {
 
-/** A printer queue of the test command: what reached its printer. */
-class Queue
+/** What @p queue received once each of @p words is in it; kept for the
+ *  ESC/POS check as @p what. */
+QByteArray take(PrintQueue& queue, const QStringList& words, const QString& what)
 {
-public:
-    explicit Queue(const char* role)
-        : name(qEnvironmentVariable((QByteArray("BREVALON_TEST_") + role + "PRINTER").constData()))
-        , m_out(qEnvironmentVariable((QByteArray("BREVALON_TEST_") + role + "PRINTER_OUT").constData()))
-        , m_mark(size())
-    {
-    }
-
-    /** What arrived since the last take, once every word of @p words is in
-     *  it and nothing more comes; kept for the ESC/POS check as @p what. */
-    QByteArray take(const QStringList& words, const QString& what)
-    {
-        QElapsedTimer t;
-        t.start();
-        auto complete = [&] {
-            return std::all_of(words.begin(), words.end(), [&](const QString& w) { return since().contains(w.toLatin1()); });
-        };
-        while (!complete() && t.elapsed() < 15000)
-            QTest::qWait(50);
-        for (qint64 before = -1; before != size(); QTest::qWait(300))
-            before = size();
-        const QByteArray got = since();
-        m_mark = size();
-        SlipOut::keep(got, true, what);
-        return got;
-    }
-
-    const QString name;
-
-private:
-    qint64 size() const { return QFileInfo(m_out).size(); }
-    QByteArray since() const
-    {
-        QFile f(m_out);
-        if (!f.open(QIODevice::ReadOnly))
-            return QByteArray();
-        f.seek(m_mark);
-        return f.readAll();
-    }
-
-    const QString m_out;
-    qint64 m_mark;
-};
+    const QByteArray got = queue.take([&](const QByteArray& bytes) {
+        return std::all_of(words.begin(), words.end(), [&](const QString& w) { return bytes.contains(w.toLatin1()); });
+    });
+    SlipOut::keep(got, true, what);
+    return got;
+}
 
 /** How often each of @p words stands in @p bytes, summed. */
 int times(const QByteArray& bytes, std::initializer_list<const char*> words)
@@ -125,7 +88,7 @@ public:
         , receipts("")
     {
         w().probeDocuments = false;
-        for (const auto& [role, queue] : {std::pair<const char*, const Queue&>{"Kitchen", kitchen},
+        for (const auto& [role, queue] : {std::pair<const char*, const PrintQueue&>{"Kitchen", kitchen},
                                           {"Label", label}, {"Receipt", receipts}}) {
             const QString group = QStringLiteral("/%1Printer/").arg(QLatin1String(role));
             settings->writeEntry(group + QLatin1String("Mode"), QStringLiteral("slip40"));
@@ -139,7 +102,7 @@ public:
     /** Why the evening cannot run here; empty when it can. */
     QString missing() const
     {
-        if (kitchen.name.isEmpty() || label.name.isEmpty() || receipts.name.isEmpty())
+        if (!kitchen.available() || !label.available() || !receipts.available())
             return QStringLiteral("needs the private CUPS queues that scripts/test.sh starts");
         if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
             return QStringLiteral("pdftotext (poppler-utils) is not installed");
@@ -195,9 +158,9 @@ public:
         QTest::keyClick(field, Qt::Key_Return);
     }
 
-    Queue kitchen;
-    Queue label;
-    Queue receipts;
+    PrintQueue kitchen;
+    PrintQueue label;
+    PrintQueue receipts;
 
 private:
     QTemporaryDir m_files;
@@ -256,12 +219,12 @@ void TestEvening::restaurantEvening()
     const int order = Sales::pendingInvoice(table3);
     QVERIFY(order > 0);
     QCOMPARE(text(QStringLiteral("SELECT Waiter FROM Invoice WHERE MyNumber=%1").arg(order)), QStringLiteral("JOHN"));
-    QByteArray docket = till.kitchen.take({QStringLiteral("GARLIC"), QStringLiteral("BURGER")}, "kitchen-1");
+    QByteArray docket = take(till.kitchen, {QStringLiteral("GARLIC"), QStringLiteral("BURGER")}, "kitchen-1");
     QCOMPARE(times(docket, {"GARLIC"}), 1);
     QCOMPARE(times(docket, {"BURGER"}), 1);
     QCOMPARE(times(docket, {"ESPRESSO", "COCA"}), 0);
     QVERIFY(docket.contains("TABLE 3") && docket.contains("JOHN"));
-    QByteArray labels = till.label.take({QStringLiteral("ESPRESSO")}, "label-1");
+    QByteArray labels = take(till.label, {QStringLiteral("ESPRESSO")}, "label-1");
     QCOMPARE(times(labels, {"ESPRESSO"}), 1);
     QCOMPARE(times(labels, {"GARLIC", "BURGER", "COCA"}), 0);
     // Back at TABLE 3: the total holds both tills' orders.
@@ -279,11 +242,11 @@ void TestEvening::restaurantEvening()
     till.allPromptsCame();
     QCOMPARE(Sales::pendingInvoice(table3), order);
     QCOMPARE(TestShop::count(QStringLiteral("SELECT * FROM Invoice WHERE Status='P'")), 1);
-    docket = till.kitchen.take({QStringLiteral("RUMP"), QStringLiteral("BROWNIE")}, "kitchen-2");
+    docket = take(till.kitchen, {QStringLiteral("RUMP"), QStringLiteral("BROWNIE")}, "kitchen-2");
     QCOMPARE(times(docket, {"RUMP"}), 1);
     QCOMPARE(times(docket, {"BROWNIE"}), 1);
     QCOMPARE(times(docket, {"GARLIC", "BURGER", "CURRY", "CAPPUCCINO"}), 0);
-    labels = till.label.take({QStringLiteral("BROWNIE"), QStringLiteral("CAPPUCCINO")}, "label-2");
+    labels = take(till.label, {QStringLiteral("BROWNIE"), QStringLiteral("CAPPUCCINO")}, "label-2");
     QCOMPARE(times(labels, {"BROWNIE"}), 1);
     QCOMPARE(times(labels, {"CAPPUCCINO"}), 1);
     QCOMPARE(times(labels, {"ESPRESSO", "RUMP"}), 0);
@@ -366,10 +329,10 @@ void TestEvening::restaurantEvening()
     QVERIFY(page.contains(QLatin1String("CHEESECAKE")) && page.contains(QLatin1String("716.50")));
     QVERIFY(!page.contains(QLatin1String("ESPRESSO")));
     // Only the cheesecake went to the kitchen and the label printer.
-    docket = till.kitchen.take({QStringLiteral("CHEESECAKE")}, "kitchen-3");
+    docket = take(till.kitchen, {QStringLiteral("CHEESECAKE")}, "kitchen-3");
     QCOMPARE(times(docket, {"CHEESECAKE"}), 1);
     QCOMPARE(times(docket, {"RUMP", "BROWNIE", "GARLIC"}), 0);
-    labels = till.label.take({QStringLiteral("CHEESECAKE")}, "label-3");
+    labels = take(till.label, {QStringLiteral("CHEESECAKE")}, "label-3");
     QCOMPARE(times(labels, {"BROWNIE", "CAPPUCCINO"}), 0);
 
     // Payment: TABLE 8 chosen to pay, 750.00 by card; the rest is the tip.
@@ -388,7 +351,7 @@ void TestEvening::restaurantEvening()
     QCOMPARE(text(QStringLiteral("SELECT CrossRef FROM Journal WHERE MyNumber=%1 AND Description='I'").arg(order)), receipt);
     QCOMPARE(receiptRow(receipt), QStringLiteral("card 750.00 tip 33.50 change 0.00 JOHN"));
     QCOMPARE(utils->getBalBF(table8, true), 0.0);
-    const QByteArray slip = till.receipts.take({QStringLiteral("C/Card"), QStringLiteral("33.50")}, "receipt");
+    const QByteArray slip = take(till.receipts, {QStringLiteral("C/Card"), QStringLiteral("33.50")}, "receipt");
     QVERIFY(slip.contains("TABLE 8") && slip.contains("750.00") && slip.contains("Served by JOHN"));
     // The table is free again and waits for nobody's payment.
     TableEntry chooser;
@@ -431,7 +394,7 @@ void TestEvening::eveningAtTheKeyboard()
     QVERIFY(order > 0);
     QCOMPARE(text(QStringLiteral("SELECT Waiter FROM Invoice WHERE MyNumber=%1").arg(order)), QStringLiteral("SUE"));
     QCOMPARE(utils->getAccountNumber(), -1);
-    const QByteArray docket = till.kitchen.take({QStringLiteral("SOUP"), QStringLiteral("FISH")}, "kitchen");
+    const QByteArray docket = take(till.kitchen, {QStringLiteral("SOUP"), QStringLiteral("FISH")}, "kitchen");
     QVERIFY(docket.contains("  2.00 SOUP OF THE"));
     QCOMPARE(times(docket, {"FISH"}), 1);
     QCOMPARE(times(docket, {"RED"}), 0);
@@ -477,7 +440,7 @@ void TestEvening::eveningAtTheKeyboard()
     QCOMPARE(text(QStringLiteral("SELECT CrossRef FROM Journal WHERE MyNumber=%1 AND Description='I'").arg(order)), receipt);
     // Where the menus are, the receipt carries the operator.
     QCOMPARE(receiptRow(receipt), QStringLiteral("card 400.00 tip 45.00 change 0.00 MARY"));
-    const QByteArray slip = till.receipts.take({QStringLiteral("C/Card"), QStringLiteral("45.00")}, "receipt");
+    const QByteArray slip = take(till.receipts, {QStringLiteral("C/Card"), QStringLiteral("45.00")}, "receipt");
     QVERIFY(slip.contains("400.00") && slip.contains("TABLE 6"));
 }
 
