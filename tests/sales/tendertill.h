@@ -10,6 +10,7 @@
 
 #include "tests/posting/docparts.h"
 #include "tests/sales/counter.h"
+#include "tests/support/actionrows.h"
 #include "tests/support/printqueue.h"
 
 #include "documents/docprint.h"
@@ -138,6 +139,29 @@ public:
     void choose(int account) { window->fillInDetails(QString::number(account), true); }
 
     static QString text(const QString& sql) { return TestShop::value(sql).toString(); }
+    /** The infos of the log rows of @p action. */
+    static QStringList actions(const QString& action)
+    {
+        QStringList infos;
+        for (const ActionRow& r : actionRows()) {
+            if (r.action == action)
+                infos << r.info;
+        }
+        return infos;
+    }
+    /** A ledger row as posting writes it. */
+    static void journal(int account, const char* code, double amount, int number, int crossRef = 0,
+                        const char* date = "2026-12-01 12:00:00", const char* table = "Journal")
+    {
+        TestShop::exec(QStringLiteral("INSERT INTO %1 (AccountNumber, Description, MyDate, Amount, MyNumber, CrossRef) "
+                                      "VALUES (%2, '%3', '%4', %5, %6, %7)")
+                           .arg(QLatin1String(table))
+                           .arg(account)
+                           .arg(QLatin1String(code), QLatin1String(date))
+                           .arg(amount, 0, 'f', 2)
+                           .arg(number)
+                           .arg(crossRef));
+    }
     static double money(const QString& sql) { return Utility::roundCents(TestShop::value(sql).toDouble()); }
 
 private:

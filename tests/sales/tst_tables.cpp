@@ -26,13 +26,13 @@ private slots:
     void layouts_data();
     void layouts();
     void vanishedTableIsChosenAgain();
-    void cancelAsksBeforeLinesAreLost();
     void transferRefused_data();
     void transferRefused();
     void unknownWaiterCodes_data();
     void unknownWaiterCodes();
     void adminIsNeverAskedForAWaiter();
-    void waiterChangeWithLinesInTheSale();
+    void linesKeptUnlessConfirmed_data();
+    void linesKeptUnlessConfirmed();
     void editBillRefused_data();
     void editBillRefused();
 };
@@ -97,7 +97,6 @@ void TestTables::chooserLists()
              int(TableEntry::PayTable));
     QCOMPARE(chooser.getValue(), QStringLiteral("TABLE 7"));
     QVERIFY(!chooser.payMode());
-    QVERIFY(shop.prompts().seen().isEmpty());
 }
 
 void TestTables::chooserButtons_data()
@@ -188,32 +187,6 @@ void TestTables::vanishedTableIsChosenAgain()
     QCOMPARE(till.prompts().beeps(), beeps + 1);
     QVERIFY(RestaurantTill::atTable(8));
     QCOMPARE(w.documentCalls, QStringList{"historyPeriod(0)@9"});
-}
-
-void TestTables::cancelAsksBeforeLinesAreLost()
-{
-    RestaurantTill till(QStringLiteral("SUE"));
-    RestaurantSales& w = till.w();
-    QVERIFY(till.choose(QStringLiteral("TABLE 2")));
-    till.addLine(QStringLiteral("1"), QStringLiteral("ESPRESSO"), QStringLiteral("22.00"));
-    const QString question = QStringLiteral("There are items in the Sales tab");
-    till.prompts()
-        .expectExec(QStringLiteral("TableEntry"), RestaurantTill::press("cancel"))
-        .expect(ZkPrompt::Question, QStringLiteral("Sales"), question, 1);
-    w.guiTable();
-    till.allPromptsCame();
-    QCOMPARE(w.VendListView->topLevelItemCount(), 1);
-    QVERIFY(RestaurantTill::atTable(2));
-
-    // Asked once: the reset that follows does not ask again.
-    till.prompts()
-        .expectExec(QStringLiteral("TableEntry"), RestaurantTill::press("cancel"))
-        .expect(ZkPrompt::Question, QStringLiteral("Sales"), question, 0)
-        .expectExec(QStringLiteral("NumEntry"), typeCode(QString(), Finish::Cancel));
-    w.guiTable();
-    till.allPromptsCame();
-    QCOMPARE(w.VendListView->topLevelItemCount(), 0);
-    QCOMPARE(utils->getAccountNumber(), -1);
 }
 
 void TestTables::transferRefused_data()
@@ -308,40 +281,54 @@ void TestTables::adminIsNeverAskedForAWaiter()
     QCOMPARE(w.WaiterEdit->text(), QString());
 }
 
-void TestTables::waiterChangeWithLinesInTheSale()
+void TestTables::linesKeptUnlessConfirmed_data()
 {
-    RestaurantTill till(QStringLiteral("MARY"), false);
+    QTest::addColumn<bool>("chooser"); // the chooser cancelled, else another waiter's code
+    QTest::addColumn<int>("answer");   // to "There are items in the Sales tab": 0 yes, 1 no
+    QTest::newRow("chooser cancelled, No: the lines stay") << true << 1;
+    QTest::newRow("chooser cancelled, Yes: cleared, asked once, the waiter asked again") << true << 0;
+    QTest::newRow("another waiter, No: JOHN keeps his lines") << false << 1;
+    QTest::newRow("another waiter, Yes: afresh with SUE, who chooses her table next") << false << 0;
+}
+
+void TestTables::linesKeptUnlessConfirmed()
+{
+    QFETCH(bool, chooser);
+    QFETCH(int, answer);
+    RestaurantTill till(QStringLiteral("MARY"), chooser);
     RestaurantSales& w = till.w();
     QVERIFY(till.choose(QStringLiteral("TABLE 3")));
     w.WaiterEdit->setText(QStringLiteral("2222"));
     w.waiterSelected();
     till.addLine(QStringLiteral("1"), QStringLiteral("ESPRESSO"), QStringLiteral("22.00"));
-    // The same waiter again: nothing to ask.
-    w.WaiterEdit->setText(QStringLiteral("2222"));
-    w.waiterSelected();
+    if (chooser) {
+        till.prompts().expectExec(QStringLiteral("TableEntry"), RestaurantTill::press("cancel"));
+    } else {
+        // The same waiter again: nothing to ask.
+        w.waiterSelected();
+        till.allPromptsCame();
+        w.WaiterEdit->setText(QStringLiteral("3333"));
+    }
+    till.prompts().expect(ZkPrompt::Question, QStringLiteral("Sales"), QStringLiteral("There are items in the Sales tab"),
+                          answer);
+    if (chooser && answer == 0)
+        till.prompts().expectExec(QStringLiteral("NumEntry"), typeCode(QString(), Finish::Cancel));
+    if (chooser)
+        w.guiTable();
+    else
+        w.waiterSelected();
     till.allPromptsCame();
 
-    // Another waiter keeps JOHN's lines when told No.
-    const QString question = QStringLiteral("There are items in the Sales tab");
-    till.prompts().expect(ZkPrompt::Question, QStringLiteral("Sales"), question, 1);
-    w.WaiterEdit->setText(QStringLiteral("3333"));
-    w.waiterSelected();
-    till.allPromptsCame();
-    QCOMPARE(utils->getWaiter(), QStringLiteral("JOHN"));
-    QCOMPARE(w.VendListView->topLevelItemCount(), 1);
-    QCOMPARE(w.WaiterEdit->text(), QString());
-    QVERIFY(RestaurantTill::atTable(3));
-
-    // Yes: the till starts afresh with SUE, who chooses her table next.
-    till.prompts().expect(ZkPrompt::Question, QStringLiteral("Sales"), question, 0);
-    w.WaiterEdit->setText(QStringLiteral("3333"));
-    w.waiterSelected();
-    till.allPromptsCame();
-    QCOMPARE(utils->getWaiter(), QStringLiteral("SUE"));
-    QCOMPARE(w.VendListView->topLevelItemCount(), 0);
-    QCOMPARE(utils->getAccountNumber(), -1);
-    QCOMPARE(w.BannerLabel->text(), QStringLiteral("<center>Please select table / client</center>"));
-    QCOMPARE(till.focus(), w.NameComboBox);
+    QCOMPARE(w.VendListView->topLevelItemCount(), answer);
+    QCOMPARE(utils->getAccountNumber(), answer ? RestaurantTill::table(3) : -1);
+    QCOMPARE(utils->hasWaiter() ? utils->getWaiter() : QString(),
+             answer ? QStringLiteral("JOHN") : chooser ? QString() : QStringLiteral("SUE"));
+    if (!chooser && answer) {
+        QCOMPARE(w.WaiterEdit->text(), QString());
+    } else if (!chooser) {
+        QCOMPARE(w.BannerLabel->text(), QStringLiteral("<center>Please select table / client</center>"));
+        QCOMPARE(till.focus(), w.NameComboBox);
+    }
 }
 
 void TestTables::editBillRefused_data()

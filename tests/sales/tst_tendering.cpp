@@ -3,36 +3,13 @@
 // printer received; zero tender and failed postings; the cashier's aids.
 
 #include "tests/sales/tendertill.h"
-#include "tests/support/actionrows.h"
 
 #include "core/moneyvalidator.h"
 
-#include <QImage>
 #include <QLabel>
 #include <QPushButton>
 
 namespace {
-
-QStringList actions(const QString& action)
-{
-    QStringList infos;
-    for (const ActionRow& r : actionRows()) {
-        if (r.action == action)
-            infos << r.info;
-    }
-    return infos;
-}
-
-void journal(int account, const char* code, double amount, int number, int crossRef = 0)
-{
-    TestShop::exec(QStringLiteral("INSERT INTO Journal (AccountNumber, Description, MyDate, Amount, MyNumber, "
-                                  "CrossRef) VALUES (%1, '%2', '2026-12-01 12:00:00', %3, %4, %5)")
-                       .arg(account)
-                       .arg(QLatin1String(code))
-                       .arg(amount, 0, 'f', 2)
-                       .arg(number)
-                       .arg(crossRef));
-}
 
 int crossRef(int invoice)
 {
@@ -96,13 +73,13 @@ void TestTendering::receiptTabLists()
     Sales& w = till.w();
     // Owed: 100 + 50 + 40 + interest 5 - 109.50 paid = 85.50; only the two
     // unpaid invoices are listed, not the paid one, the quote or account 14's.
-    journal(15, "I", 100, 501);
-    journal(15, "I", 50, 502);
-    journal(15, "I", 40, 503, 9);
-    journal(15, "R", -109.50, 9);
-    journal(15, "IA", 5, 0);
-    journal(15, "Q", 999, 504);
-    journal(14, "I", 70, 505);
+    TenderTill::journal(15, "I", 100, 501);
+    TenderTill::journal(15, "I", 50, 502);
+    TenderTill::journal(15, "I", 40, 503, 9);
+    TenderTill::journal(15, "R", -109.50, 9);
+    TenderTill::journal(15, "IA", 5, 0);
+    TenderTill::journal(15, "Q", 999, 504);
+    TenderTill::journal(14, "I", 70, 505);
     till.choose(15);
     w.TabWidget2->setCurrentWidget(w.tab_4);
     QCOMPARE(w.PayListView->topLevelItemCount(), 2);
@@ -190,7 +167,7 @@ void TestTendering::paymentPosted()
     TenderTill till;
     Sales& w = till.w();
     if (oldDebt)
-        journal(account, "I", 40, 702);
+        TenderTill::journal(account, "I", 40, 702);
     if (account != 1)
         till.choose(account);
     const int lunch = billLunch(till);
@@ -237,7 +214,7 @@ void TestTendering::paymentPosted()
     if (oldDebt)
         QCOMPARE(crossRef(702), paid.contains(QLatin1String("old")) ? number : 0);
     QCOMPARE(Utility::numStr(utils->getBalBF(account, true), 2), owed);
-    QCOMPARE(actions(QStringLiteral("PROCESS RECEIPT")),
+    QCOMPARE(TenderTill::actions(QStringLiteral("PROCESS RECEIPT")),
              QStringList{QStringLiteral("REC #%1 TEND: %2  CHANGE:%3  TIP: %4").arg(number).arg(m(5), m(3), m(2))});
 
     // The slip the customer takes, then the drawer kick, through the receipt printer.
@@ -327,7 +304,7 @@ void TestTendering::failedPostingKeepsTheNumber()
     // Nothing was taken: the amounts wait for another try.
     QCOMPARE(w.TabWidget2->currentWidget(), w.tab_4);
     QCOMPARE(w.CashAmountEdit->text(), QStringLiteral("100"));
-    QVERIFY(actions(QStringLiteral("PROCESS RECEIPT")).isEmpty());
+    QVERIFY(TenderTill::actions(QStringLiteral("PROCESS RECEIPT")).isEmpty());
 
     if (databaseFails)
         TestShop::exec(QStringLiteral("DROP TRIGGER receipt_fails"));
@@ -349,14 +326,11 @@ void TestTendering::cashiersAids()
 {
     TenderTill till;
     Sales& w = till.w();
-    QTemporaryDir dir;
-    QImage picture(80, 40, QImage::Format_RGB32);
-    picture.fill(Qt::darkGreen);
-    QVERIFY(picture.save(dir.filePath(QStringLiteral("fifty.png"))));
-    settings->writeEntry(QStringLiteral("/Global/BankNote1Logo"), dir.filePath(QStringLiteral("fifty.png")));
+    // A bare name is one of the pictures installed with the program.
+    settings->writeEntry(QStringLiteral("/Global/BankNote1Logo"), QStringLiteral("note50.png"));
     settings->writeEntry(QStringLiteral("/Global/BankNote1Value"), 50.0);
     settings->writeEntry(QStringLiteral("/Global/BankNote2Value"), 100.0); // no picture: no button
-    journal(1, "I", 85.50, 801);
+    TenderTill::journal(1, "I", 85.50, 801);
     w.refreshReceipt(1);
     w.TabWidget2->setCurrentWidget(w.tab_4);
 
@@ -412,7 +386,7 @@ void TestTendering::cashiersAids()
     // The drawer opens without a sale through the receipt printer, and is logged.
     till.printer.mark();
     QTest::mouseClick(w.CashDrawButton, Qt::LeftButton);
-    QCOMPARE(actions(QStringLiteral("CASH DRAW OPENED")).size(), 1);
+    QCOMPARE(TenderTill::actions(QStringLiteral("CASH DRAW OPENED")).size(), 1);
     if (till.spooling())
         QCOMPARE(till.printer.take(TenderTill::kick().size()), TenderTill::kick());
     QCOMPARE(TestShop::count(QStringLiteral("SELECT MyNumber FROM Receipt")), 0);
