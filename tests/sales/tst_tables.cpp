@@ -1,6 +1,6 @@
-// Tables, waiters and bills beyond the evening's path: what the chooser lists,
-// where each of its endings leaves the till, refused transfers, waiter codes
-// nobody has, and changing a printed bill that cannot or may not be changed.
+// Tables, waiters and bills beyond the evening's path: what the chooser lists
+// and its buttons, touch and keyboard layouts, refused transfers, waiter codes
+// nobody has, lines lost unasked, and printed bills that may not be changed.
 
 #include "tests/sales/restauranttill.h"
 
