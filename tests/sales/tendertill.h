@@ -10,10 +10,11 @@
 
 #include "tests/posting/docparts.h"
 #include "tests/sales/counter.h"
+#include "tests/support/actionrows.h"
+#include "tests/support/printqueue.h"
 
 #include "documents/docprint.h"
 
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QPrinter>
@@ -49,10 +50,8 @@ public:
         settings->writeEntry(QStringLiteral("/LabelPrinter/Mode"), QStringLiteral("off"));
         settings->writeEntry(QStringLiteral("/KitchenPrinter/Mode"), QStringLiteral("off"));
         settings->writeEntry(QStringLiteral("/ReceiptPrinter/Mode"), QStringLiteral("slip40"));
-        m_queue = QString::fromLocal8Bit(qgetenv("BREVALON_TEST_PRINTER"));
-        m_queueOut = QString::fromLocal8Bit(qgetenv("BREVALON_TEST_PRINTER_OUT"));
         if (spooling()) {
-            settings->writeEntry(QStringLiteral("/ReceiptPrinter/PrinterName"), m_queue);
+            settings->writeEntry(QStringLiteral("/ReceiptPrinter/PrinterName"), printer.name);
             settings->writeEntry(QStringLiteral("/Global/CashDraw"), QStringLiteral("SLIP40"));
         }
         utils->initClass(true);
@@ -61,24 +60,7 @@ public:
     }
 
     /** True when slips go through the test command's CUPS queue. */
-    bool spooling() const { return !m_queue.isEmpty() && !m_queueOut.isEmpty(); }
-    /** The bytes the printer has received so far (spooling only). */
-    qint64 printerMark() const { return QFileInfo(m_queueOut).size(); }
-    /** The bytes that reached the printer after @p mark, once @p expected
-     *  have come (or fifteen seconds passed). */
-    QByteArray printerReceived(qint64 mark, qint64 expected) const
-    {
-        QElapsedTimer t;
-        t.start();
-        while (printerMark() < mark + expected && t.elapsed() < 15000)
-            QTest::qWait(50);
-        QTest::qWait(200); // anything more would show as a wrong length
-        QFile f(m_queueOut);
-        if (!f.open(QIODevice::ReadOnly))
-            return QByteArray();
-        f.seek(mark);
-        return f.readAll();
-    }
+    bool spooling() const { return printer.available(); }
 
     /** Expects a page document: answered @p result; printed to PDF when
      *  accepted. */
@@ -116,10 +98,10 @@ public:
                 return result;
             const QByteArray bytes = dp->slipBytes();
             if (spooling()) {
-                const qint64 mark = printerMark();
+                printer.mark();
                 dp->printPage();
                 if (shown)
-                    shown->bytes = printerReceived(mark, bytes.size());
+                    shown->bytes = printer.take(bytes.size());
             } else {
                 const QString file = m_files.filePath(QStringLiteral("slip%1.bin").arg(++m_printed));
                 dp->currentPrinter()->setOutputFileName(file);
@@ -157,6 +139,29 @@ public:
     void choose(int account) { window->fillInDetails(QString::number(account), true); }
 
     static QString text(const QString& sql) { return TestShop::value(sql).toString(); }
+    /** The infos of the log rows of @p action. */
+    static QStringList actions(const QString& action)
+    {
+        QStringList infos;
+        for (const ActionRow& r : actionRows()) {
+            if (r.action == action)
+                infos << r.info;
+        }
+        return infos;
+    }
+    /** A ledger row as posting writes it. */
+    static void journal(int account, const char* code, double amount, int number, int crossRef = 0,
+                        const char* date = "2026-12-01 12:00:00", const char* table = "Journal")
+    {
+        TestShop::exec(QStringLiteral("INSERT INTO %1 (AccountNumber, Description, MyDate, Amount, MyNumber, CrossRef) "
+                                      "VALUES (%2, '%3', '%4', %5, %6, %7)")
+                           .arg(QLatin1String(table))
+                           .arg(account)
+                           .arg(QLatin1String(code), QLatin1String(date))
+                           .arg(amount, 0, 'f', 2)
+                           .arg(number)
+                           .arg(crossRef));
+    }
     static double money(const QString& sql) { return Utility::roundCents(TestShop::value(sql).toDouble()); }
 
 private:
@@ -181,8 +186,11 @@ private:
         QFile::copy(path, dir + QLatin1Char('/') + name);
     }
 
-    QString m_queue;
-    QString m_queueOut;
+public:
+    /** The receipt printer's queue, when the test command runs it. */
+    PrintQueue printer;
+
+private:
     bool m_hasPdfText = false;
     QTemporaryDir m_files;
     int m_printed = 0;
