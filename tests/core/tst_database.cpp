@@ -71,7 +71,7 @@ private slots:
         }
         // After the unlock every table is reachable again.
         QCOMPARE(TestShop::value(QStringLiteral("SELECT Name FROM Clients WHERE AccountNumber=16")).toString(),
-            QStringLiteral("NEW CLIENT"));
+                 QStringLiteral("NEW CLIENT"));
         QCOMPARE(shop.prompts().seen(), QStringList());
     }
 
@@ -104,7 +104,7 @@ private slots:
         });
         for (int answer : answers)
             shop.prompts().expect(ZkPrompt::Information, QStringLiteral("Brevalon"),
-                QStringLiteral("Should I force its use or wait longer ?"), answer);
+                                  QStringLiteral("Should I force its use or wait longer ?"), answer);
         QVERIFY(ZkDb::claimTemp());
         QCOMPARE(shop.sleptSeconds(), waited);
         QVERIFY(shop.prompts().done());
@@ -153,8 +153,8 @@ private slots:
         TestShop shop;
         QSqlQuery q;
         QVERIFY(!q.exec(QStringLiteral("SELECT Nothing FROM NoSuchTable")));
-        shop.prompts().expect(
-            ZkPrompt::Warning, q.lastError().driverText(), QStringLiteral("\nSELECT Nothing FROM NoSuchTable"));
+        shop.prompts().expect(ZkPrompt::Warning, q.lastError().driverText(),
+                              QStringLiteral("\nSELECT Nothing FROM NoSuchTable"));
         QVERIFY(Utility::showDBError(q));
         QVERIFY(shop.prompts().done());
         QVERIFY(q.exec(QStringLiteral("SELECT COUNT(*) FROM Clients")));
@@ -166,16 +166,15 @@ private slots:
         TestShop shop(TestShop::EmptyTables);
         const QStringList tables = QSqlDatabase::database().tables();
         for (const char* t : {"SysInfo", "Personel", "Login", "Actions", "Clients", "Invoice", "InvoiceItem",
-                 "InvoiceItemArchive", "Receipt", "Journal", "JournalArchive", "Returns", "Voids", "Interest",
-                 "DTRHistory", "Inventory", "Images", "Departments", "Compositions", "CompositionContents",
-                 "Supply", "StockTrace", "StockTraceItem"}) {
+                              "InvoiceItemArchive", "Receipt", "Journal", "JournalArchive", "Returns", "Voids",
+                              "Interest", "DTRHistory", "Inventory", "Images", "Departments", "Compositions",
+                              "CompositionContents", "Supply", "StockTrace", "StockTraceItem"}) {
             QVERIFY2(tables.contains(QLatin1String(t), Qt::CaseInsensitive), t);
         }
         // The scratch table is filled from both line tables with one column list.
-        const QString cols
-            = QStringLiteral("MyNumber, MyDate, InvoiceNumber, Quantity, Category, Department, Code, "
-                             "UnitOfMeasure, Price, Discount, Tax1, Tax2, SerialNo, Description, "
-                             "Returnable, DTR, Printed");
+        const QString cols = QStringLiteral("MyNumber, MyDate, InvoiceNumber, Quantity, Category, Department, Code, "
+                                            "UnitOfMeasure, Price, Discount, Tax1, Tax2, SerialNo, Description, "
+                                            "Returnable, DTR, Printed");
         TestShop::exec(QStringLiteral("SELECT %1 FROM InvoiceItem").arg(cols));
         TestShop::exec(QStringLiteral("SELECT %1 FROM InvoiceItemArchive").arg(cols));
         // Column names are used in either case.
@@ -192,7 +191,7 @@ private slots:
     void seedingToolRefusesASecondSeed()
     {
         TestShop shop;
-        // The tool is pointed at the shop's database through its own settings.
+        // The tool, with a home of its own, is pointed at the shop's database.
         QTemporaryDir home;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("HOME"), home.path());
@@ -206,13 +205,12 @@ private slots:
             return p.exitCode();
         };
         QStringList configure{QStringLiteral("configure")};
-        for (const QString& option : {QStringLiteral("driver"), QStringLiteral("server"), QStringLiteral("port"),
-                 QStringLiteral("name"), QStringLiteral("user"), QStringLiteral("password")}) {
-            const QString key = option == QLatin1String("port")
-                ? QStringLiteral("/Global/DBPport")
-                : QLatin1String("/Global/DB") + option.at(0).toUpper() + option.mid(1);
+        const char* const options[][2] = {{"driver", "DBDriver"}, {"server", "DBServer"}, {"port", "DBPport"},
+                                          {"name", "DBName"},     {"user", "DBUser"},     {"password", "DBPassword"}};
+        for (const auto& option : options) {
+            const QString key = QLatin1String("/Global/") + QLatin1String(option[1]);
             if (settings->contains(key))
-                configure << QLatin1String("--") + option << settings->readEntry(key);
+                configure << QLatin1String("--") + QLatin1String(option[0]) << settings->readEntry(key);
         }
         QCOMPARE(run(configure), 0);
 

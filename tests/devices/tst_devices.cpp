@@ -49,19 +49,19 @@ private slots:
         QTest::addColumn<QString>("second");
         QTest::addColumn<char>("brightness");
         QTest::addColumn<QByteArray>("lines");
-        QTest::newRow("both right aligned") << "Total Due"
-            << "125.50" << char(4) << QByteArray("           Total Due              125.50");
-        QTest::newRow("till closed dims") << "Till Closed"
-            << "" << char(1) << QByteArray("         Till Closed") + QByteArray(20, ' ');
-        QTest::newRow("second text cut to 20") << "A"
-            << "123456789012345678901234" << char(4) << QByteArray("                   A12345678901234567890");
+        QTest::newRow("both right aligned")
+            << "Total Due" << "125.50" << char(4) << QByteArray("           Total Due              125.50");
+        QTest::newRow("till closed dims")
+            << "Till Closed" << "" << char(1) << QByteArray("         Till Closed") + QByteArray(20, ' ');
+        QTest::newRow("second text cut to 20")
+            << "A" << "123456789012345678901234" << char(4) << QByteArray("                   A12345678901234567890");
         // 26 characters: the last six lead line 2, two blanks at least before the text.
-        QTest::newRow("overflow moves to line 2") << "Welcome to Harbour Kitchen"
-            << "9.50" << char(4) << QByteArray("Welcome to Harbour Kitchen          9.50");
-        QTest::newRow("overflow cut to leave two blanks") << "Tendered amount in cash today only"
-            << "Change due 5.00" << char(4) << QByteArray("Tendered amount in cas   Change due 5.00");
-        QTest::newRow("no room: line 2 unchanged") << "Tendered amount in cash"
-            << "ChangeDue:123456789" << char(4) << QByteArray("Tendered amount in c ChangeDue:123456789");
+        QTest::newRow("overflow moves to line 2") << "Welcome to Harbour Kitchen" << "9.50" << char(4)
+                                                  << QByteArray("Welcome to Harbour Kitchen          9.50");
+        QTest::newRow("overflow cut to leave two blanks") << "Tendered amount in cash today only" << "Change due 5.00"
+                                                          << char(4) << QByteArray("Tendered amount in cas   Change due 5.00");
+        QTest::newRow("no room: line 2 unchanged") << "Tendered amount in cash" << "ChangeDue:123456789" << char(4)
+                                                   << QByteArray("Tendered amount in c ChangeDue:123456789");
     }
 
     void displayBytes()
@@ -104,48 +104,20 @@ private slots:
         QVERIFY(!utils->drawerPort());
     }
 
-    void displayOnTheWire()
-    {
-        if (!usePairs())
-            QSKIP("needs the serial-port pairs that scripts/test.sh makes with socat (BREVALON_TEST_COM1, COM2)");
-        TestShop shop;
-        SerialPeer display(env("BREVALON_TEST_COM1_PEER"));
-        QVERIFY(display.isOpen());
-        settings->writeEntry(QStringLiteral("/Global/DisplayPole"), QStringLiteral("COM1"));
-        settings->writeEntry(QStringLiteral("/Global/DisplaySpeed"), QStringLiteral("9600"));
-        utils->initClass(false);
-        QSerialPort* pole = utils->polePort();
-        QVERIFY(pole && pole->isOpen());
-        QCOMPARE(pole->portName(), env("BREVALON_TEST_COM1"));
-        QCOMPARE(pole->baudRate(), 9600);
-        QCOMPARE(pole->flowControl(), QSerialPort::NoFlowControl);
-        QCOMPARE(pole->dataBits(), QSerialPort::Data8);
-        QCOMPARE(pole->parity(), QSerialPort::NoParity);
-        QCOMPARE(pole->stopBits(), QSerialPort::OneStop);
-        QVERIFY(!utils->hasCashDraw());
-        // A closed till says so while it waits for the next login.
-        shop.prompts().expectExec(QStringLiteral("NumEntry"), typeCode(QString(), Finish::Cancel));
-        QVERIFY(!utils->validateLoginId());
-        utils->poleDisplay(QStringLiteral("Tendered 200.00"), QStringLiteral("Change due 40.00"));
-        const QByteArray expected = Utility::poleDisplayBytes(QStringLiteral("Till Closed"),
-                                        QLatin1String("Brevalon " BREVALON_VERSION))
-            + Utility::poleDisplayBytes(QStringLiteral("Tendered 200.00"), QStringLiteral("Change due 40.00"));
-        QCOMPARE(display.read(int(expected.size())), expected);
-    }
-
-    void drawerOnTheWire_data()
+    void onTheWire_data()
     {
         QTest::addColumn<QString>("drawer");
         QTest::addColumn<QByteArray>("onDisplayPort");
         QTest::addColumn<QByteArray>("onDrawerPort");
         const QByteArray pulse(6, '\r');
+        QTest::newRow("display, no drawer") << "None" << QByteArray() << QByteArray();
         // A shared port first selects the device's printer side.
-        QTest::newRow("sharing the display's port")
+        QTest::newRow("drawer sharing the display's port")
             << "COM1" << QByteArray("\x1b\x3d\x00\x1b\x3d\x01", 6) + pulse << QByteArray();
-        QTest::newRow("on its own port") << "COM2" << QByteArray() << pulse;
+        QTest::newRow("drawer on its own port") << "COM2" << QByteArray() << pulse;
     }
 
-    void drawerOnTheWire()
+    void onTheWire()
     {
         QFETCH(QString, drawer);
         QFETCH(QByteArray, onDisplayPort);
@@ -157,26 +129,39 @@ private slots:
         SerialPeer drawerEnd(env("BREVALON_TEST_COM2_PEER"));
         QVERIFY(display.isOpen() && drawerEnd.isOpen());
         settings->writeEntry(QStringLiteral("/Global/DisplayPole"), QStringLiteral("COM1"));
+        settings->writeEntry(QStringLiteral("/Global/DisplaySpeed"), QStringLiteral("9600"));
         settings->writeEntry(QStringLiteral("/Global/CashDraw"), drawer);
         settings->writeEntry(QStringLiteral("/Global/CashDrawSpeed"), QStringLiteral("fast"));
         settings->writeEntry(QStringLiteral("/Global/CashDrawDSR"), QStringLiteral("Yes"));
         utils->initClass(false);
-        const bool shared = onDrawerPort.isEmpty();
-        QVERIFY(utils->hasCashDraw() && utils->drawerPort());
-        QCOMPARE(utils->drawerPort() == utils->polePort(), shared);
-        if (!shared) {
+        QSerialPort* pole = utils->polePort();
+        QVERIFY(pole && pole->isOpen());
+        QCOMPARE(pole->portName(), env("BREVALON_TEST_COM1"));
+        QCOMPARE(pole->baudRate(), 9600);
+        QCOMPARE(pole->flowControl(), QSerialPort::NoFlowControl);
+        QCOMPARE(pole->dataBits(), QSerialPort::Data8);
+        QCOMPARE(pole->parity(), QSerialPort::NoParity);
+        QCOMPARE(pole->stopBits(), QSerialPort::OneStop);
+        QCOMPARE(utils->hasCashDraw(), drawer != QLatin1String("None"));
+        QCOMPARE(utils->drawerPort() == pole, drawer == QLatin1String("COM1"));
+        if (drawer == QLatin1String("COM2")) {
             // A speed not in the list is the fastest; any DSR but "No" is hardware flow control.
             QCOMPARE(utils->drawerPort()->baudRate(), 115200);
             QCOMPARE(utils->drawerPort()->flowControl(), QSerialPort::HardwareControl);
         }
+        // A closed till says so while it waits for the next login.
+        shop.prompts().expectExec(QStringLiteral("NumEntry"), typeCode(QString(), Finish::Cancel));
+        QVERIFY(!utils->validateLoginId());
         utils->poleDisplay(QStringLiteral("Total Due"), QStringLiteral("12.00"));
         utils->openDrawer();
-        const QByteArray shown = Utility::poleDisplayBytes(QStringLiteral("Total Due"), QStringLiteral("12.00"));
-        QCOMPARE(display.read(int(shown.size() + onDisplayPort.size())), shown + onDisplayPort);
+        const QByteArray shown
+            = Utility::poleDisplayBytes(QStringLiteral("Till Closed"), QLatin1String("Brevalon " BREVALON_VERSION))
+            + Utility::poleDisplayBytes(QStringLiteral("Total Due"), QStringLiteral("12.00")) + onDisplayPort;
+        QCOMPARE(display.read(int(shown.size())), shown);
         QCOMPARE(drawerEnd.read(int(onDrawerPort.size())), onDrawerPort);
         // Opening the ports again lets go of a shared one once, not twice.
         utils->initClass(false);
-        QCOMPARE(utils->drawerPort() == utils->polePort(), shared);
+        QCOMPARE(utils->drawerPort() == utils->polePort(), drawer == QLatin1String("COM1"));
     }
 };
 
