@@ -1,7 +1,6 @@
-// Money: rounding to cents (halves away from zero, never a "-0"), the two
-// taxes, cash rounding by the shop's unit and the document mode, numbers in
-// the locale, markups as text, balances from the journal and the account of
-// the sale in progress.
+// Money: rounding to cents (halves away from zero, never "-0"), the two taxes,
+// cash rounding by unit and document mode, numbers in the locale, markups, and
+// balances and the current account from the journal and the users' rows.
 
 #include "core/globals.h"
 #include "core/utility.h"
