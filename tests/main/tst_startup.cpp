@@ -1,6 +1,6 @@
-// Start-up and shut-down: home folders, settings written at the first run,
-// the three ways a start fails and their exit statuses, the services object
-// and its palettes, and the action-log entries of a run.
+// Start-up and shut-down: the first run's folders and settings, the three
+// ways a start fails with their exit statuses, a normal run and its log, the
+// system information loaded, and the button palettes of each colour mode.
 
 #include "core/globals.h"
 #include "core/utility.h"
@@ -15,50 +15,49 @@
 #include <QDir>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <QTest>
-
-#include <unistd.h>
 
 namespace {
 
-QString host()
-{
-    char buffer[257] = {0};
-    gethostname(buffer, 256);
-    return QString::fromLocal8Bit(buffer);
-}
-
 // Settings as a test wants them before the program starts.
-void prepare(TestShop& shop, const std::function<void(ZkSettings&)>& change = {}, bool withInstallDir = true)
+void prepare(TestShop& shop, const std::function<void(ZkSettings&)>& change = {})
 {
     ZkSettings store(shop.home());
-    shop.writeConnection(store, withInstallDir);
+    shop.writeConnection(store);
     if (change)
         change(store);
 }
 
-// Runs a statement on a connection of its own (the program holds the
-// default one, or has let go of it) and returns the first value.
-QVariant onDatabase(TestShop& shop, const QString& sql)
+// The rows of a query, columns joined by "|", on a connection of the test's
+// own made from the shop's own settings (the program's may be gone).
+QStringList rows(TestShop& shop, const QString& sql)
 {
-    ZkSettings store(shop.home());
-    const QString name = QStringLiteral("check");
-    QVariant result;
+    QStringList result;
     {
+        QTemporaryDir dir;
+        ZkSettings store(dir.path());
+        shop.writeConnection(store);
         QSqlDatabase db = QSqlDatabase::addDatabase(
-            TestShop::isMariaDb() ? QStringLiteral("QMYSQL") : QStringLiteral("QSQLITE"), name);
+            TestShop::isMariaDb() ? QStringLiteral("QMYSQL") : QStringLiteral("QSQLITE"),
+            QStringLiteral("check"));
         db.setHostName(store.readEntry(QStringLiteral("/Global/DBServer")));
         db.setPort(store.readNumEntry(QStringLiteral("/Global/DBPport"), -1));
         db.setUserName(store.readEntry(QStringLiteral("/Global/DBUser")));
         db.setPassword(store.readEntry(QStringLiteral("/Global/DBPassword")));
         db.setDatabaseName(store.readEntry(QStringLiteral("/Global/DBName")));
-        if (db.open()) {
-            QSqlQuery q(db);
-            if (q.exec(sql) && q.next())
-                result = q.value(0);
+        const bool open = db.open();
+        QSqlQuery q(db);
+        if (!open || !q.exec(sql))
+            QTest::qFail(qPrintable(QStringLiteral("cannot check: ") + sql), __FILE__, __LINE__);
+        while (q.next()) {
+            QStringList columns;
+            for (int i = 0; i < q.record().count(); ++i)
+                columns << q.value(i).toString();
+            result << columns.join(QLatin1Char('|'));
         }
     }
-    QSqlDatabase::removeDatabase(name);
+    QSqlDatabase::removeDatabase(QStringLiteral("check"));
     return result;
 }
 
@@ -69,247 +68,174 @@ class TestStartup : public QObject
     Q_OBJECT
 
 private slots:
-    void firstRunCreatesFoldersAndWritesInstallDir();
-    void printLogoDefaultsToTheInstallDir();
-    void missingDriverEndsWithMinusOne();
-    void unreachableDatabaseEndsWithMinusOne_data();
-    void unreachableDatabaseEndsWithMinusOne();
-    void unreadableSystemInformationEndsWithOne();
-    void emptySystemInformationStillStarts();
-    void normalRunLogsStartAndShutDown();
-    void noLogWhenSwitchedOff();
-    void systemInformationIsLoaded();
-    void palettesFollowTheColourMode_data();
-    void palettesFollowTheColourMode();
-};
-
-void TestStartup::firstRunCreatesFoldersAndWritesInstallDir()
-{
-    // No settings at all: the defaults point at a MySQL server that is not
-    // there, so the start fails, but only after the first-run work.
-    TestShop shop(TestShop::Demo, TestShop::DatabaseOnly);
-    QDir(shop.home()).removeRecursively();
-    QDir().mkpath(shop.home());
-    shop.prompts().expect(ZkPrompt::Critical, QStringLiteral("Brevalon"), QString());
-    QCOMPARE(Startup::begin(*qApp), -1);
-    QVERIFY(QDir(shop.home() + QLatin1String("/.Zendrik/Brevalon")).exists());
-    ZkSettings store(shop.home());
-    QVERIFY(store.contains(QStringLiteral("/Global/InstallDir")));
-    QCOMPARE(store.readEntry(QStringLiteral("/Global/InstallDir")), QStringLiteral("/opt/zendrik"));
-    QVERIFY(!settings && !utils && !shop.prompts().seen().isEmpty());
-}
-
-void TestStartup::printLogoDefaultsToTheInstallDir()
-{
-    TestShop shop(TestShop::Demo, TestShop::DatabaseOnly);
-    prepare(shop);
-    // MARY works on the touch layout: her till asks for the waiter next.
-    shop.prompts()
-        .expectExec(QStringLiteral("NumEntry"), typeCode(QStringLiteral("1111")))
-        .expectExec(QStringLiteral("NumEntry"), typeCode(QString(), Finish::Cancel));
-    QCOMPARE(Startup::begin(*qApp), 0);
-    QCOMPARE(settings->readEntry(QStringLiteral("/Global/PrintLogo")),
-             TestShop::installDir() + QLatin1String("/powerlogo.png"));
-    // The renderer was replaced so that it carries the logo.
-    QCOMPARE(utils->docPrint()->logo(), TestShop::installDir() + QLatin1String("/powerlogo.png"));
-    QVERIFY(::shop);
-    QCOMPARE(::shop->objectName(), QStringLiteral("sales"));
-    // Start-up ends with the login of the first operator.
-    QVERIFY2(::shop->windowTitle().startsWith(QLatin1String("Brevalon - ") + utils->userName()
-                                              + QLatin1String(" Logged in at ")),
-             qPrintable(::shop->windowTitle()));
-    QCOMPARE(Startup::end(), 0);
-    QVERIFY(!::shop && !settings && !utils);
-    ZkSettings store(shop.home());
-    QVERIFY(store.contains(QStringLiteral("/Global/PrintLogo")));
-}
-
-void TestStartup::missingDriverEndsWithMinusOne()
-{
-    TestShop shop(TestShop::Demo, TestShop::DatabaseOnly);
-    prepare(shop, [](ZkSettings& s) {
-        s.writeEntry(QStringLiteral("/Global/DBDriver"), "QNOSUCH");
-        s.writeEntry(QStringLiteral("/Global/LogActions"), true);
-    });
-    shop.prompts().expect(ZkPrompt::Critical, QStringLiteral("Brevalon"),
-                          QStringLiteral("Could not load the  database driver QNOSUCH"));
-    QCOMPARE(Startup::begin(*qApp), -1);
-    QVERIFY(!settings && !utils && !::shop);
-    QVERIFY(!QSqlDatabase::contains(QLatin1String(QSqlDatabase::defaultConnection)));
-}
-
-void TestStartup::unreachableDatabaseEndsWithMinusOne_data()
-{
-    QTest::addColumn<QString>("key");
-    QTest::addColumn<QString>("value");
-    QTest::addColumn<QString>("serverSays");
-    if (TestShop::isMariaDb()) {
-        QTest::newRow("wrong password") << "/Global/DBPassword" << "not-the-password" << "Access denied";
-        QTest::newRow("unknown host") << "/Global/DBServer" << "no-such-host.invalid" << "no-such-host.invalid";
-        QTest::newRow("server down") << "/Global/DBPport" << "1" << "127.0.0.1";
-    } else {
-        QTest::newRow("no such folder") << "/Global/DBName" << "/no/such/folder/shop.db" << "";
-    }
-}
-
-void TestStartup::unreachableDatabaseEndsWithMinusOne()
-{
-    QFETCH(QString, key);
-    QFETCH(QString, value);
-    QFETCH(QString, serverSays);
-    TestShop shop(TestShop::Demo, TestShop::DatabaseOnly);
-    prepare(shop, [&](ZkSettings& s) {
-        s.writeEntry(key, value);
-        s.writeEntry(QStringLiteral("/Global/LogActions"), true);
-    });
-    shop.prompts().expect(ZkPrompt::Critical, QStringLiteral("Brevalon"), serverSays);
-    QCOMPARE(Startup::begin(*qApp), -1);
-    // The driver's text and the server's run together, nothing between.
-    const QString shown = shop.prompts().seen().value(0);
-    QVERIFY2(!shown.endsWith(QLatin1Char('|')), qPrintable(shown));
-    QVERIFY(!settings && !utils && !::shop);
-    QCOMPARE(onDatabase(shop, QStringLiteral("SELECT COUNT(*) FROM Actions")).toInt(), 0);
-}
-
-void TestStartup::unreadableSystemInformationEndsWithOne()
-{
-    TestShop shop(TestShop::Demo, TestShop::DatabaseOnly);
-    prepare(shop, [](ZkSettings& s) { s.writeEntry(QStringLiteral("/Global/LogActions"), true); });
-    // The table is gone, so the record cannot be read at all.
+    void firstRunCreatesFoldersAndWritesInstallDir()
     {
+        // No settings at all: the defaults point at a MySQL server that is not
+        // there, so the start fails, but only after the first-run work.
+        TestShop shop(TestShop::Demo, TestShop::DatabaseOnly);
+        QDir(shop.home()).removeRecursively();
+        QDir().mkpath(shop.home());
+        shop.prompts().expect(ZkPrompt::Critical, QStringLiteral("Brevalon"), QString());
+        QCOMPARE(Startup::begin(*qApp), -1);
+        QVERIFY(QDir(shop.home() + QLatin1String("/.Zendrik/Brevalon")).exists());
         ZkSettings store(shop.home());
-        QSqlDatabase db = QSqlDatabase::addDatabase(
-            TestShop::isMariaDb() ? QStringLiteral("QMYSQL") : QStringLiteral("QSQLITE"), QStringLiteral("ren"));
-        db.setHostName(store.readEntry(QStringLiteral("/Global/DBServer")));
-        db.setPort(store.readNumEntry(QStringLiteral("/Global/DBPport"), -1));
-        db.setUserName(store.readEntry(QStringLiteral("/Global/DBUser")));
-        db.setPassword(store.readEntry(QStringLiteral("/Global/DBPassword")));
-        db.setDatabaseName(store.readEntry(QStringLiteral("/Global/DBName")));
-        QVERIFY(db.open());
-        QSqlQuery q(db);
-        QVERIFY(q.exec(QStringLiteral("DROP TABLE SysInfo")));
+        QVERIFY(store.contains(QStringLiteral("/Global/InstallDir")));
+        QCOMPARE(store.readEntry(QStringLiteral("/Global/InstallDir")), QStringLiteral("/opt/zendrik"));
     }
-    QSqlDatabase::removeDatabase(QStringLiteral("ren"));
-    // The caption is the driver's text, which differs by server: any will do.
-    shop.prompts().expect(ZkPrompt::Warning, QString(), QStringLiteral("FROM SysInfo"));
-    QCOMPARE(Startup::begin(*qApp), 1);
-    QVERIFY(!settings && !utils && !::shop);
-    QCOMPARE(onDatabase(shop, QStringLiteral("SELECT COUNT(*) FROM Actions")).toInt(), 0);
-}
 
-void TestStartup::emptySystemInformationStillStarts()
-{
-    TestShop shop(TestShop::EmptyTables, TestShop::DatabaseOnly);
-    prepare(shop);
-    // Only the administrator exists in so bare a shop.
-    onDatabase(shop, QStringLiteral("INSERT INTO Personel (Name, Code) VALUES ('Admin', '9999')"));
-    shop.prompts().expectExec(QStringLiteral("NumEntry"), typeCode(QStringLiteral("9999")));
-    QCOMPARE(Startup::begin(*qApp), 0);
-    QCOMPARE(utils->sysInfo().aline[0], QString());
-    QCOMPARE(utils->sysInfo().tax1, 0.0);
-    QCOMPARE(utils->taxMode(), 1);
-    // Later reloads insist on the record.
-    shop.prompts().expect(ZkPrompt::Critical, QStringLiteral("Brevalon"),
-                          QStringLiteral("No Resturant details were located in the database"));
-    QVERIFY(!utils->initClass(true));
-    QCOMPARE(Startup::end(), 0);
-}
+    void normalRun_data()
+    {
+        QTest::addColumn<bool>("logging");
+        QTest::newRow("action log on") << true;
+        QTest::newRow("action log off") << false;
+    }
 
-void TestStartup::normalRunLogsStartAndShutDown()
-{
-    TestShop shop(TestShop::Demo, TestShop::DatabaseOnly);
-    prepare(shop, [](ZkSettings& s) { s.writeEntry(QStringLiteral("/Global/LogActions"), true); });
-    // MARY works on the touch layout: her till asks for the waiter next.
-    shop.prompts()
-        .expectExec(QStringLiteral("NumEntry"), typeCode(QStringLiteral("1111")))
-        .expectExec(QStringLiteral("NumEntry"), typeCode(QString(), Finish::Cancel));
-    QCOMPARE(Startup::begin(*qApp), 0);
-    QCOMPARE(Startup::end(), 0);
-    const QString who = QStringLiteral("HOST %1 : %1").arg(host().toUpper());
-    // Start up first, Shut Down last; the login in between leaves its own row.
-    QCOMPARE(onDatabase(shop, QStringLiteral("SELECT Action FROM Actions ORDER BY id LIMIT 1")).toString(),
-             QStringLiteral("START UP"));
-    QCOMPARE(onDatabase(shop, QStringLiteral("SELECT Action FROM Actions ORDER BY id DESC LIMIT 1")).toString(),
-             QStringLiteral("SHUT DOWN"));
-    QCOMPARE(onDatabase(shop, QStringLiteral("SELECT COUNT(*) FROM Actions WHERE Action IN ('START UP', 'SHUT DOWN') "
-                                             "AND Who='%1' AND Status='3' AND Info=''").arg(who)).toInt(),
-             2);
-    QCOMPARE(onDatabase(shop, QStringLiteral("SELECT COUNT(*) FROM Actions WHERE Action='LOGIN' AND Status='0'")).toInt(), 1);
-    QCOMPARE(onDatabase(shop, QStringLiteral("SELECT COUNT(*) FROM Actions WHERE MyDate<>'2026-12-05 10:30:00'")).toInt(), 0);
-}
+    void normalRun()
+    {
+        QFETCH(bool, logging);
+        TestShop shop(TestShop::Demo, TestShop::DatabaseOnly);
+        prepare(shop, [&](ZkSettings& s) { s.writeEntry(QStringLiteral("/Global/LogActions"), logging); });
+        // MARY works on the touch layout: her till asks for the waiter next.
+        shop.prompts()
+            .expectExec(QStringLiteral("NumEntry"), typeCode(QStringLiteral("1111")))
+            .expectExec(QStringLiteral("NumEntry"), typeCode(QString(), Finish::Cancel));
+        QCOMPARE(Startup::begin(*qApp), 0);
+        const QString logo = TestShop::installDir() + QLatin1String("/powerlogo.png");
+        QCOMPARE(settings->readEntry(QStringLiteral("/Global/PrintLogo")), logo);
+        // The renderer was replaced so that it carries the logo.
+        QCOMPARE(utils->docPrint()->logo(), logo);
+        QCOMPARE(::shop->objectName(), QStringLiteral("sales"));
+        // Start-up ends with the login of the first operator.
+        QVERIFY2(::shop->windowTitle().startsWith(QLatin1String("Brevalon - MARY Logged in at ")),
+                 qPrintable(::shop->windowTitle()));
+        const QString here = utils->hostName().toUpper();
+        QCOMPARE(Startup::end(), 0);
+        QVERIFY(!::shop && !settings && !utils);
+        QVERIFY(ZkSettings(shop.home()).contains(QStringLiteral("/Global/PrintLogo")));
+        // Every row is stamped with the clock's time.
+        const QString started = QStringLiteral("START UP||HOST %1 : %1|3|1").arg(here);
+        const QString login = QStringLiteral("LOGIN||MARY : %1|0|1").arg(here);
+        const QString ended = QStringLiteral("SHUT DOWN||HOST %1 : %1|3|1").arg(here);
+        QCOMPARE(rows(shop, QStringLiteral("SELECT Action, Info, Who, Status, MyDate='2026-12-05 10:30:00' "
+                                           "FROM Actions ORDER BY id")),
+                 logging ? QStringList({started, login, ended}) : QStringList());
+    }
 
-void TestStartup::noLogWhenSwitchedOff()
-{
-    TestShop shop(TestShop::Demo, TestShop::DatabaseOnly);
-    prepare(shop);
-    // MARY works on the touch layout: her till asks for the waiter next.
-    shop.prompts()
-        .expectExec(QStringLiteral("NumEntry"), typeCode(QStringLiteral("1111")))
-        .expectExec(QStringLiteral("NumEntry"), typeCode(QString(), Finish::Cancel));
-    QCOMPARE(Startup::begin(*qApp), 0);
-    QCOMPARE(Startup::end(), 0);
-    QCOMPARE(onDatabase(shop, QStringLiteral("SELECT COUNT(*) FROM Actions")).toInt(), 0);
-}
-
-void TestStartup::systemInformationIsLoaded()
-{
-    TestShop shop;
-    const SysInfoRecord& info = utils->sysInfo();
-    QCOMPARE(info.aline[0], QStringLiteral("The Harbour Kitchen"));
-    QCOMPARE(info.aline[6], QStringLiteral("VAT No 4123456789"));
-    QCOMPARE(info.tax1, 0.15);
-    QCOMPARE(info.tax2Name, QStringLiteral("LEVY"));
-    QCOMPARE(info.markup[2], 1.28);
-    QCOMPARE(info.maxStatementDays, 60);
-    QCOMPARE(utils->taxMode(), 1);
-    TestShop::exec(QStringLiteral("UPDATE SysInfo SET TaxMode='E', Rounding=5"));
-    QVERIFY(utils->initClass(true));
-    QCOMPARE(utils->taxMode(), 0);
-    QCOMPARE(utils->roundingUnit(), 5);
-    // Only exactly "E" means exclusive.
-    TestShop::exec(QStringLiteral("UPDATE SysInfo SET TaxMode='e'"));
-    QVERIFY(utils->initClass(true));
-    QCOMPARE(utils->taxMode(), 1);
-    QCOMPARE(utils->hostName(), host());
-}
-
-void TestStartup::palettesFollowTheColourMode_data()
-{
-    QTest::addColumn<int>("mode");
-    QTest::newRow("plain") << 0;
-    QTest::newRow("coloured text") << 1;
-    QTest::newRow("coloured buttons") << 2;
-    QTest::newRow("unknown mode") << 7;
-}
-
-void TestStartup::palettesFollowTheColourMode()
-{
-    QFETCH(int, mode);
-    TestShop shop;
-    settings->writeEntry(QStringLiteral("/Global/ButtonColourMode"), mode);
-    Utility u;
-    const QPalette app = QApplication::palette();
-    const QColor button[8] = {{255, 0, 0},     {0, 192, 0},     {0, 0, 255},     {174, 231, 255},
-                              {255, 205, 205}, {255, 255, 0},   {228, 199, 255}, {211, 255, 219}};
-    const QColor text1[8] = {{255, 0, 0}, {0, 192, 0}, {0, 0, 255}, {0, 85, 255},
-                             {255, 0, 0}, QColor(),    {138, 46, 138}, {0, 192, 0}};
-    const QColor text2[8] = {{255, 255, 192}, QColor(), {255, 255, 255}, QColor(),
-                             QColor(),        QColor(), QColor(),        QColor()};
-    for (int i = 0; i < 8; ++i) {
-        const QPalette& p = u.buttonPalette(i + 1);
-        QColor wantButton = app.color(QPalette::Active, QPalette::Button);
-        QColor wantText = app.color(QPalette::Active, QPalette::ButtonText);
-        if (mode == 1 && text1[i].isValid())
-            wantText = text1[i];
-        if (mode == 2) {
-            wantButton = button[i];
-            if (text2[i].isValid())
-                wantText = text2[i];
+    void failedStart_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("sql");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("status");
+        QTest::newRow("driver missing") << "/Global/DBDriver" << "QNOSUCH" << ""
+                                        << "Could not load the  database driver QNOSUCH" << -1;
+        if (TestShop::isMariaDb()) {
+            QTest::newRow("wrong password") << "/Global/DBPassword" << "not-the-password" << "" << "Access denied" << -1;
+            QTest::newRow("unknown host") << "/Global/DBServer" << "no-such-host.invalid" << ""
+                                          << "no-such-host.invalid" << -1;
+            QTest::newRow("server down") << "/Global/DBPport" << "1" << "" << "127.0.0.1" << -1;
+        } else {
+            QTest::newRow("no such folder") << "/Global/DBName" << "/no/such/folder/shop.db" << "" << "" << -1;
         }
-        QCOMPARE(p.color(QPalette::Active, QPalette::Button), wantButton);
-        QCOMPARE(p.color(QPalette::Active, QPalette::ButtonText), wantText);
+        QTest::newRow("system information unreadable") << "" << "" << "DROP TABLE SysInfo" << "FROM SysInfo" << 1;
     }
-}
+
+    void failedStart()
+    {
+        QFETCH(QString, key);
+        QFETCH(QString, value);
+        QFETCH(QString, sql);
+        QFETCH(QString, text);
+        QFETCH(int, status);
+        TestShop shop(TestShop::Demo, TestShop::DatabaseOnly);
+        prepare(shop, [&](ZkSettings& s) {
+            s.writeEntry(QStringLiteral("/Global/LogActions"), true);
+            if (!key.isEmpty())
+                s.writeEntry(key, value);
+        });
+        if (!sql.isEmpty())
+            rows(shop, sql);
+        // Without a connection the box is critical; an unreadable record is a
+        // statement's failure, captioned with the driver's text.
+        if (status == -1)
+            shop.prompts().expect(ZkPrompt::Critical, QStringLiteral("Brevalon"), text);
+        else
+            shop.prompts().expect(ZkPrompt::Warning, QString(), text);
+        QCOMPARE(Startup::begin(*qApp), status);
+        // The driver's text and the server's run together: something is said.
+        const QString said = shop.prompts().seen().value(0);
+        QVERIFY2(!said.endsWith(QLatin1Char('|')), qPrintable(said));
+        QVERIFY(!settings && !utils && !::shop);
+        QVERIFY(!QSqlDatabase::contains(QLatin1String(QSqlDatabase::defaultConnection)));
+        QCOMPARE(rows(shop, QStringLiteral("SELECT Action FROM Actions")), QStringList());
+    }
+
+    void systemInformationAbsentThenLoaded()
+    {
+        TestShop shop(TestShop::EmptyTables, TestShop::DatabaseOnly);
+        prepare(shop);
+        // Only the administrator exists in so bare a shop; the start goes on without a record.
+        rows(shop, QStringLiteral("INSERT INTO Personel (Name, Code) VALUES ('Admin', '9999')"));
+        shop.prompts().expectExec(QStringLiteral("NumEntry"), typeCode(QStringLiteral("9999")));
+        QCOMPARE(Startup::begin(*qApp), 0);
+        QCOMPARE(utils->sysInfo().aline[0], QString());
+        QCOMPARE(utils->taxMode(), 1);
+        // Later reloads insist on the record.
+        shop.prompts().expect(ZkPrompt::Critical, QStringLiteral("Brevalon"),
+                              QStringLiteral("No Resturant details were located in the database"));
+        QVERIFY(!utils->initClass(true));
+        // Only exactly "E" means prices without tax.
+        TestShop::exec(QStringLiteral("INSERT INTO SysInfo (ALINE1, TaxMode, Rounding, MaxStatementDays) "
+                                      "VALUES ('The Quay', 'e', 5, 60)"));
+        QVERIFY(utils->initClass(true));
+        QCOMPARE(utils->sysInfo().aline[0], QStringLiteral("The Quay"));
+        QCOMPARE(utils->sysInfo().maxStatementDays, 60);
+        QCOMPARE(utils->roundingUnit(), 5);
+        QCOMPARE(utils->taxMode(), 1);
+        TestShop::exec(QStringLiteral("UPDATE SysInfo SET TaxMode='E'"));
+        QVERIFY(utils->initClass(true));
+        QCOMPARE(utils->taxMode(), 0);
+        QCOMPARE(Startup::end(), 0);
+    }
+
+    void palettesFollowTheColourMode_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::newRow("plain") << 0;
+        QTest::newRow("coloured text") << 1;
+        QTest::newRow("coloured buttons") << 2;
+        QTest::newRow("unknown mode is plain") << 7;
+    }
+
+    void palettesFollowTheColourMode()
+    {
+        QFETCH(int, mode);
+        TestShop shop;
+        settings->writeEntry(QStringLiteral("/Global/ButtonColourMode"), mode);
+        Utility u;
+        const QPalette app = QApplication::palette();
+        // Per palette: the button in mode 2, the text in mode 1 and in mode 2 (invalid: the application's).
+        const QColor button[8] = {{255, 0, 0},     {0, 192, 0},   {0, 0, 255},     {174, 231, 255},
+                                  {255, 205, 205}, {255, 255, 0}, {228, 199, 255}, {211, 255, 219}};
+        const QColor text1[8] = {{255, 0, 0}, {0, 192, 0}, {0, 0, 255},    {0, 85, 255},
+                                 {255, 0, 0}, QColor(),    {138, 46, 138}, {0, 192, 0}};
+        const QColor text2[8] = {{255, 255, 192}, QColor(), {255, 255, 255}};
+        for (int i = 0; i < 8; ++i) {
+            QColor wantButton = app.color(QPalette::Active, QPalette::Button);
+            QColor wantText = app.color(QPalette::Active, QPalette::ButtonText);
+            if (mode == 1 && text1[i].isValid())
+                wantText = text1[i];
+            if (mode == 2) {
+                wantButton = button[i];
+                if (text2[i].isValid())
+                    wantText = text2[i];
+            }
+            QCOMPARE(u.buttonPalette(i + 1).color(QPalette::Active, QPalette::Button), wantButton);
+            QCOMPARE(u.buttonPalette(i + 1).color(QPalette::Active, QPalette::ButtonText), wantText);
+        }
+    }
+};
 
 BREVALON_TEST_MAIN(TestStartup)
 #include "tst_startup.moc"
