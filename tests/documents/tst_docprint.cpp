@@ -84,7 +84,6 @@ private slots:
     void rolesAndModes();
     void dialogResults_data();
     void dialogResults();
-    void modeSelectorRendersAgain();
     void pagesAndFooters_data();
     void pagesAndFooters();
     void hostileValuesOnPageAndSlip();
@@ -157,12 +156,10 @@ void TestDocPrint::rolesAndModes()
     QFETCH(QString, mode);
     TestShop shop;
     settings->writeEntry(group + QStringLiteral("/Mode"), mode);
-    settings->writeEntry(group + QStringLiteral("/Margin"), 1.25);
     DocPrint* dp = window();
     dp->parseXml(fixture(QStringLiteral("receipt.xml")).replace("printer=\"Receipt\"", "printer=\"" + printer + "\""));
     QCOMPARE(dp->isSlip(), mode == QLatin1String("slip"));
     QCOMPARE(dp->isSlip40(), mode == QLatin1String("slip40"));
-    QCOMPARE(dp->margin(), 1.25);
     if (mode == QLatin1String("page"))
         QVERIFY(dp->pageHtml().contains(QLatin1String("<html>")));
     else if (mode == QLatin1String("slip40"))
@@ -207,25 +204,6 @@ void TestDocPrint::dialogResults()
     QTEST(dp->exec(viewOnly), "result");
     QCOMPARE(printEnabled, !viewOnly);
     QCOMPARE(closeOn, closeEnabled);
-}
-
-void TestDocPrint::modeSelectorRendersAgain()
-{
-    TestShop shop;
-    DocPrint* dp = window(QStringLiteral("slip40"));
-    dp->parseXml(fixture(QStringLiteral("receipt.xml")));
-    const QByteArray forty = dp->slipBytes();
-    dp->mode_activated(3);
-    QVERIFY(!dp->isSlip() && !dp->isSlip40());
-    QVERIFY(dp->pageHtml().contains(QLatin1String("<img src=PrintLogo>")));
-    dp->mode_activated(1);
-    QVERIFY(dp->isSlip() && !dp->isSlip40());
-    SlipOut::keep(dp->slipBytes(), false);
-    QVERIFY(dp->slipBytes().startsWith("\x1b\x78\x30"));
-    QVERIFY(dp->slipBytes().contains(QByteArray(80, '=')));
-    dp->mode_activated(0);
-    QVERIFY(dp->isSlip40());
-    QCOMPARE(dp->slipBytes(), forty);
 }
 
 void TestDocPrint::pagesAndFooters_data()

@@ -92,17 +92,14 @@ private slots:
     void cleanupTestCase();
     void ampersandCorrection_data();
     void ampersandCorrection();
-    void pagePlaceholders_data();
-    void pagePlaceholders();
-    void slipFields_data();
-    void slipFields();
+    void placeholders_data();
+    void placeholders();
     void slipBytes_data();
     void slipBytes();
     void codeLists_data();
     void codeLists();
     void templateLookup_data();
     void templateLookup();
-    void missingHeadIsReportedAndTheRestBuilt();
     void preview_data();
     void preview();
     void longPreviewIsSplitIntoBlocks();
@@ -145,64 +142,62 @@ void TestDocRender::ampersandCorrection()
     QTEST(DocRender::first(doc.documentElement(), QStringLiteral("head")).attribute(QStringLiteral("a")), "value");
 }
 
-void TestDocRender::pagePlaceholders_data()
+void TestDocRender::placeholders_data()
 {
-    QTest::addColumn<QString>("line");
-    QTest::addColumn<QString>("attributes");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("two fields and a repeat") << "<!--$a--> and <!--$b--> and <!--$a-->" << "a=\"X\" b=\"Y\"" << "X and Y and X";
-    QTest::newRow("absent attribute is empty") << "[<!--$missing-->]" << "a=\"X\"" << "[]";
-    QTest::newRow("backslash n becomes a break") << "<!--$a-->" << "a=\"one\\ntwo\\Nthree\"" << "one <BR> two <BR> three";
-    QTest::newRow("value holding its own placeholder ends") << "<!--$a-->" << "a=\"&lt;!--$a--&gt;\"" << "<!--$a-->";
-    QTest::newRow("markup in a value stays markup") << "<!--$a-->" << "a=\"&lt;b&gt;Bad&lt;/b&gt;\"" << "<b>Bad</b>";
-    QTest::newRow("a lone less-than is text") << "<!--$a-->" << "a=\"under &lt; 5 &lt;= 6\"" << "under &lt; 5 &lt;= 6";
-    QTest::newRow("name with a hyphen is no placeholder") << "<!--$a-b-->" << "a=\"X\"" << "<!--$a-b-->";
-}
-
-void TestDocRender::pagePlaceholders()
-{
-    QFETCH(QString, line);
-    QFETCH(QString, attributes);
-    QTEST(DocRender::fillPageLine(line, element(attributes)), "expected");
-}
-
-void TestDocRender::slipFields_data()
-{
+    QTest::addColumn<bool>("slip");
     QTest::addColumn<QString>("line");
     QTest::addColumn<QString>("attributes");
     QTest::addColumn<QStringList>("expected");
-    QTest::newRow("left aligned pads") << "[-10]<!--$v-->|" << "v=\"ABCDEF\"" << QStringList{"ABCDEF    |"};
-    QTest::newRow("right aligned pads") << "[10]<!--$v-->|" << "v=\"ABCDEF\"" << QStringList{"    ABCDEF|"};
-    QTest::newRow("too long is cut") << "[10]<!--$v-->|" << "v=\"ABCDEFGHIJKLMN\"" << QStringList{"ABCDEFGHIJ|"};
-    QTest::newRow("width zero keeps the value") << "[0]<!--$v-->|" << "v=\"ABCDEFGHIJKLMN\"" << QStringList{"ABCDEFGHIJKLMN|"};
-    QTest::newRow("entity surplus widens the field") << "[-10]<!--$v-->|" << "v=\"ABC&amp;apos;DEF\""
+    QTest::newRow("page: two fields and a repeat") << false << "<!--$a--> and <!--$b--> and <!--$a-->" << "a=\"X\" b=\"Y\""
+                                                   << QStringList{"X and Y and X"};
+    QTest::newRow("page: absent attribute is empty") << false << "[<!--$missing-->]" << "a=\"X\"" << QStringList{"[]"};
+    QTest::newRow("page: backslash n becomes a break") << false << "<!--$a-->" << "a=\"one\\ntwo\\Nthree\""
+                                                       << QStringList{"one <BR> two <BR> three"};
+    QTest::newRow("page: value holding its own placeholder ends") << false << "<!--$a-->" << "a=\"&lt;!--$a--&gt;\""
+                                                                  << QStringList{"<!--$a-->"};
+    QTest::newRow("page: markup in a value stays markup") << false << "<!--$a-->" << "a=\"&lt;b&gt;Bad&lt;/b&gt;\""
+                                                          << QStringList{"<b>Bad</b>"};
+    QTest::newRow("page: a lone less-than is text") << false << "<!--$a-->" << "a=\"under &lt; 5 &lt;= 6\""
+                                                    << QStringList{"under &lt; 5 &lt;= 6"};
+    QTest::newRow("page: name with a hyphen is no placeholder") << false << "<!--$a-b-->" << "a=\"X\"" << QStringList{"<!--$a-b-->"};
+    QTest::newRow("left aligned pads") << true << "[-10]<!--$v-->|" << "v=\"ABCDEF\"" << QStringList{"ABCDEF    |"};
+    QTest::newRow("right aligned pads") << true << "[10]<!--$v-->|" << "v=\"ABCDEF\"" << QStringList{"    ABCDEF|"};
+    QTest::newRow("too long is cut") << true << "[10]<!--$v-->|" << "v=\"ABCDEFGHIJKLMN\"" << QStringList{"ABCDEFGHIJ|"};
+    QTest::newRow("width zero keeps the value") << true << "[0]<!--$v-->|" << "v=\"ABCDEFGHIJKLMN\""
+                                                << QStringList{"ABCDEFGHIJKLMN|"};
+    QTest::newRow("entity surplus widens the field") << true << "[-10]<!--$v-->|" << "v=\"ABC&amp;apos;DEF\""
                                                      << QStringList{"ABC&apos;DEF   |"};
-    QTest::newRow("entity surplus of each entity") << "[-4]<!--$v-->|" << "v=\"&amp;amp;&amp;quot;&amp;lt;&amp;gt;\""
+    QTest::newRow("entity surplus of each entity") << true << "[-4]<!--$v-->|"
+                                                   << "v=\"&amp;amp;&amp;quot;&amp;lt;&amp;gt;\""
                                                    << QStringList{"&amp;&quot;&lt;&gt;|"};
-    QTest::newRow("comment prints nothing") << "# [10]<!--$v-->" << "v=\"X\"" << QStringList{};
-    QTest::newRow("plain placeholder and break") << "A <!--$v--> B" << "v=\"x\\ny\"" << QStringList{"A x\ny B"};
-    QTest::newRow("mark without placeholder is text") << "Table [3] <!--$v-->" << "v=\"X\"" << QStringList{"Table [3] X"};
-    QTest::newRow("two fixed fields") << "[-6]<!--$a-->[6]<!--$b-->" << "a=\"Tea\" b=\"9.50\"" << QStringList{"Tea     9.50"};
-    QTest::newRow("wrap without blanks at column 4") << "Ab: {10}<!--$v-->" << "v=\"ABCDEFGHIJKLMNOPQRSTUVWXY\""
+    QTest::newRow("comment prints nothing") << true << "# [10]<!--$v-->" << "v=\"X\"" << QStringList{};
+    QTest::newRow("plain placeholder and break") << true << "A <!--$v--> B" << "v=\"x\\ny\"" << QStringList{"A x\ny B"};
+    QTest::newRow("mark without placeholder is text") << true << "Table [3] <!--$v-->" << "v=\"X\""
+                                                      << QStringList{"Table [3] X"};
+    QTest::newRow("two fixed fields") << true << "[-6]<!--$a-->[6]<!--$b-->" << "a=\"Tea\" b=\"9.50\""
+                                      << QStringList{"Tea     9.50"};
+    QTest::newRow("wrap without blanks at column 4") << true << "Ab: {10}<!--$v-->" << "v=\"ABCDEFGHIJKLMNOPQRSTUVWXY\""
                                                      << QStringList{"Ab: ABCDEFGHIJ", "    KLMNOPQRST", "    UVWXY"};
-    QTest::newRow("wrap keeps words whole") << "{-10}<!--$v-->|" << "v=\"FISH AND CHIPS TODAY\""
+    QTest::newRow("wrap keeps words whole") << true << "{-10}<!--$v-->|" << "v=\"FISH AND CHIPS TODAY\""
                                             << QStringList{"FISH AND  |", "CHIPS     ", "TODAY"};
-    QTest::newRow("wrap short value left aligned") << "{-8}<!--$v-->|" << "v=\"TEA\"" << QStringList{"TEA     |"};
-    QTest::newRow("wrap short value right mark unpadded") << "{8}<!--$v-->|" << "v=\"TEA\"" << QStringList{"TEA|"};
-    QTest::newRow("wrap at a line break") << "{-8}<!--$v-->|" << "v=\"AB \\nCD\"" << QStringList{"AB      |", "CD   "};
-    QTest::newRow("wrap then fixed field keeps the column") << "{-8}<!--$d-->[6]<!--$p-->"
+    QTest::newRow("wrap short value left aligned") << true << "{-8}<!--$v-->|" << "v=\"TEA\"" << QStringList{"TEA     |"};
+    QTest::newRow("wrap short value right mark unpadded") << true << "{8}<!--$v-->|" << "v=\"TEA\"" << QStringList{"TEA|"};
+    QTest::newRow("wrap at a line break") << true << "{-8}<!--$v-->|" << "v=\"AB \\nCD\"" << QStringList{"AB      |", "CD   "};
+    QTest::newRow("wrap then fixed field keeps the column") << true << "{-8}<!--$d-->[6]<!--$p-->"
                                                             << "d=\"GRILLED LINEFISH\" p=\"9.50\""
                                                             << QStringList{"GRILLED   9.50", "LINEFISH"};
     QTest::newRow("continuation under a tag counts printed columns")
-        << "<B>[3]<!--$q--> {-6}<!--$d--></B>" << "q=\"2\" d=\"PRAWN PLATTER\""
+        << true << "<B>[3]<!--$q--> {-6}<!--$d--></B>" << "q=\"2\" d=\"PRAWN PLATTER\""
         << QStringList{"<B>  2 PRAWN </B>", "    PLATTE", "    R"};
 }
 
-void TestDocRender::slipFields()
+void TestDocRender::placeholders()
 {
+    QFETCH(bool, slip);
     QFETCH(QString, line);
     QFETCH(QString, attributes);
-    QTEST(DocRender::fillSlipLine(line, element(attributes)), "expected");
+    const QDomElement e = element(attributes);
+    QTEST(slip ? DocRender::fillSlipLine(line, e) : QStringList{DocRender::fillPageLine(line, e)}, "expected");
 }
 
 void TestDocRender::slipBytes_data()
@@ -302,22 +297,6 @@ void TestDocRender::templateLookup()
     s.tax1 = tax1, s.tax2 = tax2;
     QFETCH(QString, found);
     QCOMPARE(DocRender::templatePrefix(s, type, head), folder + found);
-}
-
-void TestDocRender::missingHeadIsReportedAndTheRestBuilt()
-{
-    QTemporaryDir dir;
-    const QString folder = installWith(dir, {});
-    QFile item(folder + QLatin1String("ReceiptItem.html"));
-    QVERIFY(item.open(QIODevice::WriteOnly));
-    item.write("<p><!--$description--></p>\n");
-    item.close();
-    RenderSettings s;
-    s.installDir = dir.path();
-    const QDomDocument doc = parse("<zendrik><head/><item description=\"one\"/><item description=\"two\"/></zendrik>");
-    const Rendered r = DocRender::page(s, QStringLiteral("Receipt"), doc.documentElement());
-    QCOMPARE(r.missingHead, folder + QLatin1String("ReceiptHead.html"));
-    QCOMPARE(r.text, QStringLiteral("<p>one</p>\n<p>two</p>\n"));
 }
 
 void TestDocRender::preview_data()
