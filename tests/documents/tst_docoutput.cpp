@@ -151,7 +151,8 @@ void TestDocOutput::init()
     m_user = QStringLiteral("output test %1").arg(QCoreApplication::applicationPid());
     Smtp::setReplyTimeout(10);
     const QByteArray function = QTest::currentTestFunction();
-    if ((function == "spooled" || function == "refusedJobIsToldWithTheSpoolersWords") && env("BREVALON_TEST_PRINTER").isEmpty())
+    if ((function == "spooled" || function == "refusedJobIsToldWithTheSpoolersWords")
+        && env("BREVALON_TEST_PRINTER").isEmpty())
         QSKIP("needs the private CUPS queue that scripts/test.sh starts (BREVALON_TEST_PRINTER)");
 }
 
@@ -161,7 +162,8 @@ void TestDocOutput::spooled_data()
     QTest::addColumn<QString>("mode");
     QTest::addColumn<QString>("kick"); // empty: a document is printed, not a drawer kick
     QTest::addColumn<QByteArray>("bytes");
-    QTest::newRow("a slip with zero bytes, 0xff and escapes arrives unchanged") << "Receipt" << "slip40" << "" << QByteArray();
+    QTest::newRow("a slip with zero bytes, 0xff and escapes arrives unchanged") << "Receipt" << "slip40" << ""
+                                                                                << QByteArray();
     QTest::newRow("a docket printing by itself arrives once per copy") << "Kitchen" << "slip40" << "" << QByteArray();
     QTest::newRow("drawer kick of a 40-column printer") << "Receipt" << "slip40" << "default"
                                                         << QByteArray("\x1b\x70\x30\x37\x79");
@@ -222,7 +224,8 @@ void TestDocOutput::refusedJobIsToldWithTheSpoolersWords()
     settings->writeEntry(QStringLiteral("/ReceiptPrinter/PrinterName"), QStringLiteral("brevalon_no_such_queue"));
     DocPrint* dp = window();
     dp->parseXml(fixture(QStringLiteral("receipt.xml")));
-    shop.prompts().expect(ZkPrompt::Critical, QStringLiteral("Brevalon Error"), QStringLiteral("The printer or class does not exist"));
+    shop.prompts().expect(ZkPrompt::Critical, QStringLiteral("Brevalon Error"),
+                          QStringLiteral("The printer or class does not exist"));
     dp->setResult(-1);
     dp->printPage();
     QCOMPARE(dp->result(), -1);
@@ -261,8 +264,8 @@ void TestDocOutput::documentArrivesAsAStandardMessage()
     QVERIFY(reader.waitForFinished(20000));
     const QString said = QString::fromUtf8(reader.readAllStandardOutput());
     QVERIFY2(reader.exitCode() == 0, reader.readAllStandardError().constData());
-    for (const char* part : {"subject: Invoice - The Harbour Kitchen", "type: multipart/related", "part: image/png <Logo>",
-                             "part: text/html", "src=\"cid:Logo\"", "O&apos;BRIEN, PATRICK"})
+    for (const char* part : {"subject: Invoice - The Harbour Kitchen", "type: multipart/related",
+                             "part: image/png <Logo>", "part: text/html", "src=\"cid:Logo\"", "O&apos;BRIEN, PATRICK"})
         QVERIFY2(said.contains(QLatin1String(part)), qPrintable(said));
     QCOMPARE(QImage(png).size(), QImage(TestShop::installDir() + QStringLiteral("/powerlogo.png")).size());
 }
@@ -316,7 +319,8 @@ void TestDocOutput::smtpDialogue()
     QTest::qWait(50);
     QVERIFY2(server.received.contains(sent.toLatin1()), server.received.constData());
     if (result == 1) // the body as composed, a lone dot doubled, then QUIT
-        QVERIFY(server.received.contains(smtp.message() + "\r\n.\r\nQUIT\r\n") && smtp.message().contains("Hello\r\n..\r\nBye"));
+        QVERIFY(server.received.contains(smtp.message() + "\r\n.\r\nQUIT\r\n")
+                && smtp.message().contains("Hello\r\n..\r\nBye"));
 }
 
 void TestDocOutput::unreachableServerLeavesTheDocumentOpen()
@@ -388,7 +392,8 @@ void TestDocOutput::mimeLayout()
                             "<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=iso-8859-1\">\n"
                             "</head>\n<body><p>Hi</p>\n</body>\n</html>\n\n"
                             "\n\n--------------090904000900050707080002--\n"));
-    QCOMPARE(DocMail::mailHtml(QStringLiteral("<img src=PrintLogo> Caf\u00e9")), QStringLiteral("<img src=\"cid:Logo\"> Caf&#233;"));
+    QCOMPARE(DocMail::mailHtml(QStringLiteral("<img src=PrintLogo> Caf\u00e9")),
+             QStringLiteral("<img src=\"cid:Logo\"> Caf&#233;"));
 }
 
 void TestDocOutput::messageLines_data()
@@ -420,9 +425,11 @@ void TestDocOutput::base64_data()
     QTest::newRow("two bytes over: one pad") << QByteArray("abcde") << "YWJjZGU=";
     QTest::newRow("whole groups") << QByteArray("abcdef") << "YWJjZGVm";
     QTest::newRow("high and zero bytes") << QByteArray("\xff\x00\xfe\x80", 4) << "/wD+gA==";
-    QTest::newRow("exactly one line") << QByteArray(57, 'x') << QString::fromLatin1(QByteArray(57, 'x').toBase64() + '\n');
+    QTest::newRow("exactly one line") << QByteArray(57, 'x')
+                                      << QString::fromLatin1(QByteArray(57, 'x').toBase64() + '\n');
     QTest::newRow("lines of 76") << QByteArray(100, '\xa5')
-                                 << QString::fromLatin1(QByteArray(57, '\xa5').toBase64() + '\n' + QByteArray(43, '\xa5').toBase64());
+                                 << QString::fromLatin1(QByteArray(57, '\xa5').toBase64() + '\n'
+                                                        + QByteArray(43, '\xa5').toBase64());
 }
 
 void TestDocOutput::base64()

@@ -181,7 +181,8 @@ void TestDocPrint::dialogResults_data()
     QTest::newRow("close") << "" << "CloseButton" << false << 0 << true;
     QTest::newRow("nocancel disables close") << "auto=\"nocancel\"" << "ProcessButton" << false << 1 << false;
     QTest::newRow("view only") << "" << "CloseButton" << true << 0 << true;
-    QTest::newRow("e-mail without an address shows the window") << "auto=\"email\"" << "CloseButton" << false << 0 << true;
+    QTest::newRow("e-mail without an address shows the window") << "auto=\"email\"" << "CloseButton" << false << 0
+                                                                << true;
 }
 
 void TestDocPrint::dialogResults()
@@ -291,7 +292,8 @@ void TestDocPrint::printFailuresAreReported_data()
 {
     QTest::addColumn<QString>("failure");
     QTest::addColumn<QString>("message");
-    QTest::newRow("the chosen slip file cannot be written") << "file" << "Error creating slip printer file /nonexistent/slip.bin";
+    QTest::newRow("the chosen slip file cannot be written") << "file"
+                                                            << "Error creating slip printer file /nonexistent/slip.bin";
     QTest::newRow("the spool file cannot be written: the automatic print shows the window")
         << "spool" << "Error creating slip printer file %1";
     QTest::newRow("no spooler: the docket stays spooled to print again")
@@ -315,7 +317,8 @@ void TestDocPrint::printFailuresAreReported()
         dp->currentPrinter()->setOutputFileName(QStringLiteral("/nonexistent/slip.bin"));
     } else if (failure == QLatin1String("spool")) {
         QDir().mkpath(spool); // a folder where the file should be
-        dp->parseXml(fixture(QStringLiteral("receipt.xml")).replace("printer=\"Receipt\"", "printer=\"Receipt\" auto=\"print\""));
+        dp->parseXml(fixture(QStringLiteral("receipt.xml"))
+                         .replace("printer=\"Receipt\"", "printer=\"Receipt\" auto=\"print\""));
         QDir().rmdir(spool);
         shop.prompts().expectExec(QStringLiteral("DocPrint"), [](QDialog*) { return 0; });
         QCOMPARE(dp->exec(false), 0);
@@ -343,7 +346,8 @@ void TestDocPrint::paymentCodeOnDocuments()
     settings->writeEntry(QStringLiteral("/Global/SnapScan/Enabled"), true);
     settings->writeEntry(QStringLiteral("/Global/SnapScan/MerchantId"), QStringLiteral("harbour"));
     DocPrint* dp = window(QStringLiteral("slip40"));
-    dp->parseXml(fixture(QStringLiteral("receipt.xml")).replace("tip=\"10.00\"", "tip=\"10.00\" snapinfo=\"id=R1042\""));
+    dp->parseXml(
+        fixture(QStringLiteral("receipt.xml")).replace("tip=\"10.00\"", "tip=\"10.00\" snapinfo=\"id=R1042\""));
     QVERIFY(dp->qrMade());
     SlipOut::keep(dp->slipBytes(), true, QStringLiteral("with-code"));
     QVERIFY(dp->slipBytes().contains(QByteArray("\x1b\x2a\x21", 3)));

@@ -6,8 +6,10 @@
 QStringList DocElement::pick(const QStringList& expected) const
 {
     QStringList out;
-    for (const QString& pair : expected)
-        out << pair.section(QLatin1Char('='), 0, 0) + QLatin1Char('=') + values.value(pair.section(QLatin1Char('='), 0, 0));
+    for (const QString& pair : expected) {
+        const QString name = pair.section(QLatin1Char('='), 0, 0);
+        out << name + QLatin1Char('=') + values.value(name);
+    }
     return out;
 }
 

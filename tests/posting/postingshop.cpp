@@ -71,11 +71,12 @@ void PostingShop::setTaxRules(const QString& taxMode, int rounding)
 
 QStringList PostingShop::ledger(int number, const QString& codes)
 {
-    const QString in = QLatin1Char('\'') + QString(codes).replace(QLatin1Char(','), QLatin1String("','")) + QLatin1Char('\'');
+    const QString in = "'" + QString(codes).replace(QLatin1Char(','), QLatin1String("','")) + "'";
     QStringList rows;
     for (const char* table : {"Journal", "JournalArchive"}) {
         QSqlQuery q;
-        if (!q.exec(QStringLiteral("SELECT Description, Amount, Rounding FROM %1 WHERE MyNumber=%2 AND Description IN (%3)")
+        if (!q.exec(QStringLiteral("SELECT Description, Amount, Rounding FROM %1 WHERE MyNumber=%2 AND "
+                                   "Description IN (%3)")
                         .arg(QLatin1String(table)).arg(number).arg(in)))
             QTest::qFail("ledger query failed", __FILE__, __LINE__);
         while (q.next())

@@ -20,12 +20,11 @@ struct Fault
 {
     Fault(const QString& event, const QString& table, const QString& condition)
     {
-        TestShop::exec((TestShop::isMariaDb() ? QStringLiteral("CREATE TRIGGER posting_fault BEFORE %1 ON %2 FOR EACH ROW "
-                                                               "BEGIN IF %3 THEN SIGNAL SQLSTATE '45000' SET "
-                                                               "MESSAGE_TEXT='disk full'; END IF; END")
-                                              : QStringLiteral("CREATE TRIGGER posting_fault BEFORE %1 ON %2 FOR EACH ROW "
-                                                               "WHEN %3 BEGIN SELECT RAISE(ABORT, 'disk full'); END"))
-                           .arg(event, table, condition));
+        const QString body = TestShop::isMariaDb()
+            ? QStringLiteral("BEGIN IF %3 THEN SIGNAL SQLSTATE '45000' SET MESSAGE_TEXT='disk full'; END IF; END")
+            : QStringLiteral("WHEN %3 BEGIN SELECT RAISE(ABORT, 'disk full'); END");
+        const QString trigger = "CREATE TRIGGER posting_fault BEFORE %1 ON %2 FOR EACH ROW " + body;
+        TestShop::exec(trigger.arg(event, table, condition));
     }
     ~Fault() { clear(); }
     void clear()
@@ -141,13 +140,13 @@ void TestFaults::failedStatementThenRedo_data()
     QTest::addColumn<QString>("statement"); // what the error box shows
     QTest::addColumn<bool>("result");
     QTest::addColumn<bool>("reprintToRedo");
-    QTest::newRow("the invoice's ledger row") << true << QStringList{"INSERT", "Journal", "1=1"} << "INSERT INTO Journal"
-                                              << false << true;
+    QTest::newRow("the invoice's ledger row") << true << QStringList{"INSERT", "Journal", "1=1"}
+                                              << "INSERT INTO Journal" << false << true;
     QTest::newRow("closing the invoice") << true << QStringList{"UPDATE", "Invoice", "NEW.Status='C'"}
                                          << "UPDATE Invoice SET Status" << false << false;
     // The receipt counts as taken when only its ledger row failed.
-    QTest::newRow("the receipt's ledger row") << false << QStringList{"INSERT", "Journal", "1=1"} << "INSERT INTO Journal"
-                                              << true << false;
+    QTest::newRow("the receipt's ledger row") << false << QStringList{"INSERT", "Journal", "1=1"}
+                                              << "INSERT INTO Journal" << true << false;
     QTest::newRow("the receipt's e-mail address") << false << QStringList{"UPDATE", "Receipt", "1=1"}
                                                   << "UPDATE Receipt SET Email" << false << false;
 }

@@ -26,7 +26,7 @@ SaleLine line(double price, const QString& tax1 = "Y", const QString& tax2 = "N"
 
 QVariant invoiceField(int invoice, const char* column)
 {
-    return TestShop::value(QStringLiteral("SELECT %1 FROM Invoice WHERE MyNumber=%2").arg(QLatin1String(column)).arg(invoice));
+    return TestShop::value(QStringLiteral("SELECT %1 FROM Invoice WHERE MyNumber=%2").arg(column).arg(invoice));
 }
 
 int shopSequence()
@@ -74,26 +74,33 @@ void TestInvoices::totals_data()
     QTest::addColumn<double>("balance");
     // 115.00 with VAT only, 38.00 with VAT and levy, 12.37 untaxed.
     const QStringList inc{"subtotal=165.37", "tax1total=19.87", "tax2total=0.65", "total=165.37", "exctotal=144.85",
-                          "exc1total=145.50", "exc2total=164.72", "tax1=15.00", "tax2=2.00", "tax1name=VAT", "tax2name=LEVY"};
+                          "exc1total=145.50", "exc2total=164.72", "tax1=15.00", "tax2=2.00", "tax1name=VAT",
+                          "tax2name=LEVY"};
     const QStringList exc{"subtotal=165.37", "tax1total=22.95", "tax2total=0.76", "total=189.08", "exctotal=165.37"};
     QTest::newRow("prices include tax") << 0 << 1 << "I" << 0 << kMixed << "Invoice"
-                                        << inc + QStringList{"rounding=0.00", "due=165.37"} << "I 165.37 0.00" << 165.37;
+                                        << inc + QStringList{"rounding=0.00", "due=165.37"} << "I 165.37 0.00"
+                                        << 165.37;
     QTest::newRow("prices include tax, 5 cents") << 0 << 1 << "I" << 5 << kMixed << "Invoice"
-                                                 << inc + QStringList{"rounding=0.02", "due=165.35"} << "I 165.37 0.02" << 165.35;
+                                                 << inc + QStringList{"rounding=0.02", "due=165.35"} << "I 165.37 0.02"
+                                                 << 165.35;
     QTest::newRow("prices include tax, 10 cents") << 0 << 1 << "I" << 10 << kMixed << "Invoice"
-                                                  << inc + QStringList{"rounding=0.07", "due=165.30"} << "I 165.37 0.07" << 165.30;
+                                                  << inc + QStringList{"rounding=0.07", "due=165.30"}
+                                                  << "I 165.37 0.07" << 165.30;
     QTest::newRow("tax on top") << 0 << 1 << "E" << 0 << kMixed << "Invoiceexc"
                                 << exc + QStringList{"rounding=0.00", "due=189.08"} << "I 189.08 0.00" << 189.08;
     QTest::newRow("tax on top, 5 cents") << 0 << 1 << "E" << 5 << kMixed << "Invoiceexc"
-                                         << exc + QStringList{"rounding=0.03", "due=189.05"} << "I 189.08 0.03" << 189.05;
+                                         << exc + QStringList{"rounding=0.03", "due=189.05"} << "I 189.08 0.03"
+                                         << 189.05;
     QTest::newRow("tax on top, 10 cents") << 0 << 1 << "E" << 10 << kMixed << "Invoiceexc"
-                                          << exc + QStringList{"rounding=0.08", "due=189.00"} << "I 189.08 0.08" << 189.00;
+                                          << exc + QStringList{"rounding=0.08", "due=189.00"} << "I 189.08 0.08"
+                                          << 189.00;
     QTest::newRow("half a cent of tax rounds up alike on paper and in the ledger")
         << 0 << 1 << "E" << 0 << QList<SaleLine>{line(10.10)} << "Invoiceexc"
         << QStringList{"subtotal=10.10", "tax1total=1.52", "total=11.62", "due=11.62"} << "I 11.62 0.00" << 11.62;
     QTest::newRow("a refund on top of tax gives the half cent back to the shop")
         << 2 << 1 << "E" << 0 << QList<SaleLine>{line(-10.10, "Y", "N", -1)} << "Returnexc"
-        << QStringList{"subtotal=-10.10", "tax1total=-1.52", "total=-11.62", "due=-11.62"} << "RF -11.62 0.00" << -11.62;
+        << QStringList{"subtotal=-10.10", "tax1total=-1.52", "total=-11.62", "due=-11.62"} << "RF -11.62 0.00"
+        << -11.62;
     QTest::newRow("a refund's cash rounding is toward nothing")
         << 2 << 1 << "I" << 5 << QList<SaleLine>{line(-12.37, "Y", "N", -1)} << "Return"
         << QStringList{"total=-12.37", "rounding=-0.02", "due=-12.35"} << "RF -12.37 -0.02" << -12.35;
@@ -153,8 +160,10 @@ void TestInvoices::lineItems_data()
     l.code = "1001", l.description = "Coca-Cola 330ml", l.uom = "CAN", l.department = "DRINKS";
     QTest::newRow("an item line") << l << QStringList{"quantity=2.00", "iquantity=2", "uom=CAN", "department=DRINKS",
                                                       "description=COCA-COLA 330ML", "price=37.00", "unitprice=18.50",
-                                                      "discount=0.00", "category=Inventory", "taxflags=*", "itaxflags=#"};
-    QTest::newRow("a Notes line never prints") << SaleRows::textLine("Notes", "Guest is the owner", 5.00) << QStringList{};
+                                                      "discount=0.00", "category=Inventory", "taxflags=*",
+                                                      "itaxflags=#"};
+    QTest::newRow("a Notes line never prints") << SaleRows::textLine("Notes", "Guest is the owner", 5.00)
+                                               << QStringList{};
     QTest::newRow("an ordinary line of price 0 never prints") << line(0.00) << QStringList{};
     QTest::newRow("a Remarks line prints its text alone")
         << SaleRows::textLine("Remarks", "Well done, no salt")
@@ -170,14 +179,17 @@ void TestInvoices::lineItems_data()
         << l << QStringList{"description=GAS CYLINDER 9KG\\nSerial No: SN-0042a"};
     QTest::newRow("half a portion") << line(29.50, "Y", "N", 0.5)
                                     << QStringList{"quantity=0.50", "iquantity=", "unitprice=59.00"};
-    QTest::newRow("2.7 kg") << line(27.00, "Y", "N", 2.7) << QStringList{"quantity=2.70", "iquantity=3", "unitprice=10.00"};
+    QTest::newRow("2.7 kg") << line(27.00, "Y", "N", 2.7)
+                            << QStringList{"quantity=2.70", "iquantity=3", "unitprice=10.00"};
     l = line(72.00, "Y", "Y");
     l.description = "Salad \"house\" & <dressing> O'Neil", l.discount = 12.5;
     QTest::newRow("awkward text survives; both taxes")
-        << l << QStringList{"description=SALAD \"HOUSE\" & <DRESSING> O'NEIL", "discount=12.50", "taxflags=*#", "itaxflags="};
+        << l << QStringList{"description=SALAD \"HOUSE\" & <DRESSING> O'NEIL", "discount=12.50", "taxflags=*#",
+                            "itaxflags="};
     QTest::newRow("a blank tax flag is neither") << line(10.00, " ", " ") << QStringList{"taxflags=*#", "itaxflags=*#"};
     QTest::newRow("a returned line keeps its minus")
-        << line(-18.50, "Y", "N", -1) << QStringList{"quantity=-1.00", "iquantity=-1", "price=-18.50", "unitprice=18.50"};
+        << line(-18.50, "Y", "N", -1)
+        << QStringList{"quantity=-1.00", "iquantity=-1", "price=-18.50", "unitprice=18.50"};
 }
 
 void TestInvoices::lineItems()
@@ -294,7 +306,8 @@ void TestInvoices::sequenceNumbersAndPreview()
     utils->previewInvoice(n);
     settings->writeEntry(QStringLiteral("/InvoicePrinter/Preview"), QStringLiteral("ON"));
     QVERIFY(viewOnly && !shown.head.has("auto"));
-    QCOMPARE(shown.head["sequence"] + '|' + shown.tail["sequence"] + '|' + shown.tail["total"], QStringLiteral("42|42|40.00"));
+    QCOMPARE(shown.head["sequence"] + '|' + shown.tail["sequence"] + '|' + shown.tail["total"],
+             QStringLiteral("42|42|40.00"));
     QCOMPARE(QList<int>({shopSequence(), invoiceField(n, "SequenceNo").toInt()}), QList<int>({42, 42}));
     QCOMPARE(invoiceField(n, "Status").toString(), QStringLiteral("P"));
     QCOMPARE(PostingShop::ledger(n, "I"), QStringList{});
@@ -326,7 +339,8 @@ void TestInvoices::dueBack_data()
     QTest::addColumn<int>("mode");
     QTest::addColumn<QList<int>>("days");
     QTest::addColumn<QStringList>("due"); // "line index|code|date"
-    QTest::newRow("the first line with days is recorded") << 0 << QList<int>{0, 30, 90} << QStringList{"1|R30|2027-01-04"};
+    QTest::newRow("the first line with days is recorded") << 0 << QList<int>{0, 30, 90}
+                                                          << QStringList{"1|R30|2027-01-04"};
     QTest::newRow("none without days") << 0 << QList<int>{0, 0} << QStringList{};
     QTest::newRow("a quote owes nothing back") << 1 << QList<int>{30} << QStringList{};
     QTest::newRow("nor does a refund") << 2 << QList<int>{30} << QStringList{};
@@ -353,8 +367,9 @@ void TestInvoices::dueBack()
     QVERIFY(q.exec(QStringLiteral("SELECT InvoiceItemNumber, Code, DateDue, AccountNumber FROM DTRHistory")));
     while (q.next()) {
         QCOMPARE(q.value(3).toInt(), int(kBayside));
-        recorded << QStringLiteral("%1|%2|%3").arg(numbers.indexOf(q.value(0).toInt())).arg(q.value(1).toString(),
-                                                                                           q.value(2).toString().left(10));
+        recorded << QStringLiteral("%1|%2|%3")
+                        .arg(numbers.indexOf(q.value(0).toInt()))
+                        .arg(q.value(1).toString(), q.value(2).toString().left(10));
     }
     QTEST(recorded, "due");
 }
@@ -485,7 +500,8 @@ void TestInvoices::voids()
     const double owed = utils->getBalBF(kBayside, true);
     utils->setWaiter(QStringLiteral("JOHN"));
 
-    shop.expectReasons(QStringLiteral("Void Invoice"), QStringLiteral("Enter the reason why you will void invoice number %1").arg(n),
+    shop.expectReasons(QStringLiteral("Void Invoice"),
+                       QStringLiteral("Enter the reason why you will void invoice number %1").arg(n),
                        QStringLiteral("You must give a reason you are trying to void this Invoice"), answers);
     QCOMPARE(utils->voidInvoice(n), voided);
     if (voided) {

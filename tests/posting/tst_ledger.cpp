@@ -118,7 +118,8 @@ void TestLedger::balancesAddUp()
         return r;
     };
 
-    const QList<SaleLine> lunch{SaleRows::item("6005"), SaleRows::item("1006", 2), SaleRows::item("1009", 3), untaxed(12.37)};
+    const QList<SaleLine> lunch{SaleRows::item("6005"), SaleRows::item("1006", 2), SaleRows::item("1009", 3),
+                                untaxed(12.37)};
     const QList<SaleLine> small{SaleRows::item("6004"), untaxed(4.99)};
     // Bayside Catering: a sale, part of it paid; a quote, which owes nothing.
     sale(kBayside, lunch);
@@ -148,8 +149,9 @@ void TestLedger::balancesAddUp()
     // A payment the customer walked away from.
     pay(kBayside, tender(20.00), 0);
     // Interest on the arrears, from the statement run.
-    TestShop::exec(QStringLiteral("INSERT INTO Journal (AccountNumber, Description, MyDate, Amount, Rounding, TipAmount, "
-                                  "MyNumber, Status, CrossRef) VALUES (14, 'IA', '2026-12-05 10:30:00', 12.34, 0, 0, 0, ' ', 0)"));
+    TestShop::exec(QStringLiteral("INSERT INTO Journal (AccountNumber, Description, MyDate, Amount, Rounding, "
+                                  "TipAmount, MyNumber, Status, CrossRef) VALUES (14, 'IA', "
+                                  "'2026-12-05 10:30:00', 12.34, 0, 0, 0, ' ', 0)"));
     interest[kBayside] += 1234;
 
     // The cash account: a counter sale paid to the cent it owes.

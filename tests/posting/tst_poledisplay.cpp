@@ -54,7 +54,8 @@ void TestPoleDisplay::shown()
         PostingShop::setMode(document == QLatin1String("quote") ? 1 : 0);
         QVERIFY(utils->processInvoice(SaleRows::invoice(kBayside, {l}), false));
     }
-    const QByteArray expected = display.isEmpty() ? QByteArray() : Utility::poleDisplayBytes(display.at(0), display.at(1));
+    const QByteArray expected =
+        display.isEmpty() ? QByteArray() : Utility::poleDisplayBytes(display.at(0), display.at(1));
     QCOMPARE(pole.read(int(expected.size())), expected);
     qunsetenv("BREVALON_COM1");
 }

@@ -62,8 +62,9 @@ void TestReceipts::document_data()
         << QStringList{"C/Card Payment - Thank you|150.00"} << "50.00 150.00 0.00 0.00";
     QTest::newRow("each tender its own line, in column order")
         << paid(kBayside, {10, 20, 30, 40, 50}) << QList<double>{150, 0, 0} << 150.0 << "receipt"
-        << QStringList{"Payment - Thank you|10.00", "C/Card Payment - Thank you|20.00", "Cheque Payment - Thank you|30.00",
-                       "Coupon Payment - Thank you|40.00", "EFT Payment - Thank you|50.00"}
+        << QStringList{"Payment - Thank you|10.00", "C/Card Payment - Thank you|20.00",
+                       "Cheque Payment - Thank you|30.00", "Coupon Payment - Thank you|40.00",
+                       "EFT Payment - Thank you|50.00"}
         << "0.00 150.00 0.00 0.00";
     QTest::newRow("a refund shows one Refund line, even with a tip")
         << paid(kBayside, {-50}) << QList<double>{0, 0, 5} << 0.0 << "refund" << QStringList{"Refund|-50.00"}
@@ -94,7 +95,8 @@ void TestReceipts::document()
     QFETCH(QList<double>, sale);
     QFETCH(double, owed);
     PostingShop shop;
-    TestShop::exec(QStringLiteral("UPDATE Personel SET CashAcc=%1 WHERE Name='MARY'").arg(row.account == kObrien ? kObrien : 1));
+    const int cashAccount = row.account == kObrien ? kObrien : 1;
+    TestShop::exec(QStringLiteral("UPDATE Personel SET CashAcc=%1 WHERE Name='MARY'").arg(cashAccount));
     if (owed != 0)
         PostingShop::owe(row.account, owed);
     const bool firstPrint = !sale.isEmpty();
@@ -170,9 +172,11 @@ void TestReceipts::posting_data()
     QTest::newRow("a cancelled sale leaves no receipt") << true << true << false << 0 << false << false << false;
     QTest::newRow("an accepted reprint writes nothing") << true << false << false << 1 << false << false << true;
     QTest::newRow("a cancelled reprint keeps the receipt") << true << false << false << 0 << false << false << true;
-    QTest::newRow("receipts off: a sale posts without the window") << false << true << false << -1 << true << true << true;
+    QTest::newRow("receipts off: a sale posts without the window") << false << true << false << -1 << true << true
+                                                                   << true;
     QTest::newRow("receipts off: a reprint is still shown") << false << false << false << 1 << false << false << true;
-    QTest::newRow("receipts off: a room-charge reprint is not shown") << false << false << true << -1 << false << false << true;
+    QTest::newRow("receipts off: a room-charge reprint is not shown") << false << false << true << -1 << false << false
+                                                                      << true;
     QTest::newRow("receipts on: a room charge is shown and may be cancelled")
         << true << true << true << 0 << false << false << false;
 }
@@ -192,7 +196,7 @@ void TestReceipts::posting()
     row.tip = 3;
     const int n = SaleRows::receipt(row);
     // The window still holds the address of the document it showed before.
-    utils->docPrint()->parseXml(QStringLiteral("<zendrik><head type=\"receipt\" email=\"earlier@example.com\"/></zendrik>"));
+    utils->docPrint()->parseXml("<zendrik><head type=\"receipt\" email=\"earlier@example.com\"/></zendrik>");
     if (window >= 0)
         shop.expectDocument(window);
     QTEST(utils->processReceipt(n, firstPrint, 55, 2, 3, semper), "result");
@@ -204,9 +208,10 @@ void TestReceipts::posting()
         const QString email = window >= 0 ? "accounts@bayside.example" : "";
         QCOMPARE(TestShop::value("SELECT AccountNumber FROM Journal WHERE Description='R'").toInt(), int(kBayside));
         QCOMPARE(TestShop::value("SELECT TipAmount FROM Journal WHERE Description='R'").toDouble(), 3.0);
-        QCOMPARE(TestShop::value("SELECT MyDate FROM Journal WHERE Description='R'").toString().left(19).replace('T', ' '),
-                 QStringLiteral("2026-12-05 10:30:00"));
-        QCOMPARE(TestShop::value(QStringLiteral("SELECT Email FROM Receipt WHERE MyNumber=%1").arg(n)).toString(), email);
+        const QString date = TestShop::value("SELECT MyDate FROM Journal WHERE Description='R'").toString();
+        QCOMPARE(date.left(19).replace('T', ' '), QStringLiteral("2026-12-05 10:30:00"));
+        QCOMPARE(TestShop::value(QStringLiteral("SELECT Email FROM Receipt WHERE MyNumber=%1").arg(n)).toString(),
+                 email);
     }
 }
 
@@ -236,7 +241,8 @@ void TestReceipts::voids()
     utils->setWaiter(QStringLiteral("SUE"));
     const int actionsBefore = int(actionRows().size());
 
-    shop.expectReasons(QStringLiteral("Void Receipt"), QStringLiteral("Enter the reason why you will void receipt number %1").arg(n),
+    shop.expectReasons(QStringLiteral("Void Receipt"),
+                       QStringLiteral("Enter the reason why you will void receipt number %1").arg(n),
                        QStringLiteral("You must give a reason you are trying to void this Receipt"), answers);
     QCOMPARE(utils->voidReceipt(n), voided);
     if (voided) {
