@@ -1,7 +1,6 @@
-// The document window: invalid documents and missing templates, printer
-// roles and modes, the dialog's results, pages with their footers, hostile
-// values on page and slip, slips to a file, and the print failures an
-// operator must be told about.
+// The document window: invalid documents and missing templates, printer roles,
+// the dialog's results, pages with their footers, hostile values on page and
+// slip, slips to a file, and the print failures the operator is told about.
 
 #include "core/globals.h"
 #include "core/utility.h"

@@ -1,5 +1,5 @@
-// The paged rich-text window: its settings, the buttons by which the owner is
-// asked for pages, and printing a chosen range of pages.
+// The paged rich-text window: its settings and size, and printing a chosen
+// range of the pages its owner supplies.
 
 #include "core/globals.h"
 #include "core/zkprompt.h"
@@ -11,8 +11,6 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
-#include <QPushButton>
-#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -23,7 +21,6 @@ class TestZkRichText : public QObject
 
 private slots:
     void settingsShapeTheWindow();
-    void buttonsAskTheOwnerForPages();
     void printsTheChosenRange_data();
     void printsTheChosenRange();
     void cancelledSetupPrintsNothing();
@@ -44,23 +41,6 @@ void TestZkRichText::settingsShapeTheWindow()
     w.setText(QStringLiteral("<p>short</p>"));
     w.fitDocument();
     QVERIFY(w.width() < 700);
-}
-
-void TestZkRichText::buttonsAskTheOwnerForPages()
-{
-    TestShop shop;
-    ZkRichText w;
-    QSignalSpy prev(&w, &ZkRichText::prevPage), next(&w, &ZkRichText::nextPage), all(&w, &ZkRichText::printAllPages);
-    w.setNavState(false, true);
-    QVERIFY(!w.PrevButton->isEnabled() && w.NextButton->isEnabled());
-    w.NextButton->click();
-    w.PrintAllButton->click();
-    w.PrintAllButton->click();
-    QCOMPARE(QList<int>({int(prev.count()), int(next.count()), int(all.count())}), QList<int>({0, 1, 2}));
-    QCOMPARE(next.first().first().value<ZkRichText*>(), &w);
-    w.setNavState(true, false);
-    w.PrevButton->click();
-    QCOMPARE(prev.count(), 1);
 }
 
 void TestZkRichText::printsTheChosenRange_data()
