@@ -1,7 +1,6 @@
-// What leaves the document window: slips through the spooler (a private
-// CUPS started by the test command), the drawer kick, e-mail through SMTP
-// (a real server and a scripted one), the MIME layout, Base64 and the
-// remembered addresses.
+// What leaves the document window: slips and drawer kicks through the
+// spooler (a private CUPS raw queue of the test command), e-mail through SMTP
+// (the test command's server and a scripted one), the MIME layout, Base64.
 
 #include "core/globals.h"
 #include "core/utility.h"
@@ -21,7 +20,6 @@
 #include <QImage>
 #include <QProcess>
 #include <QPushButton>
-#include <QPrinter>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
@@ -31,43 +29,46 @@ namespace {
 
 QString env(const char* name)
 {
-    return QString::fromLocal8Bit(qgetenv(name));
+    return qEnvironmentVariable(name);
 }
 
-QString fixture(const QString& name)
+QString fixture(const QString& name, const QString& from = QString(), const QString& to = QString())
 {
-    return QString::fromUtf8(Goldens::readData(name));
+    QString text = QString::fromUtf8(Goldens::readData(name));
+    return from.isEmpty() ? text : text.replace(from, to);
 }
 
-void useSourceTemplates()
+DocPrint* window()
 {
     settings->writeEntry(QStringLiteral("/Global/InstallDir"), env("BREVALON_SOURCE_DIR"));
+    utils->newDocPrint();
+    return utils->docPrint();
 }
 
-qint64 fileSize(const QString& path)
+void useSmtp(int port)
 {
-    return QFileInfo(path).size();
+    settings->writeEntry(QStringLiteral("/Global/SmtpServer"), QStringLiteral("127.0.0.1"));
+    settings->writeEntry(QStringLiteral("/Global/SmtpPort"), port);
 }
 
-// The bytes the printer received after @p from, once @p expected have come.
-QByteArray arrived(const QString& path, qint64 from, qint64 expected)
+// The bytes the printer received after @p from, once @p expected have come
+// (and a little longer: anything more would show as a wrong length).
+QByteArray arrived(qint64 from, qint64 expected)
 {
+    const QString path = env("BREVALON_TEST_PRINTER_OUT");
     QElapsedTimer t;
     t.start();
-    while (fileSize(path) < from + expected && t.elapsed() < 15000)
+    while (QFileInfo(path).size() < from + expected && t.elapsed() < 15000)
         QTest::qWait(50);
-    QTest::qWait(200); // anything more would show as a wrong length
+    QTest::qWait(expected ? 200 : 1000);
     QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return QByteArray();
-    f.seek(from);
+    if (!f.open(QIODevice::ReadOnly) || !f.seek(from))
+        return QByteArray("cannot read ") + path.toLocal8Bit();
     return f.readAll();
 }
 
-/**
- * An SMTP server that answers from a script: the greeting, then one reply
- * per command (the message body counts as one command).
- */
+// An SMTP server answering from a script: the greeting, then one reply per
+// command (the message body counts as one); "<close>" hangs up.
 class ScriptedSmtp : public QObject
 {
 public:
@@ -80,10 +81,9 @@ public:
             connect(m_socket, &QTcpSocket::readyRead, this, [this] { read(); });
             next();
         });
+        useSmtp(m_server.serverPort());
     }
-    quint16 port() const { return m_server.serverPort(); }
-    /** Everything the client sent. */
-    QByteArray received;
+    QByteArray received; // everything the client sent
 
 private:
     void next()
@@ -102,22 +102,12 @@ private:
         received += bytes;
         m_pending += bytes;
         for (;;) {
-            if (m_inData) {
-                const qsizetype end = m_pending.indexOf("\r\n.\r\n");
-                if (end < 0)
-                    return;
-                m_pending.remove(0, end + 5);
-                m_inData = false;
-                next();
-                continue;
-            }
-            const qsizetype eol = m_pending.indexOf("\r\n");
-            if (eol < 0)
+            const qsizetype end = m_pending.indexOf(m_inData ? "\r\n.\r\n" : "\r\n");
+            if (end < 0)
                 return;
-            const QByteArray line = m_pending.left(eol);
-            m_pending.remove(0, eol + 2);
-            if (line == "DATA" && !m_replies.isEmpty() && m_replies.first().startsWith(QLatin1Char('3')))
-                m_inData = true;
+            const QByteArray line = m_pending.left(end);
+            m_pending.remove(0, end + (m_inData ? 5 : 2));
+            m_inData = !m_inData && line == "DATA" && !m_replies.isEmpty() && m_replies.first().startsWith('3');
             next();
         }
     }
@@ -137,20 +127,15 @@ class TestDocOutput : public QObject
 
 private slots:
     void init();
-
-    void slipBytesReachThePrinterUnchanged();
-    void copiesArrive();
+    void spooled_data();
+    void spooled();
     void refusedJobIsToldWithTheSpoolersWords();
-    void printerKick_data();
-    void printerKick();
-
     void documentArrivesAsAStandardMessage();
     void smtpDialogue_data();
     void smtpDialogue();
-    void unreachableServer();
-    void rememberedAddresses_data();
-    void rememberedAddresses();
-    void emailPageRemembersTheChoice();
+    void unreachableServerLeavesTheDocumentOpen();
+    void emailRemembersTheChoice_data();
+    void emailRemembersTheChoice();
     void mimeLayout();
     void messageLines_data();
     void messageLines();
@@ -165,132 +150,91 @@ void TestDocOutput::init()
 {
     m_user = QStringLiteral("output test %1").arg(QCoreApplication::applicationPid());
     Smtp::setReplyTimeout(10);
+    const QByteArray function = QTest::currentTestFunction();
+    if ((function == "spooled" || function == "refusedJobIsToldWithTheSpoolersWords")
+        && env("BREVALON_TEST_PRINTER").isEmpty())
+        QSKIP("needs the private CUPS queue that scripts/test.sh starts (BREVALON_TEST_PRINTER)");
 }
 
-// ---- spooler -------------------------------------------------------------
-
-void TestDocOutput::slipBytesReachThePrinterUnchanged()
+void TestDocOutput::spooled_data()
 {
-    if (env("BREVALON_TEST_PRINTER").isEmpty())
-        QSKIP("needs the private CUPS queue that scripts/test.sh starts (BREVALON_TEST_PRINTER)");
+    QTest::addColumn<QString>("group");
+    QTest::addColumn<QString>("mode");
+    QTest::addColumn<QString>("kick"); // empty: a document is printed, not a drawer kick
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("a slip with zero bytes, 0xff and escapes arrives unchanged") << "Receipt" << "slip40" << ""
+                                                                                << QByteArray();
+    QTest::newRow("a docket printing by itself arrives once per copy") << "Kitchen" << "slip40" << "" << QByteArray();
+    QTest::newRow("drawer kick of a 40-column printer") << "Receipt" << "slip40" << "default"
+                                                        << QByteArray("\x1b\x70\x30\x37\x79");
+    QTest::newRow("own kick code") << "Receipt" << "slip" << "27,112,0,25,250" << QByteArray("\x1b\x70\x00\x19\xfa", 5);
+    QTest::newRow("a page printer kicks nothing") << "Receipt" << "page" << "default" << QByteArray();
+}
+
+void TestDocOutput::spooled()
+{
+    QFETCH(QString, group);
+    QFETCH(QString, mode);
+    QFETCH(QString, kick);
+    QFETCH(QByteArray, bytes);
     TestShop shop;
-    useSourceTemplates();
     utils->setUserName(m_user);
-    settings->writeEntry(QStringLiteral("/ReceiptPrinter/Mode"), QStringLiteral("slip40"));
-    settings->writeEntry(QStringLiteral("/ReceiptPrinter/PrinterName"), env("BREVALON_TEST_PRINTER"));
+    const QString printer = QStringLiteral("/%1Printer/").arg(group);
+    settings->writeEntry(printer + "Mode", mode);
+    settings->writeEntry(printer + "PrinterName", env("BREVALON_TEST_PRINTER"));
+    settings->writeEntry(printer + "NumCopies", group == QLatin1String("Kitchen") ? 2 : 1);
     // The QR code brings zero bytes and 0xff, the codes bring escapes.
     settings->writeEntry(QStringLiteral("/Global/SnapScan/Enabled"), true);
     settings->writeEntry(QStringLiteral("/Global/SnapScan/MerchantId"), QStringLiteral("harbour"));
-    utils->newDocPrint();
-    DocPrint* dp = utils->docPrint();
-    dp->parseXml(fixture(QStringLiteral("receipt.xml"))
-                     .replace(QStringLiteral("tip=\"10.00\""), QStringLiteral("tip=\"10.00\" snapinfo=\"id=R1042\"")));
-    const QByteArray bytes = dp->slipBytes();
-    QVERIFY(bytes.contains('\0') && bytes.contains('\x1b') && bytes.contains('\xff'));
-
-    const QString out = env("BREVALON_TEST_PRINTER_OUT");
-    const qint64 before = fileSize(out);
-    dp->setResult(-1);
-    dp->printPage();
-    QCOMPARE(dp->result(), 1);
-    QVERIFY2(!QFile::exists(DocPrint::spoolFile(m_user)), "lpr -r leaves no spool file behind");
-    const QByteArray printed = arrived(out, before, bytes.size());
-    SlipOut::keep(printed, true);
+    settings->writeEntry(QStringLiteral("/Global/CashDraw"), QStringLiteral("SLIP40"));
+    if (kick != QLatin1String("default"))
+        settings->writeEntry(QStringLiteral("/SlipCodes/KICK"), kick);
+    utils->initClass(false);
+    DocPrint* dp = window();
+    const qint64 before = QFileInfo(env("BREVALON_TEST_PRINTER_OUT")).size();
+    if (!kick.isEmpty()) {
+        QVERIFY(utils->hasCashDraw());
+        utils->openDrawer();
+    } else if (group == QLatin1String("Kitchen")) {
+        // The automatic print happens while reading; the window is not shown.
+        dp->parseXml(fixture(QStringLiteral("kitchen.xml"), "type=\"Kitchen\"", "type=\"Kitchen\" auto=\"print\""));
+        QCOMPARE(dp->exec(false), 1);
+        bytes = dp->slipBytes() + dp->slipBytes();
+    } else {
+        dp->parseXml(fixture(QStringLiteral("receipt.xml"), "tip=\"10.00\"", "tip=\"10.00\" snapinfo=\"id=R1042\""));
+        bytes = dp->slipBytes();
+        QVERIFY(bytes.contains('\0') && bytes.contains('\x1b') && bytes.contains('\xff'));
+        dp->setResult(-1);
+        dp->printPage();
+        QVERIFY2(!QFile::exists(DocPrint::spoolFile(m_user)), "lpr -r leaves no spool file behind");
+    }
+    if (!bytes.isEmpty())
+        QCOMPARE(utils->docPrint()->result(), 1);
+    const QByteArray printed = arrived(before, bytes.size());
+    SlipOut::keep(printed, mode == QLatin1String("slip40"));
     QCOMPARE(printed, bytes);
-}
-
-void TestDocOutput::copiesArrive()
-{
-    if (env("BREVALON_TEST_PRINTER").isEmpty())
-        QSKIP("needs the private CUPS queue that scripts/test.sh starts (BREVALON_TEST_PRINTER)");
-    TestShop shop;
-    useSourceTemplates();
-    utils->setUserName(m_user);
-    settings->writeEntry(QStringLiteral("/KitchenPrinter/Mode"), QStringLiteral("slip40"));
-    settings->writeEntry(QStringLiteral("/KitchenPrinter/PrinterName"), env("BREVALON_TEST_PRINTER"));
-    settings->writeEntry(QStringLiteral("/KitchenPrinter/NumCopies"), 2);
-    utils->newDocPrint();
-    const QString out = env("BREVALON_TEST_PRINTER_OUT");
-    const qint64 before = fileSize(out);
-    DocPrint* dp = utils->docPrint();
-    dp->parseXml(fixture(QStringLiteral("kitchen.xml")).replace(QStringLiteral("type=\"Kitchen\""),
-                                                                 QStringLiteral("type=\"Kitchen\" auto=\"print\"")));
-    // The automatic print happened while reading; the window is not shown.
-    QCOMPARE(dp->exec(false), 1);
-    const QByteArray bytes = dp->slipBytes();
-    const QByteArray printed = arrived(out, before, 2 * bytes.size());
-    SlipOut::keep(printed, true);
-    QCOMPARE(printed, bytes + bytes);
+    QFile::remove(DocPrint::spoolFile(m_user));
 }
 
 void TestDocOutput::refusedJobIsToldWithTheSpoolersWords()
 {
-    if (env("BREVALON_TEST_PRINTER").isEmpty())
-        QSKIP("needs the private CUPS server that scripts/test.sh starts (BREVALON_TEST_PRINTER)");
     TestShop shop;
-    useSourceTemplates();
     utils->setUserName(m_user);
     settings->writeEntry(QStringLiteral("/ReceiptPrinter/Mode"), QStringLiteral("slip40"));
     settings->writeEntry(QStringLiteral("/ReceiptPrinter/PrinterName"), QStringLiteral("brevalon_no_such_queue"));
-    utils->newDocPrint();
-    DocPrint* dp = utils->docPrint();
+    DocPrint* dp = window();
     dp->parseXml(fixture(QStringLiteral("receipt.xml")));
     shop.prompts().expect(ZkPrompt::Critical, QStringLiteral("Brevalon Error"),
                           QStringLiteral("The printer or class does not exist"));
     dp->setResult(-1);
     dp->printPage();
     QCOMPARE(dp->result(), -1);
+    // The slip stays spooled to print again.
     QFile spool(DocPrint::spoolFile(m_user));
     QVERIFY(spool.open(QIODevice::ReadOnly));
-    const QByteArray kept = spool.readAll();
-    SlipOut::keep(kept, true);
-    QCOMPARE(kept, dp->slipBytes());
+    QCOMPARE(spool.readAll(), dp->slipBytes());
     spool.remove();
 }
-
-void TestDocOutput::printerKick_data()
-{
-    QTest::addColumn<QString>("mode");
-    QTest::addColumn<QString>("kick");
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::newRow("40-column printer") << "slip40" << "" << QByteArray("\x1b\x70\x30\x37\x79");
-    QTest::newRow("own kick code") << "slip" << "27,112,0,25,250" << QByteArray("\x1b\x70\x00\x19\xfa", 5);
-    QTest::newRow("page printer does nothing") << "page" << "" << QByteArray();
-}
-
-void TestDocOutput::printerKick()
-{
-    QFETCH(QString, mode);
-    QFETCH(QString, kick);
-    QFETCH(QByteArray, bytes);
-    if (env("BREVALON_TEST_PRINTER").isEmpty())
-        QSKIP("needs the private CUPS queue that scripts/test.sh starts (BREVALON_TEST_PRINTER)");
-    TestShop shop;
-    utils->setUserName(m_user);
-    settings->writeEntry(QStringLiteral("/Global/CashDraw"), QStringLiteral("SLIP40"));
-    settings->writeEntry(QStringLiteral("/ReceiptPrinter/Mode"), mode);
-    settings->writeEntry(QStringLiteral("/ReceiptPrinter/PrinterName"), env("BREVALON_TEST_PRINTER"));
-    if (!kick.isEmpty())
-        settings->writeEntry(QStringLiteral("/SlipCodes/KICK"), kick);
-    utils->initClass(false);
-    utils->newDocPrint();
-    QVERIFY(utils->hasCashDraw());
-    const QString out = env("BREVALON_TEST_PRINTER_OUT");
-    const qint64 before = fileSize(out);
-    utils->openDrawer();
-    if (bytes.isEmpty()) {
-        QTest::qWait(1000);
-        QCOMPARE(fileSize(out), before);
-    } else {
-        QCOMPARE(utils->docPrint()->result(), 1);
-        const QByteArray printed = arrived(out, before, bytes.size());
-        SlipOut::keep(printed, mode == QLatin1String("slip40"));
-        QCOMPARE(printed, bytes);
-    }
-    QFile::remove(DocPrint::spoolFile(m_user));
-}
-
-// ---- e-mail --------------------------------------------------------------
 
 void TestDocOutput::documentArrivesAsAStandardMessage()
 {
@@ -298,46 +242,32 @@ void TestDocOutput::documentArrivesAsAStandardMessage()
     if (env("BREVALON_TEST_SMTP_PORT").isEmpty() || maildir.isEmpty())
         QSKIP("needs the SMTP server that scripts/test.sh starts (BREVALON_TEST_SMTP_PORT)");
     TestShop shop;
-    useSourceTemplates();
-    settings->writeEntry(QStringLiteral("/Global/SmtpServer"), QStringLiteral("127.0.0.1"));
-    settings->writeEntry(QStringLiteral("/Global/SmtpPort"), env("BREVALON_TEST_SMTP_PORT").toInt());
+    useSmtp(env("BREVALON_TEST_SMTP_PORT").toInt());
     settings->writeEntry(QStringLiteral("/Global/FromEmail"), QStringLiteral("till@harbourkitchen.example"));
     const QStringList before = QDir(maildir).entryList({QStringLiteral("*.eml")});
-
-    DocPrint* dp = utils->docPrint();
-    dp->parseXml(fixture(QStringLiteral("invoice.xml")).replace(QStringLiteral("type=\"Invoice\""),
-                                                                 QStringLiteral("type=\"Invoice\" auto=\"email\"")));
+    DocPrint* dp = window();
+    dp->parseXml(fixture(QStringLiteral("invoice.xml"), "type=\"Invoice\"", "type=\"Invoice\" auto=\"email\""));
     QCOMPARE(dp->exec(false), 1);
-
     QStringList now;
     QElapsedTimer t;
     t.start();
-    do {
-        now = QDir(maildir).entryList({QStringLiteral("*.eml")});
-        if (now.size() > before.size())
-            break;
+    while ((now = QDir(maildir).entryList({QStringLiteral("*.eml")})).size() == before.size() && t.elapsed() < 10000)
         QTest::qWait(50);
-    } while (t.elapsed() < 10000);
     QCOMPARE(now.size(), before.size() + 1);
-    const QString message = maildir + QLatin1Char('/') + now.last();
 
+    // Python's standard e-mail parser reads it as a mail program would.
     QTemporaryDir dir;
     const QString png = dir.filePath(QStringLiteral("logo.png"));
     QProcess reader;
-    reader.start(QStringLiteral("/usr/bin/python3"),
-                 {env("BREVALON_SOURCE_DIR") + QStringLiteral("/tests/documents/readmail.py"), message, png});
+    reader.start(QStringLiteral("/usr/bin/python3"), {env("BREVALON_SOURCE_DIR") + "/tests/documents/readmail.py",
+                                                      maildir + '/' + now.last(), png});
     QVERIFY(reader.waitForFinished(20000));
     const QString said = QString::fromUtf8(reader.readAllStandardOutput());
-    QVERIFY2(reader.exitCode() == 0, qPrintable(QString::fromUtf8(reader.readAllStandardError())));
-    QVERIFY2(said.contains(QLatin1String("subject: Invoice - The Harbour Kitchen")), qPrintable(said));
-    QVERIFY2(said.contains(QLatin1String("type: multipart/related")), qPrintable(said));
-    QVERIFY2(said.contains(QLatin1String("part: image/png <Logo>")), qPrintable(said));
-    QVERIFY2(said.contains(QLatin1String("part: text/html")), qPrintable(said));
-    QVERIFY2(said.contains(QLatin1String("src=\"cid:Logo\"")), qPrintable(said));
-    QVERIFY2(said.contains(QLatin1String("O&apos;BRIEN, PATRICK")), qPrintable(said));
-    const QImage logo(png);
-    QVERIFY(!logo.isNull());
-    QCOMPARE(logo.size(), QImage(TestShop::installDir() + QStringLiteral("/powerlogo.png")).size());
+    QVERIFY2(reader.exitCode() == 0, reader.readAllStandardError().constData());
+    for (const char* part : {"subject: Invoice - The Harbour Kitchen", "type: multipart/related",
+                             "part: image/png <Logo>", "part: text/html", "src=\"cid:Logo\"", "O&apos;BRIEN, PATRICK"})
+        QVERIFY2(said.contains(QLatin1String(part)), qPrintable(said));
+    QCOMPARE(QImage(png).size(), QImage(TestShop::installDir() + QStringLiteral("/powerlogo.png")).size());
 }
 
 void TestDocOutput::smtpDialogue_data()
@@ -354,8 +284,8 @@ void TestDocOutput::smtpDialogue_data()
         << QStringList{"220-mail.example ESMTP\r\n220 ready\r\n", ok, ok, ok, "354 go on\r\n", ok, "221 bye\r\n"} << 1
         << QString() << "HELO there\r\nMAIL FROM:";
     QTest::newRow("multi-line reply to HELO")
-        << QStringList{"220 ready\r\n", "250-mail.example\r\n250-SIZE 100\r\n250 HELP\r\n", ok, ok,
-                       "354 go on\r\n", ok, "221 bye\r\n"}
+        << QStringList{"220 ready\r\n", "250-mail.example\r\n250-SIZE 100\r\n250 HELP\r\n", ok, ok, "354 go on\r\n", ok,
+                       "221 bye\r\n"}
         << 1 << QString() << "MAIL FROM: <till@shop.example>\r\n";
     QTest::newRow("refusing greeting") << QStringList{"554 no service here\r\n"} << 2
                                        << "Error SMTP server:\n\n554 no service here\r\n" << "";
@@ -376,8 +306,6 @@ void TestDocOutput::smtpDialogue()
     QFETCH(QString, sent);
     TestShop shop;
     ScriptedSmtp server(replies);
-    settings->writeEntry(QStringLiteral("/Global/SmtpServer"), QStringLiteral("127.0.0.1"));
-    settings->writeEntry(QStringLiteral("/Global/SmtpPort"), int(server.port()));
     if (!warning.isEmpty())
         shop.prompts().expect(ZkPrompt::Warning, QStringLiteral("Email Error"), warning);
     Smtp smtp(QStringLiteral("till@shop.example"), QStringLiteral("ann@client.example"), QStringLiteral("Receipt"),
@@ -390,32 +318,23 @@ void TestDocOutput::smtpDialogue()
     QCOMPARE(smtp.state(), 6);
     QTest::qWait(50);
     QVERIFY2(server.received.contains(sent.toLatin1()), server.received.constData());
-    if (result == 1) {
-        QVERIFY(server.received.contains(smtp.message() + "\r\n.\r\nQUIT\r\n"));
-        QVERIFY(server.received.contains("Hello\r\n..\r\nBye"));
-    }
+    if (result == 1) // the body as composed, a lone dot doubled, then QUIT
+        QVERIFY(server.received.contains(smtp.message() + "\r\n.\r\nQUIT\r\n")
+                && smtp.message().contains("Hello\r\n..\r\nBye"));
 }
 
-void TestDocOutput::unreachableServer()
+void TestDocOutput::unreachableServerLeavesTheDocumentOpen()
 {
     TestShop shop;
     QTcpServer probe;
     probe.listen(QHostAddress::LocalHost);
     const quint16 port = probe.serverPort();
     probe.close(); // nothing listens there now
-    settings->writeEntry(QStringLiteral("/Global/SmtpServer"), QStringLiteral("127.0.0.1"));
-    settings->writeEntry(QStringLiteral("/Global/SmtpPort"), int(port));
+    useSmtp(port);
     shop.prompts().expect(ZkPrompt::Critical, QStringLiteral("Email Error"),
                           QStringLiteral("Could not contact SMTP server 127.0.0.1 or Port %1").arg(port));
-    Smtp smtp(QStringLiteral("a@b.example"), QStringLiteral("c@d.example"), QStringLiteral("s"), QStringLiteral("b"));
-    QCOMPARE(smtp.result(), int(Smtp::Failed));
-
-    // In the window: the document stays open with Email off.
-    useSourceTemplates();
-    shop.prompts().expect(ZkPrompt::Critical, QStringLiteral("Email Error"), QStringLiteral("Could not contact"));
-    DocPrint* dp = utils->docPrint();
-    dp->parseXml(fixture(QStringLiteral("invoice.xml")).replace(QStringLiteral("type=\"Invoice\""),
-                                                                 QStringLiteral("type=\"Invoice\" auto=\"email\"")));
+    DocPrint* dp = window();
+    dp->parseXml(fixture(QStringLiteral("invoice.xml"), "type=\"Invoice\"", "type=\"Invoice\" auto=\"email\""));
     QVERIFY(dp->autoAction().isEmpty());
     bool emailOn = true;
     shop.prompts().expectExec(QStringLiteral("DocPrint"), [&](QDialog* d) {
@@ -426,70 +345,53 @@ void TestDocOutput::unreachableServer()
     QVERIFY(!emailOn);
 }
 
-void TestDocOutput::rememberedAddresses_data()
+void TestDocOutput::emailRemembersTheChoice_data()
 {
     QTest::addColumn<int>("kept");
     QTest::addColumn<QString>("chosen");
-    QTest::addColumn<QStringList>("after");
-    QStringList ten;
-    for (int i = 0; i < 10; ++i)
-        ten << QStringLiteral("a%1@x.example").arg(i);
-    QTest::newRow("new address appended") << 3 << "new@x.example"
-                                          << QStringList{"a0@x.example", "a1@x.example", "a2@x.example", "new@x.example"};
-    QTest::newRow("ten kept: the first is dropped") << 10 << "new@x.example"
-                                                    << (ten.mid(1) << QStringLiteral("new@x.example"));
-    QTest::newRow("known address changes nothing") << 10 << "a4@x.example" << ten;
+    QTest::addColumn<QString>("after"); // first .. last, count
+    QTest::newRow("a new address is appended") << 3 << "new@x.example" << "a0@x.example .. new@x.example, 4";
+    QTest::newRow("ten kept: the oldest is dropped") << 10 << "new@x.example" << "a1@x.example .. new@x.example, 10";
+    QTest::newRow("a known address changes nothing") << 10 << "a4@x.example" << "a0@x.example .. a9@x.example, 10";
 }
 
-void TestDocOutput::rememberedAddresses()
+void TestDocOutput::emailRemembersTheChoice()
 {
     QFETCH(int, kept);
     QFETCH(QString, chosen);
-    QFETCH(QStringList, after);
-    QStringList list;
-    for (int i = 0; i < kept; ++i)
-        list << QStringLiteral("a%1@x.example").arg(i);
-    QCOMPARE(DocMail::remember(list, chosen), after);
-}
-
-void TestDocOutput::emailPageRemembersTheChoice()
-{
     TestShop shop;
-    useSourceTemplates();
-    for (int i = 0; i < 10; ++i)
+    for (int i = 0; i < kept; ++i)
         settings->writeEntry(QStringLiteral("/Global/Email%1").arg(i), QStringLiteral("a%1@x.example").arg(i));
     ScriptedSmtp server({"220 ready\r\n", "250 ok\r\n", "250 ok\r\n", "250 ok\r\n", "354 go\r\n", "250 ok\r\n"});
-    settings->writeEntry(QStringLiteral("/Global/SmtpServer"), QStringLiteral("127.0.0.1"));
-    settings->writeEntry(QStringLiteral("/Global/SmtpPort"), int(server.port()));
-    DocPrint* dp = utils->docPrint();
+    DocPrint* dp = window();
     dp->parseXml(fixture(QStringLiteral("receipt.xml")));
     shop.prompts().expect(ZkPrompt::ItemInput, QStringLiteral("Brevalon Document Email"),
-                          QStringLiteral("Enter the required Email address"), 0, QStringLiteral("new@x.example"));
+                          QStringLiteral("Enter the required Email address"), 0, chosen);
     dp->setResult(-1);
     dp->emailPage();
     QCOMPARE(dp->result(), 1);
-    QCOMPARE(dp->email(), QStringLiteral("new@x.example"));
-    QCOMPARE(DocMail::remembered().first(), QStringLiteral("a1@x.example"));
-    QCOMPARE(DocMail::remembered().last(), QStringLiteral("new@x.example"));
-    QVERIFY(server.received.contains("RCPT TO: <new@x.example>"));
+    QCOMPARE(dp->email(), chosen);
+    const QStringList list = DocMail::remembered();
+    QTEST(QStringLiteral("%1 .. %2, %3").arg(list.first(), list.last()).arg(list.size()), "after");
+    QVERIFY(server.received.contains("RCPT TO: <" + chosen.toLatin1() + ">"));
 }
 
 void TestDocOutput::mimeLayout()
 {
-    const QString body = DocMail::body(QStringLiteral("QUJD"), QStringLiteral("<p>Hi</p>"));
-    QCOMPARE(body, QStringLiteral("This is a multi-part message in MIME format.\n"
-                                  "--------------090904000900050707080002\n"
-                                  "Content-Type: image/png;\n name=\"logo.png\"\n"
-                                  "Content-Transfer-Encoding: base64\n"
-                                  "Content-ID: <Logo>\n"
-                                  "Content-Disposition: inline;\n filename=\"logo.png\"\n\n"
-                                  "QUJD"
-                                  "\n\n--------------090904000900050707080002\n"
-                                  "Content-Type: text/html; charset=us-ascii\n"
-                                  "<html><head>\n"
-                                  "<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=iso-8859-1\">\n"
-                                  "</head>\n<body><p>Hi</p>\n</body>\n</html>\n\n"
-                                  "\n\n--------------090904000900050707080002--\n"));
+    QCOMPARE(DocMail::body(QStringLiteral("QUJD"), QStringLiteral("<p>Hi</p>")),
+             QStringLiteral("This is a multi-part message in MIME format.\n"
+                            "--------------090904000900050707080002\n"
+                            "Content-Type: image/png;\n name=\"logo.png\"\n"
+                            "Content-Transfer-Encoding: base64\n"
+                            "Content-ID: <Logo>\n"
+                            "Content-Disposition: inline;\n filename=\"logo.png\"\n\n"
+                            "QUJD"
+                            "\n\n--------------090904000900050707080002\n"
+                            "Content-Type: text/html; charset=us-ascii\n"
+                            "<html><head>\n"
+                            "<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=iso-8859-1\">\n"
+                            "</head>\n<body><p>Hi</p>\n</body>\n</html>\n\n"
+                            "\n\n--------------090904000900050707080002--\n"));
     QCOMPARE(DocMail::mailHtml(QStringLiteral("<img src=PrintLogo> Caf\u00e9")),
              QStringLiteral("<img src=\"cid:Logo\"> Caf&#233;"));
 }
@@ -507,39 +409,33 @@ void TestDocOutput::messageLines_data()
 void TestDocOutput::messageLines()
 {
     QFETCH(QString, body);
-    QFETCH(QByteArray, wire);
     const QByteArray m = Smtp::compose(QStringLiteral("f@x"), QStringLiteral("t@y"), QStringLiteral("S"), body);
     QVERIFY(m.startsWith("From: f@x\r\nTo: t@y\r\nSubject: S\r\nMIME-Version: 1.0\r\nContent-Type: multipart/related;"
                          "\r\n boundary=\"------------090904000900050707080002\"\r\nContent-Transfer-Encoding: 7bit"
                          "\r\nX-Mailer: Zendrik"));
-    QCOMPARE(m.mid(m.indexOf("X-Mailer: Zendrik") + 17), wire);
+    QTEST(m.mid(m.indexOf("X-Mailer: Zendrik") + 17), "wire");
 }
 
 void TestDocOutput::base64_data()
 {
     QTest::addColumn<QByteArray>("bytes");
-    QTest::newRow("empty") << QByteArray();
-    QTest::newRow("one byte over: two pads") << QByteArray("abcd");
-    QTest::newRow("two bytes over: one pad") << QByteArray("abcde");
-    QTest::newRow("whole groups") << QByteArray("abcdef");
-    QTest::newRow("high and zero bytes") << QByteArray("\xff\x00\xfe\x80", 4);
-    QTest::newRow("exactly one line") << QByteArray(57, 'x');
-    QTest::newRow("several lines") << QByteArray(500, '\xa5');
+    QTest::addColumn<QString>("text");
+    QTest::newRow("empty") << QByteArray() << "";
+    QTest::newRow("one byte over: two pads") << QByteArray("abcd") << "YWJjZA==";
+    QTest::newRow("two bytes over: one pad") << QByteArray("abcde") << "YWJjZGU=";
+    QTest::newRow("whole groups") << QByteArray("abcdef") << "YWJjZGVm";
+    QTest::newRow("high and zero bytes") << QByteArray("\xff\x00\xfe\x80", 4) << "/wD+gA==";
+    QTest::newRow("exactly one line") << QByteArray(57, 'x')
+                                      << QString::fromLatin1(QByteArray(57, 'x').toBase64() + '\n');
+    QTest::newRow("lines of 76") << QByteArray(100, '\xa5')
+                                 << QString::fromLatin1(QByteArray(57, '\xa5').toBase64() + '\n'
+                                                        + QByteArray(43, '\xa5').toBase64());
 }
 
 void TestDocOutput::base64()
 {
     QFETCH(QByteArray, bytes);
-    const QString text = ZkBase64::encode(bytes);
-    const QByteArray plain = bytes.toBase64();
-    QString expected;
-    for (qsizetype i = 0; i < plain.size(); i += 76) {
-        expected += QString::fromLatin1(plain.mid(i, 76));
-        if (i + 76 <= plain.size())
-            expected += QLatin1Char('\n');
-    }
-    QCOMPARE(text, expected);
-    QCOMPARE(text.endsWith(QLatin1String("==")), bytes.size() % 3 == 1);
+    QTEST(ZkBase64::encode(bytes), "text");
 }
 
 BREVALON_TEST_MAIN(TestDocOutput)

@@ -1,7 +1,6 @@
-// The document renderer as plain functions: the ampersand correction, the
-// template lookup, placeholder filling for pages and slips, slip bytes and
-// preview, the QR payment code, and whole documents against reviewed
-// reference files.
+// The document renderer as plain functions: ampersands, template lookup,
+// placeholders on pages and slips byte for byte, slip codes and preview, the
+// QR payment code read back by zbarimg, whole documents against references.
 
 #include "core/globals.h"
 #include "core/zksettings.h"
@@ -13,7 +12,6 @@
 
 #include <QDir>
 #include <QDomDocument>
-#include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -35,71 +33,51 @@ QDomDocument parse(const QString& xml)
     return doc;
 }
 
-SlipCodes codes(bool forty)
+// An install folder holding empty templates of the given names.
+QString installWith(const QTemporaryDir& dir, const QStringList& files)
 {
-    return SlipCodes::load(forty);
-}
-
-RenderSettings shopSettings(double tax1, double tax2)
-{
-    RenderSettings s;
-    s.installDir = TestShop::installDir();
-    s.tax1 = tax1;
-    s.tax2 = tax2;
-    return s;
-}
-
-// Decodes a picture with the bar-code reader; empty when it finds none.
-QString decode(const QImage& image, QString* error)
-{
-    if (QStandardPaths::findExecutable(QStringLiteral("zbarimg")).isEmpty()) {
-        *error = QStringLiteral("zbarimg is not installed");
-        return QString();
+    const QString folder = dir.path() + QLatin1String("/share/Brevalon/English/");
+    QDir().mkpath(folder);
+    for (const QString& file : files) {
+        QDir().mkpath(QFileInfo(folder + file).absolutePath());
+        if (!QFile(folder + file).open(QIODevice::WriteOnly))
+            return QString();
     }
+    return folder;
+}
+
+// What zbarimg reads from a picture, set on a quiet zone as on paper.
+QString decode(const QImage& image)
+{
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("qr.png"));
-    // A quiet zone as on paper, where the code stands on blank space.
     QImage framed(image.width() + 64, image.height() + 64, QImage::Format_RGB32);
     framed.fill(Qt::white);
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
             framed.setPixel(x + 32, y + 32, image.pixel(x, y));
-    framed.save(path);
+    framed.save(dir.filePath(QStringLiteral("qr.png")));
     QProcess p;
-    p.start(QStringLiteral("zbarimg"), {QStringLiteral("--raw"), QStringLiteral("-q"), path});
+    p.start(QStringLiteral("zbarimg"), {"--raw", "-q", dir.filePath(QStringLiteral("qr.png"))});
     p.waitForFinished();
     return QString::fromUtf8(p.readAllStandardOutput()).trimmed();
 }
 
-// Turns the bit-image bands of a slip back into a picture (one pixel per dot).
+// The bit-image bands (ESC * 33) of a slip as a picture, one pixel per dot.
 QImage bandsToImage(const QByteArray& bytes)
 {
     QList<QByteArray> bands;
-    qsizetype at = 0;
-    for (;;) {
-        at = bytes.indexOf(QByteArray("\x1b\x2a\x21", 3), at);
-        if (at < 0)
-            break;
+    for (qsizetype at = 0; (at = bytes.indexOf(QByteArray("\x1b\x2a\x21", 3), at)) >= 0;) {
         const int columns = quint8(bytes.at(at + 3)) + 256 * quint8(bytes.at(at + 4));
         bands << bytes.mid(at + 5, columns * 3);
         at += 5 + columns * 3;
     }
-    if (bands.isEmpty())
-        return QImage();
-    const int width = int(bands.first().size() / 3);
-    QImage image(width, int(bands.size()) * 24, QImage::Format_RGB32);
+    QImage image(bands.isEmpty() ? 0 : int(bands.first().size() / 3), int(bands.size()) * 24, QImage::Format_RGB32);
     image.fill(Qt::white);
-    for (int b = 0; b < bands.size(); ++b) {
-        for (int x = 0; x < width; ++x) {
-            for (int k = 0; k < 3; ++k) {
-                const quint8 v = quint8(bands.at(b).at(x * 3 + k));
-                for (int bit = 0; bit < 8; ++bit) {
-                    if (v & (0x80 >> bit))
-                        image.setPixel(x, b * 24 + k * 8 + bit, qRgb(0, 0, 0));
-                }
-            }
-        }
-    }
+    for (int b = 0; b < bands.size(); ++b)
+        for (int x = 0; x < image.width(); ++x)
+            for (int dot = 0; dot < 24; ++dot)
+                if (quint8(bands.at(b).at(x * 3 + dot / 8)) & (0x80 >> (dot % 8)))
+                    image.setPixel(x, b * 24 + dot, qRgb(0, 0, 0));
     return image;
 }
 
@@ -112,15 +90,10 @@ class TestDocRender : public QObject
 private slots:
     void initTestCase();
     void cleanupTestCase();
-
     void ampersandCorrection_data();
     void ampersandCorrection();
-    void entitySurplus_data();
-    void entitySurplus();
-    void pagePlaceholders_data();
-    void pagePlaceholders();
-    void slipFields_data();
-    void slipFields();
+    void placeholders_data();
+    void placeholders();
     void slipBytes_data();
     void slipBytes();
     void codeLists_data();
@@ -130,16 +103,13 @@ private slots:
     void preview_data();
     void preview();
     void longPreviewIsSplitIntoBlocks();
-    void missingHeadIsReportedAndTheRestBuilt();
-    void paymentCodeDecodes();
-    void paymentCodeOnTheSlip_data();
-    void paymentCodeOnTheSlip();
+    void paymentCode_data();
+    void paymentCode();
     void documents_data();
     void documents();
 
 private:
     QTemporaryDir m_home;
-    QTemporaryDir m_install;
 };
 
 void TestDocRender::initTestCase()
@@ -157,132 +127,104 @@ void TestDocRender::ampersandCorrection_data()
 {
     QTest::addColumn<QString>("attribute");
     QTest::addColumn<QString>("value");
-    QTest::newRow("bare ampersand between words") << "a=\"Fish & Chips\"" << "Fish & Chips";
-    QTest::newRow("quot survives as its text") << "a=\"say &quot;hi&quot;\"" << "say &quot;hi&quot;";
-    QTest::newRow("apos survives as its text") << "a=\"O&apos;Brien\"" << "O&apos;Brien";
-    QTest::newRow("amp is decoded once") << "a=\"R&amp;D\"" << "R&D";
-    QTest::newRow("lt and gt are markup") << "a=\"&lt;b&gt;Bad Debt&lt;/b&gt;\"" << "<b>Bad Debt</b>";
-    QTest::newRow("ampersand at the end") << "a=\"Salt &\"" << "Salt &";
-    QTest::newRow("entity name that only begins like amp") << "a=\"&ampx;\"" << "&ampx;";
+    QTest::newRow("bare ampersand between words") << "Fish & Chips" << "Fish & Chips";
+    QTest::newRow("quot and apos survive as their text") << "say &quot;hi&apos;" << "say &quot;hi&apos;";
+    QTest::newRow("amp is decoded once") << "R&amp;D" << "R&D";
+    QTest::newRow("lt and gt are markup") << "&lt;b&gt;Bad Debt&lt;/b&gt;" << "<b>Bad Debt</b>";
+    QTest::newRow("ampersand at the end") << "Salt &" << "Salt &";
+    QTest::newRow("entity name that only begins like amp") << "&ampx;" << "&ampx;";
 }
 
 void TestDocRender::ampersandCorrection()
 {
     QFETCH(QString, attribute);
-    QFETCH(QString, value);
-    const QDomDocument doc = parse(QStringLiteral("<zendrik><head ") + attribute + QStringLiteral("/></zendrik>"));
-    QCOMPARE(doc.documentElement().tagName(), QStringLiteral("zendrik"));
-    QCOMPARE(DocRender::first(doc.documentElement(), QStringLiteral("head")).attribute(QStringLiteral("a")), value);
+    const QDomDocument doc = parse("<zendrik><head a=\"" + attribute + "\"/></zendrik>");
+    QTEST(DocRender::first(doc.documentElement(), QStringLiteral("head")).attribute(QStringLiteral("a")), "value");
 }
 
-void TestDocRender::entitySurplus_data()
+void TestDocRender::placeholders_data()
 {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("surplus");
-    QTest::newRow("none") << "plain" << 0;
-    QTest::newRow("each entity once") << "&amp;&apos;&quot;&lt;&gt;" << 4 + 5 + 5 + 3 + 3;
-    QTest::newRow("repeated") << "&apos;&apos;" << 10;
-    QTest::newRow("case matters") << "&AMP;&Quot;" << 0;
-}
-
-void TestDocRender::entitySurplus()
-{
-    QFETCH(QString, text);
-    QFETCH(int, surplus);
-    QCOMPARE(DocRender::escapedCodeSize(text), surplus);
-}
-
-void TestDocRender::pagePlaceholders_data()
-{
-    QTest::addColumn<QString>("line");
-    QTest::addColumn<QString>("attributes");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("two fields and a repeat") << "<!--$a--> and <!--$b--> and <!--$a-->" << "a=\"X\" b=\"Y\""
-                                             << "X and Y and X";
-    QTest::newRow("absent attribute is empty") << "[<!--$missing-->]" << "a=\"X\"" << "[]";
-    QTest::newRow("backslash n becomes a break") << "<!--$a-->" << "a=\"one\\ntwo\\Nthree\""
-                                                 << "one <BR> two <BR> three";
-    QTest::newRow("value holding its own placeholder ends") << "<!--$a-->" << "a=\"&lt;!--$a--&gt;\""
-                                                            << "<!--$a-->";
-    QTest::newRow("markup in a value stays markup") << "<!--$a-->" << "a=\"&lt;b&gt;Bad Debt&lt;/b&gt;\""
-                                                   << "<b>Bad Debt</b>";
-    QTest::newRow("a lone less-than is text") << "<!--$a-->" << "a=\"under &lt; 5 &lt;= 6\""
-                                              << "under &lt; 5 &lt;= 6";
-    QTest::newRow("name with a hyphen is no placeholder") << "<!--$a-b-->" << "a=\"X\"" << "<!--$a-b-->";
-}
-
-void TestDocRender::pagePlaceholders()
-{
-    QFETCH(QString, line);
-    QFETCH(QString, attributes);
-    QFETCH(QString, expected);
-    QCOMPARE(DocRender::fillPageLine(line, element(attributes)), expected);
-}
-
-void TestDocRender::slipFields_data()
-{
+    QTest::addColumn<bool>("slip");
     QTest::addColumn<QString>("line");
     QTest::addColumn<QString>("attributes");
     QTest::addColumn<QStringList>("expected");
-    QTest::newRow("left aligned pads") << "[-10]<!--$v-->|" << "v=\"ABCDEF\"" << QStringList{"ABCDEF    |"};
-    QTest::newRow("right aligned pads") << "[10]<!--$v-->|" << "v=\"ABCDEF\"" << QStringList{"    ABCDEF|"};
-    QTest::newRow("too long is cut") << "[10]<!--$v-->|" << "v=\"ABCDEFGHIJKLMN\"" << QStringList{"ABCDEFGHIJ|"};
-    QTest::newRow("width zero keeps the value") << "[0]<!--$v-->|" << "v=\"ABCDEFGHIJKLMN\""
+    QTest::newRow("page: two fields and a repeat") << false << "<!--$a--> and <!--$b--> and <!--$a-->"
+                                                   << "a=\"X\" b=\"Y\""
+                                                   << QStringList{"X and Y and X"};
+    QTest::newRow("page: absent attribute is empty") << false << "[<!--$missing-->]" << "a=\"X\"" << QStringList{"[]"};
+    QTest::newRow("page: backslash n becomes a break") << false << "<!--$a-->" << "a=\"one\\ntwo\\Nthree\""
+                                                       << QStringList{"one <BR> two <BR> three"};
+    QTest::newRow("page: value holding its own placeholder ends") << false << "<!--$a-->" << "a=\"&lt;!--$a--&gt;\""
+                                                                  << QStringList{"<!--$a-->"};
+    QTest::newRow("page: markup in a value stays markup") << false << "<!--$a-->" << "a=\"&lt;b&gt;Bad&lt;/b&gt;\""
+                                                          << QStringList{"<b>Bad</b>"};
+    QTest::newRow("page: a lone less-than is text") << false << "<!--$a-->" << "a=\"under &lt; 5 &lt;= 6\""
+                                                    << QStringList{"under &lt; 5 &lt;= 6"};
+    QTest::newRow("page: name with a hyphen is no placeholder") << false << "<!--$a-b-->" << "a=\"X\""
+                                                                << QStringList{"<!--$a-b-->"};
+    QTest::newRow("left aligned pads") << true << "[-10]<!--$v-->|" << "v=\"ABCDEF\"" << QStringList{"ABCDEF    |"};
+    QTest::newRow("right aligned pads") << true << "[10]<!--$v-->|" << "v=\"ABCDEF\"" << QStringList{"    ABCDEF|"};
+    QTest::newRow("too long is cut") << true << "[10]<!--$v-->|" << "v=\"ABCDEFGHIJKLMN\""
+                                     << QStringList{"ABCDEFGHIJ|"};
+    QTest::newRow("width zero keeps the value") << true << "[0]<!--$v-->|" << "v=\"ABCDEFGHIJKLMN\""
                                                 << QStringList{"ABCDEFGHIJKLMN|"};
-    QTest::newRow("entity surplus widens the field")
-        << "[-10]<!--$v-->|" << "v=\"ABC&amp;apos;DEF\"" << QStringList{"ABC&apos;DEF   |"};
-    QTest::newRow("comment prints nothing") << "# [10]<!--$v-->" << "v=\"X\"" << QStringList{};
-    QTest::newRow("plain placeholder and break") << "A <!--$v--> B" << "v=\"x\\ny\"" << QStringList{"A x\ny B"};
-    QTest::newRow("mark without placeholder is text") << "Table [3] <!--$v-->" << "v=\"X\""
+    QTest::newRow("entity surplus widens the field") << true << "[-10]<!--$v-->|" << "v=\"ABC&amp;apos;DEF\""
+                                                     << QStringList{"ABC&apos;DEF   |"};
+    QTest::newRow("entity surplus of each entity") << true << "[-4]<!--$v-->|"
+                                                   << "v=\"&amp;amp;&amp;quot;&amp;lt;&amp;gt;\""
+                                                   << QStringList{"&amp;&quot;&lt;&gt;|"};
+    QTest::newRow("comment prints nothing") << true << "# [10]<!--$v-->" << "v=\"X\"" << QStringList{};
+    QTest::newRow("plain placeholder and break") << true << "A <!--$v--> B" << "v=\"x\\ny\"" << QStringList{"A x\ny B"};
+    QTest::newRow("mark without placeholder is text") << true << "Table [3] <!--$v-->" << "v=\"X\""
                                                       << QStringList{"Table [3] X"};
-    QTest::newRow("two fixed fields") << "[-6]<!--$a-->[6]<!--$b-->" << "a=\"Tea\" b=\"9.50\""
+    QTest::newRow("two fixed fields") << true << "[-6]<!--$a-->[6]<!--$b-->" << "a=\"Tea\" b=\"9.50\""
                                       << QStringList{"Tea     9.50"};
-    QTest::newRow("wrap without blanks at column 4")
-        << "Ab: {10}<!--$v-->" << "v=\"ABCDEFGHIJKLMNOPQRSTUVWXY\""
-        << QStringList{"Ab: ABCDEFGHIJ", "    KLMNOPQRST", "    UVWXY"};
-    QTest::newRow("wrap keeps words whole") << "{-10}<!--$v-->|" << "v=\"FISH AND CHIPS TODAY\""
+    QTest::newRow("wrap without blanks at column 4") << true << "Ab: {10}<!--$v-->" << "v=\"ABCDEFGHIJKLMNOPQRSTUVWXY\""
+                                                     << QStringList{"Ab: ABCDEFGHIJ", "    KLMNOPQRST", "    UVWXY"};
+    QTest::newRow("wrap keeps words whole") << true << "{-10}<!--$v-->|" << "v=\"FISH AND CHIPS TODAY\""
                                             << QStringList{"FISH AND  |", "CHIPS     ", "TODAY"};
-    QTest::newRow("wrap short value left aligned") << "{-8}<!--$v-->|" << "v=\"TEA\"" << QStringList{"TEA     |"};
-    QTest::newRow("wrap short value right mark unpadded") << "{8}<!--$v-->|" << "v=\"TEA\"" << QStringList{"TEA|"};
-    QTest::newRow("wrap at a line break") << "{-8}<!--$v-->|" << "v=\"AB \\nCD\""
+    QTest::newRow("wrap short value left aligned") << true << "{-8}<!--$v-->|" << "v=\"TEA\""
+                                                   << QStringList{"TEA     |"};
+    QTest::newRow("wrap short value right mark unpadded") << true << "{8}<!--$v-->|" << "v=\"TEA\""
+                                                          << QStringList{"TEA|"};
+    QTest::newRow("wrap at a line break") << true << "{-8}<!--$v-->|" << "v=\"AB \\nCD\""
                                           << QStringList{"AB      |", "CD   "};
-    QTest::newRow("wrap then fixed field keeps the column")
-        << "{-8}<!--$d-->[6]<!--$p-->" << "d=\"GRILLED LINEFISH\" p=\"9.50\""
-        << QStringList{"GRILLED   9.50", "LINEFISH"};
+    QTest::newRow("wrap then fixed field keeps the column") << true << "{-8}<!--$d-->[6]<!--$p-->"
+                                                            << "d=\"GRILLED LINEFISH\" p=\"9.50\""
+                                                            << QStringList{"GRILLED   9.50", "LINEFISH"};
     QTest::newRow("continuation under a tag counts printed columns")
-        << "<B>[3]<!--$q--> {-6}<!--$d--></B>" << "q=\"2\" d=\"PRAWN PLATTER\""
+        << true << "<B>[3]<!--$q--> {-6}<!--$d--></B>" << "q=\"2\" d=\"PRAWN PLATTER\""
         << QStringList{"<B>  2 PRAWN </B>", "    PLATTE", "    R"};
 }
 
-void TestDocRender::slipFields()
+void TestDocRender::placeholders()
 {
+    QFETCH(bool, slip);
     QFETCH(QString, line);
     QFETCH(QString, attributes);
-    QFETCH(QStringList, expected);
-    QCOMPARE(DocRender::fillSlipLine(line, element(attributes)), expected);
+    const QDomElement e = element(attributes);
+    QTEST(slip ? DocRender::fillSlipLine(line, e) : QStringList{DocRender::fillPageLine(line, e)}, "expected");
 }
 
 void TestDocRender::slipBytes_data()
 {
     QTest::addColumn<QString>("slip");
     QTest::addColumn<bool>("forty");
-    QTest::addColumn<QString>("setting");
+    QTest::addColumn<QString>("bold"); // the setting of BOLD, if not the default
     QTest::addColumn<QByteArray>("body");
     QTest::newRow("line feeds become CR LF") << "a\nb\n" << true << "" << QByteArray("a\r\nb\r\n");
     QTest::newRow("bold either case") << "<b>x</B>" << false << "" << QByteArray("\x1b\x45x\x1b\x46");
-    QTest::newRow("empty bold code removes the tags") << "<B>x</B>" << false << "/SlipCodes/BOLD="
-                                                      << QByteArray("x\x1b\x46");
+    QTest::newRow("empty bold code removes the tags") << "<B>x</B>" << false << "-" << QByteArray("x\x1b\x46");
     QTest::newRow("raw byte marks side by side") << "&27&&64&" << true << "" << QByteArray("\x1b\x40");
     QTest::newRow("raw byte mark modulo 256") << "&256&&321&" << true << "" << QByteArray("\x00\x41", 2);
     QTest::newRow("cut on a 40-column printer") << "<CUT>" << true << "" << QByteArray("\x1d\x56\x42\x06");
     QTest::newRow("entities decode") << "&quot;&apos;&lt;&gt;&frasl;&rsquo;&amp;lt;" << true << ""
                                      << QByteArray("\"'<>/`&lt;");
-    QTest::newRow("curly quotes as UTF-8") << "&lsquo;&ldquo;" << true << ""
-                                           << QByteArray("\xe2\x80\x98\xe2\x80\x9c");
-    QTest::newRow("double size and emphasis") << "<d><em>x</em></d>" << true << ""
-                                              << QByteArray("\x1b\x68\x01\x0e\x1b\x45\x21x\x1b\x45\x20\x1b\x68\x30\x14");
+    QTest::newRow("curly quotes as UTF-8") << "&lsquo;&ldquo;" << true << "" << QByteArray("\xe2\x80\x98\xe2\x80\x9c");
+    QTest::newRow("double size and emphasis")
+        << "<d><em>x</em></d>" << true << ""
+        << QByteArray("\x1b\x68\x01\x0e\x1b\x45\x21x\x1b\x45\x20\x1b\x68\x30\x14");
     QTest::newRow("logo code") << "<logo>" << true << "" << QByteArray("\x1c\x70\x01\x30");
-    QTest::newRow("no image without the tag") << "x" << true << "" << QByteArray("x");
     QTest::newRow("snapscan without a code is removed") << "a<SNAPSCAN>b" << true << "" << QByteArray("ab");
 }
 
@@ -290,13 +232,12 @@ void TestDocRender::slipBytes()
 {
     QFETCH(QString, slip);
     QFETCH(bool, forty);
-    QFETCH(QString, setting);
+    QFETCH(QString, bold);
     QFETCH(QByteArray, body);
-    if (!setting.isEmpty())
-        settings->writeEntry(setting.section(QLatin1Char('='), 0, 0), setting.section(QLatin1Char('='), 1));
-    const SlipCodes c = codes(forty);
-    if (!setting.isEmpty())
-        settings->writeEntry(setting.section(QLatin1Char('='), 0, 0), QStringLiteral("27,69"));
+    settings->writeEntry(QStringLiteral("/SlipCodes/BOLD"), bold.isEmpty() ? "27,69" : "");
+    const SlipCodes c = SlipCodes::load(forty);
+    settings->writeEntry(QStringLiteral("/SlipCodes/BOLD"), QStringLiteral("27,69"));
+    // Every slip begins with INIT and ends with EOP.
     const SlipBytes out = DocRender::slipBytes(slip, c, QByteArray());
     QCOMPARE(out.bytes, c.init + body + c.eop);
     QCOMPARE(out.qrOffset, -1);
@@ -311,19 +252,16 @@ void TestDocRender::codeLists_data()
     QTest::newRow("blanks around values") << " 27 , 64 " << QByteArray("\x1b\x40");
     QTest::newRow("empty") << "" << QByteArray();
     QString forty;
-    for (int i = 1; i <= 40; ++i)
-        forty += QString::number(i) + QLatin1Char(',');
     QByteArray first31;
-    for (int i = 1; i <= 31; ++i)
-        first31.append(char(i));
+    for (int i = 1; i <= 40; ++i)
+        forty += QString::number(i) + QLatin1Char(','), first31 += i <= 31 ? QByteArray(1, char(i)) : QByteArray();
     QTest::newRow("cut to 31 values") << forty << first31;
 }
 
 void TestDocRender::codeLists()
 {
     QFETCH(QString, list);
-    QFETCH(QByteArray, bytes);
-    QCOMPARE(SlipCodes::parse(list), bytes);
+    QTEST(SlipCodes::parse(list), "bytes");
 }
 
 void TestDocRender::templateLookup_data()
@@ -334,44 +272,37 @@ void TestDocRender::templateLookup_data()
     QTest::addColumn<QString>("type");
     QTest::addColumn<QString>("head");
     QTest::addColumn<QString>("found");
-    const QStringList plain{"ReceiptHead.html"};
-    QTest::newRow("tax 2 and alt fall back to the plain set") << plain << 0.15 << 0.02 << "alt/Receipt"
-                                                              << "Head.html" << "Receipt";
+    QTest::newRow("tax 2 and alt fall back to the plain set")
+        << QStringList{"ReceiptHead.html"} << 0.15 << 0.02 << "alt/Receipt" << "Head.html" << "Receipt";
     QTest::newRow("tax 2 set used") << QStringList{"ReceiptHead.html", "TAX2/ReceiptHead.html"} << 0.15 << 0.02
                                     << "Receipt" << "Head.html" << "TAX2/Receipt";
     QTest::newRow("alternate language inside the tax set")
         << QStringList{"TAX2/ReceiptHead.html", "TAX2/alt/ReceiptHead.html"} << 0.0 << 0.02 << "alt/Receipt"
         << "Head.html" << "TAX2/alt/Receipt";
     QTest::newRow("alt falls back before the tax set does")
-        << QStringList{"TAX1/ReceiptHead.html", "alt/ReceiptHead.html"} << 0.15 << 0.0 << "alt/Receipt"
-        << "Head.html" << "TAX1/Receipt";
-    QTest::newRow("tax 1 only") << QStringList{"TAX1/ReceiptHead.html"} << 0.15 << 0.0 << "Receipt"
-                                << "Head.html" << "TAX1/Receipt";
-    QTest::newRow("no taxes ignore the tax sets") << QStringList{"TAX1/ReceiptHead.html", "ReceiptHead.html"}
-                                                  << 0.0 << 0.0 << "Receipt" << "Head.html" << "Receipt";
-    QTest::newRow("40-column head decides") << QStringList{"TAX2/ReceiptHead.slip", "ReceiptHead.slip40"} << 0.1
-                                            << 0.1 << "Receipt" << "Head.slip40" << "Receipt";
+        << QStringList{"TAX1/ReceiptHead.html", "alt/ReceiptHead.html"} << 0.15 << 0.0 << "alt/Receipt" << "Head.html"
+        << "TAX1/Receipt";
+    QTest::newRow("tax 1 only") << QStringList{"TAX1/ReceiptHead.html"} << 0.15 << 0.0 << "Receipt" << "Head.html"
+                                << "TAX1/Receipt";
+    QTest::newRow("no taxes ignore the tax sets") << QStringList{"TAX1/ReceiptHead.html", "ReceiptHead.html"} << 0.0
+                                                  << 0.0 << "Receipt" << "Head.html" << "Receipt";
+    QTest::newRow("40-column head decides") << QStringList{"TAX2/ReceiptHead.slip", "ReceiptHead.slip40"} << 0.1 << 0.1
+                                            << "Receipt" << "Head.slip40" << "Receipt";
 }
 
 void TestDocRender::templateLookup()
 {
     QFETCH(QStringList, installed);
-    QFETCH(double, tax1);
-    QFETCH(double, tax2);
     QFETCH(QString, type);
     QFETCH(QString, head);
-    QFETCH(QString, found);
     QTemporaryDir dir;
-    const QString folder = dir.path() + QLatin1String("/share/Brevalon/English/");
-    for (const QString& file : installed) {
-        QDir().mkpath(QFileInfo(folder + file).absolutePath());
-        QFile f(folder + file);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-    }
+    const QString folder = installWith(dir, installed);
     RenderSettings s;
     s.installDir = dir.path();
-    s.tax1 = tax1;
-    s.tax2 = tax2;
+    QFETCH(double, tax1);
+    QFETCH(double, tax2);
+    s.tax1 = tax1, s.tax2 = tax2;
+    QFETCH(QString, found);
     QCOMPARE(DocRender::templatePrefix(s, type, head), folder + found);
 }
 
@@ -392,99 +323,59 @@ void TestDocRender::preview()
 {
     QFETCH(QString, slip);
     QFETCH(bool, qr);
-    QFETCH(QString, expected);
-    QCOMPARE(DocRender::slipPreview(slip, qr), expected);
+    QTEST(DocRender::slipPreview(slip, qr), "expected");
 }
 
 void TestDocRender::longPreviewIsSplitIntoBlocks()
 {
-    const QString line = QString(99, QLatin1Char('x')) + QLatin1Char('\n');
-    const QString slip = line.repeated(1200); // 120000 characters
+    const QString slip = (QString(99, QLatin1Char('x')) + QLatin1Char('\n')).repeated(1200);
     const QString p = DocRender::slipPreview(slip, false);
+    // Each block ends at the first line end at least 49152 characters on.
     const QStringList blocks = p.split(QStringLiteral("</pre><pre>"));
     QCOMPARE(blocks.size(), 3);
-    // Each block ends at the first line end at least 49152 characters on.
     QCOMPARE(blocks.at(0).size(), 5 + 49200);
     QCOMPARE(blocks.at(1).size(), 49200);
-    QVERIFY(blocks.at(0).endsWith(QLatin1Char('\n')));
-    QCOMPARE(QString(p).remove(QStringLiteral("</pre><pre>")), QLatin1String("<pre>") + slip + QLatin1String("</pre>"));
+    QCOMPARE(QString(p).remove(QStringLiteral("</pre><pre>")), "<pre>" + slip + "</pre>");
 }
 
-void TestDocRender::missingHeadIsReportedAndTheRestBuilt()
-{
-    QTemporaryDir dir;
-    const QString folder = dir.path() + QLatin1String("/share/Brevalon/English/");
-    QDir().mkpath(folder);
-    QFile item(folder + QLatin1String("ReceiptItem.html"));
-    QVERIFY(item.open(QIODevice::WriteOnly));
-    item.write("<p><!--$description--></p>\n");
-    item.close();
-    RenderSettings s;
-    s.installDir = dir.path();
-    const QDomDocument doc = parse(QStringLiteral(
-        "<zendrik><head type=\"receipt\"/><item description=\"one\"/><item description=\"two\"/></zendrik>"));
-    const Rendered r = DocRender::page(s, QStringLiteral("Receipt"), doc.documentElement());
-    QCOMPARE(r.missingHead, folder + QLatin1String("ReceiptHead.html"));
-    QCOMPARE(r.text, QStringLiteral("<p>one</p>\n<p>two</p>\n"));
-}
-
-void TestDocRender::paymentCodeDecodes()
-{
-    const QString text = QrPayment::paymentText(QStringLiteral("pos.snapscan.io"), QStringLiteral("harbour"),
-                                                QStringLiteral("id=INV2315&amount=68100"));
-    QCOMPARE(text, QStringLiteral("https://pos.snapscan.io/qr/harbour?id=INV2315&amount=68100"));
-    const QrSymbol symbol = QrPayment::encode(text);
-    QVERIFY(!symbol.isNull());
-    QCOMPARE(symbol.width, 33); // version 4 is the smallest that holds it at level L
-    const QImage image = QrPayment::image(symbol);
-    QCOMPARE(image.size(), QSize(132, 132));
-    QString error;
-    const QString read = decode(image, &error);
-    if (!error.isEmpty())
-        QSKIP(qPrintable(error));
-    QCOMPARE(read, text);
-}
-
-void TestDocRender::paymentCodeOnTheSlip_data()
+void TestDocRender::paymentCode_data()
 {
     QTest::addColumn<bool>("forty");
     QTest::newRow("40-column printer") << true;
     QTest::newRow("printer of the default width") << false;
 }
 
-void TestDocRender::paymentCodeOnTheSlip()
+void TestDocRender::paymentCode()
 {
     QFETCH(bool, forty);
-    const QString text = QStringLiteral("https://pos.snapscan.io/qr/harbour?id=R1042");
+    const QString text = QrPayment::paymentText(QStringLiteral("pos.snapscan.io"), QStringLiteral("harbour"),
+                                                QStringLiteral("id=INV2315&amount=68100"));
+    QCOMPARE(text, QStringLiteral("https://pos.snapscan.io/qr/harbour?id=INV2315&amount=68100"));
     const QrSymbol symbol = QrPayment::encode(text);
-    const QByteArray image = QrPayment::bitImage(symbol);
-    const int w = symbol.width;
+    QCOMPARE(symbol.width, 33); // version 4 is the smallest that holds it at level L
+    QCOMPARE(QrPayment::image(symbol).size(), QSize(132, 132));
     // Two line feeds, then bands of three module rows, each: indent, ESC * 33
     // nL nH, 24 bytes per module column, ESC J 3; then the caption.
-    const int indent = int(((64 - w) * 8) / 25.4);
-    const int bands = (w / 3) + 1;
-    QCOMPARE(image.size(), 2 + bands * (indent + 5 + w * 24 + 3) + 1 + 16 + 9);
-    QVERIFY(image.startsWith("\n\n"));
+    const QByteArray image = QrPayment::bitImage(symbol);
+    const int w = symbol.width, indent = int(((64 - w) * 8) / 25.4);
+    QCOMPARE(image.size(), 2 + (w / 3 + 1) * (indent + 5 + w * 24 + 3) + 1 + 16 + 9);
+    QCOMPARE(image.left(2 + indent + 5), "\n\n" + QByteArray(indent, ' ') + QByteArray("\x1b\x2a\x21", 3)
+                                             + char((8 * w) % 256) + char((8 * w) / 256));
     QVERIFY(image.endsWith(QByteArray(16, ' ') + "SnapScan\n"));
-    QCOMPARE(image.mid(2, indent + 5), QByteArray(indent, ' ') + QByteArray("\x1b\x2a\x21", 3)
-                                           + char((8 * w) % 256) + char((8 * w) / 256));
 
-    SlipCodes c = codes(forty);
+    SlipCodes c = SlipCodes::load(forty);
     const SlipBytes out = DocRender::slipBytes(QStringLiteral("Pay here:\n<snapscan>\n<CUT>"), c, image);
     SlipOut::keep(out.bytes, forty);
-    QCOMPARE(out.qrLength, int(image.size()));
     QCOMPARE(out.bytes.mid(out.qrOffset, out.qrLength), image);
     QCOMPARE(out.bytes, c.init + QByteArray("Pay here:\r\n") + image + "\r\n" + c.cut + c.eop);
-
-    QString error;
-    const QString read = decode(bandsToImage(out.bytes), &error);
-    if (!error.isEmpty())
-        QSKIP(qPrintable(error));
-    QCOMPARE(read, text);
-
     // Any other bit-image form prints no code.
     c.bitImage = QStringLiteral("GS v 0");
     QCOMPARE(DocRender::slipBytes(QStringLiteral("<SNAPSCAN>"), c, image).bytes, c.init + c.eop);
+
+    if (QStandardPaths::findExecutable(QStringLiteral("zbarimg")).isEmpty())
+        QSKIP("zbarimg is not installed");
+    QCOMPARE(decode(QrPayment::image(symbol)), text);
+    QCOMPARE(decode(bandsToImage(out.bytes)), text);
 }
 
 void TestDocRender::documents_data()
@@ -492,23 +383,14 @@ void TestDocRender::documents_data()
     QTest::addColumn<QString>("xml");
     QTest::addColumn<double>("tax1");
     QTest::addColumn<double>("tax2");
-    QTest::addColumn<QString>("format");
-    QTest::addColumn<QString>("golden");
     const struct { const char* xml; double tax1, tax2; const char* name; } docs[] = {
-        {"receipt.xml", 0.15, 0.02, "receipt"},
-        {"invoice.xml", 0.15, 0.02, "invoice-tax2"},
-        {"invoice.xml", 0.15, 0.0, "invoice-tax1"},
-        {"invoice.xml", 0.0, 0.0, "invoice-untaxed"},
-        {"invoiceexc.xml", 0.15, 0.02, "invoiceexc-tax2"},
-        {"kitchen.xml", 0.15, 0.02, "kitchen"},
+        {"receipt.xml", 0.15, 0.02, "receipt"},        {"invoice.xml", 0.15, 0.02, "invoice-tax2"},
+        {"invoice.xml", 0.15, 0.0, "invoice-tax1"},    {"invoice.xml", 0.0, 0.0, "invoice-untaxed"},
+        {"invoiceexc.xml", 0.15, 0.02, "invoiceexc-tax2"}, {"kitchen.xml", 0.15, 0.02, "kitchen"},
     };
-    for (const auto& d : docs) {
-        for (const char* format : {"html", "slip", "slip40"}) {
-            const QString golden = QString::fromLatin1(d.name) + QLatin1Char('.') + QLatin1String(format);
-            QTest::newRow(qPrintable(golden)) << QString::fromLatin1(d.xml) << d.tax1 << d.tax2
-                                              << QString::fromLatin1(format) << golden;
-        }
-    }
+    for (const auto& d : docs)
+        for (const char* format : {"html", "slip", "slip40"})
+            QTest::addRow("%s.%s", d.name, format) << QString::fromLatin1(d.xml) << d.tax1 << d.tax2;
 }
 
 void TestDocRender::documents()
@@ -516,25 +398,21 @@ void TestDocRender::documents()
     QFETCH(QString, xml);
     QFETCH(double, tax1);
     QFETCH(double, tax2);
-    QFETCH(QString, format);
-    QFETCH(QString, golden);
-    const QByteArray source = Goldens::readData(xml);
-    QVERIFY2(!source.isEmpty(), qPrintable(xml));
-    const QDomDocument doc = parse(QString::fromUtf8(source));
+    const QString golden = QString::fromLatin1(QTest::currentDataTag());
+    const QDomDocument doc = parse(QString::fromUtf8(Goldens::readData(xml)));
     const QDomElement root = doc.documentElement();
-    const QString type =
-        DocRender::templateType(DocRender::first(root, QStringLiteral("head")).attribute(QStringLiteral("type")), false);
-    const RenderSettings s = shopSettings(tax1, tax2);
-    QByteArray out;
-    if (format == QLatin1String("html")) {
-        const Rendered r = DocRender::page(s, type, root);
-        QVERIFY2(r.missingHead.isEmpty(), qPrintable(r.missingHead));
-        out = r.text.toUtf8();
-    } else {
-        const bool forty = format == QLatin1String("slip40");
-        const Rendered r = DocRender::slip(s, type, root, forty);
-        QVERIFY2(r.missingHead.isEmpty(), qPrintable(r.missingHead));
-        out = DocRender::slipBytes(r.text, codes(forty), QByteArray()).bytes;
+    QVERIFY2(!root.isNull(), qPrintable(xml));
+    RenderSettings s;
+    s.installDir = TestShop::installDir(), s.tax1 = tax1, s.tax2 = tax2;
+    const QString head = DocRender::first(root, QStringLiteral("head")).attribute(QStringLiteral("type"));
+    const QString type = DocRender::templateType(head, false);
+    const bool forty = golden.endsWith(QLatin1String("slip40"));
+    const Rendered r = golden.endsWith(QLatin1String("html")) ? DocRender::page(s, type, root)
+                                                               : DocRender::slip(s, type, root, forty);
+    QVERIFY2(r.missingHead.isEmpty(), qPrintable(r.missingHead));
+    QByteArray out = r.text.toUtf8();
+    if (!golden.endsWith(QLatin1String("html"))) {
+        out = DocRender::slipBytes(r.text, SlipCodes::load(forty), QByteArray()).bytes;
         SlipOut::keep(out, forty);
     }
     const QString diff = Goldens::compare(golden, out);

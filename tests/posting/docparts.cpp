@@ -1,32 +1,17 @@
 #include "tests/posting/docparts.h"
 
+#include <QTextStream>
 #include <QXmlStreamReader>
 
-namespace {
-
-DocElement fromAttributes(const QXmlStreamAttributes& attributes)
+QStringList DocElement::pick(const QStringList& expected) const
 {
-    DocElement e;
-    for (const QXmlStreamAttribute& a : attributes) {
-        e.names << a.name().toString();
-        e.values.insert(a.name().toString(), a.value().toString());
+    QStringList out;
+    for (const QString& pair : expected) {
+        const QString name = pair.section(QLatin1Char('='), 0, 0);
+        out << name + QLatin1Char('=') + values.value(name);
     }
-    return e;
+    return out;
 }
-
-DocElement fromDom(const QDomElement& element)
-{
-    DocElement e;
-    const QDomNamedNodeMap attributes = element.attributes();
-    for (int i = 0; i < attributes.count(); ++i) {
-        const QDomAttr a = attributes.item(i).toAttr();
-        e.names << a.name();
-        e.values.insert(a.name(), a.value());
-    }
-    return e;
-}
-
-} // namespace
 
 DocParts DocParts::parse(const QString& xml)
 {
@@ -36,18 +21,19 @@ DocParts DocParts::parse(const QString& xml)
     while (!r.atEnd()) {
         if (r.readNext() != QXmlStreamReader::StartElement)
             continue;
-        const QString name = r.name().toString();
-        if (name == QLatin1String("zendrik")) {
-            d.valid = true;
-        } else if (name == QLatin1String("head") && !head) {
-            d.head = fromAttributes(r.attributes());
-            head = true;
-        } else if (name == QLatin1String("item")) {
-            d.items << fromAttributes(r.attributes());
-        } else if (name == QLatin1String("tail") && !tail) {
-            d.tail = fromAttributes(r.attributes());
-            tail = true;
+        DocElement e;
+        for (const QXmlStreamAttribute& a : r.attributes()) {
+            e.names << a.name().toString();
+            e.values.insert(a.name().toString(), a.value().toString());
         }
+        if (r.name() == QLatin1String("zendrik"))
+            d.valid = true;
+        else if (r.name() == QLatin1String("head") && !head)
+            d.head = e, head = true;
+        else if (r.name() == QLatin1String("item"))
+            d.items << e;
+        else if (r.name() == QLatin1String("tail") && !tail)
+            d.tail = e, tail = true;
     }
     if (r.hasError()) {
         d.valid = false;
@@ -58,14 +44,10 @@ DocParts DocParts::parse(const QString& xml)
 
 DocParts DocParts::fromRoot(const QDomElement& root)
 {
-    DocParts d;
-    d.valid = root.tagName() == QLatin1String("zendrik");
-    d.head = fromDom(root.firstChildElement(QStringLiteral("head")));
-    for (QDomElement e = root.firstChildElement(QStringLiteral("item")); !e.isNull();
-         e = e.nextSiblingElement(QStringLiteral("item")))
-        d.items << fromDom(e);
-    d.tail = fromDom(root.firstChildElement(QStringLiteral("tail")));
-    return d;
+    QString xml;
+    QTextStream out(&xml);
+    root.save(out, 0);
+    return parse(xml);
 }
 
 QStringList DocParts::column(const QString& name) const

@@ -14,6 +14,8 @@ struct DocElement
 
     bool has(const QString& name) const { return values.contains(name); }
     QString operator[](const QString& name) const { return values.value(name); }
+    /** "name=value" for the name of each "name=..." in @p expected, to compare with it. */
+    QStringList pick(const QStringList& expected) const;
 };
 
 /** A document taken apart into head, items and tail. */

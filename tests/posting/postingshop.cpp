@@ -7,6 +7,7 @@
 
 #include <QPushButton>
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <QTest>
 
 PostingShop::PostingShop()
@@ -19,7 +20,7 @@ PostingShop::PostingShop()
     utils->setUserName(QStringLiteral("MARY"));
     utils->setWaiter(QString());
     utils->setDetails(-1);
-    utils->setQuoteMode(false);
+    setMode(0);
     if (!utils->initClass(true))
         qFatal("initClass failed");
 }
@@ -40,23 +41,25 @@ void PostingShop::expectReasons(const QString& caption, const QString& prompt, c
                                 const QStringList& answers)
 {
     for (const QString& answer : answers) {
-        if (answer == QLatin1String("<cancel>")) {
-            prompts().expect(ZkPrompt::TextInput, caption, prompt, 0, QString(), false);
+        const bool cancel = answer == QLatin1String("<cancel>");
+        prompts().expect(ZkPrompt::TextInput, caption, prompt, 0, cancel ? QString() : answer, !cancel);
+        if (cancel)
             prompts().expect(ZkPrompt::Information, caption, QStringLiteral("Operation cancelled"));
-            return;
-        }
-        prompts().expect(ZkPrompt::TextInput, caption, prompt, 0, answer, true);
-        if (answer.trimmed().isEmpty())
+        else if (answer.trimmed().isEmpty())
             prompts().expect(ZkPrompt::Warning, caption, refusal);
     }
+}
+
+void PostingShop::setMode(int mode)
+{
+    mode == 1 ? utils->setQuoteMode(true) : mode == 2 ? utils->setRefundMode(true) : utils->setOrderMode(mode == 3);
 }
 
 void PostingShop::owe(int account, double amount, int number, int crossRef)
 {
     exec(QStringLiteral("INSERT INTO Journal (AccountNumber, Description, MyDate, Amount, Rounding, TipAmount, "
                         "MyNumber, Status, CrossRef) VALUES (%1, 'I', '2026-12-01 09:00:00', %2, 0, 0, %3, ' ', %4)")
-             .arg(QString::number(account), QString::number(amount, 'f', 2), QString::number(number),
-                  QString::number(crossRef)));
+             .arg(account).arg(amount, 0, 'f', 2).arg(number).arg(crossRef));
 }
 
 void PostingShop::setTaxRules(const QString& taxMode, int rounding)
@@ -68,32 +71,33 @@ void PostingShop::setTaxRules(const QString& taxMode, int rounding)
 
 QStringList PostingShop::ledger(int number, const QString& codes)
 {
-    QStringList quoted;
-    for (const QString& c : codes.split(QLatin1Char(',')))
-        quoted << QLatin1Char('\'') + c + QLatin1Char('\'');
+    const QString in = "'" + QString(codes).replace(QLatin1Char(','), QLatin1String("','")) + "'";
     QStringList rows;
     for (const char* table : {"Journal", "JournalArchive"}) {
         QSqlQuery q;
         if (!q.exec(QStringLiteral("SELECT Description, Amount, Rounding FROM %1 WHERE MyNumber=%2 AND "
                                    "Description IN (%3)")
-                        .arg(QLatin1String(table), QString::number(number), quoted.join(QLatin1Char(','))))) {
+                        .arg(QLatin1String(table)).arg(number).arg(in)))
             QTest::qFail("ledger query failed", __FILE__, __LINE__);
-            return rows;
-        }
         while (q.next())
-            rows << QStringLiteral("%1 %2 %3")
-                        .arg(q.value(0).toString(), QString::number(q.value(1).toDouble(), 'f', 2),
-                             QString::number(q.value(2).toDouble(), 'f', 2));
+            rows << QStringLiteral("%1 %2 %3").arg(q.value(0).toString()).arg(q.value(1).toDouble(), 0, 'f', 2)
+                        .arg(q.value(2).toDouble(), 0, 'f', 2);
     }
     return rows;
-}
-
-double PostingShop::number(const QString& sql)
-{
-    return Utility::roundCents(value(sql).toDouble());
 }
 
 double PostingShop::stock(const QString& code)
 {
     return value(QStringLiteral("SELECT Quantity FROM Inventory WHERE Code='%1'").arg(code)).toDouble();
+}
+
+QString PostingShop::row(const QString& sql)
+{
+    QSqlQuery q;
+    if (!q.exec(sql) || !q.next())
+        return QStringLiteral("no row: ") + sql;
+    QStringList columns;
+    for (int i = 0; i < q.record().count(); ++i)
+        columns << q.value(i).toString();
+    return columns.join(QLatin1Char('|'));
 }

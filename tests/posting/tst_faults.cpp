@@ -1,6 +1,6 @@
 // What goes wrong at the counter: documents that do not exist, another
-// station holding the scratch table, and statements failing half way,
-// after which the step can be done again without posting twice.
+// station holding the scratch table, and statements failing half way, after
+// which the step can be done again without posting twice.
 
 #include "core/globals.h"
 #include "core/utility.h"
@@ -14,38 +14,31 @@
 
 namespace {
 
-// A trigger that makes one kind of statement fail, as a full disk or a
-// lost server would; dropped again however the test ends.
-class Fault
+// A trigger making one kind of statement fail, as a full disk or a lost
+// server would; dropped however the test ends.
+struct Fault
 {
-public:
     Fault(const QString& event, const QString& table, const QString& condition)
     {
-        const QString sql = TestShop::isMariaDb()
-            ? QStringLiteral("CREATE TRIGGER posting_fault BEFORE %1 ON %2 FOR EACH ROW BEGIN IF %3 THEN "
-                             "SIGNAL SQLSTATE '45000' SET MESSAGE_TEXT='disk full'; END IF; END")
-                  .arg(event, table, condition)
-            : QStringLiteral("CREATE TRIGGER posting_fault BEFORE %1 ON %2 FOR EACH ROW WHEN %3 BEGIN "
-                             "SELECT RAISE(ABORT, 'disk full'); END")
-                  .arg(event, table, condition);
-        TestShop::exec(sql);
+        const QString body = TestShop::isMariaDb()
+            ? QStringLiteral("BEGIN IF %3 THEN SIGNAL SQLSTATE '45000' SET MESSAGE_TEXT='disk full'; END IF; END")
+            : QStringLiteral("WHEN %3 BEGIN SELECT RAISE(ABORT, 'disk full'); END");
+        const QString trigger = "CREATE TRIGGER posting_fault BEFORE %1 ON %2 FOR EACH ROW " + body;
+        TestShop::exec(trigger.arg(event, table, condition));
     }
     ~Fault() { clear(); }
     void clear()
     {
-        if (m_on)
+        if (on)
             TestShop::exec(QStringLiteral("DROP TRIGGER posting_fault"));
-        m_on = false;
+        on = false;
     }
-
-private:
-    bool m_on = true;
+    bool on = true;
 };
 
 bool tempExists()
 {
-    QSqlQuery q;
-    return q.exec(QStringLiteral("SELECT COUNT(*) FROM temp"));
+    return QSqlQuery().exec(QStringLiteral("SELECT COUNT(*) FROM temp"));
 }
 
 } // namespace
@@ -65,20 +58,19 @@ private slots:
 
 void TestFaults::missingDocuments_data()
 {
-    QTest::addColumn<QString>("call");
+    QTest::addColumn<int>("call");
     QTest::addColumn<QString>("diagnostic");
-    QTest::newRow("receipt document") << "buildReceipt" << "can't locate receipt # 999";
-    QTest::newRow("receipt posting") << "processReceipt" << "can't locate receipt # 999";
-    QTest::newRow("receipt reprint") << "reprintReceipt" << "can't locate receipt # 999";
-    QTest::newRow("invoice document") << "buildInvoice" << "I Can't locate Invoice # 999";
-    QTest::newRow("invoice posting") << "processInvoice" << "I Can't locate Invoice # 999";
-    QTest::newRow("invoice preview") << "previewInvoice" << "I Can't locate Invoice # 999";
-    QTest::newRow("kitchen docket") << "buildKitchen" << "I Can't locate Invoice # 999";
+    const char* receipt = "can't locate receipt # 999";
+    const char* invoice = "I Can't locate Invoice # 999";
+    const char* calls[] = {"receipt document", "receipt posting", "receipt reprint", "invoice document",
+                           "invoice posting", "invoice preview", "kitchen docket"};
+    for (int i = 0; i < 7; ++i)
+        QTest::newRow(calls[i]) << i << (i < 3 ? receipt : invoice);
 }
 
 void TestFaults::missingDocuments()
 {
-    QFETCH(QString, call);
+    QFETCH(int, call);
     QFETCH(QString, diagnostic);
     PostingShop shop;
     // Even where documents print by themselves, nothing reaches the window.
@@ -88,20 +80,15 @@ void TestFaults::missingDocuments()
     QTest::ignoreMessage(QtWarningMsg, qPrintable(diagnostic));
     QString document;
     bool result = false;
-    if (call == QLatin1String("buildReceipt"))
-        document = utils->buildReceipt(999, true, 10, 0, 0);
-    else if (call == QLatin1String("processReceipt"))
-        result = utils->processReceipt(999, true, 10, 0, 0, false);
-    else if (call == QLatin1String("reprintReceipt"))
-        result = utils->processReceipt(999, false, 0, 0, 0, false);
-    else if (call == QLatin1String("buildInvoice"))
-        document = utils->buildInvoice(999, false, 0);
-    else if (call == QLatin1String("processInvoice"))
-        result = utils->processInvoice(999, false);
-    else if (call == QLatin1String("previewInvoice"))
-        utils->previewInvoice(999);
-    else if (call == QLatin1String("buildKitchen"))
-        document = utils->buildKitchen(999, 2);
+    switch (call) {
+    case 0: document = utils->buildReceipt(999, true, 10, 0, 0); break;
+    case 1: result = utils->processReceipt(999, true, 10, 0, 0, false); break;
+    case 2: result = utils->processReceipt(999, false, 0, 0, 0, false); break;
+    case 3: document = utils->buildInvoice(999, false, 0); break;
+    case 4: result = utils->processInvoice(999, false); break;
+    case 5: utils->previewInvoice(999); break;
+    default: document = utils->buildKitchen(999, 2);
+    }
     QVERIFY(document.isEmpty());
     QVERIFY(!result);
     for (const char* table : {"Journal", "Receipt", "Voids", "DTRHistory", "Invoice"})
@@ -126,96 +113,76 @@ void TestFaults::scratchTableHeldByAnotherStation()
     QFETCH(bool, docket);
     QFETCH(QList<int>, answers);
     QFETCH(int, releasedAfter);
-    QFETCH(int, slept);
     PostingShop shop;
     const int n = SaleRows::invoice(kTable1, {SaleRows::item("2001"), SaleRows::item("3001")});
     const QString station = shop.openSecondStation();
-    {
-        QSqlQuery other(QSqlDatabase::database(station));
-        QVERIFY2(other.exec(QStringLiteral("CREATE TABLE temp (MyNumber INT4)")), qPrintable(other.lastError().text()));
-    }
-    if (releasedAfter > 0) {
-        shop.onSleep([&](int) {
-            if (shop.sleptSeconds() == releasedAfter) {
-                QSqlQuery other(QSqlDatabase::database(station));
-                other.exec(QStringLiteral("DROP TABLE temp"));
-            }
-        });
-    }
+    QSqlQuery other(QSqlDatabase::database(station));
+    QVERIFY2(other.exec(QStringLiteral("CREATE TABLE temp (MyNumber INT4)")), qPrintable(other.lastError().text()));
+    shop.onSleep([&](int) {
+        if (shop.sleptSeconds() == releasedAfter)
+            other.exec(QStringLiteral("DROP TABLE temp"));
+    });
     for (int answer : answers)
         shop.prompts().expect(ZkPrompt::Information, QStringLiteral("Brevalon"),
                               QStringLiteral("Brevalon has been waiting quite a long time for\na temporary system "
                                              "resource.\n\nShould I force its use or wait longer ?"),
                               answer);
-
     const QString xml = docket ? utils->buildKitchen(n, 2) : utils->buildInvoice(n, false, 0);
-    QCOMPARE(shop.sleptSeconds(), slept);
+    QTEST(shop.sleptSeconds(), "slept");
     QCOMPARE(DocParts::parse(xml).column("description"), (QStringList{"GARLIC BREAD", "BEEF BURGER & CHIPS"}));
-    // Built and released: the next station may have it.
-    QVERIFY(!tempExists());
+    QVERIFY(!tempExists()); // built and released: the next station may have it
 }
 
 void TestFaults::failedStatementThenRedo_data()
 {
-    QTest::addColumn<QString>("document");
-    QTest::addColumn<QString>("event");
-    QTest::addColumn<QString>("table");
-    QTest::addColumn<QString>("condition");
+    QTest::addColumn<bool>("invoice");
+    QTest::addColumn<QStringList>("fault");  // event, table, condition
     QTest::addColumn<QString>("statement"); // what the error box shows
     QTest::addColumn<bool>("result");
     QTest::addColumn<bool>("reprintToRedo");
-    QTest::newRow("the invoice's ledger row")
-        << "invoice" << "INSERT" << "Journal" << "1=1" << "INSERT INTO Journal" << false << true;
-    QTest::newRow("closing the invoice")
-        << "invoice" << "UPDATE" << "Invoice" << "NEW.Status='C'" << "UPDATE Invoice SET Status" << false << false;
+    QTest::newRow("the invoice's ledger row") << true << QStringList{"INSERT", "Journal", "1=1"}
+                                              << "INSERT INTO Journal" << false << true;
+    QTest::newRow("closing the invoice") << true << QStringList{"UPDATE", "Invoice", "NEW.Status='C'"}
+                                         << "UPDATE Invoice SET Status" << false << false;
     // The receipt counts as taken when only its ledger row failed.
-    QTest::newRow("the receipt's ledger row")
-        << "receipt" << "INSERT" << "Journal" << "1=1" << "INSERT INTO Journal" << true << false;
-    QTest::newRow("the receipt's e-mail address")
-        << "receipt" << "UPDATE" << "Receipt" << "1=1" << "UPDATE Receipt SET Email" << false << false;
+    QTest::newRow("the receipt's ledger row") << false << QStringList{"INSERT", "Journal", "1=1"}
+                                              << "INSERT INTO Journal" << true << false;
+    QTest::newRow("the receipt's e-mail address") << false << QStringList{"UPDATE", "Receipt", "1=1"}
+                                                  << "UPDATE Receipt SET Email" << false << false;
 }
 
 void TestFaults::failedStatementThenRedo()
 {
-    QFETCH(QString, document);
-    QFETCH(QString, event);
-    QFETCH(QString, table);
-    QFETCH(QString, condition);
+    QFETCH(bool, invoice);
+    QFETCH(QStringList, fault);
     QFETCH(QString, statement);
-    QFETCH(bool, result);
     QFETCH(bool, reprintToRedo);
     PostingShop shop;
-    const bool invoice = document == QLatin1String("invoice");
+    ReceiptRow card;
+    card.account = kBayside, card.card = 194.00, card.tendered = 194.00;
     const int n = invoice ? SaleRows::invoice(kBayside, {SaleRows::item("6005"), SaleRows::item("6004")})
-                          : SaleRows::receipt([] {
-                                ReceiptRow r;
-                                r.account = kBayside;
-                                r.card = 194.00;
-                                r.tendered = 194.00;
-                                return r;
-                            }());
-    const QString codes = invoice ? QStringLiteral("I") : QStringLiteral("R");
-    const QString posted = invoice ? QStringLiteral("I 194.00 0.00") : QStringLiteral("R -194.00 0.00");
+                          : SaleRows::receipt(card);
+    const QString codes = invoice ? "I" : "R";
+    const QStringList posted{invoice ? "I 194.00 0.00" : "R -194.00 0.00"};
     auto post = [&](bool reprint) {
         return invoice ? utils->processInvoice(n, reprint) : utils->processReceipt(n, true, 194.00, 0, 0, false);
     };
 
-    Fault fault(event, table, condition);
+    Fault failing(fault[0], fault[1], fault[2]);
     shop.expectDocument(1);
     shop.prompts().expect(ZkPrompt::Warning, QString(), statement);
-    QCOMPARE(post(false), result);
+    QTEST(post(false), "result");
     QCOMPARE(PostingShop::ledger(n, codes), QStringList{});
     QCOMPARE(utils->getBalBF(kBayside, true), 0.0);
-
-    // The cause is mended and the operator does the step again.
-    fault.clear();
+    // The cause is mended and the operator does the step again; and once
+    // more by mistake.
+    failing.clear();
     shop.expectDocument(1);
     QVERIFY(post(reprintToRedo));
-    QCOMPARE(PostingShop::ledger(n, codes), QStringList{posted});
-    // And once more, by mistake.
+    QCOMPARE(PostingShop::ledger(n, codes), posted);
     shop.expectDocument(1);
     QVERIFY(post(true));
-    QCOMPARE(PostingShop::ledger(n, codes), QStringList{posted});
+    QCOMPARE(PostingShop::ledger(n, codes), posted);
     QCOMPARE(utils->getBalBF(kBayside, true), invoice ? 194.0 : -194.0);
 }
 

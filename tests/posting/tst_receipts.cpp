@@ -12,44 +12,18 @@
 
 namespace {
 
-struct ReceiptCase
+// A receipt row from its tenders: cash, card, cheque, coupon, EFT, bad debt.
+ReceiptRow paid(int account, QList<double> tenders)
 {
-    ReceiptRow row;
-    bool firstPrint = true;
-    double tendered = 0, change = 0, tip = 0; // as the sales window hands them over
-    double owed = 0;                          // the account's balance before
-    bool semper = false;
-    int userCashAccount = 1;
-    QString type = QStringLiteral("receipt");
-    QStringList lines; // "description|payment"
-    QString outstanding, tender, change_, tipText;
-};
-
-QStringList lines(const DocParts& d)
-{
-    QStringList out;
-    for (const DocElement& e : d.items)
-        out << e[QStringLiteral("description")] + QLatin1Char('|') + e[QStringLiteral("payment")];
-    return out;
-}
-
-ReceiptRow paid(int account, double cash, double card = 0, double cheque = 0, double coupon = 0, double eft = 0,
-                double badDebt = 0)
-{
+    tenders.resize(6);
     ReceiptRow r;
     r.account = account;
-    r.cash = cash;
-    r.card = card;
-    r.cheque = cheque;
-    r.coupon = coupon;
-    r.eft = eft;
-    r.badDebt = badDebt;
+    r.cash = tenders[0], r.card = tenders[1], r.cheque = tenders[2], r.coupon = tenders[3], r.eft = tenders[4];
+    r.badDebt = tenders[5];
     return r;
 }
 
 } // namespace
-
-Q_DECLARE_METATYPE(ReceiptCase)
 
 class TestReceipts : public QObject
 {
@@ -64,128 +38,85 @@ private slots:
     void posting();
     void voids_data();
     void voids();
-    void secondVoidIsRefused();
 };
 
 void TestReceipts::document_data()
 {
-    QTest::addColumn<ReceiptCase>("c");
-    ReceiptCase c;
-
-    c = ReceiptCase();
-    c.row = paid(kCash, 85.50);
-    c.tendered = 100;
-    c.change = 14.50;
-    c.owed = 85.50;
-    c.lines = QStringList{"Payment - Thank you|85.50"};
-    c.outstanding = "0.00", c.tender = "100.00", c.change_ = "14.50", c.tipText = "0.00";
-    QTest::newRow("cash sale on the cash account owes nothing") << c;
-
-    c = ReceiptCase();
-    c.row = paid(kBayside, 0, 150);
-    c.tendered = 150;
-    c.owed = 200;
-    c.lines = QStringList{"C/Card Payment - Thank you|150.00"};
-    c.outstanding = "50.00", c.tender = "150.00", c.change_ = "0.00", c.tipText = "0.00";
-    QTest::newRow("card part-payment leaves the rest outstanding") << c;
-
-    c = ReceiptCase();
-    c.row = paid(kBayside, 10, 20, 30, 40, 50);
-    c.tendered = 150;
-    c.owed = 150;
-    c.lines = QStringList{"Payment - Thank you|10.00", "C/Card Payment - Thank you|20.00",
-                          "Cheque Payment - Thank you|30.00", "Coupon Payment - Thank you|40.00",
-                          "EFT Payment - Thank you|50.00"};
-    c.outstanding = "0.00", c.tender = "150.00", c.change_ = "0.00", c.tipText = "0.00";
-    QTest::newRow("each tender its own line, in column order") << c;
-
-    c = ReceiptCase();
-    c.row = paid(kBayside, 0, 0, 0, 0, 50);
-    c.tendered = 50;
-    c.owed = 50;
-    c.semper = true;
-    c.lines = QStringList{"On Account - Thank you|50.00"};
-    c.outstanding = "0.00", c.tender = "50.00", c.change_ = "0.00", c.tipText = "0.00";
-    QTest::newRow("EFT is a room charge when Semper is on") << c;
-
-    c = ReceiptCase();
-    c.row = paid(kBayside, -50);
-    c.tip = 5;
-    c.type = "refund";
-    c.lines = QStringList{"Refund|-50.00"};
-    c.outstanding = "50.00", c.tender = "0.00", c.change_ = "0.00", c.tipText = "5.00";
-    QTest::newRow("a refund shows one Refund line, even with a tip") << c;
-
-    c = ReceiptCase();
-    c.row = paid(kBayside, -5);
-    c.tip = 5;
-    c.lines = QStringList{"Refund|-5.00"};
-    c.outstanding = "5.00", c.tender = "0.00", c.change_ = "0.00", c.tipText = "5.00";
-    QTest::newRow("cash and tip adding up to nothing is still a receipt") << c;
-
-    c = ReceiptCase();
-    c.row = paid(kBayside, 0, 0, 0, 0, 0, 120);
-    c.owed = 120;
-    c.lines = QStringList{"<b>Bad Debt Write Off</b>|120.00"};
-    c.outstanding = "0.00", c.tender = "0.00", c.change_ = "0.00", c.tipText = "0.00";
-    QTest::newRow("a bad-debt write-off alone") << c;
-
-    c = ReceiptCase();
-    c.row = paid(kBayside, 20);
-    c.row.payRef = "EFT 4471  O'Brien & Son";
-    c.tendered = 20;
-    c.owed = 20;
-    c.lines = QStringList{"Payment - Thank you|20.00", "Ref: EFT 4471 O'Brien & Son|"};
-    c.outstanding = "0.00", c.tender = "20.00", c.change_ = "0.00", c.tipText = "0.00";
-    QTest::newRow("the reference follows the payments") << c;
-
-    c = ReceiptCase();
-    c.row = paid(kObrien, 0, 30);
-    c.tendered = 30;
-    c.owed = 100;
-    c.userCashAccount = kObrien;
-    c.lines = QStringList{"C/Card Payment - Thank you|30.00"};
-    c.outstanding = "0.00", c.tender = "30.00", c.change_ = "0.00", c.tipText = "0.00";
-    QTest::newRow("the user's own cash account owes nothing") << c;
-
-    c = ReceiptCase();
-    c.row = paid(kBayside, 48);
-    c.row.tendered = 60, c.row.change = 10, c.row.balance = 33.33, c.row.tip = 2;
-    c.firstPrint = false;
-    c.owed = 999;
-    c.lines = QStringList{"Payment - Thank you|48.00"};
-    c.outstanding = "33.33", c.tender = "60.00", c.change_ = "10.00", c.tipText = "2.00";
-    QTest::newRow("a reprint shows the figures stored with it") << c;
-
-    c = ReceiptCase();
-    c.row = paid(kBayside, 45);
-    c.row.tendered = 1, c.row.change = 1, c.row.balance = 1, c.row.tip = 1;
-    c.tendered = 50, c.change = 5;
-    c.owed = 45;
-    c.lines = QStringList{"Payment - Thank you|45.00"};
-    c.outstanding = "0.00", c.tender = "50.00", c.change_ = "5.00", c.tipText = "0.00";
-    QTest::newRow("a first print shows the sale's figures, not the row's") << c;
+    QTest::addColumn<ReceiptRow>("row");
+    QTest::addColumn<QList<double>>("sale"); // tendered, change, tip as the sales window hands them; empty: a reprint
+    QTest::addColumn<double>("owed");        // the account's balance before
+    QTest::addColumn<QString>("type");
+    QTest::addColumn<QStringList>("lines"); // "description|payment"
+    QTest::addColumn<QString>("tail");      // outstanding tender change tip
+    ReceiptRow r = paid(kBayside, {20});
+    r.payRef = "EFT 4471  O'Brien & Son";
+    ReceiptRow stored = paid(kBayside, {48});
+    stored.tendered = 60, stored.change = 10, stored.balance = 33.33, stored.tip = 2;
+    ReceiptRow ignored = paid(kBayside, {45});
+    ignored.tendered = 1, ignored.change = 1, ignored.balance = 1, ignored.tip = 1;
+    QTest::newRow("cash sale on the cash account owes nothing")
+        << paid(kCash, {85.50}) << QList<double>{100, 14.50, 0} << 85.50 << "receipt"
+        << QStringList{"Payment - Thank you|85.50"} << "0.00 100.00 14.50 0.00";
+    QTest::newRow("card part-payment leaves the rest outstanding")
+        << paid(kBayside, {0, 150}) << QList<double>{150, 0, 0} << 200.0 << "receipt"
+        << QStringList{"C/Card Payment - Thank you|150.00"} << "50.00 150.00 0.00 0.00";
+    QTest::newRow("each tender its own line, in column order")
+        << paid(kBayside, {10, 20, 30, 40, 50}) << QList<double>{150, 0, 0} << 150.0 << "receipt"
+        << QStringList{"Payment - Thank you|10.00", "C/Card Payment - Thank you|20.00",
+                       "Cheque Payment - Thank you|30.00", "Coupon Payment - Thank you|40.00",
+                       "EFT Payment - Thank you|50.00"}
+        << "0.00 150.00 0.00 0.00";
+    QTest::newRow("a refund shows one Refund line, even with a tip")
+        << paid(kBayside, {-50}) << QList<double>{0, 0, 5} << 0.0 << "refund" << QStringList{"Refund|-50.00"}
+        << "50.00 0.00 0.00 5.00";
+    QTest::newRow("cash and tip adding up to nothing is still a receipt")
+        << paid(kBayside, {-5}) << QList<double>{0, 0, 5} << 0.0 << "receipt" << QStringList{"Refund|-5.00"}
+        << "5.00 0.00 0.00 5.00";
+    QTest::newRow("a bad-debt write-off alone")
+        << paid(kBayside, {0, 0, 0, 0, 0, 120}) << QList<double>{0, 0, 0} << 120.0 << "receipt"
+        << QStringList{"<b>Bad Debt Write Off</b>|120.00"} << "0.00 0.00 0.00 0.00";
+    QTest::newRow("the reference follows the payments")
+        << r << QList<double>{20, 0, 0} << 20.0 << "receipt"
+        << QStringList{"Payment - Thank you|20.00", "Ref: EFT 4471 O'Brien & Son|"} << "0.00 20.00 0.00 0.00";
+    QTest::newRow("the user's own cash account owes nothing")
+        << paid(kObrien, {0, 30}) << QList<double>{30, 0, 0} << 100.0 << "receipt"
+        << QStringList{"C/Card Payment - Thank you|30.00"} << "0.00 30.00 0.00 0.00";
+    QTest::newRow("a reprint shows the figures stored with it")
+        << stored << QList<double>{} << 999.0 << "receipt" << QStringList{"Payment - Thank you|48.00"}
+        << "33.33 60.00 10.00 2.00";
+    QTest::newRow("a first print shows the sale's figures, not the row's")
+        << ignored << QList<double>{50, 5, 0} << 45.0 << "receipt" << QStringList{"Payment - Thank you|45.00"}
+        << "0.00 50.00 5.00 0.00";
 }
 
 void TestReceipts::document()
 {
-    QFETCH(ReceiptCase, c);
+    QFETCH(ReceiptRow, row);
+    QFETCH(QList<double>, sale);
+    QFETCH(double, owed);
     PostingShop shop;
-    TestShop::exec(QStringLiteral("UPDATE Personel SET CashAcc=%1 WHERE Name='MARY'").arg(c.userCashAccount));
-    settings->writeEntry(QStringLiteral("/Global/Semper/Enabled"), c.semper);
-    if (c.owed != 0)
-        PostingShop::owe(c.row.account, c.owed);
-    const int n = SaleRows::receipt(c.row);
-
-    const DocParts d = DocParts::parse(utils->buildReceipt(n, c.firstPrint, c.tendered, c.change, c.tip));
+    const int cashAccount = row.account == kObrien ? kObrien : 1;
+    TestShop::exec(QStringLiteral("UPDATE Personel SET CashAcc=%1 WHERE Name='MARY'").arg(cashAccount));
+    if (owed != 0)
+        PostingShop::owe(row.account, owed);
+    const bool firstPrint = !sale.isEmpty();
+    sale.resize(3);
+    const int n = SaleRows::receipt(row);
+    const DocParts d = DocParts::parse(utils->buildReceipt(n, firstPrint, sale[0], sale[1], sale[2]));
     QVERIFY2(d.valid, qPrintable(d.error));
-    QCOMPARE(d.head["type"], c.type);
-    QCOMPARE(lines(d), c.lines);
-    QCOMPARE(d.tail["outstanding"], c.outstanding);
-    QCOMPARE(d.tail["tender"], c.tender);
-    QCOMPARE(d.tail["change"], c.change_);
-    QCOMPARE(d.tail["tip"], c.tipText);
-    QCOMPARE(d.tail["firstprint"], QString(c.firstPrint ? "true" : "false"));
+    QTEST(d.head["type"], "type");
+    QStringList lines;
+    for (const DocElement& e : d.items)
+        lines << e["description"] + '|' + e["payment"];
+    QTEST(lines, "lines");
+    QTEST(QStringList({d.tail["outstanding"], d.tail["tender"], d.tail["change"], d.tail["tip"]}).join(' '), "tail");
+    QCOMPARE(d.tail["firstprint"], QString(firstPrint ? "true" : "false"));
+
+    if (row.eft != 0) { // EFT is a room charge where Semper is on
+        settings->writeEntry(QStringLiteral("/Global/Semper/Enabled"), true);
+        const DocParts room = DocParts::parse(utils->buildReceipt(n, firstPrint, sale[0], sale[1], sale[2]));
+        QCOMPARE(room.column("description").at(4), QStringLiteral("On Account - Thank you"));
+    }
 }
 
 void TestReceipts::fields_data()
@@ -193,15 +124,11 @@ void TestReceipts::fields_data()
     QTest::addColumn<bool>("firstPrint");
     QTest::addColumn<QString>("preview");
     QTest::addColumn<QString>("mode");
-    QTest::addColumn<QStringList>("head");
-    const QStringList before{"type", "printer"};
-    const QStringList after{"number", "date",   "datetime", "shortdate", "time",   "acc",    "client",
-                            "postal", "shipping", "phone",  "cell",      "email",  "aline1", "aline2",
-                            "aline3", "aline4", "aline5",   "aline6",    "aline7", "printtime", "printdate"};
-    QTest::newRow("first print, previewed") << true << "ON" << "" << before + after;
-    QTest::newRow("first print printing by itself") << true << "OFF" << "" << before + after + QStringList{"auto"};
-    QTest::newRow("a reprint never prints by itself") << false << "OFF" << "" << before + after;
-    QTest::newRow("logo printer") << true << "ON" << "logo" << before + QStringList{"logo"} + after;
+    QTest::addColumn<QStringList>("extra");
+    QTest::newRow("first print, previewed") << true << "ON" << "" << QStringList{"auto=", "logo="};
+    QTest::newRow("first print printing by itself") << true << "OFF" << "" << QStringList{"auto=print"};
+    QTest::newRow("a reprint never prints by itself") << false << "OFF" << "" << QStringList{"auto="};
+    QTest::newRow("logo printer") << true << "ON" << "logo" << QStringList{"logo=<img src=PrintLogo>"};
 }
 
 void TestReceipts::fields()
@@ -209,41 +136,27 @@ void TestReceipts::fields()
     QFETCH(bool, firstPrint);
     QFETCH(QString, preview);
     QFETCH(QString, mode);
-    QFETCH(QStringList, head);
+    QFETCH(QStringList, extra);
     PostingShop shop;
     settings->writeEntry(QStringLiteral("/ReceiptPrinter/Preview"), preview);
     settings->writeEntry(QStringLiteral("/ReceiptPrinter/Mode"), mode);
-    ReceiptRow row = paid(kBayside, 25);
+    ReceiptRow row = paid(kBayside, {25});
     row.waiter = "SUE";
     row.email = "stored@bayside.example";
     const int n = SaleRows::receipt(row);
-
     const DocParts d = DocParts::parse(utils->buildReceipt(n, firstPrint, 25, 0, 0));
     QVERIFY2(d.valid, qPrintable(d.error));
-    QCOMPARE(d.head.names, head);
-    QCOMPARE(d.tail.names, (QStringList{"tip", "tender", "change", "outstanding", "firstprint", "recfoot", "cashier",
-                                        "date", "datetime", "shortdate", "time"}));
-    QCOMPARE(d.head["printer"], QStringLiteral("Receipt"));
-    QCOMPARE(d.head["number"], QString::number(n));
-    QCOMPARE(d.head["acc"], QStringLiteral("14"));
-    // The VAT number goes under the name, by the document's line break.
-    QCOMPARE(d.head["client"], QStringLiteral("BAYSIDE CATERING\\nVAT No. 4987654321"));
-    QCOMPARE(d.head["postal"], QStringLiteral("PO Box 77\\nHarbour Bay\\n8001"));
-    QCOMPARE(d.head["phone"], QStringLiteral("021 555 0199"));
-    QCOMPARE(d.head["email"], firstPrint ? QStringLiteral("accounts@bayside.example") : row.email);
-    QCOMPARE(d.head["aline1"], QStringLiteral("The Harbour Kitchen"));
-    QCOMPARE(d.head["aline7"], QStringLiteral("VAT No 4123456789"));
-    QCOMPARE(d.head["shortdate"], QStringLiteral("2026-12-05"));
-    QCOMPARE(d.head["time"], QStringLiteral("10:30:00"));
-    QVERIFY(d.head["date"].contains(QLatin1String("2026")));
-    QCOMPARE(d.head["printdate"], QStringLiteral("2026-12-05"));
-    if (head.contains(QLatin1String("logo")))
-        QCOMPARE(d.head["logo"], QStringLiteral("<img src=PrintLogo>"));
-    if (head.contains(QLatin1String("auto")))
-        QCOMPARE(d.head["auto"], QStringLiteral("print"));
-    QCOMPARE(d.tail["recfoot"], QStringLiteral("Thank you - please come again!"));
-    QCOMPARE(d.tail["cashier"], QStringLiteral("SUE"));
-    QCOMPARE(d.tail["shortdate"], QStringLiteral("2026-12-05"));
+    QCOMPARE(d.head.pick(extra), extra);
+    // The VAT number goes under the name, by the document's line break; a
+    // reprint shows the address the receipt went to.
+    const QStringList shown{"printer=Receipt", "number=" + QString::number(n), "acc=14",
+                            "client=BAYSIDE CATERING\\nVAT No. 4987654321", "postal=PO Box 77\\nHarbour Bay\\n8001",
+                            "phone=021 555 0199", firstPrint ? "email=accounts@bayside.example" : "email=" + row.email,
+                            "aline1=The Harbour Kitchen", "aline7=VAT No 4123456789", "shortdate=2026-12-05",
+                            "time=10:30:00", "printdate=2026-12-05"};
+    QCOMPARE(d.head.pick(shown), shown);
+    const QStringList tail{"recfoot=Thank you - please come again!", "cashier=SUE", "shortdate=2026-12-05"};
+    QCOMPARE(d.tail.pick(tail), tail);
 }
 
 void TestReceipts::posting_data()
@@ -259,11 +172,11 @@ void TestReceipts::posting_data()
     QTest::newRow("a cancelled sale leaves no receipt") << true << true << false << 0 << false << false << false;
     QTest::newRow("an accepted reprint writes nothing") << true << false << false << 1 << false << false << true;
     QTest::newRow("a cancelled reprint keeps the receipt") << true << false << false << 0 << false << false << true;
-    QTest::newRow("receipts off: a sale posts without the window")
-        << false << true << false << -1 << true << true << true;
+    QTest::newRow("receipts off: a sale posts without the window") << false << true << false << -1 << true << true
+                                                                   << true;
     QTest::newRow("receipts off: a reprint is still shown") << false << false << false << 1 << false << false << true;
-    QTest::newRow("receipts off: a room-charge reprint is not shown")
-        << false << false << true << -1 << false << false << true;
+    QTest::newRow("receipts off: a room-charge reprint is not shown") << false << false << true << -1 << false << false
+                                                                      << true;
     QTest::newRow("receipts on: a room charge is shown and may be cancelled")
         << true << true << true << 0 << false << false << false;
 }
@@ -274,34 +187,31 @@ void TestReceipts::posting()
     QFETCH(bool, firstPrint);
     QFETCH(bool, semper);
     QFETCH(int, window);
-    QFETCH(bool, result);
     QFETCH(bool, posted);
     QFETCH(bool, kept);
     PostingShop shop;
     settings->writeEntry(QStringLiteral("/Global/PrintReceipt"), printReceipt);
     PostingShop::owe(kBayside, 100);
-    ReceiptRow row = paid(kBayside, 40, 10);
+    ReceiptRow row = paid(kBayside, {40, 10});
     row.tip = 3;
     const int n = SaleRows::receipt(row);
     // The window still holds the address of the document it showed before.
-    utils->docPrint()->parseXml(QStringLiteral("<zendrik><head type=\"receipt\" email=\"earlier@example.com\"/></zendrik>"));
+    utils->docPrint()->parseXml("<zendrik><head type=\"receipt\" email=\"earlier@example.com\"/></zendrik>");
     if (window >= 0)
         shop.expectDocument(window);
-
-    QCOMPARE(utils->processReceipt(n, firstPrint, 55, 2, 3, semper), result);
+    QTEST(utils->processReceipt(n, firstPrint, 55, 2, 3, semper), "result");
     QCOMPARE(PostingShop::ledger(n, "R,VR"), posted ? QStringList{"R -50.00 0.00"} : QStringList{});
     QCOMPARE(TestShop::count(QStringLiteral("SELECT * FROM Receipt WHERE MyNumber=%1").arg(n)), kept ? 1 : 0);
     QCOMPARE(utils->getBalBF(kBayside, true), posted ? 50.0 : 100.0);
     if (posted) {
-        QCOMPARE(TestShop::value(QStringLiteral("SELECT AccountNumber FROM Journal WHERE Description='R'")).toInt(),
-                 int(kBayside));
-        QCOMPARE(PostingShop::number(QStringLiteral("SELECT TipAmount FROM Journal WHERE Description='R'")), 3.0);
-        QCOMPARE(TestShop::value(QStringLiteral("SELECT MyDate FROM Journal WHERE Description='R'")).toString().left(19)
-                     .replace(QLatin1Char('T'), QLatin1Char(' ')),
-                 QStringLiteral("2026-12-05 10:30:00"));
         // The address of the document the window showed; none without it.
+        const QString email = window >= 0 ? "accounts@bayside.example" : "";
+        QCOMPARE(TestShop::value("SELECT AccountNumber FROM Journal WHERE Description='R'").toInt(), int(kBayside));
+        QCOMPARE(TestShop::value("SELECT TipAmount FROM Journal WHERE Description='R'").toDouble(), 3.0);
+        const QString date = TestShop::value("SELECT MyDate FROM Journal WHERE Description='R'").toString();
+        QCOMPARE(date.left(19).replace('T', ' '), QStringLiteral("2026-12-05 10:30:00"));
         QCOMPARE(TestShop::value(QStringLiteral("SELECT Email FROM Receipt WHERE MyNumber=%1").arg(n)).toString(),
-                 window >= 0 ? QStringLiteral("accounts@bayside.example") : QString());
+                 email);
     }
 }
 
@@ -311,6 +221,7 @@ void TestReceipts::voids_data()
     QTest::addColumn<bool>("voided");
     QTest::newRow("a reason voids it") << QStringList{"Paid twice"} << true;
     QTest::newRow("an empty reason is asked again") << QStringList{"", "   ", "Wrong account"} << true;
+    QTest::newRow("a reason like a placeholder is kept as typed") << QStringList{"Keyed 100%3 by mistake"} << true;
     QTest::newRow("cancel changes nothing") << QStringList{"<cancel>"} << false;
     QTest::newRow("cancel after an empty reason") << QStringList{"", "<cancel>"} << false;
 }
@@ -320,9 +231,9 @@ void TestReceipts::voids()
     QFETCH(QStringList, answers);
     QFETCH(bool, voided);
     PostingShop shop;
-    const int n = SaleRows::receipt(paid(kBayside, 100));
-    PostingShop::owe(kBayside, 100, 500, n);  // paid by this receipt
-    PostingShop::owe(kBayside, 40, 501, 77);  // paid by another one
+    const int n = SaleRows::receipt(paid(kBayside, {100}));
+    PostingShop::owe(kBayside, 100, 500, n); // paid by this receipt
+    PostingShop::owe(kBayside, 40, 501, 77); // paid by another one
     shop.expectDocument(1);
     QVERIFY(utils->processReceipt(n, true, 100, 0, 0, false));
     QCOMPARE(utils->getBalBF(kBayside, true), 40.0);
@@ -334,46 +245,29 @@ void TestReceipts::voids()
                        QStringLiteral("Enter the reason why you will void receipt number %1").arg(n),
                        QStringLiteral("You must give a reason you are trying to void this Receipt"), answers);
     QCOMPARE(utils->voidReceipt(n), voided);
-
+    if (voided) {
+        shop.prompts().expect(ZkPrompt::Information, QStringLiteral("Void Receipt"),
+                              QStringLiteral("Receipt # %1 has already been voided").arg(n));
+        QVERIFY(!utils->voidReceipt(n));
+    }
     QCOMPARE(PostingShop::ledger(n, "R,VR"), QStringList{voided ? "VR -100.00 0.00" : "R -100.00 0.00"});
     QCOMPARE(utils->getBalBF(kBayside, true), voided ? 140.0 : 40.0);
-    QCOMPARE(TestShop::value(QStringLiteral("SELECT CrossRef FROM Journal WHERE MyNumber=500")).toInt(), voided ? 0 : n);
-    QCOMPARE(TestShop::value(QStringLiteral("SELECT CrossRef FROM Journal WHERE MyNumber=501")).toInt(), 77);
-    // The receipt row itself stays.
+    // The invoice it paid is unpaid again; the other one is not touched.
+    QCOMPARE(PostingShop::row("SELECT a.CrossRef, b.CrossRef FROM Journal a, Journal b WHERE a.MyNumber=500 AND "
+                              "b.MyNumber=501"),
+             QStringLiteral("%1|77").arg(voided ? 0 : n));
     QCOMPARE(TestShop::count(QStringLiteral("SELECT * FROM Receipt WHERE MyNumber=%1").arg(n)), 1);
+    QCOMPARE(TestShop::count(QStringLiteral("SELECT * FROM Voids")), voided ? 1 : 0);
     const QList<ActionRow> actions = actionRows();
     QCOMPARE(int(actions.size()), actionsBefore + (voided ? 1 : 0));
-    QCOMPARE(TestShop::count(QStringLiteral("SELECT * FROM Voids")), voided ? 1 : 0);
     if (voided) {
-        QCOMPARE(TestShop::value(QStringLiteral("SELECT Reason FROM Voids")).toString(), answers.last());
-        QCOMPARE(TestShop::value(QStringLiteral("SELECT DocType FROM Voids")).toString(), QStringLiteral("R"));
-        QCOMPARE(TestShop::value(QStringLiteral("SELECT Number FROM Voids")).toInt(), n);
-        QCOMPARE(TestShop::value(QStringLiteral("SELECT MyDate FROM Voids")).toString().left(10),
-                 QStringLiteral("2026-12-05"));
-        QCOMPARE(TestShop::value(QStringLiteral("SELECT Who FROM Voids")).toString(), QStringLiteral("SUE"));
-        QCOMPARE(actions.last().action, QStringLiteral("VOID RECEIPT"));
-        QCOMPARE(actions.last().info, QStringLiteral("ACC: 14"));
+        QCOMPARE(PostingShop::row("SELECT Reason, DocType, Number, Who FROM Voids"),
+                 QStringLiteral("%1|R|%2|SUE").arg(answers.last(), QString::number(n)));
+        QCOMPARE(TestShop::value("SELECT MyDate FROM Voids").toString().left(10), QStringLiteral("2026-12-05"));
+        QCOMPARE(actions.last().action + '|' + actions.last().info + '|' + actions.last().status,
+                 QStringLiteral("VOID RECEIPT|ACC: 14|0"));
         QVERIFY(actions.last().who.startsWith(QStringLiteral("REC #: %1").arg(n)));
-        QCOMPARE(actions.last().status, QStringLiteral("0"));
     }
-}
-
-void TestReceipts::secondVoidIsRefused()
-{
-    PostingShop shop;
-    const int n = SaleRows::receipt(paid(kBayside, 30));
-    shop.expectDocument(1);
-    QVERIFY(utils->processReceipt(n, true, 30, 0, 0, false));
-    const QString prompt = QStringLiteral("Enter the reason why you will void receipt number %1").arg(n);
-    // A reason holding what looks like a placeholder is kept as typed.
-    shop.expectReasons(QStringLiteral("Void Receipt"), prompt, QString(), {"Keyed 100%3 by mistake"});
-    QVERIFY(utils->voidReceipt(n));
-    shop.prompts().expect(ZkPrompt::Information, QStringLiteral("Void Receipt"),
-                          QStringLiteral("Receipt # %1 has already been voided").arg(n));
-    QVERIFY(!utils->voidReceipt(n));
-    QCOMPARE(TestShop::count(QStringLiteral("SELECT * FROM Voids")), 1);
-    QCOMPARE(TestShop::value(QStringLiteral("SELECT Reason FROM Voids")).toString(),
-             QStringLiteral("Keyed 100%3 by mistake"));
 }
 
 BREVALON_TEST_MAIN(TestReceipts)
