@@ -1,7 +1,7 @@
 // The sale as a whole: its total with the account's pending bill in both
 // tax modes, who the banner says serves it, the line total that gives the
-// price, lines taken back into the entry or deleted, clearing, and finding
-// the invoice that sold a serial number.
+// price, lines taken back into the entry or deleted, clearing with and
+// without lines, and finding the invoice that sold a serial number.
 
 #include "tests/sales/counter.h"
 
@@ -20,11 +20,10 @@ void pendingBill(const QString& waiter)
     TestShop::exec(QStringLiteral("INSERT INTO Invoice (MyNumber, MyDate, AccountNumber, Status, Tax1, Tax2, Waiter) "
                                   "VALUES (41, '2026-12-05 09:00:00', 1, 'P', 0.15, 0.02, '%1')")
                        .arg(waiter));
-    for (const char* values : {"100.00, 'Y', 'N'", "50.00, 'Y', 'Y'"})
-        TestShop::exec(QStringLiteral("INSERT INTO InvoiceItem (MyDate, InvoiceNumber, Quantity, Category, Code, "
-                                      "Description, Price, Tax1, Tax2) VALUES ('2026-12-05 09:00:00', 41, 1, "
-                                      "'Inventory', '3001', 'BEEF BURGER & CHIPS', %1)")
-                           .arg(QLatin1String(values)));
+    TestShop::exec(QStringLiteral("INSERT INTO InvoiceItem (MyDate, InvoiceNumber, Quantity, Category, Code, "
+                                  "Description, Price, Tax1, Tax2) VALUES "
+                                  "('2026-12-05 09:00:00', 41, 1, 'Inventory', '3001', 'BURGER', 100.00, 'Y', 'N'), "
+                                  "('2026-12-05 09:00:00', 41, 1, 'Inventory', '3001', 'BURGER', 50.00, 'Y', 'Y')"));
 }
 
 void addLine(Counter& till, const QString& code)
@@ -47,11 +46,9 @@ private slots:
     void bannerNamesWhoServes();
     void lineTotalGivesThePrice();
     void removeTakesTheLineBackIntoTheEntry();
-    void removeTakesANoteBackIntoTheNotes();
     void f6DeletesTheLine();
-    void removingFromAnEmptySale();
-    void clearingResetsTheEntry_data();
-    void clearingResetsTheEntry();
+    void clearing_data();
+    void clearing();
     void serialSearch_data();
     void serialSearch();
 };
@@ -83,13 +80,11 @@ void TestSaleLines::totals()
     w.clear();
     QCOMPARE(till.total(), beforeLines);
     QCOMPARE(w.EditPushButton->isVisible(), pending);
-
     double tax1 = -1;
     double tax2 = -1;
     QCOMPARE(w.checkPending(&tax1, &tax2), pending ? 150.0 : 0.0);
     QCOMPARE(tax1, pending ? 22.5 : 0.0);
     QCOMPARE(tax2, pending ? 1.0 : 0.0);
-
     addLine(till, QStringLiteral("1102")); // 32.00, VAT
     addLine(till, QStringLiteral("1006")); // 38.00, VAT and levy
     QCOMPARE(till.lines(), 2);
@@ -102,14 +97,11 @@ void TestSaleLines::bannerNamesWhoServes_data()
     QTest::addColumn<bool>("table");
     QTest::addColumn<QString>("waiterChosen");
     QTest::addColumn<QString>("banner");
-    const QString next = QStringLiteral("<center><h2>The Harbour Kitchen - Next Customer Please</h2></center>");
-    QTest::newRow("the bill's waiter serves") << "JOHN" << false << ""
-                                             << "<center><h2>The Harbour Kitchen - Served by JOHN</h2></center>";
-    QTest::newRow("a waiter no longer on the staff serves nobody") << "GONE" << false << "" << next;
-    QTest::newRow("a table without a waiter asks for one")
-        << "" << true << "" << "<center><h2>The Harbour Kitchen - Please select waiter</h2></center>";
-    QTest::newRow("a table with its waiter chosen") << "" << true << "SUE" << next;
-    QTest::newRow("the cash account needs no waiter") << "" << false << "" << next;
+    QTest::newRow("the bill's waiter serves") << "JOHN" << false << "" << "Served by JOHN";
+    QTest::newRow("a waiter no longer on the staff serves nobody") << "GONE" << false << "" << "Next Customer Please";
+    QTest::newRow("a table without a waiter asks for one") << "" << true << "" << "Please select waiter";
+    QTest::newRow("a table with its waiter chosen") << "" << true << "SUE" << "Next Customer Please";
+    QTest::newRow("the cash account needs no waiter") << "" << false << "" << "Next Customer Please";
 }
 
 void TestSaleLines::bannerNamesWhoServes()
@@ -130,7 +122,7 @@ void TestSaleLines::bannerNamesWhoServes()
     }
     utils->setWaiter(waiterChosen);
     w.checkPending(nullptr, nullptr);
-    QCOMPARE(w.BannerLabel->text(), banner);
+    QCOMPARE(w.BannerLabel->text(), QStringLiteral("<center><h2>The Harbour Kitchen - %1</h2></center>").arg(banner));
 }
 
 void TestSaleLines::lineTotalGivesThePrice()
@@ -155,6 +147,10 @@ void TestSaleLines::removeTakesTheLineBackIntoTheEntry()
 {
     Counter till({QStringLiteral("Discount"), QStringLiteral("PriceOveride"), QStringLiteral("TaxControl")}, true);
     Sales& w = till.w();
+    till.shop.prompts().expect(ZkPrompt::Warning, QStringLiteral("Sales"), QStringLiteral("The invoice is empty"));
+    w.vendRemoveItem();
+    QVERIFY(till.shop.prompts().done());
+
     till.scan(QStringLiteral("1102"));
     Counter::retype(w.QuantityEdit, QStringLiteral("2"));
     Counter::retype(w.LessEdit, QStringLiteral("10"));
@@ -168,15 +164,12 @@ void TestSaleLines::removeTakesTheLineBackIntoTheEntry()
 
     w.VendListView->setCurrentItem(w.VendListView->topLevelItem(0));
     emit w.VendListView->itemDoubleClicked(w.VendListView->topLevelItem(0), 0);
-
     QCOMPARE(till.summary(), QStringList{QStringLiteral("COCA-COLA 330ML=18.50")});
     QCOMPARE(till.total(), QStringLiteral("18.50"));
     QCOMPARE(w.ItemEchoLabel->text(), QStringLiteral("<html>COCA-COLA 330ML&nbsp;&nbsp;18.50</html>"));
-    QCOMPARE(w.ItemComboBox->currentText(), QStringLiteral("CAPPUCCINO"));
-    QCOMPARE(w.codeLabel->text(), QStringLiteral("1102"));
-    QCOMPARE(w.QuantityEdit->text(), QStringLiteral("2"));
-    QCOMPARE(w.LessEdit->text(), QStringLiteral("10"));
-    QCOMPARE(w.PriceEdit->text(), QStringLiteral("30.00")); // the price it was sold at
+    const QStringList entry{w.ItemComboBox->currentText(), w.codeLabel->text(), w.QuantityEdit->text(),
+                            w.LessEdit->text(), w.PriceEdit->text()};
+    QCOMPARE(entry, (QStringList{"CAPPUCCINO", "1102", "2", "10", "30.00"})); // the price it was sold at
     QVERIFY(w.tax1_tb->isChecked());
     QVERIFY(w.tax2_tb->isChecked());
     QVERIFY(w.itemValidated());
@@ -190,33 +183,26 @@ void TestSaleLines::removeTakesTheLineBackIntoTheEntry()
     QCOMPARE(till.cell(1, Sales::ColPrinted), QStringLiteral("1"));
     QCOMPARE(till.cell(1, Sales::ColTax2), QStringLiteral("Y"));
     QCOMPARE(till.cell(1, Sales::ColCost), QStringLiteral("52.17"));
-}
 
-void TestSaleLines::removeTakesANoteBackIntoTheNotes()
-{
-    Counter till;
-    Sales& w = till.w();
-    addLine(till, QStringLiteral("1102"));
+    // A note goes back into the notes, with its type.
     w.TypeComboBox->setCurrentIndex(w.TypeComboBox->findText(QStringLiteral("Remarks")));
     w.NotesEdit->setPlainText(QStringLiteral("Extra hot"));
     w.AddPushButton->click();
     w.TypeComboBox->setCurrentIndex(w.TypeComboBox->findText(QStringLiteral("Inventory")));
-    QCOMPARE(till.lines(), 2);
-    w.VendListView->setCurrentItem(w.VendListView->topLevelItem(1));
+    w.VendListView->setCurrentItem(w.VendListView->topLevelItem(2));
     w.removeIntoEditor();
-    QCOMPARE(till.lines(), 1);
+    QCOMPARE(till.lines(), 2);
     QCOMPARE(w.NotesEdit->toPlainText(), QStringLiteral("Extra hot"));
     QCOMPARE(w.TypeComboBox->currentText(), QStringLiteral("Remarks"));
-    QCOMPARE(w.VendListView->currentItem(), w.VendListView->topLevelItem(0));
+    QCOMPARE(w.VendListView->currentItem(), w.VendListView->topLevelItem(1));
 }
 
 void TestSaleLines::f6DeletesTheLine()
 {
     Counter till;
     Sales& w = till.w();
-    addLine(till, QStringLiteral("1102"));
-    addLine(till, QStringLiteral("1001"));
-    addLine(till, QStringLiteral("1005"));
+    for (const char* code : {"1102", "1001", "1005"})
+        addLine(till, QLatin1String(code));
     w.VendListView->setCurrentItem(w.VendListView->topLevelItem(1));
     w.PushButton4->click();
     QCOMPARE(till.summary(), (QStringList{"CAPPUCCINO=32.00", "ORANGE JUICE=24.00"}));
@@ -234,51 +220,74 @@ void TestSaleLines::f6DeletesTheLine()
     QVERIFY(!w.PushButton4->isEnabled());
 }
 
-void TestSaleLines::removingFromAnEmptySale()
+void TestSaleLines::clearing_data()
 {
-    Counter till;
-    till.shop.prompts().expect(ZkPrompt::Warning, QStringLiteral("Sales"), QStringLiteral("The invoice is empty"));
-    till.w().vendRemoveItem();
-    QVERIFY(till.shop.prompts().done());
+    QTest::addColumn<bool>("withLine");
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<int>("answer"); // -1: nothing asked
+    QTest::newRow("an empty sale is cleared without asking") << false << "Ctrl+L" << -1;
+    QTest::newRow("a sale with lines: No keeps it") << true << "Ctrl+L" << 1;
+    QTest::newRow("a sale with lines: Yes clears it") << true << "Ctrl+L" << 0;
+    QTest::newRow("F5 clears without asking") << true << "F5" << -1;
 }
 
-void TestSaleLines::clearingResetsTheEntry_data()
+void TestSaleLines::clearing()
 {
-    QTest::addColumn<bool>("withLines");
-    QTest::newRow("an empty sale") << false;
-    QTest::newRow("a sale with lines, cleared on Yes") << true;
-}
-
-void TestSaleLines::clearingResetsTheEntry()
-{
-    QFETCH(bool, withLines);
+    QFETCH(bool, withLine);
+    QFETCH(QString, how);
+    QFETCH(int, answer);
     Counter till;
     Sales& w = till.w();
-    if (withLines) {
+    if (withLine)
         addLine(till, QStringLiteral("1102"));
-        till.shop.prompts().expect(ZkPrompt::Question, QStringLiteral("Sales"),
-                                   QStringLiteral("There are items in the Sales tab."), 0);
-    }
     till.scan(QStringLiteral("WATER"));
-    QVERIFY(w.itemValidated());
     w.NotesEdit->setPlainText(QStringLiteral("half done"));
     w.touchButton(Sales::kFirstPlace); // into the first department
-    QVERIFY(!w.touchDepartment().isEmpty());
-
-    w.editClearAllAction->trigger();
-    QVERIFY(till.shop.prompts().done());
-    QCOMPARE(till.lines(), 0);
+    w.WaiterEdit->setText(QStringLiteral("2222"));
+    w.setTotalColour(Qt::red);
+    w.setStatus(QStringLiteral("Waiter: JOHN"));
+    new QTreeWidgetItem(w.InvoiceListView, {QStringLiteral("12")});
+    new QTreeWidgetItem(w.RefundListView, {QStringLiteral("3")});
+    if (answer >= 0)
+        till.shop.prompts().expect(ZkPrompt::Question, QStringLiteral("Sales"),
+                                   QStringLiteral("There are items in the Sales tab. Using clear they will be lost "
+                                                  "forever !\nMost likely you still need to press Order or Print "
+                                                  "Bill, If not, are you sure you wan't to clear everything ?\n\n"),
+                                   answer);
+    const int waiterAsked = till.window->calls.value(QStringLiteral("guiWaiter"));
+    w.F2();
+    QTest::keySequence(w.windowHandle(), QKeySequence(how));
+    QTRY_VERIFY2(till.shop.prompts().done(), qPrintable(till.shop.prompts().pending()));
+    if (answer == 1) {
+        QCOMPARE(till.summary(), QStringList{QStringLiteral("CAPPUCCINO=32.00")});
+        QCOMPARE(w.ItemComboBox->currentText(), QStringLiteral("SPARKLING WATER 500ML"));
+        return;
+    }
+    QTRY_COMPARE(till.lines(), 0);
     QCOMPARE(w.ItemComboBox->count(), 0);
     QCOMPARE(w.ItemComboBox->currentText(), QString());
-    QVERIFY(w.itemCodes().isEmpty());
     QVERIFY(!w.itemValidated());
     QCOMPARE(w.PriceEdit->text(), QString());
     QCOMPARE(w.NotesEdit->toPlainText(), QString());
     QCOMPARE(w.touchDepartment(), QString());
     QCOMPARE(w.tabWidget3->tabText(w.tabWidget3->indexOf(w.tab_3)), QStringLiteral("F11 Department Selection"));
+    QCOMPARE(w.WaiterEdit->text(), QString());
     QCOMPARE(till.total(), QStringLiteral("0.00"));
-    // The cash lock chose the cash account again.
+    QCOMPARE(w.TotalLCD->palette().color(QPalette::WindowText), SalesGui::totalNormalColour());
+    QCOMPARE(w.status(), QString());
+    QCOMPARE(w.InvoiceListView->topLevelItemCount() + w.RefundListView->topLevelItemCount(), 0);
+    QCOMPARE(w.TabWidget2->tabText(0), QStringLiteral("&Client"));
+    QCOMPARE(w.BannerLabel->text(),
+             QStringLiteral("<center><h2>The Harbour Kitchen - Next Customer Please</h2></center>"));
+    QCOMPARE(w.LessEdit->text(), w.defaultDiscount());
+    // The cash lock chose the cash account again; the next order asks its waiter.
     QCOMPARE(utils->getAccountNumber(), 1);
+    QCOMPARE(till.window->calls.value(QStringLiteral("guiWaiter")), waiterAsked + 1);
+    // A change of language keeps what the till shows.
+    QEvent change(QEvent::LanguageChange);
+    QApplication::sendEvent(&w, &change);
+    QCOMPARE(w.TabWidget2->tabText(0), QStringLiteral("&Client"));
+    QVERIFY(w.BannerLabel->text().contains(QLatin1String("Next Customer Please")));
 }
 
 void TestSaleLines::serialSearch_data()
@@ -292,7 +301,6 @@ void TestSaleLines::serialSearch()
 {
     QFETCH(QString, table);
     Counter till;
-    Sales& w = till.w();
     TestShop::exec(QStringLiteral("INSERT INTO Invoice (MyNumber, MyDate, AccountNumber, Status, Tax1, Tax2, Waiter) "
                                   "VALUES (57, '2026-11-02 12:00:00', 14, 'C', 0.15, 0.02, 'MARY')"));
     TestShop::exec(QStringLiteral("INSERT INTO %1 (MyNumber, MyDate, InvoiceNumber, Quantity, Category, Code, "
@@ -309,21 +317,18 @@ void TestSaleLines::serialSearch()
             shown = static_cast<DocPrint*>(dialog)->fileBaseName() + static_cast<DocPrint*>(dialog)->pageHtml();
             mode = utils->documentMode();
             return 0;
-        });
-    w.editSerialSearchAction->trigger();
-    QVERIFY(till.shop.prompts().done());
+        })
+        .expect(ZkPrompt::TextInput, QString(), QString(), 0, QStringLiteral("NOPE-1"))
+        .expect(ZkPrompt::Warning, QStringLiteral("Error"),
+                QStringLiteral("Could not find any matching serial number NOPE-1"));
+    till.w().editSerialSearchAction->trigger();
     QCOMPARE(mode, 0);
     QVERIFY2(shown.contains(QLatin1String("57")), qPrintable(shown.left(300)));
     if (table == QLatin1String("InvoiceItem"))
         QVERIFY(shown.contains(QLatin1String("GAS CYLINDER 9KG")));
     // A reprint posts nothing.
     QCOMPARE(TestShop::count(QStringLiteral("SELECT MyNumber FROM Journal")), 0);
-
-    till.shop.prompts()
-        .expect(ZkPrompt::TextInput, QString(), QString(), 0, QStringLiteral("NOPE-1"))
-        .expect(ZkPrompt::Warning, QStringLiteral("Error"),
-                QStringLiteral("Could not find any matching serial number NOPE-1"));
-    w.serialSearch();
+    till.w().serialSearch();
     QVERIFY(till.shop.prompts().done());
 }
 

@@ -1,0 +1,887 @@
+// Client accounts at the till: the search that the first filled field
+// decides, choosing an account from the top row or the page, tables and
+// their banner, Admin mode and the cash rights on clearing, new, update,
+// merge and purge with each of their refusals (nothing written), and
+// awkward text that must come back as typed on either server.
+
+#include "tests/sales/clienttill.h"
+
+#include "core/zkdb.h"
+#include "core/zklistitem.h"
+
+#include <QCheckBox>
+#include <QTextEdit>
+
+namespace {
+
+const QString kCancelled = QStringLiteral("Operation cancelled");
+
+void addClient(const QString& columns, const QString& values)
+{
+    TestShop::exec(QStringLiteral("INSERT INTO Clients (%1) VALUES (%2)").arg(columns, values));
+}
+
+/** Three clients whose names tell SMITH from GOLDSMITH, with a field of
+ *  every kind filled for JOHN SMITH. Accounts 16, 17, 18. */
+void addSmiths()
+{
+    addClient(QStringLiteral("AccountNumber, Name, IDno, Email, Phone, Fax, Cell, VatNo, Notes, PostalAddr, "
+                             "ShippingAddr, BadDebt, MerchDiscount, OtherDiscount, KeepCredit, PriceTier"),
+              QStringLiteral("16, 'JOHN SMITH', '800101', 'JOHN@SMITH.EXAMPLE', '011 555 0101', '011 666 0101', "
+                             "'083 111 0101', '4111', 'LIKES WINDOW SEATS', '%1', '9 SMITH ROAD', 'Y', 7.5, 2.5, "
+                             "' ', 1")
+                  .arg(Utility::escapeSQL(QStringLiteral("PO BOX 9\nSMITHFIELD"))));
+    addClient(QStringLiteral("AccountNumber, Name, Phone, BadDebt, MerchDiscount, OtherDiscount, KeepCredit"),
+              QStringLiteral("17, 'SMITHERS', '011 777 0101', ' ', 50, 0, 'Y'"));
+    addClient(QStringLiteral("AccountNumber, Name, BadDebt, MerchDiscount, OtherDiscount, KeepCredit"),
+              QStringLiteral("18, 'GOLDSMITH', 'Y', 5, 0, ' '"));
+}
+
+/** An account with a history: an invoice with a line, its ledger rows, a
+ *  receipt and an archived ledger row. */
+void giveHistory(int account)
+{
+    TestShop::exec(QStringLiteral("INSERT INTO Invoice (MyDate, AccountNumber, Status, Waiter) VALUES "
+                                  "('2026-12-01 12:00:00', %1, 'C', 'JOHN')")
+                       .arg(account));
+    const int invoice = ZkDb::newRowNumber(QStringLiteral("invoice_mynumber_seq"));
+    TestShop::exec(QStringLiteral("INSERT INTO InvoiceItem (MyDate, InvoiceNumber, Quantity, Code, Price, "
+                                  "Description) VALUES ('2026-12-01 12:00:00', %1, 1, '1005', 80, 'LUNCH')")
+                       .arg(invoice));
+    TestShop::exec(QStringLiteral("INSERT INTO Journal (AccountNumber, Description, MyDate, Amount, MyNumber) VALUES "
+                                  "(%1, 'I', '2026-12-01 12:00:00', 80, %2), (%1, 'R', '2026-12-02 09:00:00', -30, 1)")
+                       .arg(account)
+                       .arg(invoice));
+    TestShop::exec(QStringLiteral("INSERT INTO Receipt (MyDate, AccountNumber, CashAmount, Tendered) VALUES "
+                                  "('2026-12-02 09:00:00', %1, 30, 30)")
+                       .arg(account));
+    TestShop::exec(QStringLiteral("INSERT INTO JournalArchive (AccountNumber, Description, MyDate, Amount, "
+                                  "MyNumber) VALUES (%1, 'I', '2026-10-01 12:00:00', 25, 3)")
+                       .arg(account));
+}
+
+int rowsOf(const char* table, int account)
+{
+    return TestShop::count(
+        QStringLiteral("SELECT AccountNumber FROM %1 WHERE AccountNumber=%2").arg(QLatin1String(table)).arg(account));
+}
+
+int clientCount()
+{
+    return TestShop::count(QStringLiteral("SELECT AccountNumber FROM Clients"));
+}
+
+/** Fills page fields by name: line edits are typed, text edits set, boxes ticked. */
+void fill(Sales& w, const QStringList& fields)
+{
+    for (const QString& f : fields) {
+        const QString name = f.section(QLatin1Char('='), 0, 0);
+        const QString value = f.section(QLatin1Char('='), 1);
+        if (auto* edit = w.findChild<QLineEdit*>(name))
+            QTest::keyClicks(edit, value);
+        else if (auto* text = w.findChild<QTextEdit*>(name))
+            text->setPlainText(value);
+        else if (auto* box = w.findChild<QCheckBox*>(name))
+            box->setChecked(true);
+        else
+            QFAIL(qPrintable(name));
+    }
+}
+
+/** Types text key by key; letters the test keyboard lacks are entered as an input method would. */
+void type(QWidget* field, const QString& text)
+{
+    for (const QChar c : text) {
+        if (c == QLatin1Char('\n'))
+            QTest::keyClick(field, Qt::Key_Return);
+        else if (c.unicode() < 0x80)
+            QTest::keyClick(field, c.toLatin1());
+        else if (auto* line = qobject_cast<QLineEdit*>(field))
+            line->insert(QString(c));
+        else
+            qobject_cast<QTextEdit*>(field)->insertPlainText(QString(c));
+    }
+}
+
+/** Types into the top row's name entry and presses Return. */
+void typeName(Sales& w, const QString& name)
+{
+    QTest::keyClicks(w.NameComboBox->lineEdit(), name);
+    QTest::keyClick(w.NameComboBox->lineEdit(), Qt::Key_Return);
+}
+
+bool shownActive(QWidget& w)
+{
+    w.show();
+    w.activateWindow();
+    return QTest::qWaitForWindowActive(&w);
+}
+
+} // namespace
+
+class TestClients : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void firstFilledFieldDecides_data();
+    void firstFilledFieldDecides();
+    void topRowChoosesTheAccount();
+    void topRowOffersSeveralToPick();
+    void tableBanner_data();
+    void tableBanner();
+    void fillInDetailsLoadsTheAccount_data();
+    void fillInDetailsLoadsTheAccount();
+    void chooseFromThePageList();
+    void adminModeKeepsTheTillClosed();
+    void clearingFollowsTheCashRights_data();
+    void clearingFollowsTheCashRights();
+    void newAccountFromTheForm();
+    void newAccountRefused_data();
+    void newAccountRefused();
+    void updateWritesTheFormBack();
+    void updateRefused_data();
+    void updateRefused();
+    void mergeMovesTheHistoryInTwoPasses();
+    void mergeRefused_data();
+    void mergeRefused();
+    void purgeRemovesHistoryButKeepsInvoices_data();
+    void purgeRemovesHistoryButKeepsInvoices();
+    void purgeRefused_data();
+    void purgeRefused();
+    void rightsOpenThePageAndTheCommands();
+    void awkwardTextRoundTrips_data();
+    void awkwardTextRoundTrips();
+};
+
+void TestClients::firstFilledFieldDecides_data()
+{
+    QTest::addColumn<QStringList>("fields");
+    QTest::addColumn<QString>("action"); // empty: nothing looked for, a beep
+    QTest::addColumn<QList<int>>("accounts");
+    const QString table = QStringLiteral("SEARCH FOR TABLE");
+    const QString client = QStringLiteral("SEARCH FOR CLIENT");
+    QTest::newRow("account number before name")
+        << QStringList{"AccEdit=15", "SetNameEdit=bay"} << table + " BY ACC#" << QList<int>{15};
+    QTest::newRow("name: any word starts with it, not GOLDSMITH")
+        << QStringList{"SetNameEdit=smith", "SetPhoneEdit=021"} << table << QList<int>{17, 16};
+    QTest::newRow("name: tables, names falling") << QStringList{"SetNameEdit=table 1"} << table
+                                                 << QList<int>{13, 12, 11, 2};
+    QTest::newRow("id before email") << QStringList{"SetIdEdit=800", "SetEmailEdit=acc"} << table + " BY ID"
+                                     << QList<int>{16};
+    QTest::newRow("email before phone") << QStringList{"SetEmailEdit=acc", "SetPhoneEdit=011"}
+                                        << table + " BY EMAIL" << QList<int>{14};
+    QTest::newRow("phone before fax, names rising") << QStringList{"SetPhoneEdit=021 555", "SetFaxEdit=011"}
+                                                    << table + " BY PHONE" << QList<int>{14, 15};
+    QTest::newRow("fax before cell") << QStringList{"SetFaxEdit=011 6", "SetCellEdit=082"} << table + " BY FAX"
+                                     << QList<int>{16};
+    QTest::newRow("cell before VAT") << QStringList{"SetCellEdit=082", "SetVatEdit=4111"} << table + " BY CELL"
+                                     << QList<int>{14};
+    QTest::newRow("VAT before notes") << QStringList{"SetVatEdit=4111", "SetNotesText=zz"} << table + " BY VAT#"
+                                      << QList<int>{16};
+    QTest::newRow("notes before postal") << QStringList{"SetNotesText=likes", "SetPostalText=po box 77"}
+                                         << table + " BY NOTES" << QList<int>{16};
+    QTest::newRow("postal over two lines before shipping")
+        << QStringList{"SetPostalText=po box 9\nsmith", "SetShippingText=3 dock"} << table + " BY POSTAL"
+        << QList<int>{16};
+    QTest::newRow("shipping before discounts") << QStringList{"SetShippingText=3 dock", "SetDiscountAEdit=7.5"}
+                                               << table + " BY SHIPPING" << QList<int>{14};
+    QTest::newRow("discount as the page shows it, before the other")
+        << QStringList{"SetDiscountAEdit=5.00", "SetDiscountCEdit=2.5"} << client + " BY DISCOUNTA"
+        << QList<int>{14, 18};
+    QTest::newRow("discount as a prefix") << QStringList{"SetDiscountAEdit=5"} << client + " BY DISCOUNTA"
+                                          << QList<int>{14, 18, 17};
+    QTest::newRow("other discount before bad debt") << QStringList{"SetDiscountCEdit=2.5", "SetBadDebtCheckBox"}
+                                                    << client + " BY DISCOUNTB" << QList<int>{16};
+    QTest::newRow("bad debt alone lists exactly the bad debtors")
+        << QStringList{"SetBadDebtCheckBox", "SetKeepCreditCheckBox"} << client + " WITH BAD DEBT"
+        << QList<int>{18, 16};
+    QTest::newRow("keep credit") << QStringList{"SetKeepCreditCheckBox"} << client + " WITH KEEP CREDIT"
+                                 << QList<int>{14, 17};
+    QTest::newRow("no match: told, nothing chosen") << QStringList{"SetNameEdit=zz top"} << table << QList<int>{};
+    QTest::newRow("an empty form looks for nothing") << QStringList{} << "" << QList<int>{};
+}
+
+void TestClients::firstFilledFieldDecides()
+{
+    QFETCH(QStringList, fields);
+    QFETCH(QString, action);
+    QFETCH(QList<int>, accounts);
+    ClientTill till;
+    addSmiths();
+    ProbeSales& w = *till.window;
+    fill(w, fields);
+    if (accounts.isEmpty() && !action.isEmpty())
+        till.shop.prompts().expect(ZkPrompt::Warning, QStringLiteral("Error"),
+                                   QStringLiteral("Could not find any match for search"));
+    w.ClientSearchButton->click();
+    QVERIFY2(till.shop.prompts().done(), qPrintable(till.shop.prompts().pending()));
+    QCOMPARE(till.shop.prompts().beeps(), action.isEmpty() ? 1 : 0);
+
+    QCOMPARE(till.listed(), accounts);
+    const QStringList log = ClientTill::actions();
+    if (action.isEmpty()) {
+        QCOMPARE(log, QStringList());
+    } else {
+        QCOMPARE(log.size(), 2);
+        QCOMPARE(log.at(0).section(QLatin1Char('|'), 0, 0), action);
+        QCOMPARE(log.at(1).section(QLatin1Char('|'), 0, 0),
+                 accounts.isEmpty() ? QStringLiteral("COULD NOT FIND CLIENT") : QStringLiteral("FOUND CLIENT MATCH"));
+    }
+    // Bad debtors stand out.
+    for (int i = 0; i < w.ClientListView->topLevelItemCount(); ++i) {
+        auto* row = static_cast<ZkListItem*>(w.ClientListView->topLevelItem(i));
+        QCOMPARE(row->visual(), ClientTill::stored(accounts.at(i), QStringLiteral("BadDebt")) == "Y" ? 2 : 0);
+    }
+    // One match is the account; several wait for the operator's choice.
+    QCOMPARE(utils->getAccountNumber(), accounts.size() == 1 ? accounts.first() : -1);
+    QCOMPARE(w.salesTabOpen(), accounts.size() == 1);
+    QCOMPARE(w.TabWidget2->currentWidget(), w.tab_6);
+}
+
+void TestClients::topRowChoosesTheAccount()
+{
+    ClientTill till;
+    ProbeSales& w = *till.window;
+    w.TabWidget2->setCurrentWidget(w.tab_5);
+    QTest::keyClicks(w.NameComboBox->lineEdit(), QStringLiteral("bays"));
+    QVERIFY(!w.salesTabOpen());
+    QTest::keyClick(w.NameComboBox->lineEdit(), Qt::Key_Return);
+    QCOMPARE(utils->getAccountNumber(), 14);
+    QVERIFY(w.clientSelected());
+    QVERIFY(w.salesTabOpen());
+    QVERIFY(w.WaiterEdit->isEnabled());
+    QCOMPARE(w.TabWidget2->currentWidget(), w.tab); // ready to sell
+    QCOMPARE(w.NameComboBox->currentText(), QStringLiteral("BAYSIDE CATERING"));
+    QCOMPARE(w.AccountLabel->text(), QStringLiteral("14 - BAYSIDE CATERING"));
+    QCOMPARE(w.BannerLabel->text(), QStringLiteral("<center><h2>The Harbour Kitchen - BAYSIDE CATERING</h2></center>"));
+    QCOMPARE(w.SetPhoneEdit->text(), QStringLiteral("021 555 0199"));
+    QCOMPARE(ClientTill::actions(), (QStringList{"SEARCH FOR TABLE|BAYS", "FOUND CLIENT MATCH|BAYS"}));
+    // Editing the name again closes the sale until an account is chosen.
+    QTest::keyClick(w.NameComboBox->lineEdit(), Qt::Key_Backspace);
+    QVERIFY(!w.salesTabOpen());
+    QCOMPARE(w.BannerLabel->text(), QString());
+}
+
+void TestClients::topRowOffersSeveralToPick()
+{
+    ClientTill till;
+    ProbeSales& w = *till.window;
+    QVERIFY(shownActive(w));
+    typeName(w, QStringLiteral("table"));
+    // Twelve tables match: none is chosen, the name entry offers them.
+    QCOMPARE(utils->getAccountNumber(), -1);
+    QVERIFY(!w.salesTabOpen());
+    QCOMPARE(w.NameComboBox->count(), 12);
+    QCOMPARE(w.NameComboBox->itemText(0), QStringLiteral("TABLE 9"));
+    QTRY_VERIFY(w.NameComboBox->view()->isVisible());
+    QCOMPARE(w.NameComboBox->currentText(), QStringLiteral("table"));
+
+    // Leaving the list and typing a name of it in full takes that name.
+    QTest::keyClick(w.NameComboBox->view(), Qt::Key_Escape);
+    QTRY_VERIFY(!w.NameComboBox->view()->isVisible());
+    w.NameComboBox->lineEdit()->selectAll();
+    typeName(w, QStringLiteral("table 11"));
+    QTRY_COMPARE(utils->getAccountNumber(), 12);
+    QVERIFY(w.salesTabOpen());
+    QCOMPARE(ClientTill::actions().mid(2), (QStringList{"SEARCH FOR TOUCH TABLE|TABLE 11", "FOUND CLIENT MATCH|TABLE 11"}));
+
+    // Or the operator takes the second one in the list.
+    w.F5clearAll();
+    typeName(w, QStringLiteral("table"));
+    QTRY_VERIFY(w.NameComboBox->view()->isVisible());
+    QTest::keyClick(w.NameComboBox->view(), Qt::Key_Down);
+    QTest::keyClick(w.NameComboBox->view(), Qt::Key_Return);
+    QTRY_COMPARE(utils->getAccountNumber(), 9);
+    QCOMPARE(w.NameComboBox->currentText(), QStringLiteral("TABLE 8"));
+    QVERIFY(w.salesTabOpen());
+
+    // A full name typed afresh is that account, not the others it begins.
+    w.F5clearAll();
+    typeName(w, QStringLiteral("table 1"));
+    QTRY_COMPARE(utils->getAccountNumber(), 2);
+    QCOMPARE(w.NameComboBox->count(), 4);
+    QVERIFY(!w.NameComboBox->view()->isVisible());
+    QCOMPARE(ClientTill::actions().mid(8), (QStringList{"SEARCH FOR TABLE|TABLE 1", "FOUND CLIENT MATCH|TABLE 1"}));
+}
+
+void TestClients::tableBanner_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("saleWaiter");
+    QTest::addColumn<QString>("orderWaiter");
+    QTest::addColumn<bool>("table");
+    QTest::addColumn<QString>("banner");
+    QTest::newRow("a free table without a waiter") << "TABLE 3" << "" << "" << true
+                                                   << "TABLE 3 - Please select waiter";
+    QTest::newRow("a free table served by the sale's waiter") << "TABLE 3" << "SUE" << "" << true
+                                                              << "TABLE 3 - Served by SUE";
+    QTest::newRow("a busy table keeps the waiter of its order") << "TABLE 3" << "SUE" << "JOHN" << true
+                                                                << "TABLE 3 - Served by JOHN";
+    QTest::newRow("a room is a table") << "ROOM 12" << "" << "" << true << "ROOM 12 - Please select waiter";
+    QTest::newRow("a client") << "BAYSIDE CATERING" << "SUE" << "" << false
+                              << "The Harbour Kitchen - BAYSIDE CATERING";
+    QTest::newRow("a name that only starts like a table")
+        << "TABLEWARE & CO" << "" << "" << false << "The Harbour Kitchen - TABLEWARE &amp; CO";
+}
+
+void TestClients::tableBanner()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, saleWaiter);
+    QFETCH(QString, orderWaiter);
+    QFETCH(bool, table);
+    QFETCH(QString, banner);
+    ClientTill till;
+    addClient(QStringLiteral("Name"), QStringLiteral("'ROOM 12'"));
+    addClient(QStringLiteral("Name"), QStringLiteral("'TABLEWARE & CO'"));
+    const int account =
+        TestShop::value(QStringLiteral("SELECT AccountNumber FROM Clients WHERE Name='%1'").arg(name)).toInt();
+    if (!orderWaiter.isEmpty())
+        TestShop::exec(QStringLiteral("INSERT INTO Invoice (MyDate, AccountNumber, Status, Waiter) VALUES "
+                                      "('2026-12-05 10:00:00', %1, 'P', '%2')")
+                           .arg(account)
+                           .arg(orderWaiter));
+    utils->setWaiter(saleWaiter);
+    ProbeSales& w = *till.window;
+    w.NameComboBox->setEditText(name);
+    w.stickyClientSearch(false, true); // as the table chooser looks a table up
+    QCOMPARE(utils->getAccountNumber(), account);
+    QCOMPARE(w.BannerLabel->text(), QStringLiteral("<center><h2>%1</h2></center>").arg(banner));
+    QCOMPARE(w.TabWidget2->currentWidget(), w.tab);
+    QCOMPARE(Sales::isTableName(name), table);
+}
+
+void TestClients::fillInDetailsLoadsTheAccount_data()
+{
+    QTest::addColumn<QString>("argument");
+    QTest::addColumn<int>("account");
+    QTest::newRow("by number") << "14" << 14;
+    QTest::newRow("the cash account is the operator's own") << "1" << 14;
+    QTest::newRow("an account that is not there") << "999" << -1;
+    QTest::newRow("not a number") << "BAYSIDE" << -1;
+}
+
+void TestClients::fillInDetailsLoadsTheAccount()
+{
+    QFETCH(QString, argument);
+    QFETCH(int, account);
+    ClientTill till;
+    // MARY's cash account is BAYSIDE's in this shop.
+    TestShop::exec(QStringLiteral("UPDATE Personel SET CashAcc=14 WHERE Name='MARY'"));
+    ProbeSales& w = *till.window;
+    if (account < 0)
+        till.shop.prompts().expect(ZkPrompt::Warning, QStringLiteral("Error"),
+                                   QStringLiteral("Could not find any match for search"));
+    w.fillInDetails(argument, false);
+    QVERIFY2(till.shop.prompts().done(), qPrintable(till.shop.prompts().pending()));
+    QCOMPARE(utils->getAccountNumber(), account);
+    QCOMPARE(w.TabWidget2->currentWidget(), w.tab_6); // the page stays in front
+    QCOMPARE(w.salesTabOpen(), account > 0);
+    if (account < 0) {
+        QCOMPARE(w.AccEdit->text(), QString());
+        return;
+    }
+    const QList<QPair<QWidget*, QString>> shown = {
+        {w.AccEdit, "14"}, {w.SetNameEdit, "BAYSIDE CATERING"}, {w.SetShippingText, "3 Dock Road\nHarbour Bay"},
+        {w.SetPostalText, "PO Box 77\nHarbour Bay\n8001"}, {w.SetEmailEdit, "ACCOUNTS@BAYSIDE.EXAMPLE"},
+        {w.SetCellEdit, "082 555 0100"}, {w.SetVatEdit, "4987654321"}, {w.SetIdEdit, ""},
+        {w.SetDiscountAEdit, "5.00"}, {w.SetDiscountCEdit, "0.00"}, {w.AccountLabel, "14 - BAYSIDE CATERING"},
+    };
+    for (const auto& field : shown) {
+        const char* property = qobject_cast<QTextEdit*>(field.first) ? "plainText" : "text";
+        QCOMPARE(field.first->property(property).toString(), field.second);
+    }
+    QCOMPARE(w.SetPriceTierComboBox->currentIndex(), 2);
+    QVERIFY(w.SetKeepCreditCheckBox->isChecked());
+    QVERIFY(!w.SetBadDebtCheckBox->isChecked());
+    QVERIFY(w.checkBox4->isChecked()); // the receipt keeps credit for this client
+    QCOMPARE(w.TabWidget2->tabText(w.TabWidget2->indexOf(w.tab_4)), QStringLiteral("&Receipt"));
+}
+
+void TestClients::chooseFromThePageList()
+{
+    ClientTill till;
+    ProbeSales& w = *till.window;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QTest::keyClicks(w.SetPhoneEdit, QStringLiteral("021 555"));
+    QTest::keyClick(w.SetNameEdit, Qt::Key_Return);
+    QCOMPARE(till.listed(), (QList<int>{14, 15}));
+    QCOMPARE(utils->getAccountNumber(), -1);
+    // Nothing picked yet: the button only beeps.
+    w.ClientListView->setCurrentItem(nullptr);
+    w.ClientSelectButton->click();
+    QCOMPARE(till.shop.prompts().beeps(), 1);
+
+    w.ClientListView->setCurrentItem(w.ClientListView->topLevelItem(1));
+    w.ClientSelectButton->click();
+    QCOMPARE(utils->getAccountNumber(), 15);
+    QCOMPARE(w.SetNameEdit->text(), QStringLiteral("O'BRIEN, PATRICK"));
+    QCOMPARE(w.TabWidget2->currentWidget(), w.tab_6);
+    // A double click on a row chooses it as well; the list stays.
+    const QPoint at = w.ClientListView->visualItemRect(w.ClientListView->topLevelItem(0)).center();
+    QTest::mouseClick(w.ClientListView->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(w.ClientListView->viewport(), Qt::LeftButton, {}, at);
+    QCOMPARE(utils->getAccountNumber(), 14);
+    QCOMPARE(till.listed(), (QList<int>{14, 15}));
+    // With no number, the name in the top row is looked up exactly.
+    w.NameComboBox->setEditText(QStringLiteral("TABLE 2"));
+    w.clientDetails(0);
+    QCOMPARE(utils->getAccountNumber(), 3);
+}
+
+void TestClients::adminModeKeepsTheTillClosed()
+{
+    ClientTill till({QStringLiteral("ModifyClient")}, QStringLiteral("Admin"));
+    ProbeSales& w = *till.window;
+    const QString closed = QStringLiteral("<center><h2>Admin Mode - Till Closed</h2></center>");
+    QCOMPARE(w.BannerLabel->text(), closed);
+    QVERIFY(!w.TabWidget2->isTabEnabled(0));
+    QVERIFY(!w.TabWidget2->isTabEnabled(1));
+    // Accounts are looked at; nothing is sold.
+    w.NameComboBox->setEditText(QStringLiteral("TABLE 3"));
+    w.stickyClientSearch(false, true);
+    QCOMPARE(utils->getAccountNumber(), 4);
+    QCOMPARE(w.SetNameEdit->text(), QStringLiteral("TABLE 3"));
+    QCOMPARE(w.BannerLabel->text(), closed);
+    QVERIFY(!w.salesTabOpen());
+    QCOMPARE(w.TabWidget2->currentWidget(), w.tab_6);
+    // Even with the cash account selected at once, Admin sells nothing.
+    Till::setRights(QStringLiteral("Admin"), {QStringLiteral("CashOnlyLock")});
+    w.updateGuiControls(false);
+    w.clear();
+    QVERIFY(w.clientSelected());
+    QVERIFY(!w.TabWidget2->isTabEnabled(0));
+    QVERIFY(!w.TabWidget2->isTabEnabled(1));
+    QCOMPARE(w.calls.value(QStringLiteral("guiWaiter")), 0); // Admin takes no orders
+    // Admin's own command: the sequence starts at one again.
+    TestShop::exec(QStringLiteral("UPDATE SysInfo SET SequenceNo=57"));
+    w.fileAdminGroupReset_SequenceAction->trigger();
+    QCOMPARE(TestShop::value(QStringLiteral("SELECT SequenceNo FROM SysInfo")).toInt(), 1);
+}
+
+void TestClients::clearingFollowsTheCashRights_data()
+{
+    QTest::addColumn<QStringList>("rights");
+    QTest::addColumn<int>("afterClear");
+    QTest::addColumn<bool>("loaded"); // the page shows the cash account
+    QTest::newRow("neither right: no account until one is chosen") << QStringList{"ModifyClient"} << -1 << false;
+    QTest::newRow("cash only: the operator's cash account at once") << QStringList{"CashOnlyLock"} << 14 << false;
+    QTest::newRow("sticky cash: the cash account looked up and loaded") << QStringList{"StickyCash"} << 14 << true;
+    QTest::newRow("both") << QStringList{"CashOnlyLock", "StickyCash"} << 14 << true;
+}
+
+void TestClients::clearingFollowsTheCashRights()
+{
+    QFETCH(QStringList, rights);
+    QFETCH(int, afterClear);
+    QFETCH(bool, loaded);
+    ClientTill till(rights);
+    TestShop::exec(QStringLiteral("UPDATE Personel SET CashAcc=14 WHERE Name='MARY'"));
+    ProbeSales& w = *till.window;
+    w.fillInDetails(QStringLiteral("15"), false);
+    w.SetPhoneEdit->setText(QStringLiteral("021"));
+    w.clear();
+    QCOMPARE(utils->getAccountNumber(), afterClear);
+    QCOMPARE(w.clientSelected(), afterClear > 0);
+    QCOMPARE(w.salesTabOpen(), afterClear > 0);
+    QCOMPARE(w.WaiterEdit->isEnabled(), afterClear > 0);
+    QCOMPARE(w.GroupBox1->isEnabled(), rights.contains(QStringLiteral("CashOnlyLock")));
+    QCOMPARE(w.TabWidget2->currentWidget(), w.tab);
+    // The page and the receipt tab start afresh, or show the cash account.
+    QCOMPARE(w.AccEdit->text(), loaded ? QStringLiteral("14") : QString());
+    QCOMPARE(w.SetPhoneEdit->text(), loaded ? QStringLiteral("021 555 0199") : QString());
+    QCOMPARE(w.AccountLabel->text(), loaded ? QStringLiteral("14 - BAYSIDE CATERING") : QString());
+    QCOMPARE(w.CurBalEdit->text(), QStringLiteral("0.00"));
+    QCOMPARE(w.checkBox4->isChecked(), loaded);
+}
+
+void TestClients::newAccountFromTheForm()
+{
+    ClientTill till;
+    ProbeSales& w = *till.window;
+    QVERIFY(shownActive(w));
+    fill(w, {"SetNameEdit=harbour divers", "SetPhoneEdit=021 555 0777", "SetCellEdit=082 555 0778",
+             "SetFaxEdit=021 555 0779", "SetEmailEdit=dive@harbour.example", "SetIdEdit=7001015009087",
+             "SetVatEdit=4555", "SetShippingText=the jetty", "SetNotesText=wetsuits on account",
+             "SetDiscountAEdit=7.5", "SetDiscountCEdit=2", "SetBadDebtCheckBox", "SetKeepCreditCheckBox"});
+    type(w.SetPostalText, QStringLiteral("po box 5\nharbour bay"));
+    w.SetPriceTierComboBox->setCurrentIndex(1);
+    QCOMPARE(w.SetNameEdit->text(), QStringLiteral("HARBOUR DIVERS")); // upper case as typed
+    till.shop.prompts().expect(ZkPrompt::Question, QStringLiteral("New Account"),
+                               QStringLiteral("Confirm that you wish to add a new account for HARBOUR DIVERS"), 0);
+    QTest::keyClick(&w, Qt::Key_F8);
+    // A button's key clicks it a moment later, as a finger would.
+    QTRY_VERIFY2(till.shop.prompts().done(), qPrintable(till.shop.prompts().pending()));
+    QTRY_COMPARE(clientCount(), 16);
+
+    const int account = utils->getAccountNumber(); // the sale is for it
+    QVERIFY(account > 15);
+    const char* const stored[][2] = {
+        {"Name", "HARBOUR DIVERS"}, {"Phone", "021 555 0777"}, {"Cell", "082 555 0778"}, {"Fax", "021 555 0779"},
+        {"Email", "DIVE@HARBOUR.EXAMPLE"}, {"IDno", "7001015009087"}, {"VatNo", "4555"},
+        {"ShippingAddr", "THE JETTY"}, {"Notes", "WETSUITS ON ACCOUNT"}, {"BadDebt", "Y"}, {"KeepCredit", "Y"},
+        {"PriceTier", "1"},
+    };
+    for (const auto& s : stored)
+        QCOMPARE(ClientTill::stored(account, QLatin1String(s[0])), QLatin1String(s[1]));
+    const QString discounts = QStringLiteral("SELECT %1 FROM Clients WHERE AccountNumber=%2");
+    QCOMPARE(TestShop::value(discounts.arg(QLatin1String("MerchDiscount")).arg(account)).toDouble(), 7.5);
+    QCOMPARE(TestShop::value(discounts.arg(QLatin1String("OtherDiscount")).arg(account)).toDouble(), 2.0);
+    QCOMPARE(ClientTill::stored(account, QStringLiteral("Created")).left(10), QStringLiteral("2026-12-05"));
+    QCOMPARE(Utility::unescapeSQL(ClientTill::stored(account, QStringLiteral("PostalAddr"))),
+             QStringLiteral("PO BOX 5\nHARBOUR BAY"));
+    QCOMPARE(ClientTill::actions(), QStringList{QStringLiteral("NEW CLIENT|HARBOUR DIVERS")});
+    QCOMPARE(w.AccEdit->text(), QString::number(account));
+    QCOMPARE(w.SetDiscountAEdit->text(), QStringLiteral("7.50"));
+    QVERIFY(w.salesTabOpen());
+}
+
+void TestClients::newAccountRefused_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("without a name") << QString();
+    QTest::newRow("a name of blanks is no name") << QStringLiteral("   ");
+    QTest::newRow("No at the confirmation") << QStringLiteral("HARBOUR DIVERS");
+}
+
+void TestClients::newAccountRefused()
+{
+    QFETCH(QString, name);
+    ClientTill till;
+    ProbeSales& w = *till.window;
+    w.SetNameEdit->setText(name);
+    w.SetPhoneEdit->setText(QStringLiteral("021 555 0777"));
+    if (name.trimmed().isEmpty())
+        till.shop.prompts().expect(ZkPrompt::Warning, QStringLiteral("Brevalon - New Account"),
+                                   QStringLiteral("You need to fill in at least the following fields..\n"
+                                                  "Name, for example Table 1 or Room 1"));
+    else
+        till.shop.prompts()
+            .expect(ZkPrompt::Question, QStringLiteral("New Account"), QStringLiteral("HARBOUR DIVERS"), 1)
+            .expect(ZkPrompt::Information, QStringLiteral("New Account"), kCancelled);
+    w.NewAccountButton->click();
+    QVERIFY2(till.shop.prompts().done(), qPrintable(till.shop.prompts().pending()));
+    QCOMPARE(clientCount(), 15);
+    QCOMPARE(ClientTill::actions(), QStringList());
+    QCOMPARE(utils->getAccountNumber(), -1);
+}
+
+void TestClients::updateWritesTheFormBack()
+{
+    ClientTill till;
+    ProbeSales& w = *till.window;
+    w.fillInDetails(QStringLiteral("14"), false);
+    w.SetPhoneEdit->clear();
+    fill(w, {"SetPhoneEdit=021 555 0200", "SetNotesText=deliveries before nine", "SetBadDebtCheckBox"});
+    w.SetDiscountAEdit->setText(QStringLiteral("12.25"));
+    w.SetKeepCreditCheckBox->setChecked(false);
+    w.SetPriceTierComboBox->setCurrentIndex(0);
+    w.UpdateAccountButton->click();
+    // Untouched fields are written back as loaded (now upper case).
+    const char* const stored[][2] = {{"Phone", "021 555 0200"}, {"Notes", "DELIVERIES BEFORE NINE"}, {"BadDebt", "Y"},
+                                     {"PriceTier", "0"}, {"Email", "ACCOUNTS@BAYSIDE.EXAMPLE"}};
+    for (const auto& s : stored)
+        QCOMPARE(ClientTill::stored(14, QLatin1String(s[0])), QLatin1String(s[1]));
+    QCOMPARE(ClientTill::stored(14, QStringLiteral("KeepCredit")).trimmed(), QString());
+    QCOMPARE(Utility::unescapeSQL(ClientTill::stored(14, QStringLiteral("PostalAddr"))),
+             QStringLiteral("PO BOX 77\nHARBOUR BAY\n8001"));
+    // The discount column keeps one decimal, rounded alike on every server.
+    QCOMPARE(TestShop::value(QStringLiteral("SELECT MerchDiscount FROM Clients WHERE AccountNumber=14")).toDouble(),
+             12.3);
+    QCOMPARE(w.SetDiscountAEdit->text(), QStringLiteral("12.30"));
+    QCOMPARE(ClientTill::actions(), QStringList{QStringLiteral("UPDATE CLIENT|ACC: 14 - BAYSIDE CATERING")});
+    QCOMPARE(clientCount(), 15);
+}
+
+void TestClients::updateRefused_data()
+{
+    QTest::addColumn<QString>("account");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("onPage");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("text");
+    const QString client = QStringLiteral("Brevalon - Update Client");
+    const QString select = QStringLiteral("You must select a Client before you can execute an update");
+    QTest::newRow("no account on the page") << QString() << "BAYSIDE" << true << client << select;
+    QTest::newRow("no account for the sale off the page") << "14" << "BAYSIDE" << false << client << select;
+    QTest::newRow("the cash account") << "1" << "CASH" << true << client
+                                      << QStringLiteral("You may not modify the CASH account !");
+    QTest::newRow("an empty name") << "14" << QString() << true << QStringLiteral("Brevalon - Update Account")
+                                   << QStringLiteral("You need to fill in at least the clients Name");
+}
+
+void TestClients::updateRefused()
+{
+    QFETCH(QString, account);
+    QFETCH(QString, name);
+    QFETCH(bool, onPage);
+    QFETCH(QString, caption);
+    QFETCH(QString, text);
+    ClientTill till;
+    ProbeSales& w = *till.window;
+    w.AccEdit->setText(account);
+    w.SetNameEdit->setText(name);
+    w.SetPhoneEdit->setText(QStringLiteral("000"));
+    if (!onPage)
+        w.TabWidget2->setCurrentWidget(w.tab_5);
+    till.shop.prompts().expect(ZkPrompt::Warning, caption, text);
+    w.updateAccount();
+    QVERIFY2(till.shop.prompts().done(), qPrintable(till.shop.prompts().pending()));
+    QCOMPARE(TestShop::count(QStringLiteral("SELECT AccountNumber FROM Clients WHERE Phone='000'")), 0);
+    QCOMPARE(ClientTill::stored(14, QStringLiteral("Name")), QStringLiteral("BAYSIDE CATERING"));
+    QCOMPARE(ClientTill::actions(), QStringList());
+}
+
+void TestClients::mergeMovesTheHistoryInTwoPasses()
+{
+    ClientTill till({QStringLiteral("ModifyClient"), QStringLiteral("MergeClient")});
+    ProbeSales& w = *till.window;
+    giveHistory(13);
+    giveHistory(14);
+    auto& prompts = till.shop.prompts();
+    w.AccEdit->setText(QStringLiteral("13"));
+    prompts.expect(ZkPrompt::Information, QStringLiteral("Merge Clients"),
+                   QStringLiteral("Now select the new client\nthen select Merge Clients again"), 0);
+    w.editClientMergeAction->trigger();
+    QCOMPARE(w.mergeSource(), 13);
+    QCOMPARE(rowsOf("Journal", 13), 2); // nothing moved yet
+
+    w.fillInDetails(QStringLiteral("14"), false);
+    prompts.expect(ZkPrompt::Question, QStringLiteral("Merge Clients"),
+                   QStringLiteral("Confirm that you will merge Account number 13\nto this new client ?"), 0);
+    w.editClientMergeAction->trigger();
+    QVERIFY2(prompts.done(), qPrintable(prompts.pending()));
+    for (const char* table : {"Invoice", "Journal", "Receipt", "JournalArchive", "Clients"})
+        QVERIFY2(rowsOf(table, 13) == 0, table);
+    const QList<int> moved{rowsOf("Invoice", 14), rowsOf("Journal", 14), rowsOf("Receipt", 14),
+                           rowsOf("JournalArchive", 14)};
+    QCOMPARE(moved, (QList<int>{2, 4, 2, 2}));
+    QCOMPARE(clientCount(), 14);
+    QCOMPARE(w.mergeSource(), -1);
+    QCOMPARE(w.status(), QString());
+    QCOMPARE(ClientTill::actions().filter(QStringLiteral("MERGE")), QStringList{"MERGE CLIENTS|ACC: 13 TO 14"});
+    // The receipt tab shows the merged balance: 2 x (80 - 30).
+    QCOMPARE(w.CurBalEdit->text(), QStringLiteral("100.00"));
+
+    // Starting again from the old number finds nothing left to move.
+    w.AccEdit->setText(QStringLiteral("13"));
+    prompts.expect(ZkPrompt::Information, QStringLiteral("Merge Clients"), QStringLiteral("Now select"), 0);
+    w.mergeClient();
+    w.AccEdit->setText(QStringLiteral("14"));
+    prompts.expect(ZkPrompt::Question, QStringLiteral("Merge Clients"), QStringLiteral("Account number 13"), 0);
+    w.mergeClient();
+    QVERIFY2(prompts.done(), qPrintable(prompts.pending()));
+    QCOMPARE(rowsOf("Journal", 14), 4);
+    QCOMPARE(clientCount(), 14);
+}
+
+void TestClients::mergeRefused_data()
+{
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<QString>("to"); // null: no second pass
+    QTest::addColumn<QStringList>("prompts"); // "kind|text|button"
+    QTest::addColumn<int>("sourceAfter");
+    const QString first = QStringLiteral("I|Now select the new client|0");
+    const QString invalid = QStringLiteral("W|You have not selected a valid new client. Try again.|");
+    const QString cancelled = QStringLiteral("I|Operation cancelled|0");
+    QTest::newRow("no old account chosen")
+        << "" << QString() << QStringList{"W|You must first select the old client you are going to merge from|0"} << -1;
+    QTest::newRow("the cash account stays") << "1" << QString()
+                                            << QStringList{"W|You may not modify the CASH account !|0"} << -1;
+    QTest::newRow("cancelled at the first pass")
+        << "13" << QString() << QStringList{"I|Now select the new client|1", cancelled} << -1;
+    QTest::newRow("the old account again, Ok tries again") << "13" << "13" << QStringList{first, invalid + "0"} << 13;
+    QTest::newRow("the old account again, Cancel gives up")
+        << "13" << "13" << QStringList{first, invalid + "1", cancelled} << -1;
+    QTest::newRow("an account that does not exist") << "13" << "999" << QStringList{first, invalid + "0"} << 13;
+    QTest::newRow("no new account") << "13" << "" << QStringList{first, invalid + "0"} << 13;
+    QTest::newRow("No at the confirmation")
+        << "13" << "15" << QStringList{first, "Q|Account number 13|1", cancelled} << -1;
+}
+
+void TestClients::mergeRefused()
+{
+    QFETCH(QString, from);
+    QFETCH(QString, to);
+    QFETCH(QStringList, prompts);
+    QFETCH(int, sourceAfter);
+    ClientTill till;
+    giveHistory(13);
+    const QMap<QString, ZkPrompt::Kind> kinds{
+        {"I", ZkPrompt::Information}, {"W", ZkPrompt::Warning}, {"Q", ZkPrompt::Question}};
+    for (const QString& p : prompts)
+        till.shop.prompts().expect(kinds.value(p.section('|', 0, 0)), QStringLiteral("Merge Clients"),
+                                   p.section('|', 1, 1), p.section('|', 2, 2).toInt());
+    till.window->AccEdit->setText(from);
+    till.window->mergeClient();
+    if (!to.isNull()) {
+        till.window->AccEdit->setText(to);
+        till.window->mergeClient();
+    }
+    QVERIFY2(till.shop.prompts().done(), qPrintable(till.shop.prompts().pending()));
+    QCOMPARE(till.window->mergeSource(), sourceAfter);
+    QCOMPARE(rowsOf("Journal", 13), 2);
+    QCOMPARE(clientCount(), 15);
+    QVERIFY(ClientTill::actions().filter(QStringLiteral("MERGE")).isEmpty());
+}
+
+void TestClients::purgeRemovesHistoryButKeepsInvoices_data()
+{
+    QTest::addColumn<int>("statement");
+    QTest::newRow("with the statement question answered Yes") << 0;
+    QTest::newRow("without a statement") << 1;
+}
+
+void TestClients::purgeRemovesHistoryButKeepsInvoices()
+{
+    QFETCH(int, statement);
+    ClientTill till({QStringLiteral("ModifyClient"), QStringLiteral("PurgeClient")});
+    ProbeSales& w = *till.window;
+    giveHistory(15);
+    giveHistory(14);
+    // The account is the sale's and listed on the page.
+    w.SetPhoneEdit->setText(QStringLiteral("021 555"));
+    w.clientSearch();
+    w.clientDetails(15);
+    QCOMPARE(utils->getAccountNumber(), 15);
+    auto& prompts = till.shop.prompts();
+    prompts.expect(ZkPrompt::Question, QStringLiteral("Purge Client"),
+                   QStringLiteral("Confirm that you will purge Client number 15"), 0)
+        .expect(ZkPrompt::Question, QStringLiteral("Purge Client"),
+                QStringLiteral("Do you wish to print a statement first ?"), statement);
+    if (statement == 0) // statements come with the statement run; until then the operator is told
+        prompts.expect(ZkPrompt::Information, QString(), QStringLiteral("Statements are not available yet"));
+    w.editClientPurgeAction->trigger();
+    QVERIFY2(prompts.done(), qPrintable(prompts.pending()));
+    for (const char* table : {"Receipt", "Journal", "JournalArchive", "Clients"})
+        QVERIFY2(rowsOf(table, 15) == 0, table);
+    QCOMPARE(rowsOf("Invoice", 15), 1);
+    QCOMPARE(TestShop::count(QStringLiteral("SELECT InvoiceItem.MyNumber FROM InvoiceItem, Invoice WHERE "
+                                            "InvoiceItem.InvoiceNumber=Invoice.MyNumber AND Invoice.AccountNumber=15")),
+             1);
+    // Another client's history is untouched.
+    QCOMPARE(rowsOf("Journal", 14), 2);
+    QCOMPARE(rowsOf("Clients", 14), 1);
+    QCOMPARE(ClientTill::actions().filter(QStringLiteral("PURGE")), QStringList{QStringLiteral("PURGE CLIENT|ACC: 15")});
+    // The list is read again; the sale has no account now.
+    QCOMPARE(till.listed(), QList<int>{14});
+    QCOMPARE(utils->getAccountNumber(), -1);
+    QVERIFY(!w.salesTabOpen());
+    QCOMPARE(w.AccEdit->text(), QString());
+}
+
+void TestClients::purgeRefused_data()
+{
+    QTest::addColumn<QString>("account");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("no account chosen") << QString() << "There is no Client selected, purge impossible !";
+    QTest::newRow("the cash account") << "1" << "You may not purge the CASH account !";
+    QTest::newRow("No at the confirmation") << "15" << "Operation cancelled";
+}
+
+void TestClients::purgeRefused()
+{
+    QFETCH(QString, account);
+    QFETCH(QString, text);
+    ClientTill till;
+    giveHistory(15);
+    till.window->AccEdit->setText(account);
+    if (text == kCancelled)
+        till.shop.prompts()
+            .expect(ZkPrompt::Question, QStringLiteral("Purge Client"), QStringLiteral("Confirm that you will purge"), 1)
+            .expect(ZkPrompt::Information, QStringLiteral("Purge Client"), text);
+    else
+        till.shop.prompts().expect(ZkPrompt::Warning, QStringLiteral("Brevalon - Purge Client"), text);
+    till.window->purgeClient();
+    QVERIFY2(till.shop.prompts().done(), qPrintable(till.shop.prompts().pending()));
+    QCOMPARE(clientCount(), 15);
+    QCOMPARE(rowsOf("Journal", 15), 2);
+    QCOMPARE(rowsOf("Receipt", 15), 1);
+    QCOMPARE(ClientTill::actions(), QStringList());
+}
+
+void TestClients::rightsOpenThePageAndTheCommands()
+{
+    ClientTill till(QStringList{});
+    ProbeSales& w = *till.window;
+    QVERIFY(!w.TabWidget2->isTabEnabled(w.TabWidget2->indexOf(w.tab_6)));
+    // A disabled command does nothing: no prompt is scripted.
+    w.editClientMergeAction->trigger();
+    w.editClientPurgeAction->trigger();
+    QCOMPARE(w.mergeSource(), -1);
+    // Without the client page an account is still chosen from the top row.
+    w.TabWidget2->setCurrentWidget(w.tab);
+    typeName(w, QStringLiteral("bay"));
+    QCOMPARE(utils->getAccountNumber(), 14);
+    QVERIFY(w.salesTabOpen());
+
+    Till::setRights(QStringLiteral("MARY"),
+                    {QStringLiteral("ModifyClient"), QStringLiteral("MergeClient"), QStringLiteral("PurgeClient")});
+    w.checkGuiPerms();
+    QVERIFY(w.TabWidget2->isTabEnabled(w.TabWidget2->indexOf(w.tab_6)));
+    // Off the page the commands act on the sale's account.
+    till.shop.prompts()
+        .expect(ZkPrompt::Information, QStringLiteral("Merge Clients"), QStringLiteral("Now select"), 0)
+        .expect(ZkPrompt::Question, QStringLiteral("Purge Client"), QStringLiteral("Client number 14"), 1)
+        .expect(ZkPrompt::Information, QStringLiteral("Purge Client"), kCancelled);
+    w.editClientMergeAction->trigger();
+    QCOMPARE(w.mergeSource(), 14);
+    w.editClientPurgeAction->trigger();
+    QVERIFY2(till.shop.prompts().done(), qPrintable(till.shop.prompts().pending()));
+}
+
+void TestClients::awkwardTextRoundTrips_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("postal");
+    QTest::addColumn<QString>("notes");
+    QTest::newRow("quotes and backslashes")
+        << "o'brien \\ \"pat\"" << "1 o'hare lane\nc:\\new\\tab" << "it's 50% \\n off";
+    QTest::newRow("text that looks like a statement")
+        << "x'); delete from clients; --" << "line one\n\nline three" << "--";
+    QTest::newRow("letters beyond ascii") << QStringLiteral("müller & söhne") << QStringLiteral("seestrasse 5\nzürich")
+                                          << QStringLiteral("café");
+}
+
+void TestClients::awkwardTextRoundTrips()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, postal);
+    QFETCH(QString, notes);
+    ClientTill till;
+    ProbeSales& w = *till.window;
+    type(w.SetNameEdit, name);
+    type(w.SetPostalText, postal);
+    type(w.SetNotesText, notes);
+    QCOMPARE(w.SetPostalText->toPlainText(), postal);
+    till.shop.prompts().expect(ZkPrompt::Question, QStringLiteral("New Account"), name.toUpper(), 0);
+    w.newAccount();
+    QVERIFY2(till.shop.prompts().done(), qPrintable(till.shop.prompts().pending()));
+    QCOMPARE(clientCount(), 16);
+    const int account = utils->getAccountNumber();
+    QVERIFY(account > 15);
+
+    // Found again by its name, by its two-line address, and after an update by its number.
+    for (QWidget* by : QList<QWidget*>{w.SetNameEdit, w.SetPostalText, nullptr}) {
+        if (!by)
+            w.updateAccount();
+        w.clearClientGui();
+        if (by)
+            type(by, by == w.SetNameEdit ? name : postal);
+        else
+            w.AccEdit->setText(QString::number(account));
+        w.clientSearch();
+        QCOMPARE(till.listed(), QList<int>{account});
+        QCOMPARE(w.SetNameEdit->text(), name.toUpper());
+        QCOMPARE(w.SetPostalText->toPlainText(), postal.toUpper());
+        QCOMPARE(w.SetNotesText->toPlainText(), notes.toUpper());
+    }
+    QCOMPARE(w.AccountLabel->text(), QStringLiteral("%1 - %2").arg(account).arg(name.toUpper()));
+    QCOMPARE(clientCount(), 16);
+    QCOMPARE(ClientTill::actions().first(), QStringLiteral("NEW CLIENT|") + name.toUpper());
+}
+
+BREVALON_TEST_MAIN(TestClients)
+#include "tst_clients.moc"
