@@ -94,10 +94,10 @@ void TestSalesGui::everyNamedPartExists()
     }
     // The touch places report ids 0..20, toolButton1..21 in order.
     for (int id = 0; id < 21; ++id) {
-        check(QStringLiteral("toolButton%1").arg(id + 1), "QToolButton");
+        check(QString("toolButton%1").arg(id + 1), "QToolButton");
         if (form.touchButtonAt(id) != form.buttonGroup1->button(id)
-            || form.buttonGroup1->button(id)->objectName() != QStringLiteral("toolButton%1").arg(id + 1))
-            wrong << QStringLiteral("touch id %1").arg(id);
+            || form.buttonGroup1->button(id)->objectName() != QString("toolButton%1").arg(id + 1))
+            wrong << QString("touch id %1").arg(id);
     }
     QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QLatin1String(", "))));
     // The code addresses the main tabs by position.
@@ -135,9 +135,9 @@ void TestSalesGui::keysWorkWithoutTheMenuBar_data()
     QTest::newRow("F8 on the receipt tab") << "tab_4" << QKeySequence(Qt::Key_F8) << "processReceipt()";
     QTest::newRow("F8 on the client tab") << "tab_6" << QKeySequence(Qt::Key_F8) << "newAccount()";
     QTest::newRow("F12") << "tab_4" << QKeySequence(Qt::Key_F12) << "F12()";
-    QTest::newRow("Ctrl+F") << "tab" << QKeySequence(QStringLiteral("Ctrl+F")) << "find()";
-    QTest::newRow("Ctrl+L") << "tab" << QKeySequence(QStringLiteral("Ctrl+L")) << "clear()";
-    QTest::newRow("Ctrl+F12") << "tab" << QKeySequence(QStringLiteral("Ctrl+F12")) << "editBill()";
+    QTest::newRow("Ctrl+F") << "tab" << QKeySequence("Ctrl+F") << "find()";
+    QTest::newRow("Ctrl+L") << "tab" << QKeySequence("Ctrl+L") << "clear()";
+    QTest::newRow("Ctrl+F12") << "tab" << QKeySequence("Ctrl+F12") << "editBill()";
 }
 
 void TestSalesGui::keysWorkWithoutTheMenuBar()
@@ -149,7 +149,7 @@ void TestSalesGui::keysWorkWithoutTheMenuBar()
     f.form.menuBar()->hide();
     f.form.TabWidget2->setCurrentWidget(f.form.findChild<QWidget*>(page));
     QVERIFY(f.active());
-    f.prompts.expect(ZkPrompt::Warning, QStringLiteral("Brevalon Sales"), notImplemented(slot));
+    f.prompts.expect(ZkPrompt::Warning, "Brevalon Sales", notImplemented(slot));
     QTest::keySequence(&f.form, key);
     // A button's key clicks it a moment later, as a press of the finger would.
     QTRY_VERIFY2(f.prompts.done(), qPrintable(f.prompts.pending()));
@@ -161,14 +161,14 @@ void TestSalesGui::formKeysMoveBetweenTabs()
     QVERIFY(f.active());
     SalesGui& form = f.form;
     // F10 opens the receipt tab; a second F10 tenders the balance in cash.
-    form.CurBalEdit->setText(QStringLiteral("85.50"));
-    f.prompts.expect(ZkPrompt::Warning, QString(), notImplemented(QStringLiteral("amountTenderedChanged(const QString&)")));
+    form.CurBalEdit->setText("85.50");
+    f.prompts.expect(ZkPrompt::Warning, QString(), notImplemented("amountTenderedChanged(const QString&)"));
     QTest::keyClick(&form, Qt::Key_F10);
     QCOMPARE(form.TabWidget2->currentWidget(), form.tab_4);
     QCOMPARE(QApplication::focusWidget(), form.CashAmountEdit);
     QCOMPARE(form.CashAmountEdit->text(), QString());
     QTest::keyClick(&form, Qt::Key_F10);
-    QCOMPARE(form.CashAmountEdit->selectedText(), QStringLiteral("85.50"));
+    QCOMPARE(form.CashAmountEdit->selectedText(), "85.50");
     QVERIFY(f.prompts.done());
     // F11 the touch page, F2 the keyboard page, F9 the sales tab.
     QTest::keyClick(&form, Qt::Key_F11);
@@ -189,12 +189,12 @@ void TestSalesGui::formKeysMoveBetweenTabs()
     QVERIFY(form.ItemComboBox->isAncestorOf(QApplication::focusWidget())
             || QApplication::focusWidget() == form.ItemComboBox);
     // F1: the waiter is cleared and the name selected for typing over.
-    form.WaiterEdit->setText(QStringLiteral("2222"));
-    form.NameComboBox->setEditText(QStringLiteral("TABLE 4"));
+    form.WaiterEdit->setText("2222");
+    form.NameComboBox->setEditText("TABLE 4");
     QTest::keyClick(&form, Qt::Key_F1);
     QCOMPARE(form.WaiterEdit->text(), QString());
     QCOMPARE(QApplication::focusWidget(), form.NameComboBox);
-    QCOMPARE(form.NameComboBox->lineEdit()->selectedText(), QStringLiteral("TABLE 4"));
+    QCOMPARE(form.NameComboBox->lineEdit()->selectedText(), "TABLE 4");
     // Typing a name closes the sale until an account is chosen.
     QVERIFY(!form.salesTabOpen());
     QVERIFY(!form.ItemComboBox->isEnabled());
@@ -217,14 +217,14 @@ void TestSalesGui::saleListAndLanguageChange()
     }
     QCOMPARE(form.VendListView->header()->length(), widths);
 
-    form.TabWidget2->setTabText(0, QStringLiteral("x"));
-    form.PushButton5->setText(QStringLiteral("x"));
-    form.comboBox5->setItemText(4, QStringLiteral("x"));
+    form.TabWidget2->setTabText(0, "x");
+    form.PushButton5->setText("x");
+    form.comboBox5->setItemText(4, "x");
     QEvent change(QEvent::LanguageChange);
     QApplication::sendEvent(&form, &change);
-    QCOMPARE(form.TabWidget2->tabText(0), QStringLiteral("F9 Sales"));
-    QCOMPARE(form.PushButton5->text(), QStringLiteral("F8 Print Bill"));
-    QCOMPARE(form.comboBox5->itemText(4), QStringLiteral("Forever"));
+    QCOMPARE(form.TabWidget2->tabText(0), "F9 Sales");
+    QCOMPARE(form.PushButton5->text(), "F8 Print Bill");
+    QCOMPARE(form.comboBox5->itemText(4), "Forever");
     QCOMPARE(form.VendListView->header()->length(), widths);
 }
 

@@ -14,48 +14,48 @@
 
 namespace {
 
-const QString kCancelled = QStringLiteral("Operation cancelled");
+const QString kCancelled = "Operation cancelled";
 
 void addClient(const QString& columns, const QString& values)
 {
-    TestShop::exec(QStringLiteral("INSERT INTO Clients (%1) VALUES (%2)").arg(columns, values));
+    TestShop::exec(QString("INSERT INTO Clients (%1) VALUES (%2)").arg(columns, values));
 }
 
 /** Three clients whose names tell SMITH from GOLDSMITH, with a field of
  *  every kind filled for JOHN SMITH. Accounts 16, 17, 18. */
 void addSmiths()
 {
-    addClient(QStringLiteral("AccountNumber, Name, IDno, Email, Phone, Fax, Cell, VatNo, Notes, PostalAddr, "
-                             "ShippingAddr, BadDebt, MerchDiscount, OtherDiscount, KeepCredit, PriceTier"),
-              QStringLiteral("16, 'JOHN SMITH', '800101', 'JOHN@SMITH.EXAMPLE', '011 555 0101', '011 666 0101', "
+    addClient("AccountNumber, Name, IDno, Email, Phone, Fax, Cell, VatNo, Notes, PostalAddr, "
+                             "ShippingAddr, BadDebt, MerchDiscount, OtherDiscount, KeepCredit, PriceTier",
+              QString("16, 'JOHN SMITH', '800101', 'JOHN@SMITH.EXAMPLE', '011 555 0101', '011 666 0101', "
                              "'083 111 0101', '4111', 'LIKES WINDOW SEATS', '%1', '9 SMITH ROAD', 'Y', 7.5, 2.5, "
                              "' ', 1")
-                  .arg(Utility::escapeSQL(QStringLiteral("PO BOX 9\nSMITHFIELD"))));
-    addClient(QStringLiteral("AccountNumber, Name, Phone, BadDebt, MerchDiscount, OtherDiscount, KeepCredit"),
-              QStringLiteral("17, 'SMITHERS', '011 777 0101', ' ', 50, 0, 'Y'"));
-    addClient(QStringLiteral("AccountNumber, Name, BadDebt, MerchDiscount, OtherDiscount, KeepCredit"),
-              QStringLiteral("18, 'GOLDSMITH', 'Y', 5, 0, ' '"));
+                  .arg(Utility::escapeSQL("PO BOX 9\nSMITHFIELD")));
+    addClient("AccountNumber, Name, Phone, BadDebt, MerchDiscount, OtherDiscount, KeepCredit",
+              "17, 'SMITHERS', '011 777 0101', ' ', 50, 0, 'Y'");
+    addClient("AccountNumber, Name, BadDebt, MerchDiscount, OtherDiscount, KeepCredit",
+              "18, 'GOLDSMITH', 'Y', 5, 0, ' '");
 }
 
 /** An account with a history: an invoice with a line, its ledger rows, a
  *  receipt and an archived ledger row. */
 void giveHistory(int account)
 {
-    TestShop::exec(QStringLiteral("INSERT INTO Invoice (MyDate, AccountNumber, Status, Waiter) VALUES "
+    TestShop::exec(QString("INSERT INTO Invoice (MyDate, AccountNumber, Status, Waiter) VALUES "
                                   "('2026-12-01 12:00:00', %1, 'C', 'JOHN')")
                        .arg(account));
-    const int invoice = ZkDb::newRowNumber(QStringLiteral("invoice_mynumber_seq"));
-    TestShop::exec(QStringLiteral("INSERT INTO InvoiceItem (MyDate, InvoiceNumber, Quantity, Code, Price, "
+    const int invoice = ZkDb::newRowNumber("invoice_mynumber_seq");
+    TestShop::exec(QString("INSERT INTO InvoiceItem (MyDate, InvoiceNumber, Quantity, Code, Price, "
                                   "Description) VALUES ('2026-12-01 12:00:00', %1, 1, '1005', 80, 'LUNCH')")
                        .arg(invoice));
-    TestShop::exec(QStringLiteral("INSERT INTO Journal (AccountNumber, Description, MyDate, Amount, MyNumber) VALUES "
+    TestShop::exec(QString("INSERT INTO Journal (AccountNumber, Description, MyDate, Amount, MyNumber) VALUES "
                                   "(%1, 'I', '2026-12-01 12:00:00', 80, %2), (%1, 'R', '2026-12-02 09:00:00', -30, 1)")
                        .arg(account)
                        .arg(invoice));
-    TestShop::exec(QStringLiteral("INSERT INTO Receipt (MyDate, AccountNumber, CashAmount, Tendered) VALUES "
+    TestShop::exec(QString("INSERT INTO Receipt (MyDate, AccountNumber, CashAmount, Tendered) VALUES "
                                   "('2026-12-02 09:00:00', %1, 30, 30)")
                        .arg(account));
-    TestShop::exec(QStringLiteral("INSERT INTO JournalArchive (AccountNumber, Description, MyDate, Amount, "
+    TestShop::exec(QString("INSERT INTO JournalArchive (AccountNumber, Description, MyDate, Amount, "
                                   "MyNumber) VALUES (%1, 'I', '2026-10-01 12:00:00', 25, 3)")
                        .arg(account));
 }
@@ -63,12 +63,12 @@ void giveHistory(int account)
 int rowsOf(const char* table, int account)
 {
     return TestShop::count(
-        QStringLiteral("SELECT AccountNumber FROM %1 WHERE AccountNumber=%2").arg(QLatin1String(table)).arg(account));
+        QString("SELECT AccountNumber FROM %1 WHERE AccountNumber=%2").arg(QLatin1String(table)).arg(account));
 }
 
 int clientCount()
 {
-    return TestShop::count(QStringLiteral("SELECT AccountNumber FROM Clients"));
+    return TestShop::count("SELECT AccountNumber FROM Clients");
 }
 
 /** Fills page fields by name: line edits are typed, text edits set, boxes ticked. */
@@ -159,8 +159,8 @@ void TestClients::firstFilledFieldDecides_data()
     QTest::addColumn<QStringList>("fields");
     QTest::addColumn<QString>("action"); // empty: nothing looked for, a beep
     QTest::addColumn<QList<int>>("accounts");
-    const QString table = QStringLiteral("SEARCH FOR TABLE");
-    const QString client = QStringLiteral("SEARCH FOR CLIENT");
+    const QString table = "SEARCH FOR TABLE";
+    const QString client = "SEARCH FOR CLIENT";
     QTest::newRow("account number before name")
         << QStringList{"AccEdit=15", "SetNameEdit=bay"} << table + " BY ACC#" << QList<int>{15};
     QTest::newRow("name: any word starts with it, not GOLDSMITH")
@@ -212,8 +212,8 @@ void TestClients::firstFilledFieldDecides()
     ProbeSales& w = *till.window;
     fill(w, fields);
     if (accounts.isEmpty() && !action.isEmpty())
-        till.shop.prompts().expect(ZkPrompt::Warning, QStringLiteral("Error"),
-                                   QStringLiteral("Could not find any match for search"));
+        till.shop.prompts().expect(ZkPrompt::Warning, "Error",
+                                   "Could not find any match for search");
     w.ClientSearchButton->click();
     QVERIFY2(till.shop.prompts().done(), qPrintable(till.shop.prompts().pending()));
     QCOMPARE(till.shop.prompts().beeps(), action.isEmpty() ? 1 : 0);
@@ -226,12 +226,12 @@ void TestClients::firstFilledFieldDecides()
         QCOMPARE(log.size(), 2);
         QCOMPARE(log.at(0).section(QLatin1Char('|'), 0, 0), action);
         QCOMPARE(log.at(1).section(QLatin1Char('|'), 0, 0),
-                 accounts.isEmpty() ? QStringLiteral("COULD NOT FIND CLIENT") : QStringLiteral("FOUND CLIENT MATCH"));
+                 accounts.isEmpty() ? "COULD NOT FIND CLIENT" : "FOUND CLIENT MATCH");
     }
     // Bad debtors stand out.
     for (int i = 0; i < w.ClientListView->topLevelItemCount(); ++i) {
         auto* row = static_cast<ZkListItem*>(w.ClientListView->topLevelItem(i));
-        QCOMPARE(row->visual(), ClientTill::stored(accounts.at(i), QStringLiteral("BadDebt")) == "Y" ? 2 : 0);
+        QCOMPARE(row->visual(), ClientTill::stored(accounts.at(i), "BadDebt") == "Y" ? 2 : 0);
     }
     // One match is the account; several wait for the operator's choice.
     QCOMPARE(utils->getAccountNumber(), accounts.size() == 1 ? accounts.first() : -1);
@@ -244,7 +244,7 @@ void TestClients::topRowChoosesTheAccount()
     ClientTill till;
     ProbeSales& w = *till.window;
     w.TabWidget2->setCurrentWidget(w.tab_5);
-    QTest::keyClicks(w.NameComboBox->lineEdit(), QStringLiteral("bays"));
+    QTest::keyClicks(w.NameComboBox->lineEdit(), "bays");
     QVERIFY(!w.salesTabOpen());
     QTest::keyClick(w.NameComboBox->lineEdit(), Qt::Key_Return);
     QCOMPARE(utils->getAccountNumber(), 14);
@@ -252,10 +252,10 @@ void TestClients::topRowChoosesTheAccount()
     QVERIFY(w.salesTabOpen());
     QVERIFY(w.WaiterEdit->isEnabled());
     QCOMPARE(w.TabWidget2->currentWidget(), w.tab); // ready to sell
-    QCOMPARE(w.NameComboBox->currentText(), QStringLiteral("BAYSIDE CATERING"));
-    QCOMPARE(w.AccountLabel->text(), QStringLiteral("14 - BAYSIDE CATERING"));
-    QCOMPARE(w.BannerLabel->text(), QStringLiteral("<center><h2>The Harbour Kitchen - BAYSIDE CATERING</h2></center>"));
-    QCOMPARE(w.SetPhoneEdit->text(), QStringLiteral("021 555 0199"));
+    QCOMPARE(w.NameComboBox->currentText(), "BAYSIDE CATERING");
+    QCOMPARE(w.AccountLabel->text(), "14 - BAYSIDE CATERING");
+    QCOMPARE(w.BannerLabel->text(), "<center><h2>The Harbour Kitchen - BAYSIDE CATERING</h2></center>");
+    QCOMPARE(w.SetPhoneEdit->text(), "021 555 0199");
     QCOMPARE(ClientTill::actions(), (QStringList{"SEARCH FOR TABLE|BAYS", "FOUND CLIENT MATCH|BAYS"}));
     // Editing the name again closes the sale until an account is chosen.
     QTest::keyClick(w.NameComboBox->lineEdit(), Qt::Key_Backspace);
@@ -268,37 +268,37 @@ void TestClients::topRowOffersSeveralToPick()
     ClientTill till;
     ProbeSales& w = *till.window;
     QVERIFY(shownActive(w));
-    typeName(w, QStringLiteral("table"));
+    typeName(w, "table");
     // Twelve tables match: none is chosen, the name entry offers them.
     QCOMPARE(utils->getAccountNumber(), -1);
     QVERIFY(!w.salesTabOpen());
     QCOMPARE(w.NameComboBox->count(), 12);
-    QCOMPARE(w.NameComboBox->itemText(0), QStringLiteral("TABLE 9"));
+    QCOMPARE(w.NameComboBox->itemText(0), "TABLE 9");
     QTRY_VERIFY(w.NameComboBox->view()->isVisible());
-    QCOMPARE(w.NameComboBox->currentText(), QStringLiteral("table"));
+    QCOMPARE(w.NameComboBox->currentText(), "table");
 
     // Leaving the list and typing a name of it in full takes that name.
     QTest::keyClick(w.NameComboBox->view(), Qt::Key_Escape);
     QTRY_VERIFY(!w.NameComboBox->view()->isVisible());
     w.NameComboBox->lineEdit()->selectAll();
-    typeName(w, QStringLiteral("table 11"));
+    typeName(w, "table 11");
     QTRY_COMPARE(utils->getAccountNumber(), 12);
     QVERIFY(w.salesTabOpen());
     QCOMPARE(ClientTill::actions().mid(2), (QStringList{"SEARCH FOR TOUCH TABLE|TABLE 11", "FOUND CLIENT MATCH|TABLE 11"}));
 
     // Or the operator takes the second one in the list.
     w.F5clearAll();
-    typeName(w, QStringLiteral("table"));
+    typeName(w, "table");
     QTRY_VERIFY(w.NameComboBox->view()->isVisible());
     QTest::keyClick(w.NameComboBox->view(), Qt::Key_Down);
     QTest::keyClick(w.NameComboBox->view(), Qt::Key_Return);
     QTRY_COMPARE(utils->getAccountNumber(), 9);
-    QCOMPARE(w.NameComboBox->currentText(), QStringLiteral("TABLE 8"));
+    QCOMPARE(w.NameComboBox->currentText(), "TABLE 8");
     QVERIFY(w.salesTabOpen());
 
     // A full name typed afresh is that account, not the others it begins.
     w.F5clearAll();
-    typeName(w, QStringLiteral("table 1"));
+    typeName(w, "table 1");
     QTRY_COMPARE(utils->getAccountNumber(), 2);
     QCOMPARE(w.NameComboBox->count(), 4);
     QVERIFY(!w.NameComboBox->view()->isVisible());
@@ -333,12 +333,12 @@ void TestClients::tableBanner()
     QFETCH(bool, table);
     QFETCH(QString, banner);
     ClientTill till;
-    addClient(QStringLiteral("Name"), QStringLiteral("'ROOM 12'"));
-    addClient(QStringLiteral("Name"), QStringLiteral("'TABLEWARE & CO'"));
+    addClient("Name", "'ROOM 12'");
+    addClient("Name", "'TABLEWARE & CO'");
     const int account =
-        TestShop::value(QStringLiteral("SELECT AccountNumber FROM Clients WHERE Name='%1'").arg(name)).toInt();
+        TestShop::value(QString("SELECT AccountNumber FROM Clients WHERE Name='%1'").arg(name)).toInt();
     if (!orderWaiter.isEmpty())
-        TestShop::exec(QStringLiteral("INSERT INTO Invoice (MyDate, AccountNumber, Status, Waiter) VALUES "
+        TestShop::exec(QString("INSERT INTO Invoice (MyDate, AccountNumber, Status, Waiter) VALUES "
                                       "('2026-12-05 10:00:00', %1, 'P', '%2')")
                            .arg(account)
                            .arg(orderWaiter));
@@ -347,7 +347,7 @@ void TestClients::tableBanner()
     w.NameComboBox->setEditText(name);
     w.stickyClientSearch(false, true); // as the table chooser looks a table up
     QCOMPARE(utils->getAccountNumber(), account);
-    QCOMPARE(w.BannerLabel->text(), QStringLiteral("<center><h2>%1</h2></center>").arg(banner));
+    QCOMPARE(w.BannerLabel->text(), QString("<center><h2>%1</h2></center>").arg(banner));
     QCOMPARE(w.TabWidget2->currentWidget(), w.tab);
     QCOMPARE(Sales::isTableName(name), table);
 }
@@ -368,11 +368,11 @@ void TestClients::fillInDetailsLoadsTheAccount()
     QFETCH(int, account);
     ClientTill till;
     // MARY's cash account is BAYSIDE's in this shop.
-    TestShop::exec(QStringLiteral("UPDATE Personel SET CashAcc=14 WHERE Name='MARY'"));
+    TestShop::exec("UPDATE Personel SET CashAcc=14 WHERE Name='MARY'");
     ProbeSales& w = *till.window;
     if (account < 0)
-        till.shop.prompts().expect(ZkPrompt::Warning, QStringLiteral("Error"),
-                                   QStringLiteral("Could not find any match for search"));
+        till.shop.prompts().expect(ZkPrompt::Warning, "Error",
+                                   "Could not find any match for search");
     w.fillInDetails(argument, false);
     QVERIFY2(till.shop.prompts().done(), qPrintable(till.shop.prompts().pending()));
     QCOMPARE(utils->getAccountNumber(), account);
@@ -396,7 +396,7 @@ void TestClients::fillInDetailsLoadsTheAccount()
     QVERIFY(w.SetKeepCreditCheckBox->isChecked());
     QVERIFY(!w.SetBadDebtCheckBox->isChecked());
     QVERIFY(w.checkBox4->isChecked()); // the receipt keeps credit for this client
-    QCOMPARE(w.TabWidget2->tabText(w.TabWidget2->indexOf(w.tab_4)), QStringLiteral("&Receipt"));
+    QCOMPARE(w.TabWidget2->tabText(w.TabWidget2->indexOf(w.tab_4)), "&Receipt");
 }
 
 void TestClients::chooseFromThePageList()
@@ -405,7 +405,7 @@ void TestClients::chooseFromThePageList()
     ProbeSales& w = *till.window;
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
-    QTest::keyClicks(w.SetPhoneEdit, QStringLiteral("021 555"));
+    QTest::keyClicks(w.SetPhoneEdit, "021 555");
     QTest::keyClick(w.SetNameEdit, Qt::Key_Return);
     QCOMPARE(till.listed(), (QList<int>{14, 15}));
     QCOMPARE(utils->getAccountNumber(), -1);
@@ -417,7 +417,7 @@ void TestClients::chooseFromThePageList()
     w.ClientListView->setCurrentItem(w.ClientListView->topLevelItem(1));
     w.ClientSelectButton->click();
     QCOMPARE(utils->getAccountNumber(), 15);
-    QCOMPARE(w.SetNameEdit->text(), QStringLiteral("O'BRIEN, PATRICK"));
+    QCOMPARE(w.SetNameEdit->text(), "O'BRIEN, PATRICK");
     QCOMPARE(w.TabWidget2->currentWidget(), w.tab_6);
     // A double click on a row chooses it as well; the list stays.
     const QPoint at = w.ClientListView->visualItemRect(w.ClientListView->topLevelItem(0)).center();
@@ -426,39 +426,39 @@ void TestClients::chooseFromThePageList()
     QCOMPARE(utils->getAccountNumber(), 14);
     QCOMPARE(till.listed(), (QList<int>{14, 15}));
     // With no number, the name in the top row is looked up exactly.
-    w.NameComboBox->setEditText(QStringLiteral("TABLE 2"));
+    w.NameComboBox->setEditText("TABLE 2");
     w.clientDetails(0);
     QCOMPARE(utils->getAccountNumber(), 3);
 }
 
 void TestClients::adminModeKeepsTheTillClosed()
 {
-    ClientTill till({QStringLiteral("ModifyClient")}, QStringLiteral("Admin"));
+    ClientTill till({"ModifyClient"}, "Admin");
     ProbeSales& w = *till.window;
-    const QString closed = QStringLiteral("<center><h2>Admin Mode - Till Closed</h2></center>");
+    const QString closed = "<center><h2>Admin Mode - Till Closed</h2></center>";
     QCOMPARE(w.BannerLabel->text(), closed);
     QVERIFY(!w.TabWidget2->isTabEnabled(0));
     QVERIFY(!w.TabWidget2->isTabEnabled(1));
     // Accounts are looked at; nothing is sold.
-    w.NameComboBox->setEditText(QStringLiteral("TABLE 3"));
+    w.NameComboBox->setEditText("TABLE 3");
     w.stickyClientSearch(false, true);
     QCOMPARE(utils->getAccountNumber(), 4);
-    QCOMPARE(w.SetNameEdit->text(), QStringLiteral("TABLE 3"));
+    QCOMPARE(w.SetNameEdit->text(), "TABLE 3");
     QCOMPARE(w.BannerLabel->text(), closed);
     QVERIFY(!w.salesTabOpen());
     QCOMPARE(w.TabWidget2->currentWidget(), w.tab_6);
     // Even with the cash account selected at once, Admin sells nothing.
-    Till::setRights(QStringLiteral("Admin"), {QStringLiteral("CashOnlyLock")});
+    Till::setRights("Admin", {"CashOnlyLock"});
     w.updateGuiControls(false);
     w.clear();
     QVERIFY(w.clientSelected());
     QVERIFY(!w.TabWidget2->isTabEnabled(0));
     QVERIFY(!w.TabWidget2->isTabEnabled(1));
-    QCOMPARE(w.calls.value(QStringLiteral("guiWaiter")), 0); // Admin takes no orders
+    QCOMPARE(w.calls.value("guiWaiter"), 0); // Admin takes no orders
     // Admin's own command: the sequence starts at one again.
-    TestShop::exec(QStringLiteral("UPDATE SysInfo SET SequenceNo=57"));
+    TestShop::exec("UPDATE SysInfo SET SequenceNo=57");
     w.fileAdminGroupReset_SequenceAction->trigger();
-    QCOMPARE(TestShop::value(QStringLiteral("SELECT SequenceNo FROM SysInfo")).toInt(), 1);
+    QCOMPARE(TestShop::value("SELECT SequenceNo FROM SysInfo").toInt(), 1);
 }
 
 void TestClients::clearingFollowsTheCashRights_data()
@@ -478,22 +478,22 @@ void TestClients::clearingFollowsTheCashRights()
     QFETCH(int, afterClear);
     QFETCH(bool, loaded);
     ClientTill till(rights);
-    TestShop::exec(QStringLiteral("UPDATE Personel SET CashAcc=14 WHERE Name='MARY'"));
+    TestShop::exec("UPDATE Personel SET CashAcc=14 WHERE Name='MARY'");
     ProbeSales& w = *till.window;
-    w.fillInDetails(QStringLiteral("15"), false);
-    w.SetPhoneEdit->setText(QStringLiteral("021"));
+    w.fillInDetails("15", false);
+    w.SetPhoneEdit->setText("021");
     w.clear();
     QCOMPARE(utils->getAccountNumber(), afterClear);
     QCOMPARE(w.clientSelected(), afterClear > 0);
     QCOMPARE(w.salesTabOpen(), afterClear > 0);
     QCOMPARE(w.WaiterEdit->isEnabled(), afterClear > 0);
-    QCOMPARE(w.GroupBox1->isEnabled(), rights.contains(QStringLiteral("CashOnlyLock")));
+    QCOMPARE(w.GroupBox1->isEnabled(), rights.contains("CashOnlyLock"));
     QCOMPARE(w.TabWidget2->currentWidget(), w.tab);
     // The page and the receipt tab start afresh, or show the cash account.
-    QCOMPARE(w.AccEdit->text(), loaded ? QStringLiteral("14") : QString());
-    QCOMPARE(w.SetPhoneEdit->text(), loaded ? QStringLiteral("021 555 0199") : QString());
-    QCOMPARE(w.AccountLabel->text(), loaded ? QStringLiteral("14 - BAYSIDE CATERING") : QString());
-    QCOMPARE(w.CurBalEdit->text(), QStringLiteral("0.00"));
+    QCOMPARE(w.AccEdit->text(), loaded ? "14" : QString());
+    QCOMPARE(w.SetPhoneEdit->text(), loaded ? "021 555 0199" : QString());
+    QCOMPARE(w.AccountLabel->text(), loaded ? "14 - BAYSIDE CATERING" : QString());
+    QCOMPARE(w.CurBalEdit->text(), "0.00");
     QCOMPARE(w.checkBox4->isChecked(), loaded);
 }
 
@@ -506,11 +506,11 @@ void TestClients::newAccountFromTheForm()
              "SetFaxEdit=021 555 0779", "SetEmailEdit=dive@harbour.example", "SetIdEdit=7001015009087",
              "SetVatEdit=4555", "SetShippingText=the jetty", "SetNotesText=wetsuits on account",
              "SetDiscountAEdit=7.5", "SetDiscountCEdit=2", "SetBadDebtCheckBox", "SetKeepCreditCheckBox"});
-    type(w.SetPostalText, QStringLiteral("po box 5\nharbour bay"));
+    type(w.SetPostalText, "po box 5\nharbour bay");
     w.SetPriceTierComboBox->setCurrentIndex(1);
-    QCOMPARE(w.SetNameEdit->text(), QStringLiteral("HARBOUR DIVERS")); // upper case as typed
-    till.shop.prompts().expect(ZkPrompt::Question, QStringLiteral("New Account"),
-                               QStringLiteral("Confirm that you wish to add a new account for HARBOUR DIVERS"), 0);
+    QCOMPARE(w.SetNameEdit->text(), "HARBOUR DIVERS"); // upper case as typed
+    till.shop.prompts().expect(ZkPrompt::Question, "New Account",
+                               "Confirm that you wish to add a new account for HARBOUR DIVERS", 0);
     QTest::keyClick(&w, Qt::Key_F8);
     // A button's key clicks it a moment later, as a finger would.
     QTRY_VERIFY2(till.shop.prompts().done(), qPrintable(till.shop.prompts().pending()));
@@ -526,15 +526,15 @@ void TestClients::newAccountFromTheForm()
     };
     for (const auto& s : stored)
         QCOMPARE(ClientTill::stored(account, QLatin1String(s[0])), QLatin1String(s[1]));
-    const QString discounts = QStringLiteral("SELECT %1 FROM Clients WHERE AccountNumber=%2");
+    const QString discounts = "SELECT %1 FROM Clients WHERE AccountNumber=%2";
     QCOMPARE(TestShop::value(discounts.arg(QLatin1String("MerchDiscount")).arg(account)).toDouble(), 7.5);
     QCOMPARE(TestShop::value(discounts.arg(QLatin1String("OtherDiscount")).arg(account)).toDouble(), 2.0);
-    QCOMPARE(ClientTill::stored(account, QStringLiteral("Created")).left(10), QStringLiteral("2026-12-05"));
-    QCOMPARE(Utility::unescapeSQL(ClientTill::stored(account, QStringLiteral("PostalAddr"))),
-             QStringLiteral("PO BOX 5\nHARBOUR BAY"));
-    QCOMPARE(ClientTill::actions(), QStringList{QStringLiteral("NEW CLIENT|HARBOUR DIVERS")});
+    QCOMPARE(ClientTill::stored(account, "Created").left(10), "2026-12-05");
+    QCOMPARE(Utility::unescapeSQL(ClientTill::stored(account, "PostalAddr")),
+             "PO BOX 5\nHARBOUR BAY");
+    QCOMPARE(ClientTill::actions(), QStringList{"NEW CLIENT|HARBOUR DIVERS"});
     QCOMPARE(w.AccEdit->text(), QString::number(account));
-    QCOMPARE(w.SetDiscountAEdit->text(), QStringLiteral("7.50"));
+    QCOMPARE(w.SetDiscountAEdit->text(), "7.50");
     QVERIFY(w.salesTabOpen());
 }
 
@@ -542,8 +542,8 @@ void TestClients::newAccountRefused_data()
 {
     QTest::addColumn<QString>("name");
     QTest::newRow("without a name") << QString();
-    QTest::newRow("a name of blanks is no name") << QStringLiteral("   ");
-    QTest::newRow("No at the confirmation") << QStringLiteral("HARBOUR DIVERS");
+    QTest::newRow("a name of blanks is no name") << "   ";
+    QTest::newRow("No at the confirmation") << "HARBOUR DIVERS";
 }
 
 void TestClients::newAccountRefused()
@@ -552,15 +552,15 @@ void TestClients::newAccountRefused()
     ClientTill till;
     ProbeSales& w = *till.window;
     w.SetNameEdit->setText(name);
-    w.SetPhoneEdit->setText(QStringLiteral("021 555 0777"));
+    w.SetPhoneEdit->setText("021 555 0777");
     if (name.trimmed().isEmpty())
-        till.shop.prompts().expect(ZkPrompt::Warning, QStringLiteral("Brevalon - New Account"),
-                                   QStringLiteral("You need to fill in at least the following fields..\n"
-                                                  "Name, for example Table 1 or Room 1"));
+        till.shop.prompts().expect(ZkPrompt::Warning, "Brevalon - New Account",
+                                   "You need to fill in at least the following fields..\n"
+                                                  "Name, for example Table 1 or Room 1");
     else
         till.shop.prompts()
-            .expect(ZkPrompt::Question, QStringLiteral("New Account"), QStringLiteral("HARBOUR DIVERS"), 1)
-            .expect(ZkPrompt::Information, QStringLiteral("New Account"), kCancelled);
+            .expect(ZkPrompt::Question, "New Account", "HARBOUR DIVERS", 1)
+            .expect(ZkPrompt::Information, "New Account", kCancelled);
     w.NewAccountButton->click();
     QVERIFY2(till.shop.prompts().done(), qPrintable(till.shop.prompts().pending()));
     QCOMPARE(clientCount(), 15);
@@ -572,10 +572,10 @@ void TestClients::updateWritesTheFormBack()
 {
     ClientTill till;
     ProbeSales& w = *till.window;
-    w.fillInDetails(QStringLiteral("14"), false);
+    w.fillInDetails("14", false);
     w.SetPhoneEdit->clear();
     fill(w, {"SetPhoneEdit=021 555 0200", "SetNotesText=deliveries before nine", "SetBadDebtCheckBox"});
-    w.SetDiscountAEdit->setText(QStringLiteral("12.25"));
+    w.SetDiscountAEdit->setText("12.25");
     w.SetKeepCreditCheckBox->setChecked(false);
     w.SetPriceTierComboBox->setCurrentIndex(0);
     w.UpdateAccountButton->click();
@@ -584,14 +584,14 @@ void TestClients::updateWritesTheFormBack()
                                      {"PriceTier", "0"}, {"Email", "ACCOUNTS@BAYSIDE.EXAMPLE"}};
     for (const auto& s : stored)
         QCOMPARE(ClientTill::stored(14, QLatin1String(s[0])), QLatin1String(s[1]));
-    QCOMPARE(ClientTill::stored(14, QStringLiteral("KeepCredit")).trimmed(), QString());
-    QCOMPARE(Utility::unescapeSQL(ClientTill::stored(14, QStringLiteral("PostalAddr"))),
-             QStringLiteral("PO BOX 77\nHARBOUR BAY\n8001"));
+    QCOMPARE(ClientTill::stored(14, "KeepCredit").trimmed(), QString());
+    QCOMPARE(Utility::unescapeSQL(ClientTill::stored(14, "PostalAddr")),
+             "PO BOX 77\nHARBOUR BAY\n8001");
     // The discount column keeps one decimal, rounded alike on every server.
-    QCOMPARE(TestShop::value(QStringLiteral("SELECT MerchDiscount FROM Clients WHERE AccountNumber=14")).toDouble(),
+    QCOMPARE(TestShop::value("SELECT MerchDiscount FROM Clients WHERE AccountNumber=14").toDouble(),
              12.3);
-    QCOMPARE(w.SetDiscountAEdit->text(), QStringLiteral("12.30"));
-    QCOMPARE(ClientTill::actions(), QStringList{QStringLiteral("UPDATE CLIENT|ACC: 14 - BAYSIDE CATERING")});
+    QCOMPARE(w.SetDiscountAEdit->text(), "12.30");
+    QCOMPARE(ClientTill::actions(), QStringList{"UPDATE CLIENT|ACC: 14 - BAYSIDE CATERING"});
     QCOMPARE(clientCount(), 15);
 }
 
@@ -602,14 +602,14 @@ void TestClients::updateRefused_data()
     QTest::addColumn<bool>("onPage");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("text");
-    const QString client = QStringLiteral("Brevalon - Update Client");
-    const QString select = QStringLiteral("You must select a Client before you can execute an update");
+    const QString client = "Brevalon - Update Client";
+    const QString select = "You must select a Client before you can execute an update";
     QTest::newRow("no account on the page") << QString() << "BAYSIDE" << true << client << select;
     QTest::newRow("no account for the sale off the page") << "14" << "BAYSIDE" << false << client << select;
     QTest::newRow("the cash account") << "1" << "CASH" << true << client
-                                      << QStringLiteral("You may not modify the CASH account !");
-    QTest::newRow("an empty name") << "14" << QString() << true << QStringLiteral("Brevalon - Update Account")
-                                   << QStringLiteral("You need to fill in at least the clients Name");
+                                      << "You may not modify the CASH account !";
+    QTest::newRow("an empty name") << "14" << QString() << true << "Brevalon - Update Account"
+                                   << "You need to fill in at least the clients Name";
 }
 
 void TestClients::updateRefused()
@@ -623,34 +623,34 @@ void TestClients::updateRefused()
     ProbeSales& w = *till.window;
     w.AccEdit->setText(account);
     w.SetNameEdit->setText(name);
-    w.SetPhoneEdit->setText(QStringLiteral("000"));
+    w.SetPhoneEdit->setText("000");
     if (!onPage)
         w.TabWidget2->setCurrentWidget(w.tab_5);
     till.shop.prompts().expect(ZkPrompt::Warning, caption, text);
     w.updateAccount();
     QVERIFY2(till.shop.prompts().done(), qPrintable(till.shop.prompts().pending()));
-    QCOMPARE(TestShop::count(QStringLiteral("SELECT AccountNumber FROM Clients WHERE Phone='000'")), 0);
-    QCOMPARE(ClientTill::stored(14, QStringLiteral("Name")), QStringLiteral("BAYSIDE CATERING"));
+    QCOMPARE(TestShop::count("SELECT AccountNumber FROM Clients WHERE Phone='000'"), 0);
+    QCOMPARE(ClientTill::stored(14, "Name"), "BAYSIDE CATERING");
     QCOMPARE(ClientTill::actions(), QStringList());
 }
 
 void TestClients::mergeMovesTheHistoryInTwoPasses()
 {
-    ClientTill till({QStringLiteral("ModifyClient"), QStringLiteral("MergeClient")});
+    ClientTill till({"ModifyClient", "MergeClient"});
     ProbeSales& w = *till.window;
     giveHistory(13);
     giveHistory(14);
     auto& prompts = till.shop.prompts();
-    w.AccEdit->setText(QStringLiteral("13"));
-    prompts.expect(ZkPrompt::Information, QStringLiteral("Merge Clients"),
-                   QStringLiteral("Now select the new client\nthen select Merge Clients again"), 0);
+    w.AccEdit->setText("13");
+    prompts.expect(ZkPrompt::Information, "Merge Clients",
+                   "Now select the new client\nthen select Merge Clients again", 0);
     w.editClientMergeAction->trigger();
     QCOMPARE(w.mergeSource(), 13);
     QCOMPARE(rowsOf("Journal", 13), 2); // nothing moved yet
 
-    w.fillInDetails(QStringLiteral("14"), false);
-    prompts.expect(ZkPrompt::Question, QStringLiteral("Merge Clients"),
-                   QStringLiteral("Confirm that you will merge Account number 13\nto this new client ?"), 0);
+    w.fillInDetails("14", false);
+    prompts.expect(ZkPrompt::Question, "Merge Clients",
+                   "Confirm that you will merge Account number 13\nto this new client ?", 0);
     w.editClientMergeAction->trigger();
     QVERIFY2(prompts.done(), qPrintable(prompts.pending()));
     for (const char* table : {"Invoice", "Journal", "Receipt", "JournalArchive", "Clients"})
@@ -661,16 +661,16 @@ void TestClients::mergeMovesTheHistoryInTwoPasses()
     QCOMPARE(clientCount(), 14);
     QCOMPARE(w.mergeSource(), -1);
     QCOMPARE(w.status(), QString());
-    QCOMPARE(ClientTill::actions().filter(QStringLiteral("MERGE")), QStringList{"MERGE CLIENTS|ACC: 13 TO 14"});
+    QCOMPARE(ClientTill::actions().filter("MERGE"), QStringList{"MERGE CLIENTS|ACC: 13 TO 14"});
     // The receipt tab shows the merged balance: 2 x (80 - 30).
-    QCOMPARE(w.CurBalEdit->text(), QStringLiteral("100.00"));
+    QCOMPARE(w.CurBalEdit->text(), "100.00");
 
     // Starting again from the old number finds nothing left to move.
-    w.AccEdit->setText(QStringLiteral("13"));
-    prompts.expect(ZkPrompt::Information, QStringLiteral("Merge Clients"), QStringLiteral("Now select"), 0);
+    w.AccEdit->setText("13");
+    prompts.expect(ZkPrompt::Information, "Merge Clients", "Now select", 0);
     w.mergeClient();
-    w.AccEdit->setText(QStringLiteral("14"));
-    prompts.expect(ZkPrompt::Question, QStringLiteral("Merge Clients"), QStringLiteral("Account number 13"), 0);
+    w.AccEdit->setText("14");
+    prompts.expect(ZkPrompt::Question, "Merge Clients", "Account number 13", 0);
     w.mergeClient();
     QVERIFY2(prompts.done(), qPrintable(prompts.pending()));
     QCOMPARE(rowsOf("Journal", 14), 4);
@@ -683,9 +683,9 @@ void TestClients::mergeRefused_data()
     QTest::addColumn<QString>("to"); // null: no second pass
     QTest::addColumn<QStringList>("prompts"); // "kind|text|button"
     QTest::addColumn<int>("sourceAfter");
-    const QString first = QStringLiteral("I|Now select the new client|0");
-    const QString invalid = QStringLiteral("W|You have not selected a valid new client. Try again.|");
-    const QString cancelled = QStringLiteral("I|Operation cancelled|0");
+    const QString first = "I|Now select the new client|0";
+    const QString invalid = "W|You have not selected a valid new client. Try again.|";
+    const QString cancelled = "I|Operation cancelled|0";
     QTest::newRow("no old account chosen")
         << "" << QString() << QStringList{"W|You must first select the old client you are going to merge from|0"} << -1;
     QTest::newRow("the cash account stays") << "1" << QString()
@@ -712,7 +712,7 @@ void TestClients::mergeRefused()
     const QMap<QString, ZkPrompt::Kind> kinds{
         {"I", ZkPrompt::Information}, {"W", ZkPrompt::Warning}, {"Q", ZkPrompt::Question}};
     for (const QString& p : prompts)
-        till.shop.prompts().expect(kinds.value(p.section('|', 0, 0)), QStringLiteral("Merge Clients"),
+        till.shop.prompts().expect(kinds.value(p.section('|', 0, 0)), "Merge Clients",
                                    p.section('|', 1, 1), p.section('|', 2, 2).toInt());
     till.window->AccEdit->setText(from);
     till.window->mergeClient();
@@ -724,7 +724,7 @@ void TestClients::mergeRefused()
     QCOMPARE(till.window->mergeSource(), sourceAfter);
     QCOMPARE(rowsOf("Journal", 13), 2);
     QCOMPARE(clientCount(), 15);
-    QVERIFY(ClientTill::actions().filter(QStringLiteral("MERGE")).isEmpty());
+    QVERIFY(ClientTill::actions().filter("MERGE").isEmpty());
 }
 
 void TestClients::purgeRemovesHistoryButKeepsInvoices_data()
@@ -737,34 +737,34 @@ void TestClients::purgeRemovesHistoryButKeepsInvoices_data()
 void TestClients::purgeRemovesHistoryButKeepsInvoices()
 {
     QFETCH(int, statement);
-    ClientTill till({QStringLiteral("ModifyClient"), QStringLiteral("PurgeClient")});
+    ClientTill till({"ModifyClient", "PurgeClient"});
     ProbeSales& w = *till.window;
     giveHistory(15);
     giveHistory(14);
     // The account is the sale's and listed on the page.
-    w.SetPhoneEdit->setText(QStringLiteral("021 555"));
+    w.SetPhoneEdit->setText("021 555");
     w.clientSearch();
     w.clientDetails(15);
     QCOMPARE(utils->getAccountNumber(), 15);
     auto& prompts = till.shop.prompts();
-    prompts.expect(ZkPrompt::Question, QStringLiteral("Purge Client"),
-                   QStringLiteral("Confirm that you will purge Client number 15"), 0)
-        .expect(ZkPrompt::Question, QStringLiteral("Purge Client"),
-                QStringLiteral("Do you wish to print a statement first ?"), statement);
+    prompts.expect(ZkPrompt::Question, "Purge Client",
+                   "Confirm that you will purge Client number 15", 0)
+        .expect(ZkPrompt::Question, "Purge Client",
+                "Do you wish to print a statement first ?", statement);
     if (statement == 0) // statements come with the statement run; until then the operator is told
-        prompts.expect(ZkPrompt::Information, QString(), QStringLiteral("Statements are not available yet"));
+        prompts.expect(ZkPrompt::Information, QString(), "Statements are not available yet");
     w.editClientPurgeAction->trigger();
     QVERIFY2(prompts.done(), qPrintable(prompts.pending()));
     for (const char* table : {"Receipt", "Journal", "JournalArchive", "Clients"})
         QVERIFY2(rowsOf(table, 15) == 0, table);
     QCOMPARE(rowsOf("Invoice", 15), 1);
-    QCOMPARE(TestShop::count(QStringLiteral("SELECT InvoiceItem.MyNumber FROM InvoiceItem, Invoice WHERE "
-                                            "InvoiceItem.InvoiceNumber=Invoice.MyNumber AND Invoice.AccountNumber=15")),
+    QCOMPARE(TestShop::count("SELECT InvoiceItem.MyNumber FROM InvoiceItem, Invoice WHERE "
+                                            "InvoiceItem.InvoiceNumber=Invoice.MyNumber AND Invoice.AccountNumber=15"),
              1);
     // Another client's history is untouched.
     QCOMPARE(rowsOf("Journal", 14), 2);
     QCOMPARE(rowsOf("Clients", 14), 1);
-    QCOMPARE(ClientTill::actions().filter(QStringLiteral("PURGE")), QStringList{QStringLiteral("PURGE CLIENT|ACC: 15")});
+    QCOMPARE(ClientTill::actions().filter("PURGE"), QStringList{"PURGE CLIENT|ACC: 15"});
     // The list is read again; the sale has no account now.
     QCOMPARE(till.listed(), QList<int>{14});
     QCOMPARE(utils->getAccountNumber(), -1);
@@ -790,10 +790,10 @@ void TestClients::purgeRefused()
     till.window->AccEdit->setText(account);
     if (text == kCancelled)
         till.shop.prompts()
-            .expect(ZkPrompt::Question, QStringLiteral("Purge Client"), QStringLiteral("Confirm that you will purge"), 1)
-            .expect(ZkPrompt::Information, QStringLiteral("Purge Client"), text);
+            .expect(ZkPrompt::Question, "Purge Client", "Confirm that you will purge", 1)
+            .expect(ZkPrompt::Information, "Purge Client", text);
     else
-        till.shop.prompts().expect(ZkPrompt::Warning, QStringLiteral("Brevalon - Purge Client"), text);
+        till.shop.prompts().expect(ZkPrompt::Warning, "Brevalon - Purge Client", text);
     till.window->purgeClient();
     QVERIFY2(till.shop.prompts().done(), qPrintable(till.shop.prompts().pending()));
     QCOMPARE(clientCount(), 15);
@@ -813,19 +813,19 @@ void TestClients::rightsOpenThePageAndTheCommands()
     QCOMPARE(w.mergeSource(), -1);
     // Without the client page an account is still chosen from the top row.
     w.TabWidget2->setCurrentWidget(w.tab);
-    typeName(w, QStringLiteral("bay"));
+    typeName(w, "bay");
     QCOMPARE(utils->getAccountNumber(), 14);
     QVERIFY(w.salesTabOpen());
 
-    Till::setRights(QStringLiteral("MARY"),
-                    {QStringLiteral("ModifyClient"), QStringLiteral("MergeClient"), QStringLiteral("PurgeClient")});
+    Till::setRights("MARY",
+                    {"ModifyClient", "MergeClient", "PurgeClient"});
     w.checkGuiPerms();
     QVERIFY(w.TabWidget2->isTabEnabled(w.TabWidget2->indexOf(w.tab_6)));
     // Off the page the commands act on the sale's account.
     till.shop.prompts()
-        .expect(ZkPrompt::Information, QStringLiteral("Merge Clients"), QStringLiteral("Now select"), 0)
-        .expect(ZkPrompt::Question, QStringLiteral("Purge Client"), QStringLiteral("Client number 14"), 1)
-        .expect(ZkPrompt::Information, QStringLiteral("Purge Client"), kCancelled);
+        .expect(ZkPrompt::Information, "Merge Clients", "Now select", 0)
+        .expect(ZkPrompt::Question, "Purge Client", "Client number 14", 1)
+        .expect(ZkPrompt::Information, "Purge Client", kCancelled);
     w.editClientMergeAction->trigger();
     QCOMPARE(w.mergeSource(), 14);
     w.editClientPurgeAction->trigger();
@@ -841,8 +841,8 @@ void TestClients::awkwardTextRoundTrips_data()
         << "o'brien \\ \"pat\"" << "1 o'hare lane\nc:\\new\\tab" << "it's 50% \\n off";
     QTest::newRow("text that looks like a statement")
         << "x'); delete from clients; --" << "line one\n\nline three" << "--";
-    QTest::newRow("letters beyond ascii") << QStringLiteral("müller & söhne") << QStringLiteral("seestrasse 5\nzürich")
-                                          << QStringLiteral("café");
+    QTest::newRow("letters beyond ascii") << "müller & söhne" << "seestrasse 5\nzürich"
+                                          << "café";
 }
 
 void TestClients::awkwardTextRoundTrips()
@@ -856,7 +856,7 @@ void TestClients::awkwardTextRoundTrips()
     type(w.SetPostalText, postal);
     type(w.SetNotesText, notes);
     QCOMPARE(w.SetPostalText->toPlainText(), postal);
-    till.shop.prompts().expect(ZkPrompt::Question, QStringLiteral("New Account"), name.toUpper(), 0);
+    till.shop.prompts().expect(ZkPrompt::Question, "New Account", name.toUpper(), 0);
     w.newAccount();
     QVERIFY2(till.shop.prompts().done(), qPrintable(till.shop.prompts().pending()));
     QCOMPARE(clientCount(), 16);
@@ -878,9 +878,9 @@ void TestClients::awkwardTextRoundTrips()
         QCOMPARE(w.SetPostalText->toPlainText(), postal.toUpper());
         QCOMPARE(w.SetNotesText->toPlainText(), notes.toUpper());
     }
-    QCOMPARE(w.AccountLabel->text(), QStringLiteral("%1 - %2").arg(account).arg(name.toUpper()));
+    QCOMPARE(w.AccountLabel->text(), QString("%1 - %2").arg(account).arg(name.toUpper()));
     QCOMPARE(clientCount(), 16);
-    QCOMPARE(ClientTill::actions().first(), QStringLiteral("NEW CLIENT|") + name.toUpper());
+    QCOMPARE(ClientTill::actions().first(), "NEW CLIENT|" + name.toUpper());
 }
 
 BREVALON_TEST_MAIN(TestClients)

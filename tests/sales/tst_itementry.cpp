@@ -16,14 +16,14 @@ namespace {
 // Items whose codes are awkward: lower case, and a quote.
 void addAwkwardItems()
 {
-    TestShop::exec(QStringLiteral("INSERT INTO Inventory (Code, Department, Description, UnitOfMeasure, Price, Tax1, "
+    TestShop::exec("INSERT INTO Inventory (Code, Department, Description, UnitOfMeasure, Price, Tax1, "
                                   "Tax2) VALUES ('cx-9', 'GROCERY', 'CASE KETTLE', 'EACH', 12, 'Y', 'N'), "
-                                  "('Q''1', 'DELI', 'QUOTE''S CAKE', 'EACH', 9.5, 'Y', 'N')"));
+                                  "('Q''1', 'DELI', 'QUOTE''S CAKE', 'EACH', 9.5, 'Y', 'N')");
 }
 
 QString actionInfo(const QString& action)
 {
-    return TestShop::value(QStringLiteral("SELECT Info FROM Actions WHERE Action='%1' ORDER BY id DESC").arg(action))
+    return TestShop::value(QString("SELECT Info FROM Actions WHERE Action='%1' ORDER BY id DESC").arg(action))
         .toString();
 }
 
@@ -92,7 +92,7 @@ void TestItemEntry::scanningAddsTheItem()
     QCOMPARE(till.total(), amount);
     // Ready for the next item.
     QCOMPARE(till.w().ItemComboBox->currentText(), QString());
-    QCOMPARE(till.w().QuantityEdit->text(), QStringLiteral("1"));
+    QCOMPARE(till.w().QuantityEdit->text(), "1");
     QCOMPARE(till.w().PriceEdit->text(), QString());
     QVERIFY(!till.w().itemValidated());
     QVERIFY(till.w().ItemComboBox->hasFocus());
@@ -147,57 +147,57 @@ void TestItemEntry::descriptionSearchLists()
 
 void TestItemEntry::askedQuantityAndTheFullLine()
 {
-    Counter till({QStringLiteral("Discount"), QStringLiteral("PriceOveride")}, true);
+    Counter till({"Discount", "PriceOveride"}, true);
     Sales& w = till.w();
-    w.SalesGuiPersonEdit->setText(QStringLiteral("MM"));
-    TestShop::exec(QStringLiteral("UPDATE Inventory SET DTR=14 WHERE Code='6006'"));
+    w.SalesGuiPersonEdit->setText("MM");
+    TestShop::exec("UPDATE Inventory SET DTR=14 WHERE Code='6006'");
     // Asked for: the scan waits in the quantity, "1" selected to type over.
-    till.scan(QStringLiteral("1006"));
+    till.scan("1006");
     QCOMPARE(till.lines(), 0);
     QVERIFY(w.QuantityEdit->hasFocus());
-    QCOMPARE(w.QuantityEdit->selectedText(), QStringLiteral("1"));
-    QTest::keyClicks(w.QuantityEdit, QStringLiteral("2"));
-    QCOMPARE(w.QtyLabel->text(), QStringLiteral("2"));
-    Counter::retype(w.LessEdit, QStringLiteral("12.5"));
-    QCOMPARE(w.TotalEdit->text(), QStringLiteral("66.50"));
+    QCOMPARE(w.QuantityEdit->selectedText(), "1");
+    QTest::keyClicks(w.QuantityEdit, "2");
+    QCOMPARE(w.QtyLabel->text(), "2");
+    Counter::retype(w.LessEdit, "12.5");
+    QCOMPARE(w.TotalEdit->text(), "66.50");
     QTest::keyClick(w.LessEdit, Qt::Key_Return);
     QCOMPARE(till.line(0), (QStringList{"2", "LAGER DRAUGHT 500ML", "12.5", "66.50", "Inventory", "1006", "GLASS",
                                         "2026-12-05 10:30:00", "Y", "Y", "", "MM", "DRINKS", "41.30", "N", "0", "0"}));
-    QCOMPARE(w.ItemEchoLabel->text(), QStringLiteral("<html>2&nbsp;LAGER DRAUGHT 500ML&nbsp;&nbsp;66.50</html>"));
-    QCOMPARE(actionInfo(QStringLiteral("ADD ITEM")), QStringLiteral("2 LAGER DRAUGHT 500ML @ 66.50"));
+    QCOMPARE(w.ItemEchoLabel->text(), "<html>2&nbsp;LAGER DRAUGHT 500ML&nbsp;&nbsp;66.50</html>");
+    QCOMPARE(actionInfo("ADD ITEM"), "2 LAGER DRAUGHT 500ML @ 66.50");
     QCOMPARE(w.LessEdit->text(), w.defaultDiscount());
 
     // A returnable item with a DTR, quantity one: no quantity on the echo.
-    till.scan(QStringLiteral("6006"));
+    till.scan("6006");
     QTest::keyClick(w.QuantityEdit, Qt::Key_Return);
-    QCOMPARE(till.cell(1, Sales::ColReturnable), QStringLiteral("Y"));
-    QCOMPARE(till.cell(1, Sales::ColDtr), QStringLiteral("14"));
-    QCOMPARE(till.cell(1, Sales::ColTax2), QStringLiteral("N"));
-    QCOMPARE(w.ItemEchoLabel->text(), QStringLiteral("<html>GAS CYLINDER 9KG&nbsp;&nbsp;389.00</html>"));
+    QCOMPARE(till.cell(1, Sales::ColReturnable), "Y");
+    QCOMPARE(till.cell(1, Sales::ColDtr), "14");
+    QCOMPARE(till.cell(1, Sales::ColTax2), "N");
+    QCOMPARE(w.ItemEchoLabel->text(), "<html>GAS CYLINDER 9KG&nbsp;&nbsp;389.00</html>");
 
     // A line goes in after the selected one.
     w.VendListView->setCurrentItem(w.VendListView->topLevelItem(0));
-    till.scan(QStringLiteral("1101"));
+    till.scan("1101");
     QTest::keyClick(w.QuantityEdit, Qt::Key_Return);
-    QCOMPARE(till.cell(1, Sales::ColCode), QStringLiteral("1101"));
-    QCOMPARE(till.cell(2, Sales::ColCode), QStringLiteral("6006"));
+    QCOMPARE(till.cell(1, Sales::ColCode), "1101");
+    QCOMPARE(till.cell(2, Sales::ColCode), "6006");
     QCOMPARE(w.VendListView->currentItem(), w.VendListView->topLevelItem(1));
     QVERIFY(w.VendListView->topLevelItem(1)->type() == ZkListItem::Type);
 
     // The scale's weighed item with no price waits in the price field.
-    till.scan(QStringLiteral("2000010"));
+    till.scan("2000010");
     QTest::keyClick(w.QuantityEdit, Qt::Key_Return);
     QCOMPARE(till.lines(), 3);
     QVERIFY(w.PriceEdit->hasFocus());
-    QTest::keyClicks(w.PriceEdit, QStringLiteral("80"));
+    QTest::keyClicks(w.PriceEdit, "80");
     QTest::keyClick(w.PriceEdit, Qt::Key_Return);
-    QCOMPARE(till.summary().value(2), QStringLiteral("BILTONG (PRICED BY SCALE)=80.00"));
+    QCOMPARE(till.summary().value(2), "BILTONG (PRICED BY SCALE)=80.00");
 }
 
 void TestItemEntry::stockLevelAndLowStock()
 {
     Counter till({}, true);
-    TestShop::exec(QStringLiteral("UPDATE Inventory SET Quantity=-4 WHERE Code='6003'"));
+    TestShop::exec("UPDATE Inventory SET Quantity=-4 WHERE Code='6003'");
     Sales& w = till.w();
     const struct
     {
@@ -229,8 +229,8 @@ void TestItemEntry::priceTiers()
 {
     Counter till({}, true);
     Sales& w = till.w();
-    QCOMPARE(w.PriceComboBox->itemText(1), QStringLiteral("Staff"));
-    till.scan(QStringLiteral("1102"));
+    QCOMPARE(w.PriceComboBox->itemText(1), "Staff");
+    till.scan("1102");
     const struct
     {
         int tier;
@@ -252,14 +252,14 @@ void TestItemEntry::priceTiers()
     }
     // The tier stays for the next items.
     QTest::keyClick(w.QuantityEdit, Qt::Key_Return);
-    till.scan(QStringLiteral("1001"));
+    till.scan("1001");
     QTest::keyClick(w.QuantityEdit, Qt::Key_Return);
     QCOMPARE(till.summary(), (QStringList{"CAPPUCCINO=25.60", "COCA-COLA 330ML=14.80"}));
     // The names follow SysInfo, a missing base name being "Base"; the tier stays.
-    TestShop::exec(QStringLiteral("UPDATE SysInfo SET BaseName=NULL, Tier2Name='Trade'"));
+    TestShop::exec("UPDATE SysInfo SET BaseName=NULL, Tier2Name='Trade'");
     w.checkPriceTiers();
-    QCOMPARE(w.PriceComboBox->itemText(0), QStringLiteral("Base"));
-    QCOMPARE(w.PriceComboBox->itemText(2), QStringLiteral("Trade"));
+    QCOMPARE(w.PriceComboBox->itemText(0), "Base");
+    QCOMPARE(w.PriceComboBox->itemText(2), "Trade");
     QCOMPARE(w.PriceComboBox->currentIndex(), 2);
 }
 
@@ -270,7 +270,7 @@ void TestItemEntry::compositionsWithDiscounts_data()
     QTest::addColumn<QString>("discount");
     QTest::addColumn<QStringList>("lines");
     QTest::addColumn<QStringList>("discounts");
-    const QString remark = QStringLiteral("Full breakfast with coffee and juice=0.00");
+    const QString remark = "Full breakfast with coffee and juice=0.00";
     const QStringList set{remark, "FULL BREAKFAST=85.50", "CAPPUCCINO=24.00", "ORANGE JUICE=12.00"};
     const QStringList own{"0.00", "10", "25", "50"};
     QTest::newRow("one set, discounts of the set only") << "BREAKFAST SPECIAL" << "1" << "0" << set << own;
@@ -305,7 +305,7 @@ void TestItemEntry::compositionsWithDiscounts()
         total += till.cell(i, Sales::ColAmount).toDouble();
     }
     QCOMPARE(given, discounts);
-    QCOMPARE(till.cell(0, Sales::ColCategory), QStringLiteral("Remarks"));
+    QCOMPARE(till.cell(0, Sales::ColCategory), "Remarks");
     QCOMPARE(till.cell(1, Sales::ColQuantity), quantity);
     QCOMPARE(till.total(), QString::number(total, 'f', 2));
     QVERIFY(!w.compositionPending());
@@ -316,11 +316,11 @@ void TestItemEntry::compositionChoicePending()
 {
     Counter till;
     Sales& w = till.w();
-    TestShop::exec(QStringLiteral("INSERT INTO Compositions (Description, Department, Remark) VALUES "
-                                  "('LUNCH SPECIAL', 'MAINS', '')"));
-    TestShop::exec(QStringLiteral("INSERT INTO CompositionContents (CompId, Quantity, Code, Discountable, Discount) "
-                                  "VALUES (2, 1, '3006', 'N', 0)"));
-    till.scan(QStringLiteral("SPECIAL"));
+    TestShop::exec("INSERT INTO Compositions (Description, Department, Remark) VALUES "
+                                  "('LUNCH SPECIAL', 'MAINS', '')");
+    TestShop::exec("INSERT INTO CompositionContents (CompId, Quantity, Code, Discountable, Discount) "
+                                  "VALUES (2, 1, '3006', 'N', 0)");
+    till.scan("SPECIAL");
     QVERIFY(w.compositionPending());
     QCOMPARE(w.ItemComboBox->count(), 2);
     QCOMPARE(till.lines(), 0);
@@ -328,7 +328,7 @@ void TestItemEntry::compositionChoicePending()
     w.ItemComboBox->setCurrentIndex(1);
     till.enter();
     QVERIFY(!w.compositionPending());
-    QCOMPARE(till.summary(), QStringList{QStringLiteral("MARGHERITA PIZZA=98.00")});
+    QCOMPARE(till.summary(), QStringList{"MARGHERITA PIZZA=98.00"});
 }
 
 void TestItemEntry::noteLines_data()
@@ -349,16 +349,16 @@ void TestItemEntry::noteLines()
     Sales& w = till.w();
     chooseType(w, type);
     QCOMPARE(w.status(), status);
-    QCOMPARE(w.tax1_tb->text(), QStringLiteral("VAT"));
+    QCOMPARE(w.tax1_tb->text(), "VAT");
     // Return in the entry line looks nothing up while notes are typed.
-    till.scan(QStringLiteral("1102"));
+    till.scan("1102");
     QCOMPARE(w.ItemComboBox->count(), 0);
-    w.NotesEdit->setPlainText(QStringLiteral("No onions, please"));
+    w.NotesEdit->setPlainText("No onions, please");
     w.AddPushButton->click();
     QCOMPARE(till.line(0), (QStringList{"", "No onions, please", "0.00", "0.00", category, "", "",
                                         "2026-12-05 10:30:00", "N", "N", "", "", "", "0.00", "N", "", "0"}));
     QCOMPARE(w.NotesEdit->toPlainText(), QString());
-    QCOMPARE(till.total(), QStringLiteral("0.00"));
+    QCOMPARE(till.total(), "0.00");
 }
 
 void TestItemEntry::unvalidatedItems_data()
@@ -371,13 +371,13 @@ void TestItemEntry::unvalidatedItems_data()
 void TestItemEntry::unvalidatedItems()
 {
     QFETCH(int, answer);
-    Counter till({QStringLiteral("AllowUnValidated"), QStringLiteral("PriceOveride")});
+    Counter till({"AllowUnValidated", "PriceOveride"});
     Sales& w = till.w();
-    till.scan(QStringLiteral("GIFT WRAP"));
+    till.scan("GIFT WRAP");
     QVERIFY(!w.itemValidated());
-    w.PriceEdit->setText(QStringLiteral("15"));
-    till.shop.prompts().expect(ZkPrompt::Question, QStringLiteral("Brevalon - Sales"),
-                               QStringLiteral("You have not validated this item\nDo you want to process it anyway ?\n\n"),
+    w.PriceEdit->setText("15");
+    till.shop.prompts().expect(ZkPrompt::Question, "Brevalon - Sales",
+                               "You have not validated this item\nDo you want to process it anyway ?\n\n",
                                answer);
     w.AddPushButton->click();
     // The buttons that need a line follow the sale.
@@ -389,9 +389,9 @@ void TestItemEntry::unvalidatedItems()
     }
     QCOMPARE((QStringList{till.cell(0, Sales::ColDescription), till.cell(0, Sales::ColCode), till.cell(0, Sales::ColAmount)}),
              (QStringList{"GIFT WRAP", "", "15.00"}));
-    QCOMPARE(TestShop::value(QStringLiteral("SELECT Status FROM Actions WHERE Action='UNVALIDATED ITEM'")).toString(),
-             QStringLiteral("2"));
-    QCOMPARE(actionInfo(QStringLiteral("UNVALIDATED ITEM")), QStringLiteral("1  GIFT WRAP @ 15.00"));
+    QCOMPARE(TestShop::value("SELECT Status FROM Actions WHERE Action='UNVALIDATED ITEM'").toString(),
+             "2");
+    QCOMPARE(actionInfo("UNVALIDATED ITEM"), "1  GIFT WRAP @ 15.00");
 }
 
 void TestItemEntry::badInputAddsNothing_data()
@@ -403,10 +403,10 @@ void TestItemEntry::badInputAddsNothing_data()
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("message");
     QTest::addColumn<int>("beeps");
-    const QString negative = QStringLiteral("You can not sell negative quantities !");
-    const QString unvalidated = QStringLiteral("You have not validated this item");
-    const QString notFound = QStringLiteral("Inventory item not found");
-    const QString b = QStringLiteral("Brevalon - Sales");
+    const QString negative = "You can not sell negative quantities !";
+    const QString unvalidated = "You have not validated this item";
+    const QString notFound = "Inventory item not found";
+    const QString b = "Brevalon - Sales";
     QTest::newRow("negative quantity of an item") << "" << "1102" << "-2" << false << "Sales" << negative << 0;
     QTest::newRow("negative quantity of a composition")
         << "" << "BREAKFAST SPECIAL" << "-1" << false << "Sales" << negative << 1;
@@ -451,7 +451,7 @@ void TestItemEntry::badInputAddsNothing()
     QVERIFY2(till.shop.prompts().done(), qPrintable(till.shop.prompts().seen().join(QLatin1Char('\n'))));
     QCOMPARE(till.shop.prompts().beeps(), beeps);
     QCOMPARE(till.lines(), 0);
-    QCOMPARE(till.total(), QStringLiteral("0.00"));
+    QCOMPARE(till.total(), "0.00");
     QCOMPARE(Counter::written(), 0);
 }
 
@@ -463,8 +463,8 @@ void TestItemEntry::lostDatabaseKeepsTheSale()
         till.scan(QLatin1String(code));
         QTest::keyClick(w.QuantityEdit, Qt::Key_Return);
     }
-    till.scan(QStringLiteral("1005")); // loaded, not yet added
-    QCOMPARE(till.total(), QStringLiteral("50.50"));
+    till.scan("1005"); // loaded, not yet added
+    QCOMPARE(till.total(), "50.50");
 
     till.loseDatabase();
     // Adding the loaded item: the action log and the pending bill both fail
@@ -473,13 +473,13 @@ void TestItemEntry::lostDatabaseKeepsTheSale()
     till.shop.prompts().expect(ZkPrompt::Warning, QString(), QString());
     QTest::keyClick(w.QuantityEdit, Qt::Key_Return);
     QVERIFY(till.shop.prompts().done());
-    QCOMPARE(till.total(), QStringLiteral("50.50"));
+    QCOMPARE(till.total(), "50.50");
 
     // A search shows the error and leaves the entry as typed.
     till.shop.prompts().expect(ZkPrompt::Warning, QString(), QString());
-    till.scan(QStringLiteral("1003"));
+    till.scan("1003");
     QVERIFY(till.shop.prompts().done());
-    QCOMPARE(w.ItemComboBox->currentText(), QStringLiteral("1003"));
+    QCOMPARE(w.ItemComboBox->currentText(), "1003");
     QCOMPARE(till.summary(), (QStringList{"CAPPUCCINO=32.00", "COCA-COLA 330ML=18.50", "ORANGE JUICE=24.00"}));
     QVERIFY(w.isVisible());
 }

@@ -18,7 +18,7 @@ QStringList rows(const QString& sql)
 {
     QSqlQuery q;
     if (!q.exec(sql)) {
-        QTest::qFail(qPrintable(QStringLiteral("%1\n%2").arg(q.lastError().text(), sql)), __FILE__, __LINE__);
+        QTest::qFail(qPrintable(QString("%1\n%2").arg(q.lastError().text(), sql)), __FILE__, __LINE__);
         return {};
     }
     QStringList out;
@@ -46,7 +46,7 @@ void addAwkwardItems()
         {"TR1", "trailing space "},       {"Ümlaut", "über dessert"},     {"BS1", "C:\\TEMP TOOL"},
     };
     for (const auto& item : items)
-        TestShop::exec(QStringLiteral("INSERT INTO Inventory (Code, Department, Description, Price) VALUES "
+        TestShop::exec(QString("INSERT INTO Inventory (Code, Department, Description, Price) VALUES "
                                       "('%1', 'DELI', '%2', 1)")
                            .arg(Utility::escapeSQL(QString::fromUtf8(item[0])),
                                 Utility::escapeSQL(QString::fromUtf8(item[1]))));
@@ -58,14 +58,14 @@ QStringList plan(const QString& sql)
 {
     QSqlQuery q;
     const bool mariadb = TestShop::isMariaDb();
-    if (!q.exec((mariadb ? QStringLiteral("EXPLAIN ") : QStringLiteral("EXPLAIN QUERY PLAN ")) + sql)) {
+    if (!q.exec((mariadb ? "EXPLAIN " : "EXPLAIN QUERY PLAN ") + sql)) {
         QTest::qFail(qPrintable(q.lastError().text()), __FILE__, __LINE__);
         return {};
     }
     QStringList steps;
     while (q.next()) {
         if (mariadb)
-            steps << QStringLiteral("%1 %2 %3").arg(q.value(2).toString(), q.value(3).toString(),
+            steps << QString("%1 %2 %3").arg(q.value(2).toString(), q.value(3).toString(),
                                                     q.value(5).toString());
         else
             steps << q.value(3).toString();
@@ -133,22 +133,22 @@ void TestItemLookup::sameRowsAsThePlainStatements()
     const QString code = Utility::escapeSQL(typed.toUpper().left(7));
 
     const QStringList exact =
-        rows(QStringLiteral("SELECT UPPER(Description),Code FROM Inventory WHERE UPPER(Code)='%1' OR "
+        rows(QString("SELECT UPPER(Description),Code FROM Inventory WHERE UPPER(Code)='%1' OR "
                             "UPPER(Description)='%1'")
                  .arg(entry));
-    QCOMPARE(sorted(rows(ItemLookup::exactSearch(QStringLiteral("Inventory"), entry))), sorted(exact));
+    QCOMPARE(sorted(rows(ItemLookup::exactSearch("Inventory", entry))), sorted(exact));
 
     // Patterns name their escape so that a backslash is itself on every server.
     const QString pattern = Utility::escapeLike(typed.toUpper());
     const QStringList prefix =
-        rows(QStringLiteral("SELECT UPPER(Description),Code FROM Inventory WHERE UPPER(Description) LIKE '%1%'%2 "
+        rows(QString("SELECT UPPER(Description),Code FROM Inventory WHERE UPPER(Description) LIKE '%1%'%2 "
                             "ORDER BY Description")
                  .arg(pattern, Utility::likeEscape()));
-    QCOMPARE(sorted(rows(ItemLookup::prefixSearch(QStringLiteral("Inventory"), pattern))), sorted(prefix));
+    QCOMPARE(sorted(rows(ItemLookup::prefixSearch("Inventory", pattern))), sorted(prefix));
 
     const QStringList byCode =
-        rows(QStringLiteral("SELECT UPPER(Description),Code,Price FROM Inventory WHERE UPPER(Code)='%1'").arg(code));
-    QCOMPARE(sorted(rows(ItemLookup::codeSearch(QStringLiteral("Inventory"), code))), sorted(byCode));
+        rows(QString("SELECT UPPER(Description),Code,Price FROM Inventory WHERE UPPER(Code)='%1'").arg(code));
+    QCOMPARE(sorted(rows(ItemLookup::codeSearch("Inventory", code))), sorted(byCode));
 
     // The rows that every server finds, so that a comparison of two empty
     // answers cannot pass for one of two right ones.
@@ -172,20 +172,20 @@ void TestItemLookup::anIndexServesTheSearches()
         QStringList values;
         for (int i = 0; i < 500; ++i) {
             const int n = batch * 500 + i;
-            values << QStringLiteral("('K%1', 'GROCERY', 'ITEM NUMBER %1', 1)").arg(n, 6, 10, QLatin1Char('0'));
+            values << QString("('K%1', 'GROCERY', 'ITEM NUMBER %1', 1)").arg(n, 6, 10, QLatin1Char('0'));
         }
-        TestShop::exec(QStringLiteral("INSERT INTO Inventory (Code, Department, Description, Price) VALUES ")
+        TestShop::exec("INSERT INTO Inventory (Code, Department, Description, Price) VALUES "
                        + values.join(QLatin1Char(',')));
     }
     if (TestShop::isMariaDb())
-        TestShop::exec(QStringLiteral("ANALYZE TABLE Inventory"));
+        TestShop::exec("ANALYZE TABLE Inventory");
     else
-        TestShop::exec(QStringLiteral("ANALYZE"));
+        TestShop::exec("ANALYZE");
 
-    const QString table = QStringLiteral("Inventory");
-    const QString sql = kind == QLatin1String("exact")  ? ItemLookup::exactSearch(table, QStringLiteral("K001234"))
-        : kind == QLatin1String("code")                 ? ItemLookup::codeSearch(table, QStringLiteral("K001234"))
-                                                        : ItemLookup::prefixSearch(table, QStringLiteral("ITEM NUMBER 00123"));
+    const QString table = "Inventory";
+    const QString sql = kind == QLatin1String("exact")  ? ItemLookup::exactSearch(table, "K001234")
+        : kind == QLatin1String("code")                 ? ItemLookup::codeSearch(table, "K001234")
+                                                        : ItemLookup::prefixSearch(table, "ITEM NUMBER 00123");
     const QStringList steps = plan(sql);
     QVERIFY2(!steps.isEmpty(), qPrintable(sql));
     QVERIFY2(!scansTheTable(steps), qPrintable(steps.join(QLatin1Char('\n'))));

@@ -38,7 +38,7 @@ void pressDigits(QDialog* keypad, const QString& digits)
 {
     for (const QChar c : digits) {
         const int d = c.digitValue();
-        click(keypad->findChild<QPushButton*>(QStringLiteral("pushButton%1").arg(d == 0 ? 10 : d)));
+        click(keypad->findChild<QPushButton*>(QString("pushButton%1").arg(d == 0 ? 10 : d)));
     }
 }
 
@@ -59,7 +59,7 @@ class TestKeypads : public QObject
     Q_OBJECT
 
 private slots:
-    void cleanup() { Utility::setLocale(QStringLiteral("C")); }
+    void cleanup() { Utility::setLocale("C"); }
 
     void integerKeypadModes_data();
     void integerKeypadModes();
@@ -93,7 +93,7 @@ void TestKeypads::integerKeypadModes()
     QFETCH(QString, image);
     TestShop shop;
     NumEntry keypad;
-    QCOMPARE(keypad.objectName(), QStringLiteral("NumEntry"));
+    QCOMPARE(keypad.objectName(), "NumEntry");
     // A waiter code from before must not stay hidden when the mode changes.
     keypad.setMode(0);
     keypad.setMode(mode);
@@ -106,16 +106,16 @@ void TestKeypads::integerKeypadModes()
     QCOMPARE(logo, expected.convertToFormat(logo.format()));
 
     // Every digit key types its digit; clear empties the field.
-    pressDigits(&keypad, QStringLiteral("1234567890"));
-    QCOMPARE(keypad.getValue(), QStringLiteral("1234567890"));
+    pressDigits(&keypad, "1234567890");
+    QCOMPARE(keypad.getValue(), "1234567890");
     click(keypad.clearButton);
     QCOMPARE(keypad.getValue(), QString());
     // A scanned or typed code lands in the field beside the keys; Return accepts.
     keypad.show();
     QVERIFY(QTest::qWaitForWindowExposed(&keypad));
-    QTest::keyClicks(keypad.lineEdit1, QStringLiteral("58"));
-    pressDigits(&keypad, QStringLiteral("0"));
-    QCOMPARE(keypad.getValue(), QStringLiteral("580"));
+    QTest::keyClicks(keypad.lineEdit1, "58");
+    pressDigits(&keypad, "0");
+    QCOMPARE(keypad.getValue(), "580");
     QTest::keyClick(keypad.lineEdit1, Qt::Key_Return);
     QCOMPARE(keypad.result(), int(QDialog::Accepted));
 }
@@ -136,13 +136,13 @@ void TestKeypads::decimalKeypadHasOnePoint()
     Utility::setLocale(locale);
     PadEntry keypad;
     QCOMPARE(keypad.dotButton->text(), point);
-    keypad.setValue(QStringLiteral("1"));
-    pressDigits(&keypad, QStringLiteral("2"));
+    keypad.setValue("1");
+    pressDigits(&keypad, "2");
     click(keypad.dotButton);
-    pressDigits(&keypad, QStringLiteral("5"));
+    pressDigits(&keypad, "5");
     click(keypad.dotButton);
-    pressDigits(&keypad, QStringLiteral("0"));
-    QCOMPARE(keypad.getValue(), QStringLiteral("12") + point + QStringLiteral("50"));
+    pressDigits(&keypad, "0");
+    QCOMPARE(keypad.getValue(), "12" + point + "50");
     QCOMPARE(Utility::strNum(keypad.getValue()), 12.5);
     click(keypad.clearButton);
     click(keypad.dotButton);
@@ -162,15 +162,15 @@ void TestKeypads::comboDialogChooses()
 {
     TestShop shop;
     ComboDialog dialog;
-    QCOMPARE(dialog.textLabel1->text(), QStringLiteral("Please select the Waiter to Cash Up"));
+    QCOMPARE(dialog.textLabel1->text(), "Please select the Waiter to Cash Up");
     // A second setup replaces the first list, not adds to it.
-    dialog.setup(QStringLiteral("Choose a printer"), {QStringLiteral("A"), QStringLiteral("B")});
-    dialog.setup(QStringLiteral("Choose the waiter"), {QStringLiteral("JOHN"), QStringLiteral("SUE")});
-    QCOMPARE(dialog.textLabel1->text(), QStringLiteral("Choose the waiter"));
+    dialog.setup("Choose a printer", {"A", "B"});
+    dialog.setup("Choose the waiter", {"JOHN", "SUE"});
+    QCOMPARE(dialog.textLabel1->text(), "Choose the waiter");
     QCOMPARE(dialog.comboBox1->count(), 2);
-    QCOMPARE(dialog.getValue(), QStringLiteral("JOHN"));
+    QCOMPARE(dialog.getValue(), "JOHN");
     dialog.comboBox1->setCurrentIndex(1);
-    QCOMPARE(dialog.getValue(), QStringLiteral("SUE"));
+    QCOMPARE(dialog.getValue(), "SUE");
     click(dialog.buttonCancel);
     QCOMPARE(dialog.result(), int(QDialog::Rejected));
     click(dialog.buttonOk);
@@ -211,7 +211,7 @@ void TestKeypads::dateDialog()
     else
         dialog.dateEdit1->setDate(held);
     QCOMPARE(dialog.selectedDate(), held);
-    QCOMPARE(dialog.DateLabel->text(), held.toString(QStringLiteral("yyyy-MM")));
+    QCOMPARE(dialog.DateLabel->text(), held.toString("yyyy-MM"));
     QCOMPARE(dialog.dateEdit1->date(), held);
     QVERIFY(dialog.toolButton1->text().contains(QString::number(held.year() - 1)));
     QVERIFY(dialog.toolButton2->text().contains(QString::number(held.year() + 1)));
@@ -229,11 +229,11 @@ void TestKeypads::changeNoteButtons()
 {
     TestShop shop;
     QTemporaryDir pictures;
-    settings->writeEntry(QStringLiteral("/Global/BankNote1Logo"), notePicture(pictures, QStringLiteral("fifty")));
-    settings->writeEntry(QStringLiteral("/Global/BankNote1Value"), 50.0);
-    settings->writeEntry(QStringLiteral("/Global/BankNote3Logo"), pictures.filePath(QStringLiteral("gone.png")));
-    settings->writeEntry(QStringLiteral("/Global/BankNote3Value"), 20.0);
-    settings->writeEntry(QStringLiteral("/Global/BankNote6Logo"), notePicture(pictures, QStringLiteral("two hundred")));
+    settings->writeEntry("/Global/BankNote1Logo", notePicture(pictures, "fifty"));
+    settings->writeEntry("/Global/BankNote1Value", 50.0);
+    settings->writeEntry("/Global/BankNote3Logo", pictures.filePath("gone.png"));
+    settings->writeEntry("/Global/BankNote3Value", 20.0);
+    settings->writeEntry("/Global/BankNote6Logo", notePicture(pictures, "two hundred"));
     Change change;
     // Only the notes set up are shown.
     const QList<QPushButton*> notes{change.pushButton1, change.pushButton2, change.pushButton3,
@@ -244,13 +244,13 @@ void TestKeypads::changeNoteButtons()
     QVERIFY(!change.pushButton1->icon().isNull());
     // A picture that went missing leaves the value on the button.
     QVERIFY(change.pushButton3->icon().isNull());
-    QCOMPARE(change.pushButton3->text(), QStringLiteral("20.00"));
+    QCOMPARE(change.pushButton3->text(), "20.00");
     change.setAmount(123.4);
-    QCOMPARE(change.AmountLabel->text(), QStringLiteral("123.40"));
+    QCOMPARE(change.AmountLabel->text(), "123.40");
 
     // Each press adds its note; the field keeps the keyboard for the rest.
     QWidget* focusAfterNote = nullptr;
-    shop.prompts().expectExec(QStringLiteral("Change"), [&](QDialog* dialog) {
+    shop.prompts().expectExec("Change", [&](QDialog* dialog) {
         auto* c = qobject_cast<Change*>(dialog);
         c->show();
         c->activateWindow();
@@ -265,7 +265,7 @@ void TestKeypads::changeNoteButtons()
     });
     QCOMPARE(change.getChange(), 120.0);
     QCOMPARE(focusAfterNote, change.CashAmountEdit);
-    QCOMPARE(change.CashAmountEdit->text(), QStringLiteral("120.00"));
+    QCOMPARE(change.CashAmountEdit->text(), "120.00");
 }
 
 void TestKeypads::changeFinishes_data()
@@ -287,7 +287,7 @@ void TestKeypads::changeFinishes()
     QFETCH(int, beeps);
     TestShop shop;
     Change dialog;
-    shop.prompts().expectExec(QStringLiteral("Change"), [&](QDialog* d) {
+    shop.prompts().expectExec("Change", [&](QDialog* d) {
         auto* c = qobject_cast<Change*>(d);
         c->show();
         c->activateWindow();
@@ -309,7 +309,7 @@ void TestKeypads::changeFinishes()
     });
     QCOMPARE(dialog.getChange(), change);
     if (finish == QLatin1String("cancel"))
-        QCOMPARE(dialog.CashAmountEdit->text(), QStringLiteral("-1"));
+        QCOMPARE(dialog.CashAmountEdit->text(), "-1");
     QCOMPARE(shop.prompts().beeps(), beeps);
 }
 

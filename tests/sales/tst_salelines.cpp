@@ -17,13 +17,13 @@ namespace {
 // A pending bill of the cash account: 100.00 with VAT, 50.00 with VAT and levy.
 void pendingBill(const QString& waiter)
 {
-    TestShop::exec(QStringLiteral("INSERT INTO Invoice (MyNumber, MyDate, AccountNumber, Status, Tax1, Tax2, Waiter) "
+    TestShop::exec(QString("INSERT INTO Invoice (MyNumber, MyDate, AccountNumber, Status, Tax1, Tax2, Waiter) "
                                   "VALUES (41, '2026-12-05 09:00:00', 1, 'P', 0.15, 0.02, '%1')")
                        .arg(waiter));
-    TestShop::exec(QStringLiteral("INSERT INTO InvoiceItem (MyDate, InvoiceNumber, Quantity, Category, Code, "
+    TestShop::exec("INSERT INTO InvoiceItem (MyDate, InvoiceNumber, Quantity, Category, Code, "
                                   "Description, Price, Tax1, Tax2) VALUES "
                                   "('2026-12-05 09:00:00', 41, 1, 'Inventory', '3001', 'BURGER', 100.00, 'Y', 'N'), "
-                                  "('2026-12-05 09:00:00', 41, 1, 'Inventory', '3001', 'BURGER', 50.00, 'Y', 'Y')"));
+                                  "('2026-12-05 09:00:00', 41, 1, 'Inventory', '3001', 'BURGER', 50.00, 'Y', 'Y')");
 }
 
 void addLine(Counter& till, const QString& code)
@@ -73,10 +73,10 @@ void TestSaleLines::totals()
     QFETCH(QString, withLines);
     Counter till({}, true);
     Sales& w = till.w();
-    TestShop::exec(QStringLiteral("UPDATE SysInfo SET TaxMode='%1'").arg(taxMode));
+    TestShop::exec(QString("UPDATE SysInfo SET TaxMode='%1'").arg(taxMode));
     QVERIFY(utils->initClass(true));
     if (pending)
-        pendingBill(QStringLiteral("JOHN"));
+        pendingBill("JOHN");
     w.clear();
     QCOMPARE(till.total(), beforeLines);
     QCOMPARE(w.EditPushButton->isVisible(), pending);
@@ -85,8 +85,8 @@ void TestSaleLines::totals()
     QCOMPARE(w.checkPending(&tax1, &tax2), pending ? 150.0 : 0.0);
     QCOMPARE(tax1, pending ? 22.5 : 0.0);
     QCOMPARE(tax2, pending ? 1.0 : 0.0);
-    addLine(till, QStringLiteral("1102")); // 32.00, VAT
-    addLine(till, QStringLiteral("1006")); // 38.00, VAT and levy
+    addLine(till, "1102"); // 32.00, VAT
+    addLine(till, "1006"); // 38.00, VAT and levy
     QCOMPARE(till.lines(), 2);
     QCOMPARE(till.total(), withLines);
 }
@@ -118,82 +118,82 @@ void TestSaleLines::bannerNamesWhoServes()
         // Table 3 is chosen as the clients' search leaves it.
         utils->setDetails(4);
         const QSignalBlocker blocker(w.NameComboBox);
-        w.NameComboBox->setEditText(QStringLiteral("TABLE 3"));
+        w.NameComboBox->setEditText("TABLE 3");
     }
     utils->setWaiter(waiterChosen);
     w.checkPending(nullptr, nullptr);
-    QCOMPARE(w.BannerLabel->text(), QStringLiteral("<center><h2>The Harbour Kitchen - %1</h2></center>").arg(banner));
+    QCOMPARE(w.BannerLabel->text(), QString("<center><h2>The Harbour Kitchen - %1</h2></center>").arg(banner));
 }
 
 void TestSaleLines::lineTotalGivesThePrice()
 {
-    Counter till({QStringLiteral("Discount"), QStringLiteral("PriceOveride")}, true);
+    Counter till({"Discount", "PriceOveride"}, true);
     Sales& w = till.w();
-    till.scan(QStringLiteral("1102"));
-    Counter::retype(w.QuantityEdit, QStringLiteral("2"));
-    Counter::retype(w.LessEdit, QStringLiteral("10"));
-    QCOMPARE(w.TotalEdit->text(), QStringLiteral("57.60"));
-    Counter::retype(w.TotalEdit, QStringLiteral("45"));
+    till.scan("1102");
+    Counter::retype(w.QuantityEdit, "2");
+    Counter::retype(w.LessEdit, "10");
+    QCOMPARE(w.TotalEdit->text(), "57.60");
+    Counter::retype(w.TotalEdit, "45");
     // unit = 45 / 2 = 22.50; the discount is added back onto the unit.
-    QCOMPARE(w.PriceEdit->text(), QStringLiteral("24.75"));
+    QCOMPARE(w.PriceEdit->text(), "24.75");
     // Away from the total, the total follows the price again: not quite 45.
-    Counter::retype(w.LessEdit, QStringLiteral("10"));
-    QCOMPARE(w.TotalEdit->text(), QStringLiteral("44.55"));
+    Counter::retype(w.LessEdit, "10");
+    QCOMPARE(w.TotalEdit->text(), "44.55");
     QTest::keyClick(w.LessEdit, Qt::Key_Return);
-    QCOMPARE(till.summary(), QStringList{QStringLiteral("CAPPUCCINO=44.55")});
+    QCOMPARE(till.summary(), QStringList{"CAPPUCCINO=44.55"});
 }
 
 void TestSaleLines::removeTakesTheLineBackIntoTheEntry()
 {
-    Counter till({QStringLiteral("Discount"), QStringLiteral("PriceOveride"), QStringLiteral("TaxControl")}, true);
+    Counter till({"Discount", "PriceOveride", "TaxControl"}, true);
     Sales& w = till.w();
-    till.shop.prompts().expect(ZkPrompt::Warning, QStringLiteral("Sales"), QStringLiteral("The invoice is empty"));
+    till.shop.prompts().expect(ZkPrompt::Warning, "Sales", "The invoice is empty");
     w.vendRemoveItem();
     QVERIFY(till.shop.prompts().done());
 
-    till.scan(QStringLiteral("1102"));
-    Counter::retype(w.QuantityEdit, QStringLiteral("2"));
-    Counter::retype(w.LessEdit, QStringLiteral("10"));
-    Counter::retype(w.PriceEdit, QStringLiteral("30"));
+    till.scan("1102");
+    Counter::retype(w.QuantityEdit, "2");
+    Counter::retype(w.LessEdit, "10");
+    Counter::retype(w.PriceEdit, "30");
     QTest::keyClick(w.PriceEdit, Qt::Key_Return);
-    addLine(till, QStringLiteral("1001"));
+    addLine(till, "1001");
     // The first line was already on a kitchen docket.
-    w.VendListView->topLevelItem(0)->setText(Sales::ColPrinted, QStringLiteral("1"));
-    w.VendListView->topLevelItem(0)->setText(Sales::ColTax2, QStringLiteral("Y"));
-    QCOMPARE(till.total(), QStringLiteral("72.50"));
+    w.VendListView->topLevelItem(0)->setText(Sales::ColPrinted, "1");
+    w.VendListView->topLevelItem(0)->setText(Sales::ColTax2, "Y");
+    QCOMPARE(till.total(), "72.50");
 
     w.VendListView->setCurrentItem(w.VendListView->topLevelItem(0));
     emit w.VendListView->itemDoubleClicked(w.VendListView->topLevelItem(0), 0);
-    QCOMPARE(till.summary(), QStringList{QStringLiteral("COCA-COLA 330ML=18.50")});
-    QCOMPARE(till.total(), QStringLiteral("18.50"));
-    QCOMPARE(w.ItemEchoLabel->text(), QStringLiteral("<html>COCA-COLA 330ML&nbsp;&nbsp;18.50</html>"));
+    QCOMPARE(till.summary(), QStringList{"COCA-COLA 330ML=18.50"});
+    QCOMPARE(till.total(), "18.50");
+    QCOMPARE(w.ItemEchoLabel->text(), "<html>COCA-COLA 330ML&nbsp;&nbsp;18.50</html>");
     const QStringList entry{w.ItemComboBox->currentText(), w.codeLabel->text(), w.QuantityEdit->text(),
                             w.LessEdit->text(), w.PriceEdit->text()};
     QCOMPARE(entry, (QStringList{"CAPPUCCINO", "1102", "2", "10", "30.00"})); // the price it was sold at
     QVERIFY(w.tax1_tb->isChecked());
     QVERIFY(w.tax2_tb->isChecked());
     QVERIFY(w.itemValidated());
-    QCOMPARE(TestShop::value(QStringLiteral("SELECT Info FROM Actions WHERE Action='REMOVE ITEM'")).toString(),
-             QStringLiteral("2 CAPPUCCINO@ 54.00"));
+    QCOMPARE(TestShop::value("SELECT Info FROM Actions WHERE Action='REMOVE ITEM'").toString(),
+             "2 CAPPUCCINO@ 54.00");
 
     // Changed and added again: the line keeps what it carried.
-    Counter::retype(w.QuantityEdit, QStringLiteral("3"));
+    Counter::retype(w.QuantityEdit, "3");
     QTest::keyClick(w.QuantityEdit, Qt::Key_Return);
     QCOMPARE(till.summary(), (QStringList{"COCA-COLA 330ML=18.50", "CAPPUCCINO=81.00"}));
-    QCOMPARE(till.cell(1, Sales::ColPrinted), QStringLiteral("1"));
-    QCOMPARE(till.cell(1, Sales::ColTax2), QStringLiteral("Y"));
-    QCOMPARE(till.cell(1, Sales::ColCost), QStringLiteral("52.17"));
+    QCOMPARE(till.cell(1, Sales::ColPrinted), "1");
+    QCOMPARE(till.cell(1, Sales::ColTax2), "Y");
+    QCOMPARE(till.cell(1, Sales::ColCost), "52.17");
 
     // A note goes back into the notes, with its type.
-    w.TypeComboBox->setCurrentIndex(w.TypeComboBox->findText(QStringLiteral("Remarks")));
-    w.NotesEdit->setPlainText(QStringLiteral("Extra hot"));
+    w.TypeComboBox->setCurrentIndex(w.TypeComboBox->findText("Remarks"));
+    w.NotesEdit->setPlainText("Extra hot");
     w.AddPushButton->click();
-    w.TypeComboBox->setCurrentIndex(w.TypeComboBox->findText(QStringLiteral("Inventory")));
+    w.TypeComboBox->setCurrentIndex(w.TypeComboBox->findText("Inventory"));
     w.VendListView->setCurrentItem(w.VendListView->topLevelItem(2));
     w.removeIntoEditor();
     QCOMPARE(till.lines(), 2);
-    QCOMPARE(w.NotesEdit->toPlainText(), QStringLiteral("Extra hot"));
-    QCOMPARE(w.TypeComboBox->currentText(), QStringLiteral("Remarks"));
+    QCOMPARE(w.NotesEdit->toPlainText(), "Extra hot");
+    QCOMPARE(w.TypeComboBox->currentText(), "Remarks");
     QCOMPARE(w.VendListView->currentItem(), w.VendListView->topLevelItem(1));
 }
 
@@ -206,16 +206,16 @@ void TestSaleLines::f6DeletesTheLine()
     w.VendListView->setCurrentItem(w.VendListView->topLevelItem(1));
     w.PushButton4->click();
     QCOMPARE(till.summary(), (QStringList{"CAPPUCCINO=32.00", "ORANGE JUICE=24.00"}));
-    QCOMPARE(till.total(), QStringLiteral("56.00"));
+    QCOMPARE(till.total(), "56.00");
     // The line above the deleted one is shown; the entry is empty again.
     QCOMPARE(w.VendListView->currentItem(), w.VendListView->topLevelItem(0));
-    QCOMPARE(w.ItemEchoLabel->text(), QStringLiteral("<html>CAPPUCCINO&nbsp;&nbsp;32.00</html>"));
+    QCOMPARE(w.ItemEchoLabel->text(), "<html>CAPPUCCINO&nbsp;&nbsp;32.00</html>");
     QCOMPARE(w.ItemComboBox->currentText(), QString());
     QVERIFY(!w.itemValidated());
     w.F6DeleteItem();
     w.F6DeleteItem();
     QCOMPARE(till.lines(), 0);
-    QCOMPARE(till.total(), QStringLiteral("0.00"));
+    QCOMPARE(till.total(), "0.00");
     QVERIFY(w.ItemEchoLabel->text().contains(Sales::programName()));
     QVERIFY(!w.PushButton4->isEnabled());
 }
@@ -239,28 +239,28 @@ void TestSaleLines::clearing()
     Counter till;
     Sales& w = till.w();
     if (withLine)
-        addLine(till, QStringLiteral("1102"));
-    till.scan(QStringLiteral("WATER"));
-    w.NotesEdit->setPlainText(QStringLiteral("half done"));
+        addLine(till, "1102");
+    till.scan("WATER");
+    w.NotesEdit->setPlainText("half done");
     w.touchButton(Sales::kFirstPlace); // into the first department
-    w.WaiterEdit->setText(QStringLiteral("2222"));
+    w.WaiterEdit->setText("2222");
     w.setTotalColour(Qt::red);
-    w.setStatus(QStringLiteral("Waiter: JOHN"));
-    new QTreeWidgetItem(w.InvoiceListView, {QStringLiteral("12")});
-    new QTreeWidgetItem(w.RefundListView, {QStringLiteral("3")});
+    w.setStatus("Waiter: JOHN");
+    new QTreeWidgetItem(w.InvoiceListView, {"12"});
+    new QTreeWidgetItem(w.RefundListView, {"3"});
     if (answer >= 0)
-        till.shop.prompts().expect(ZkPrompt::Question, QStringLiteral("Sales"),
-                                   QStringLiteral("There are items in the Sales tab. Using clear they will be lost "
+        till.shop.prompts().expect(ZkPrompt::Question, "Sales",
+                                   "There are items in the Sales tab. Using clear they will be lost "
                                                   "forever !\nMost likely you still need to press Order or Print "
-                                                  "Bill, If not, are you sure you wan't to clear everything ?\n\n"),
+                                                  "Bill, If not, are you sure you wan't to clear everything ?\n\n",
                                    answer);
-    const int waiterAsked = till.window->calls.value(QStringLiteral("guiWaiter"));
+    const int waiterAsked = till.window->calls.value("guiWaiter");
     w.F2();
     QTest::keySequence(w.windowHandle(), QKeySequence(how));
     QTRY_VERIFY2(till.shop.prompts().done(), qPrintable(till.shop.prompts().pending()));
     if (answer == 1) {
-        QCOMPARE(till.summary(), QStringList{QStringLiteral("CAPPUCCINO=32.00")});
-        QCOMPARE(w.ItemComboBox->currentText(), QStringLiteral("SPARKLING WATER 500ML"));
+        QCOMPARE(till.summary(), QStringList{"CAPPUCCINO=32.00"});
+        QCOMPARE(w.ItemComboBox->currentText(), "SPARKLING WATER 500ML");
         return;
     }
     QTRY_COMPARE(till.lines(), 0);
@@ -270,23 +270,23 @@ void TestSaleLines::clearing()
     QCOMPARE(w.PriceEdit->text(), QString());
     QCOMPARE(w.NotesEdit->toPlainText(), QString());
     QCOMPARE(w.touchDepartment(), QString());
-    QCOMPARE(w.tabWidget3->tabText(w.tabWidget3->indexOf(w.tab_3)), QStringLiteral("F11 Department Selection"));
+    QCOMPARE(w.tabWidget3->tabText(w.tabWidget3->indexOf(w.tab_3)), "F11 Department Selection");
     QCOMPARE(w.WaiterEdit->text(), QString());
-    QCOMPARE(till.total(), QStringLiteral("0.00"));
+    QCOMPARE(till.total(), "0.00");
     QCOMPARE(w.TotalLCD->palette().color(QPalette::WindowText), SalesGui::totalNormalColour());
     QCOMPARE(w.status(), QString());
     QCOMPARE(w.InvoiceListView->topLevelItemCount() + w.RefundListView->topLevelItemCount(), 0);
-    QCOMPARE(w.TabWidget2->tabText(0), QStringLiteral("&Client"));
+    QCOMPARE(w.TabWidget2->tabText(0), "&Client");
     QCOMPARE(w.BannerLabel->text(),
-             QStringLiteral("<center><h2>The Harbour Kitchen - Next Customer Please</h2></center>"));
+             "<center><h2>The Harbour Kitchen - Next Customer Please</h2></center>");
     QCOMPARE(w.LessEdit->text(), w.defaultDiscount());
     // The cash lock chose the cash account again; the next order asks its waiter.
     QCOMPARE(utils->getAccountNumber(), 1);
-    QCOMPARE(till.window->calls.value(QStringLiteral("guiWaiter")), waiterAsked + 1);
+    QCOMPARE(till.window->calls.value("guiWaiter"), waiterAsked + 1);
     // A change of language keeps what the till shows.
     QEvent change(QEvent::LanguageChange);
     QApplication::sendEvent(&w, &change);
-    QCOMPARE(w.TabWidget2->tabText(0), QStringLiteral("&Client"));
+    QCOMPARE(w.TabWidget2->tabText(0), "&Client");
     QVERIFY(w.BannerLabel->text().contains(QLatin1String("Next Customer Please")));
 }
 
@@ -301,9 +301,9 @@ void TestSaleLines::serialSearch()
 {
     QFETCH(QString, table);
     Counter till;
-    TestShop::exec(QStringLiteral("INSERT INTO Invoice (MyNumber, MyDate, AccountNumber, Status, Tax1, Tax2, Waiter) "
-                                  "VALUES (57, '2026-11-02 12:00:00', 14, 'C', 0.15, 0.02, 'MARY')"));
-    TestShop::exec(QStringLiteral("INSERT INTO %1 (MyNumber, MyDate, InvoiceNumber, Quantity, Category, Code, "
+    TestShop::exec("INSERT INTO Invoice (MyNumber, MyDate, AccountNumber, Status, Tax1, Tax2, Waiter) "
+                                  "VALUES (57, '2026-11-02 12:00:00', 14, 'C', 0.15, 0.02, 'MARY')");
+    TestShop::exec(QString("INSERT INTO %1 (MyNumber, MyDate, InvoiceNumber, Quantity, Category, Code, "
                                   "Description, Price, Tax1, Tax2, SerialNo) VALUES (900, '2026-11-02 12:00:00', 57, 1, "
                                   "'Inventory', '6006', 'GAS CYLINDER 9KG', 389.00, 'Y', 'N', 'SN-4''2')")
                        .arg(table));
@@ -311,23 +311,23 @@ void TestSaleLines::serialSearch()
     QString shown;
     int mode = -1;
     till.shop.prompts()
-        .expect(ZkPrompt::TextInput, QStringLiteral("Searching for serial number ..."),
-                QStringLiteral("Enter serial number."), 0, QStringLiteral("SN-4'2"))
-        .expectExec(QStringLiteral("DocPrint"), [&](QDialog* dialog) {
+        .expect(ZkPrompt::TextInput, "Searching for serial number ...",
+                "Enter serial number.", 0, "SN-4'2")
+        .expectExec("DocPrint", [&](QDialog* dialog) {
             shown = static_cast<DocPrint*>(dialog)->fileBaseName() + static_cast<DocPrint*>(dialog)->pageHtml();
             mode = utils->documentMode();
             return 0;
         })
-        .expect(ZkPrompt::TextInput, QString(), QString(), 0, QStringLiteral("NOPE-1"))
-        .expect(ZkPrompt::Warning, QStringLiteral("Error"),
-                QStringLiteral("Could not find any matching serial number NOPE-1"));
+        .expect(ZkPrompt::TextInput, QString(), QString(), 0, "NOPE-1")
+        .expect(ZkPrompt::Warning, "Error",
+                "Could not find any matching serial number NOPE-1");
     till.w().editSerialSearchAction->trigger();
     QCOMPARE(mode, 0);
     QVERIFY2(shown.contains(QLatin1String("57")), qPrintable(shown.left(300)));
     if (table == QLatin1String("InvoiceItem"))
         QVERIFY(shown.contains(QLatin1String("GAS CYLINDER 9KG")));
     // A reprint posts nothing.
-    QCOMPARE(TestShop::count(QStringLiteral("SELECT MyNumber FROM Journal")), 0);
+    QCOMPARE(TestShop::count("SELECT MyNumber FROM Journal"), 0);
     till.w().serialSearch();
     QVERIFY(till.shop.prompts().done());
 }

@@ -130,8 +130,8 @@ void TestSalesWindow::waitsForALogin()
 {
     Till till;
     Sales& w = *till.window;
-    QCOMPARE(w.objectName(), QStringLiteral("sales"));
-    QCOMPARE(w.windowTitle(), QStringLiteral("Brevalon - Waiting for login"));
+    QCOMPARE(w.objectName(), "sales");
+    QCOMPARE(w.windowTitle(), "Brevalon - Waiting for login");
     QVERIFY(w.WorkArea->isHidden());
     QVERIFY(w.TillClosedLabel->text().contains(QLatin1String("The Harbour Kitchen - Till Closed")));
     QVERIFY(w.menuBar()->isHidden());
@@ -161,10 +161,10 @@ void TestSalesWindow::layoutFollowsTheUser()
     QFETCH(QString, entryPage);
     QFETCH(bool, menus);
     Till till;
-    settings->writeEntry(ZkSettings::userKey(QStringLiteral("/Personal/VendPage/"), user), touch);
+    settings->writeEntry(ZkSettings::userKey("/Personal/VendPage/", user), touch);
     till.login(user);
     Sales& w = *till.window;
-    QCOMPARE(w.windowTitle(), QStringLiteral("Brevalon - %1 Logged in at 2026-12-05 10:30:00").arg(user));
+    QCOMPARE(w.windowTitle(), QString("Brevalon - %1 Logged in at 2026-12-05 10:30:00").arg(user));
     QVERIFY(!w.WorkArea->isHidden());
     QVERIFY(w.TillClosedLabel->isHidden());
     QCOMPARE(w.tabWidget3->currentWidget()->objectName(), entryPage);
@@ -172,12 +172,12 @@ void TestSalesWindow::layoutFollowsTheUser()
     QCOMPARE(!w.menuBar()->isHidden(), menus);
     QVERIFY(till.exits.isEmpty());
     // The choices are read again on every refresh.
-    settings->writeEntry(ZkSettings::userKey(QStringLiteral("/Personal/VendPage/"), user), !touch);
-    settings->writeEntry(QStringLiteral("/Global/FullScreen"), true);
+    settings->writeEntry(ZkSettings::userKey("/Personal/VendPage/", user), !touch);
+    settings->writeEntry("/Global/FullScreen", true);
     w.checkGuiPerms();
     QCOMPARE(!w.menuBar()->isHidden(), user == QLatin1String("Admin") || touch);
     QVERIFY(w.windowState().testFlag(Qt::WindowFullScreen));
-    settings->writeEntry(QStringLiteral("/Global/FullScreen"), false);
+    settings->writeEntry("/Global/FullScreen", false);
     w.checkGuiPerms();
     QVERIFY(!w.windowState().testFlag(Qt::WindowFullScreen));
 }
@@ -198,12 +198,12 @@ void TestSalesWindow::sizesAreKeptPerOperator()
         QCOMPARE(w.size(), QSize(800, 600));
         QCOMPARE(widths(), (QList<int>{75, 195, 50, 50}));
         if (!pass)
-            till.login(QStringLiteral("MARY"));
+            till.login("MARY");
     }
     QVERIFY(w.minimumSizeHint().width() <= 800 && w.minimumSizeHint().height() <= 600);
 
     auto stored = [](const char* entry) {
-        return settings->readNumEntry(ZkSettings::userKey(QLatin1String(entry), QStringLiteral("MARY")));
+        return settings->readNumEntry(ZkSettings::userKey(QLatin1String(entry), "MARY"));
     };
     // Any column change writes the whole set back, the geometry with it.
     w.move(50, 60);
@@ -213,12 +213,12 @@ void TestSalesWindow::sizesAreKeptPerOperator()
                              stored("/Personal/left/"), stored("/Personal/top/"), stored("/Personal/width/"),
                              stored("/Personal/height/")};
     QCOMPARE(written, (QList<int>{240, 75, 50, 60, 1000, 700}));
-    QVERIFY(!settings->contains(QStringLiteral("/Personal/width/noone"))); // nobody else's
+    QVERIFY(!settings->contains("/Personal/width/noone")); // nobody else's
 
     const char* const mine[][2] = {{"left", "70"}, {"top", "80"}, {"width", "1024"}, {"height", "768"},
                                    {"QtyWidth", "60"}, {"DescriptionWidth", "250"}};
     for (const auto& m : mine)
-        settings->writeEntry(QStringLiteral("/Personal/%1/MARY").arg(QLatin1String(m[0])), QString::fromLatin1(m[1]).toInt());
+        settings->writeEntry(QString("/Personal/%1/MARY").arg(QLatin1String(m[0])), QString::fromLatin1(m[1]).toInt());
     w.applySizes();
     QCOMPARE(w.pos(), QPoint(70, 80));
     QCOMPARE(w.size(), QSize(1024, 768));
@@ -272,26 +272,26 @@ void TestSalesWindow::buttonsWearTheirPalettesAndPictures()
 void TestSalesWindow::endingASessionFreesTheOperator()
 {
     Till till;
-    settings->writeEntry(QStringLiteral("/Global/LogActions"), true);
+    settings->writeEntry("/Global/LogActions", true);
     QVERIFY(utils->initClass(true));
     // With nobody logged in nothing is logged, freed or kept.
-    TestShop::exec(QStringLiteral("INSERT INTO Login (Name, Host) VALUES ('noone', 'x'), ('JOHN', 'till2')"));
+    TestShop::exec("INSERT INTO Login (Name, Host) VALUES ('noone', 'x'), ('JOHN', 'till2')");
     till.window->endSession();
-    QCOMPARE(TestShop::count(QStringLiteral("SELECT id FROM Actions")), 0);
-    QCOMPARE(TestShop::count(QStringLiteral("SELECT Id FROM Login")), 2);
-    QVERIFY(!settings->contains(QStringLiteral("/Personal/width/noone")));
+    QCOMPARE(TestShop::count("SELECT id FROM Actions"), 0);
+    QCOMPARE(TestShop::count("SELECT Id FROM Login"), 2);
+    QVERIFY(!settings->contains("/Personal/width/noone"));
 
-    till.login(QStringLiteral("MARY"));
+    till.login("MARY");
     till.window->resize(1010, 610);
     till.window->endSession();
-    QCOMPARE(utils->userName(), QStringLiteral("noone"));
-    QCOMPARE(TestShop::count(QStringLiteral("SELECT Id FROM Login WHERE Name='MARY'")), 0);
-    QCOMPARE(TestShop::count(QStringLiteral("SELECT Id FROM Login WHERE Name='JOHN'")), 1);
-    QCOMPARE(TestShop::value(QStringLiteral("SELECT Who FROM Actions WHERE Action='LOGOUT' AND Status='1'")).toString(),
-             QStringLiteral("MARY : ") + utils->hostName().toUpper());
-    QCOMPARE(settings->readNumEntry(QStringLiteral("/Personal/width/MARY")), 1010);
+    QCOMPARE(utils->userName(), "noone");
+    QCOMPARE(TestShop::count("SELECT Id FROM Login WHERE Name='MARY'"), 0);
+    QCOMPARE(TestShop::count("SELECT Id FROM Login WHERE Name='JOHN'"), 1);
+    QCOMPARE(TestShop::value("SELECT Who FROM Actions WHERE Action='LOGOUT' AND Status='1'").toString(),
+             "MARY : " + utils->hostName().toUpper());
+    QCOMPARE(settings->readNumEntry("/Personal/width/MARY"), 1010);
     till.window->showLoggedOut();
-    QCOMPARE(till.window->windowTitle(), QStringLiteral("Brevalon - Waiting for login"));
+    QCOMPARE(till.window->windowTitle(), "Brevalon - Waiting for login");
     QVERIFY(till.window->WorkArea->isHidden());
     QVERIFY(till.window->menuBar()->isHidden());
 }
@@ -308,31 +308,31 @@ void TestSalesWindow::quitting()
     QFETCH(int, answer);
     const bool closed = answer == 0;
     Till till;
-    till.login(QStringLiteral("MARY"));
+    till.login("MARY");
     Sales& w = *till.window;
     w.show();
     w.resize(900, 650);
-    till.shop.prompts().expect(ZkPrompt::Question, QStringLiteral("Brevalon"),
-                               QStringLiteral("Have you done your cash up ?\nAre you sure you wish to quit ?"), answer);
+    till.shop.prompts().expect(ZkPrompt::Question, "Brevalon",
+                               "Have you done your cash up ?\nAre you sure you wish to quit ?", answer);
     QCOMPARE(w.close(), closed);
     QVERIFY(till.shop.prompts().done());
     QCOMPARE(w.isVisible(), !closed);
-    QCOMPARE(TestShop::count(QStringLiteral("SELECT Id FROM Login WHERE Name='MARY'")), closed ? 0 : 1);
+    QCOMPARE(TestShop::count("SELECT Id FROM Login WHERE Name='MARY'"), closed ? 0 : 1);
     // The login screen of the next start opens as this one closed.
-    QCOMPARE(settings->contains(QStringLiteral("/Personal/width/noone")), closed);
+    QCOMPARE(settings->contains("/Personal/width/noone"), closed);
     if (closed) {
-        QCOMPARE(settings->readNumEntry(QStringLiteral("/Personal/width/noone")), 900);
-        QCOMPARE(settings->readNumEntry(QStringLiteral("/Personal/height/noone")), 650);
-        QCOMPARE(settings->readNumEntry(QStringLiteral("/Personal/width/MARY")), 900);
-        QCOMPARE(settings->readNumEntry(QStringLiteral("/Personal/DescriptionWidth/noone")), 195);
-        QVERIFY(settings->readNumEntry(QStringLiteral("/Personal/split/noone")) > 0);
+        QCOMPARE(settings->readNumEntry("/Personal/width/noone"), 900);
+        QCOMPARE(settings->readNumEntry("/Personal/height/noone"), 650);
+        QCOMPARE(settings->readNumEntry("/Personal/width/MARY"), 900);
+        QCOMPARE(settings->readNumEntry("/Personal/DescriptionWidth/noone"), 195);
+        QVERIFY(settings->readNumEntry("/Personal/split/noone") > 0);
     }
 }
 
 void TestSalesWindow::pendingIndicatorAndSaleButtons()
 {
     Till till;
-    till.login(QStringLiteral("MARY"));
+    till.login("MARY");
     Sales& w = *till.window;
     w.checkVendState();
     QVERIFY(!w.PushButton4->isEnabledTo(w.tab));
@@ -341,7 +341,7 @@ void TestSalesWindow::pendingIndicatorAndSaleButtons()
     QVERIFY(w.EditPushButton->isHidden());
     QCOMPARE(pixmapOf(w.PendingLabel), shareImage(till, "nopending.png"));
 
-    till.addLine(QStringLiteral("1"), QStringLiteral("CAPPUCCINO"), QStringLiteral("28.00"));
+    till.addLine("1", "CAPPUCCINO", "28.00");
     w.setPending(true);
     QVERIFY(!w.EditPushButton->isHidden());
     QCOMPARE(pixmapOf(w.PendingLabel), shareImage(till, "pending.png"));
@@ -349,7 +349,7 @@ void TestSalesWindow::pendingIndicatorAndSaleButtons()
     QVERIFY(w.PushButton4->isEnabledTo(w.tab));
     QVERIFY(w.OrderButton->isEnabledTo(w.tab));
 
-    w.setStatus(QStringLiteral("Waiter: JOHN"));
+    w.setStatus("Waiter: JOHN");
     w.setPending(false);
     QVERIFY(w.EditPushButton->isHidden());
     QCOMPARE(pixmapOf(w.PendingLabel), shareImage(till, "nopending.png"));
@@ -359,24 +359,24 @@ void TestSalesWindow::pendingIndicatorAndSaleButtons()
 void TestSalesWindow::aboutHelpAndTenderLabels()
 {
     Till till;
-    till.login(QStringLiteral("MARY"));
+    till.login("MARY");
     Sales& w = *till.window;
-    settings->writeEntry(QStringLiteral("/Personal/CashAcc/MARY"), "TILL 2");
+    settings->writeEntry("/Personal/CashAcc/MARY", "TILL 2");
     till.shop.prompts().expect(
         ZkPrompt::Information, QString(),
-        QStringLiteral("<h3>Brevalon - Resturant Point Of Sale</h3><P>You are <b><em>MARY</em></b> on <b><em>%1"
+        QString("<h3>Brevalon - Resturant Point Of Sale</h3><P>You are <b><em>MARY</em></b> on <b><em>%1"
                        "</em></b><br>Your Cash account is <b><em>TILL 2</em></b><p>")
             .arg(utils->hostName()));
     w.helpAboutAction->trigger();
     QVERIFY(till.shop.prompts().done());
 
     // The EFT tender is "On Acc" where the account system is on, through a change of language too.
-    QCOMPARE(w.EFTLabel->text(), QStringLiteral("EFT"));
-    settings->writeEntry(QStringLiteral("/Global/Semper/Enabled"), true);
+    QCOMPARE(w.EFTLabel->text(), "EFT");
+    settings->writeEntry("/Global/Semper/Enabled", true);
     w.i18nInit();
     QEvent change(QEvent::LanguageChange);
     QApplication::sendEvent(&w, &change);
-    QCOMPARE(w.EFTLabel->text(), QStringLiteral("On Acc"));
+    QCOMPARE(w.EFTLabel->text(), "On Acc");
 
     // Help starts one viewer (a stand-in that notes how it was started), not one per press.
     const QString bin = till.installDir() + QLatin1String("/bin");
@@ -384,12 +384,12 @@ void TestSalesWindow::aboutHelpAndTenderLabels()
     const QString log = till.shop.home() + QLatin1String("/viewer.log");
     QFile script(bin + QLatin1String("/assistant"));
     QVERIFY(script.open(QIODevice::WriteOnly));
-    script.write(QStringLiteral("#!/bin/sh\necho \"$@\" >> '%1'\nexec sleep 30\n").arg(log).toUtf8());
+    script.write(QString("#!/bin/sh\necho \"$@\" >> '%1'\nexec sleep 30\n").arg(log).toUtf8());
     script.close();
     script.setPermissions(script.permissions() | QFile::ExeOwner);
     w.helpContents();
     QTRY_VERIFY(QFile::exists(log));
-    auto* viewer = w.findChild<QProcess*>(QStringLiteral("HelpViewer"));
+    auto* viewer = w.findChild<QProcess*>("HelpViewer");
     QVERIFY(viewer);
     QTRY_COMPARE(viewer->state(), QProcess::Running);
     w.helpContents();
@@ -397,7 +397,7 @@ void TestSalesWindow::aboutHelpAndTenderLabels()
     QFile read(log);
     QVERIFY(read.open(QIODevice::ReadOnly));
     QCOMPARE(QString::fromUtf8(read.readAll()),
-             QStringLiteral("-profile %1/help/Qelmora/contents.dcf %1/help/Brevalon/index.html\n").arg(till.installDir()));
+             QString("-profile %1/help/Qelmora/contents.dcf %1/help/Brevalon/index.html\n").arg(till.installDir()));
     viewer->kill();
     viewer->waitForFinished();
 }
@@ -417,31 +417,31 @@ void TestSalesWindow::styleByName()
     QFETCH(QString, name);
     QFETCH(QString, style);
     const QString before = defStyle;
-    defStyle = QStringLiteral("Polymer");
-    Sales::applyStyle(QStringLiteral("Windows"));
+    defStyle = "Polymer";
+    Sales::applyStyle("Windows");
     Sales::applyStyle(name);
     QCOMPARE(QApplication::style()->name().toLower(), style);
-    QApplication::setStyle(QStringLiteral("Fusion"));
+    QApplication::setStyle("Fusion");
     defStyle = before;
 }
 
 void TestSalesWindow::keysDispatchByTab()
 {
     Till till;
-    Till::setRights(QStringLiteral("MARY"), {QStringLiteral("CashOnlyLock")});
-    till.login(QStringLiteral("MARY"));
+    Till::setRights("MARY", {"CashOnlyLock"});
+    till.login("MARY");
     ProbeSales& w = *till.window;
     w.TabWidget2->setCurrentWidget(w.tab);
     w.F3Action->trigger();
     w.PreviewPushButton->click();
-    QCOMPARE(w.calls.value(QStringLiteral("previewInvoice")), 2);
+    QCOMPARE(w.calls.value("previewInvoice"), 2);
     w.TabWidget2->setCurrentWidget(w.tab_4);
     w.F3Action->trigger();
-    QCOMPARE(w.calls.value(QStringLiteral("refreshReceipt")), 1);
-    QCOMPARE(w.calls.value(QStringLiteral("previewInvoice")), 2);
+    QCOMPARE(w.calls.value("refreshReceipt"), 1);
+    QCOMPARE(w.calls.value("previewInvoice"), 2);
     w.F12Action->trigger();
     w.SnapScanButton->click();
-    QCOMPARE(w.calls.value(QStringLiteral("snapScanPayment")), 2);
+    QCOMPARE(w.calls.value("snapScanPayment"), 2);
 }
 
 void TestSalesWindow::eachRightSwitchesExactlyItsControl_data()
@@ -464,8 +464,8 @@ void TestSalesWindow::eachRightSwitchesExactlyItsControl()
         if (right < 0 || r == right)
             granted << Sales::rightColumn(Sales::Right(r));
     }
-    Till::setRights(QStringLiteral("MARY"), granted);
-    till.login(QStringLiteral("MARY"));
+    Till::setRights("MARY", granted);
+    till.login("MARY");
     Sales& w = *till.window;
     for (int r = 0; r < Sales::RightCount; ++r) {
         const bool held = right < 0 || r == right;
@@ -473,7 +473,7 @@ void TestSalesWindow::eachRightSwitchesExactlyItsControl()
         QCOMPARE(switchedOn(w, r).size(), held ? controlCount(r) : 0);
     }
     // The next refresh takes the right away again once it is withdrawn.
-    Till::setRights(QStringLiteral("MARY"), {});
+    Till::setRights("MARY", {});
     w.checkGuiPerms();
     for (int r = 0; r < Sales::RightCount; ++r) {
         QCOMPARE(switchedOn(w, r), QStringList());
@@ -484,8 +484,8 @@ void TestSalesWindow::eachRightSwitchesExactlyItsControl()
 void TestSalesWindow::operatorWithoutRightsCanStillSell()
 {
     Till till;
-    Till::setRights(QStringLiteral("MARY"), {});
-    till.login(QStringLiteral("MARY"));
+    Till::setRights("MARY", {});
+    till.login("MARY");
     Sales& w = *till.window;
     for (const char* name : {"NameComboBox", "TypeComboBox", "ItemComboBox", "QuantityEdit", "AddPushButton",
                              "VendListView", "PushButton3", "PushButton5", "toolButton1", "toolButton6",
@@ -501,9 +501,9 @@ void TestSalesWindow::operatorWithoutRightsCanStillSell()
     QVERIFY(w.TabWidget2->isTabEnabled(1));
     QVERIFY(till.exits.isEmpty());
     // An operator without a Personel row holds no right at all.
-    TestShop::exec(QStringLiteral("INSERT INTO Login (Name, Host) VALUES ('GHOST', '%1')").arg(utils->hostName()));
-    Till::setRights(QStringLiteral("MARY"), {QStringLiteral("Reports")});
-    utils->setUserName(QStringLiteral("GHOST"));
+    TestShop::exec(QString("INSERT INTO Login (Name, Host) VALUES ('GHOST', '%1')").arg(utils->hostName()));
+    Till::setRights("MARY", {"Reports"});
+    utils->setUserName("GHOST");
     w.updateGuiControls(true);
     for (int r = 0; r < Sales::RightCount; ++r)
         QVERIFY(!w.hasRight(Sales::Right(r)));
@@ -512,11 +512,11 @@ void TestSalesWindow::operatorWithoutRightsCanStillSell()
 void TestSalesWindow::rightsFollowTheDatabaseEverySecond()
 {
     Till till;
-    Till::setRights(QStringLiteral("MARY"), {});
-    till.login(QStringLiteral("MARY"));
+    Till::setRights("MARY", {});
+    till.login("MARY");
     QVERIFY(!till.window->pushButton29->isEnabled());
     // Granted from another station: the till picks it up on its own.
-    Till::setRights(QStringLiteral("MARY"), {QStringLiteral("VoidInvoice")});
+    Till::setRights("MARY", {"VoidInvoice"});
     QTRY_VERIFY_WITH_TIMEOUT(!till.window->pushButton29->testAttribute(Qt::WA_ForceDisabled), 3000);
     QVERIFY(till.exits.isEmpty());
 }
@@ -542,9 +542,9 @@ void TestSalesWindow::sessionCheck()
     QFETCH(bool, ends);
     Till till;
     till.login(user);
-    TestShop::exec(QStringLiteral("DELETE FROM Login"));
+    TestShop::exec("DELETE FROM Login");
     if (!loginHost.isEmpty())
-        TestShop::exec(QStringLiteral("INSERT INTO Login (Name, Host) VALUES ('%1', '%2')")
+        TestShop::exec(QString("INSERT INTO Login (Name, Host) VALUES ('%1', '%2')")
                            .arg(user, loginHost == QLatin1String("here") ? utils->hostName() : loginHost));
     // Without the right any more, to see whether the rights were applied.
     Till::setRights(user, {});

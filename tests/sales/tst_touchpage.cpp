@@ -71,25 +71,25 @@ void TestTouchPage::departmentsThenTheirItems()
     w.F11();
     QCOMPARE(placeCodes(w), kDepartments);
     // The departments have pictures; their names go under them.
-    QCOMPARE(place(w, 6)->text(), QStringLiteral("GROCERY"));
+    QCOMPARE(place(w, 6)->text(), "GROCERY");
     QVERIFY(!place(w, 6)->icon().isNull());
     QVERIFY(!place(w, 7)->isEnabled());
 
     place(w, 3)->click(); // MAINS: its items, then its composition
-    QCOMPARE(w.touchDepartment(), QStringLiteral("MAINS"));
-    QCOMPARE(pageTitle(w), QStringLiteral("F11 MAINS"));
+    QCOMPARE(w.touchDepartment(), "MAINS");
+    QCOMPARE(pageTitle(w), "F11 MAINS");
     QCOMPARE(placeCodes(w), (QStringList{"3001", "3002", "3003", "3004", "3005", "3006", "3007", "3008", "1.CMP"}));
     // No picture stored: the description is drawn as the picture, the ampersand as it is.
-    QCOMPARE(place(w, 0)->toolTip(), QStringLiteral("BEEF BURGER & CHIPS"));
+    QCOMPARE(place(w, 0)->toolTip(), "BEEF BURGER & CHIPS");
     QVERIFY(!place(w, 0)->icon().isNull());
     QCOMPARE(place(w, 0)->text(), QString());
-    QCOMPARE(place(w, 8)->toolTip(), QStringLiteral("BREAKFAST SPECIAL"));
+    QCOMPARE(place(w, 8)->toolTip(), "BREAKFAST SPECIAL");
     QVERIFY(!place(w, 9)->isEnabled());
 
     w.touchButtonAt(0)->click(); // Top Level
     QCOMPARE(w.touchDepartment(), QString());
     QCOMPARE(placeCodes(w), kDepartments);
-    QCOMPARE(pageTitle(w), QStringLiteral("F11 Department Selection"));
+    QCOMPARE(pageTitle(w), "F11 Department Selection");
 }
 
 void TestTouchPage::labelsAndPicturesFromImages()
@@ -98,16 +98,16 @@ void TestTouchPage::labelsAndPicturesFromImages()
     Sales& w = till.w();
     QImage picture(40, 40, QImage::Format_ARGB32);
     picture.fill(QColor(200, 30, 30));
-    TestShop::exec(QStringLiteral("INSERT INTO Images (Code, Label, Image) VALUES ('1001', 'COKE & ICE', '")
+    TestShop::exec("INSERT INTO Images (Code, Label, Image) VALUES ('1001', 'COKE & ICE', '"
                    + QString::fromLatin1(Utility::encodeImage(picture, 32)) + QLatin1String("')"));
-    TestShop::exec(QStringLiteral("INSERT INTO Images (Code, Label, Image) VALUES ('1002', 'ZERO', '')"));
+    TestShop::exec("INSERT INTO Images (Code, Label, Image) VALUES ('1002', 'ZERO', '')");
     place(w, 0)->click(); // DRINKS
-    QCOMPARE(place(w, 0)->text(), QStringLiteral("COKE && ICE"));
+    QCOMPARE(place(w, 0)->text(), "COKE && ICE");
     const QImage shown = iconImage(place(w, 0));
     QCOMPARE(shown.pixelColor(shown.width() / 2, shown.height() / 2), QColor(200, 30, 30));
     // A label without a picture is drawn in place of one.
     QCOMPARE(place(w, 1)->text(), QString());
-    QCOMPARE(place(w, 1)->toolTip(), QStringLiteral("ZERO"));
+    QCOMPARE(place(w, 1)->toolTip(), "ZERO");
     QVERIFY(!place(w, 1)->icon().isNull());
 }
 
@@ -117,13 +117,13 @@ void TestTouchPage::pagesOfSixteen()
     Sales& w = till.w();
     // GROCERY: 8 items, then 20 more ranked after them.
     for (int i = 0; i < 20; ++i)
-        TestShop::exec(QStringLiteral("INSERT INTO Inventory (Code, Department, Description, Price, Rank) VALUES "
+        TestShop::exec(QString("INSERT INTO Inventory (Code, Department, Description, Price, Rank) VALUES "
                                       "('77%1', 'GROCERY', 'SPICE %1', 10, %2)")
                            .arg(i, 2, 10, QLatin1Char('0'))
                            .arg(100 + i));
     place(w, 6)->click();
     QCOMPARE(placeCodes(w).size(), 16);
-    QCOMPARE(w.placeCode(Sales::kFirstPlace + 8), QStringLiteral("7700"));
+    QCOMPARE(w.placeCode(Sales::kFirstPlace + 8), "7700");
     // Next, twice (nothing beyond the last page), then previous, twice.
     const struct
     {
@@ -158,11 +158,11 @@ void TestTouchPage::pressingRingsUpAtOnce()
     // Asking the quantity is on, but a press on the touch page does not ask.
     Counter till({}, true);
     Sales& w = till.w();
-    w.TypeComboBox->setCurrentIndex(w.TypeComboBox->findText(QStringLiteral("Remarks")));
+    w.TypeComboBox->setCurrentIndex(w.TypeComboBox->findText("Remarks"));
     ::place(w, department)->click();
     ::place(w, place)->click();
     QCOMPARE(till.summary(), lines);
-    QCOMPARE(w.TypeComboBox->currentText(), QStringLiteral("Inventory"));
+    QCOMPARE(w.TypeComboBox->currentText(), "Inventory");
     // The department stays open for the next press.
     ::place(w, place)->click();
     QCOMPARE(till.lines(), 2 * lines.size());
@@ -179,7 +179,7 @@ void TestTouchPage::quantityKeypad_data()
     QTest::addColumn<QString>("quantity");
     QTest::addColumn<QString>("locale");
     const int one = Sales::kFirstPlace, two = one + 1, five = one + 4, point = one + 9, zero = one + 10;
-    const QString c = QStringLiteral("C");
+    const QString c = "C";
     QTest::newRow("digits") << QList<int>{one, two, kOk} << "12" << "12" << c;
     QTest::newRow("decimal point once") << QList<int>{two, point, five, point, kOk} << "2.5" << "2.5" << c;
     QTest::newRow("the locale's comma") << QList<int>{two, point, five, point, kOk} << "2,5" << "2,5" << "de_DE";
@@ -221,9 +221,9 @@ void TestTouchPage::quantityKeypad()
     QCOMPARE(till.lines(), 0);
     // The department's items are back; the quantity goes to the next press only.
     place(w, 1)->click(); // CAPPUCCINO
-    QCOMPARE(till.cell(0, Sales::ColDescription), QStringLiteral("CAPPUCCINO"));
+    QCOMPARE(till.cell(0, Sales::ColDescription), "CAPPUCCINO");
     QCOMPARE(till.cell(0, Sales::ColQuantity), quantity);
-    QCOMPARE(w.QuantityEdit->text(), QStringLiteral("1"));
+    QCOMPARE(w.QuantityEdit->text(), "1");
     Utility::setLocale(before);
 }
 
