@@ -29,73 +29,44 @@ QImage pixmapOf(const QLabel* label)
     return label->pixmap().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }
 
-// What each right switches ("action", "group", "widget", "page" and a name),
-// written out here rather than taken from the window, in the rights' order.
+// The controls each right switches, in the rights' order, written out here
+// rather than taken from the window: a tab page, an action group, an action
+// or a widget.
 const char* const kRightControls[][2] = {
-    {"MailStatement", "action fileMailStatementsAction"},
-    {"EmailRuns", "action fileMailEmailAction"},
-    {"Backup", "action fileBackupAction"},
-    {"CashUp", "action fileCashUpAction"},
-    {"MonthEnd", "action fileMonthEndAction"},
-    {"ReceiveStock", "action fileReceiveStockAction"},
-    {"PurgeClient", "action editClientPurgeAction"},
-    {"MergeClient", "action editClientMergeAction"},
-    {"Inventory", "action editInventoryAction"},
-    {"Departments", "action editManageGroupDepartmentsAction"},
-    {"Suppliers", "action editManageGroupSuppliersAction"},
-    {"Stock", "action editManageGroupOrdersAction"},
-    {"Reports", "group ViewReportsActionGroup"},
-    {"AuditTrail", "action viewAuditAction"},
-    {"JornalTrail", "action viewJournalAction"},
-    {"ViewStatement", "action viewStatementAction"},
-    {"Discount", "widget LessEdit widget SetDiscountAEdit widget SetDiscountCEdit"},
-    {"Preferences", "action editPreferencesAction"},
-    {"TaxControl", "widget tax1_tb widget tax2_tb"},
-    {"PriceOveride", "widget PriceEdit"},
-    {"AllowUnValidated", ""},
-    {"ViewActions", "action ViewReportsGroupActionsAction"},
-    {"CashOnlyLock", ""},
-    {"Refunds", "widget RefundPushButton"},
-    {"CashDate", "action fileAdminGroupCash_DateAction"},
-    {"ModifyClient", "page tab_6"},
-    {"ViewDocuments", "page tab_5"},
-    {"StockPriceAdjust", ""},
-    {"StockPriceView", ""},
-    {"StickyCash", ""},
-    {"VoidReceipt", "widget pushButton28"},
-    {"VoidInvoice", "widget pushButton29"},
+    {"MailStatement", "fileMailStatementsAction"}, {"EmailRuns", "fileMailEmailAction"}, {"Backup", "fileBackupAction"},
+    {"CashUp", "fileCashUpAction"}, {"MonthEnd", "fileMonthEndAction"}, {"ReceiveStock", "fileReceiveStockAction"},
+    {"PurgeClient", "editClientPurgeAction"}, {"MergeClient", "editClientMergeAction"},
+    {"Inventory", "editInventoryAction"}, {"Departments", "editManageGroupDepartmentsAction"},
+    {"Suppliers", "editManageGroupSuppliersAction"}, {"Stock", "editManageGroupOrdersAction"},
+    {"Reports", "ViewReportsActionGroup"}, {"AuditTrail", "viewAuditAction"}, {"JornalTrail", "viewJournalAction"},
+    {"ViewStatement", "viewStatementAction"}, {"Discount", "LessEdit SetDiscountAEdit SetDiscountCEdit"},
+    {"Preferences", "editPreferencesAction"}, {"TaxControl", "tax1_tb tax2_tb"}, {"PriceOveride", "PriceEdit"},
+    {"AllowUnValidated", ""}, {"ViewActions", "ViewReportsGroupActionsAction"}, {"CashOnlyLock", ""},
+    {"Refunds", "RefundPushButton"}, {"CashDate", "fileAdminGroupCash_DateAction"}, {"ModifyClient", "tab_6"},
+    {"ViewDocuments", "tab_5"}, {"StockPriceAdjust", ""}, {"StockPriceView", ""}, {"StickyCash", ""},
+    {"VoidReceipt", "pushButton28"}, {"VoidInvoice", "pushButton29"},
 };
 
-// The controls of right @p r that are switched on (a group's actions must follow it).
-QStringList switchedOn(Sales& w, int r)
+QStringList controls(int right)
 {
-    QStringList on;
-    const QStringList words = QString::fromLatin1(kRightControls[r][1]).split(' ', Qt::SkipEmptyParts);
-    for (int i = 0; i + 1 < words.size(); i += 2) {
-        const QString& kind = words.at(i);
-        const QString& name = words.at(i + 1);
-        bool enabled;
-        if (kind == QLatin1String("action")) {
-            enabled = w.findChild<QAction*>(name)->isEnabled();
-        } else if (kind == QLatin1String("group")) {
-            auto* group = w.findChild<QActionGroup*>(name);
-            enabled = group->isEnabled();
-            for (QAction* a : group->actions())
-                enabled = a->isEnabled() == group->isEnabled() ? enabled : !group->isEnabled();
-        } else if (kind == QLatin1String("page")) {
-            enabled = w.TabWidget2->isTabEnabled(w.TabWidget2->indexOf(w.findChild<QWidget*>(name)));
-        } else {
-            enabled = !w.findChild<QWidget*>(name)->testAttribute(Qt::WA_ForceDisabled);
-        }
-        if (enabled)
-            on << name;
-    }
-    return on;
+    return QString(kRightControls[right][1]).split(' ', Qt::SkipEmptyParts);
 }
 
-int controlCount(int r)
+// Whether the rights switched a control on, whatever its parent says.
+bool switchedOn(Sales& w, const QString& name)
 {
-    return QString::fromLatin1(kRightControls[r][1]).split(' ', Qt::SkipEmptyParts).size() / 2;
+    if (auto* group = w.findChild<QActionGroup*>(name)) {
+        for (QAction* a : group->actions()) { // the group's actions must follow it
+            if (a->isEnabled() != group->isEnabled())
+                return !group->isEnabled();
+        }
+        return group->isEnabled();
+    }
+    if (auto* action = w.findChild<QAction*>(name))
+        return action->isEnabled();
+    if (name.startsWith("tab_"))
+        return w.TabWidget2->isTabEnabled(w.TabWidget2->indexOf(w.findChild<QWidget*>(name)));
+    return !w.findChild<QWidget*>(name)->testAttribute(Qt::WA_ForceDisabled);
 }
 
 } // namespace
@@ -232,26 +203,18 @@ void TestSalesWindow::buttonsWearTheirPalettesAndPictures()
 {
     Till till;
     Sales& w = *till.window;
-    const char* const palettes[] = {
-        "",
-        "PushButton3 ReceiptClearButton EditPushButton pushButton28 pushButton29",
-        "NewAccountButton",
-        "PreviewPushButton PullQuoteButton",
-        "CashDrawButton ViewQuoteButton",
-        "pushButton30 OrderButton RefreshButton ViewInvoiceButton",
-        "PushButton4 UpdateAccountButton",
-        "ViewReturnButton",
-        "PushButton5 ProcessButton ViewReceiptButton",
-    };
-    // The default colour mode gives every palette its own button colour.
-    for (int p = 1; p <= 8; ++p) {
-        for (const QString& name : QString::fromLatin1(palettes[p]).split(' ')) {
-            auto* b = w.findChild<QAbstractButton*>(name);
-            QVERIFY2(b, qPrintable(name));
+    // The default colour mode gives every palette (1..8) its own button colour.
+    const char* const palettes[] = {"PushButton3 ReceiptClearButton EditPushButton pushButton28 pushButton29",
+                                    "NewAccountButton", "PreviewPushButton PullQuoteButton",
+                                    "CashDrawButton ViewQuoteButton",
+                                    "pushButton30 OrderButton RefreshButton ViewInvoiceButton",
+                                    "PushButton4 UpdateAccountButton", "ViewReturnButton",
+                                    "PushButton5 ProcessButton ViewReceiptButton"};
+    for (int p = 0; p < 8; ++p) {
+        for (const QString& name : QString(palettes[p]).split(' ')) {
+            const QPalette& shown = w.findChild<QAbstractButton*>(name)->palette();
             for (QPalette::ColorRole role : {QPalette::Button, QPalette::ButtonText})
-                QVERIFY2(b->palette().color(QPalette::Active, role)
-                             == utils->buttonPalette(p).color(QPalette::Active, role),
-                         qPrintable(name));
+                QVERIFY2(shown.color(role) == utils->buttonPalette(p + 1).color(role), qPrintable(name));
         }
     }
     const struct
@@ -467,17 +430,16 @@ void TestSalesWindow::eachRightSwitchesExactlyItsControl()
     Till::setRights("MARY", granted);
     till.login("MARY");
     Sales& w = *till.window;
-    for (int r = 0; r < Sales::RightCount; ++r) {
-        const bool held = right < 0 || r == right;
-        QCOMPARE(w.hasRight(Sales::Right(r)), held);
-        QCOMPARE(switchedOn(w, r).size(), held ? controlCount(r) : 0);
-    }
-    // The next refresh takes the right away again once it is withdrawn.
-    Till::setRights("MARY", {});
-    w.checkGuiPerms();
-    for (int r = 0; r < Sales::RightCount; ++r) {
-        QCOMPARE(switchedOn(w, r), QStringList());
-        QVERIFY(!w.hasRight(Sales::Right(r)));
+    for (int withdrawn = 0; withdrawn < 2; ++withdrawn) {
+        for (int r = 0; r < Sales::RightCount; ++r) {
+            const bool held = !withdrawn && (right < 0 || r == right);
+            QCOMPARE(w.hasRight(Sales::Right(r)), held);
+            for (const QString& control : controls(r))
+                QVERIFY2(switchedOn(w, control) == held, qPrintable(control));
+        }
+        // The next refresh takes the right away again once it is withdrawn.
+        Till::setRights("MARY", {});
+        w.checkGuiPerms();
     }
 }
 
