@@ -140,23 +140,44 @@ void TestClients::firstFilledFieldDecides_data()
     QTest::addColumn<QString>("action"); // empty: nothing looked for, a beep
     QTest::addColumn<QList<int>>("accounts");
     const QString t = "SEARCH FOR TABLE", c = "SEARCH FOR CLIENT";
-    QTest::newRow("account number before name") << QStringList{"AccEdit=15", "SetNameEdit=bay"} << t + " BY ACC#" << QList<int>{15};
-    QTest::newRow("name: a word starts with it, not GOLDSMITH") << QStringList{"SetNameEdit=smith", "SetPhoneEdit=021"} << t << QList<int>{17, 16};
-    QTest::newRow("name: tables, names falling") << QStringList{"SetNameEdit=table 1"} << t << QList<int>{13, 12, 11, 2};
-    QTest::newRow("id before email") << QStringList{"SetIdEdit=800", "SetEmailEdit=acc"} << t + " BY ID" << QList<int>{16};
-    QTest::newRow("email before phone") << QStringList{"SetEmailEdit=acc", "SetPhoneEdit=011"} << t + " BY EMAIL" << QList<int>{14};
-    QTest::newRow("phone before fax, names rising") << QStringList{"SetPhoneEdit=021 555", "SetFaxEdit=011"} << t + " BY PHONE" << QList<int>{14, 15};
-    QTest::newRow("fax before cell") << QStringList{"SetFaxEdit=011 6", "SetCellEdit=082"} << t + " BY FAX" << QList<int>{16};
-    QTest::newRow("cell before VAT") << QStringList{"SetCellEdit=082", "SetVatEdit=4111"} << t + " BY CELL" << QList<int>{14};
-    QTest::newRow("VAT before notes") << QStringList{"SetVatEdit=4111", "SetNotesText=zz"} << t + " BY VAT#" << QList<int>{16};
-    QTest::newRow("notes before postal") << QStringList{"SetNotesText=likes", "SetPostalText=po box 77"} << t + " BY NOTES" << QList<int>{16};
-    QTest::newRow("postal over two lines") << QStringList{"SetPostalText=po box 9\nsmith", "SetShippingText=3 dock"} << t + " BY POSTAL" << QList<int>{16};
-    QTest::newRow("shipping before discounts") << QStringList{"SetShippingText=3 dock", "SetDiscountAEdit=7.5"} << t + " BY SHIPPING" << QList<int>{14};
-    QTest::newRow("discount as the page shows it") << QStringList{"SetDiscountAEdit=5.00", "SetDiscountCEdit=2.5"} << c + " BY DISCOUNTA" << QList<int>{14, 18};
-    QTest::newRow("discount as a prefix") << QStringList{"SetDiscountAEdit=5"} << c + " BY DISCOUNTA" << QList<int>{14, 18, 17};
-    QTest::newRow("other discount before bad debt") << QStringList{"SetDiscountCEdit=2.5", "SetBadDebtCheckBox"} << c + " BY DISCOUNTB" << QList<int>{16};
-    QTest::newRow("bad debt: exactly the bad debtors") << QStringList{"SetBadDebtCheckBox", "SetKeepCreditCheckBox"} << c + " WITH BAD DEBT" << QList<int>{18, 16};
-    QTest::newRow("keep credit") << QStringList{"SetKeepCreditCheckBox"} << c + " WITH KEEP CREDIT" << QList<int>{14, 17};
+    QTest::newRow("account number before name")
+        << QStringList{"AccEdit=15", "SetNameEdit=bay"} << t + " BY ACC#" << QList<int>{15};
+    QTest::newRow("name: a word starts with it, not GOLDSMITH")
+        << QStringList{"SetNameEdit=smith", "SetPhoneEdit=021"} << t << QList<int>{17, 16};
+    QTest::newRow("name: tables, names falling")
+        << QStringList{"SetNameEdit=table 1"} << t << QList<int>{13, 12, 11, 2};
+    QTest::newRow("id before email")
+        << QStringList{"SetIdEdit=800", "SetEmailEdit=acc"} << t + " BY ID" << QList<int>{16};
+    QTest::newRow("email before phone")
+        << QStringList{"SetEmailEdit=acc", "SetPhoneEdit=011"} << t + " BY EMAIL" << QList<int>{14};
+    QTest::newRow("phone before fax, names rising")
+        << QStringList{"SetPhoneEdit=021 555", "SetFaxEdit=011"} << t + " BY PHONE" << QList<int>{14, 15};
+    QTest::newRow("fax before cell")
+        << QStringList{"SetFaxEdit=011 6", "SetCellEdit=082"} << t + " BY FAX" << QList<int>{16};
+    QTest::newRow("cell before VAT")
+        << QStringList{"SetCellEdit=082", "SetVatEdit=4111"} << t + " BY CELL" << QList<int>{14};
+    QTest::newRow("VAT before notes")
+        << QStringList{"SetVatEdit=4111", "SetNotesText=zz"} << t + " BY VAT#" << QList<int>{16};
+    QTest::newRow("notes before postal")
+        << QStringList{"SetNotesText=likes", "SetPostalText=po box 77"} << t + " BY NOTES" << QList<int>{16};
+    QTest::newRow("postal over two lines")
+        << QStringList{"SetPostalText=po box 9\nsmith", "SetShippingText=3 dock"} << t + " BY POSTAL"
+        << QList<int>{16};
+    QTest::newRow("shipping before discounts")
+        << QStringList{"SetShippingText=3 dock", "SetDiscountAEdit=7.5"} << t + " BY SHIPPING"
+        << QList<int>{14};
+    QTest::newRow("discount as the page shows it")
+        << QStringList{"SetDiscountAEdit=5.00", "SetDiscountCEdit=2.5"} << c + " BY DISCOUNTA"
+        << QList<int>{14, 18};
+    QTest::newRow("discount as a prefix")
+        << QStringList{"SetDiscountAEdit=5"} << c + " BY DISCOUNTA" << QList<int>{14, 18, 17};
+    QTest::newRow("other discount before bad debt")
+        << QStringList{"SetDiscountCEdit=2.5", "SetBadDebtCheckBox"} << c + " BY DISCOUNTB" << QList<int>{16};
+    QTest::newRow("bad debt: exactly the bad debtors")
+        << QStringList{"SetBadDebtCheckBox", "SetKeepCreditCheckBox"} << c + " WITH BAD DEBT"
+        << QList<int>{18, 16};
+    QTest::newRow("keep credit")
+        << QStringList{"SetKeepCreditCheckBox"} << c + " WITH KEEP CREDIT" << QList<int>{14, 17};
     QTest::newRow("no match: told, nothing chosen") << QStringList{"SetNameEdit=zz top"} << t << QList<int>{};
     QTest::newRow("an empty form looks for nothing") << QStringList{} << "" << QList<int>{};
 }
@@ -257,12 +278,16 @@ void TestClients::tableBanner_data()
     QTest::addColumn<bool>("table");
     QTest::addColumn<QString>("banner");
     const QString shop = "The Harbour Kitchen - ";
-    QTest::newRow("a free table without a waiter") << "TABLE 3" << "" << "" << true << "TABLE 3 - Please select waiter";
-    QTest::newRow("a free table, the sale's waiter") << "TABLE 3" << "SUE" << "" << true << "TABLE 3 - Served by SUE";
-    QTest::newRow("a busy table, its order's waiter") << "TABLE 3" << "SUE" << "JOHN" << true << "TABLE 3 - Served by JOHN";
+    QTest::newRow("a free table without a waiter")
+        << "TABLE 3" << "" << "" << true << "TABLE 3 - Please select waiter";
+    QTest::newRow("a free table, the sale's waiter")
+        << "TABLE 3" << "SUE" << "" << true << "TABLE 3 - Served by SUE";
+    QTest::newRow("a busy table, its order's waiter")
+        << "TABLE 3" << "SUE" << "JOHN" << true << "TABLE 3 - Served by JOHN";
     QTest::newRow("a room is a table") << "ROOM 12" << "" << "" << true << "ROOM 12 - Please select waiter";
     QTest::newRow("a client") << "BAYSIDE CATERING" << "SUE" << "" << false << shop + "BAYSIDE CATERING";
-    QTest::newRow("a name that only starts like a table") << "TABLEWARE & CO" << "" << "" << false << shop + "TABLEWARE &amp; CO";
+    QTest::newRow("a name that only starts like a table")
+        << "TABLEWARE & CO" << "" << "" << false << shop + "TABLEWARE &amp; CO";
 }
 
 void TestClients::tableBanner()
@@ -397,8 +422,10 @@ void TestClients::clearingFollowsTheCashRights_data()
     QTest::addColumn<int>("afterClear");
     QTest::addColumn<bool>("loaded"); // the page shows the cash account
     QTest::newRow("neither: no account until one is chosen") << QStringList{"ModifyClient"} << -1 << false;
-    QTest::newRow("cash only: the operator's cash account at once") << QStringList{"CashOnlyLock"} << 14 << false;
-    QTest::newRow("sticky cash: the cash account looked up and loaded") << QStringList{"StickyCash"} << 14 << true;
+    QTest::newRow("cash only: the operator's cash account at once")
+        << QStringList{"CashOnlyLock"} << 14 << false;
+    QTest::newRow("sticky cash: the cash account looked up and loaded")
+        << QStringList{"StickyCash"} << 14 << true;
     QTest::newRow("both") << QStringList{"CashOnlyLock", "StickyCash"} << 14 << true;
 }
 
@@ -567,14 +594,19 @@ void TestClients::refusedChangesNothing_data()
     const QString invalid = "W|Merge Clients|You have not selected a valid new client. Try again.|";
     const QString mergeCancelled = "I|Merge Clients|Operation cancelled";
     const QString purge = "W|Brevalon - Purge Client|";
-    QTest::newRow("new: without a name") << mary << QStringList{"SetNameEdit=", "new"} << QStringList{noName} << -1;
-    QTest::newRow("new: a name of blanks") << mary << QStringList{"SetNameEdit=   ", "new"} << QStringList{noName} << -1;
+    QTest::newRow("new: without a name")
+        << mary << QStringList{"SetNameEdit=", "new"} << QStringList{noName} << -1;
+    QTest::newRow("new: a name of blanks")
+        << mary << QStringList{"SetNameEdit=   ", "new"} << QStringList{noName} << -1;
     QTest::newRow("new: No at the confirmation") << mary << QStringList{"SetNameEdit=HARBOUR DIVERS", "new"}
         << QStringList{"Q|New Account|HARBOUR DIVERS|1", "I|New Account|Operation cancelled"} << -1;
-    QTest::newRow("update: no account on the page") << mary << QStringList{"AccEdit=", "SetNameEdit=BAYSIDE", "update"} << QStringList{select} << -1;
-    QTest::newRow("update: no account for the sale off the page") << mary << QStringList{"AccEdit=14", "SetNameEdit=BAYSIDE", "tab_5", "update"}
+    QTest::newRow("update: no account on the page")
+        << mary << QStringList{"AccEdit=", "SetNameEdit=BAYSIDE", "update"} << QStringList{select} << -1;
+    QTest::newRow("update: no account for the sale off the page")
+        << mary << QStringList{"AccEdit=14", "SetNameEdit=BAYSIDE", "tab_5", "update"}
         << QStringList{select} << -1;
-    QTest::newRow("update: the cash account") << mary << QStringList{"AccEdit=1", "SetNameEdit=CASH", "update"}
+    QTest::newRow("update: the cash account")
+        << mary << QStringList{"AccEdit=1", "SetNameEdit=CASH", "update"}
         << QStringList{"W|Brevalon - Update Client|You may not modify the CASH account !"} << -1;
     QTest::newRow("update: an empty name") << mary << QStringList{"AccEdit=14", "SetNameEdit=", "update"}
         << QStringList{"W|Brevalon - Update Account|You need to fill in at least the clients Name"} << -1;
@@ -584,15 +616,19 @@ void TestClients::refusedChangesNothing_data()
         << QStringList{"W|Merge Clients|You may not modify the CASH account !"} << -1;
     QTest::newRow("merge: cancelled at the first pass") << mary << QStringList{"AccEdit=13", "merge"}
         << QStringList{"I|Merge Clients|Now select the new client|1", mergeCancelled} << -1;
-    QTest::newRow("merge: the old account again, Ok tries again") << mary << QStringList{"AccEdit=13", "merge", "merge"}
+    QTest::newRow("merge: the old account again, Ok tries again")
+        << mary << QStringList{"AccEdit=13", "merge", "merge"}
         << QStringList{first, invalid + "0"} << 13;
-    QTest::newRow("merge: the old account again, Cancel gives up") << mary << QStringList{"AccEdit=13", "merge", "merge"}
+    QTest::newRow("merge: the old account again, Cancel gives up")
+        << mary << QStringList{"AccEdit=13", "merge", "merge"}
         << QStringList{first, invalid + "1", mergeCancelled} << -1;
-    QTest::newRow("merge: an account that does not exist") << mary << QStringList{"AccEdit=13", "merge", "AccEdit=999", "merge"}
+    QTest::newRow("merge: an account that does not exist")
+        << mary << QStringList{"AccEdit=13", "merge", "AccEdit=999", "merge"}
         << QStringList{first, invalid + "0"} << 13;
     QTest::newRow("merge: no new account") << mary << QStringList{"AccEdit=13", "merge", "AccEdit=", "merge"}
         << QStringList{first, invalid + "0"} << 13;
-    QTest::newRow("merge: No at the confirmation") << mary << QStringList{"AccEdit=13", "merge", "AccEdit=15", "merge"}
+    QTest::newRow("merge: No at the confirmation")
+        << mary << QStringList{"AccEdit=13", "merge", "AccEdit=15", "merge"}
         << QStringList{first, "Q|Merge Clients|Account number 13|1", mergeCancelled} << -1;
     QTest::newRow("purge: no account chosen") << mary << QStringList{"AccEdit=", "purge"}
         << QStringList{purge + "There is no Client selected, purge impossible !"} << -1;
@@ -600,7 +636,8 @@ void TestClients::refusedChangesNothing_data()
         << QStringList{purge + "You may not purge the CASH account !"} << -1;
     QTest::newRow("purge: No at the confirmation") << mary << QStringList{"AccEdit=15", "purge"}
         << QStringList{"Q|Purge Client|Confirm that you will purge|1", "I|Purge Client|Operation cancelled"} << -1;
-    QTest::newRow("merge and purge need their rights") << mary << QStringList{"AccEdit=15", "mergeAction", "purgeAction"}
+    QTest::newRow("merge and purge need their rights")
+        << mary << QStringList{"AccEdit=15", "mergeAction", "purgeAction"}
         << QStringList{} << -1;
     // Without the page, off it the commands take the sale's account, chosen from the top row.
     QTest::newRow("off the page: the sale's account") << QStringList{"MergeClient", "PurgeClient"}
@@ -650,9 +687,12 @@ void TestClients::awkwardTextRoundTrips_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("postal");
     QTest::addColumn<QString>("notes");
-    QTest::newRow("quotes and backslashes") << "o'brien \\ \"pat\"" << "1 o'hare lane\nc:\\new\\tab" << "it's 50% \\n off";
-    QTest::newRow("text that looks like a statement") << "x'); delete from clients; --" << "line one\n\nline three" << "--";
-    QTest::newRow("letters beyond ascii") << QString("müller & söhne") << QString("seestrasse 5\nzürich") << QString("café");
+    QTest::newRow("quotes and backslashes")
+        << "o'brien \\ \"pat\"" << "1 o'hare lane\nc:\\new\\tab" << "it's 50% \\n off";
+    QTest::newRow("text that looks like a statement")
+        << "x'); delete from clients; --" << "line one\n\nline three" << "--";
+    QTest::newRow("letters beyond ascii")
+        << QString("müller & söhne") << QString("seestrasse 5\nzürich") << QString("café");
 }
 
 void TestClients::awkwardTextRoundTrips()

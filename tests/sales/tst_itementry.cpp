@@ -106,13 +106,15 @@ void TestItemEntry::descriptionSearchLists_data()
     QTest::addColumn<int>("pick"); // the entry the cashier takes from the list
     QTest::newRow("prefix, in description order")
         << "chicken" << QStringList{"CHICKEN SCHNITZEL", "CHICKEN WINGS (6)"} << QStringList{"3002", "2003"} << 0;
-    QTest::newRow("prefix wins over substring") << "CHOC" << QStringList{"CHOCOLATE BROWNIE"} << QStringList{"4001"}
+    QTest::newRow("prefix wins over substring")
+        << "CHOC" << QStringList{"CHOCOLATE BROWNIE"} << QStringList{"4001"}
                                                 << 0;
     QTest::newRow("substring when no prefix, second picked")
         << "WATER" << QStringList{"SPARKLING WATER 500ML", "STILL WATER 500ML"} << QStringList{"1003", "1004"} << 1;
     QTest::newRow("exact description is listed, not added")
         << "ESPRESSO" << QStringList{"ESPRESSO"} << QStringList{"1101"} << 0;
-    QTest::newRow("quote in the words") << "QUOTE'S" << QStringList{"QUOTE'S CAKE"} << QStringList{"Q'1"} << 0;
+    QTest::newRow("quote in the words")
+        << "QUOTE'S" << QStringList{"QUOTE'S CAKE"} << QStringList{"Q'1"} << 0;
 }
 
 void TestItemEntry::descriptionSearchLists()
@@ -407,7 +409,8 @@ void TestItemEntry::badInputAddsNothing_data()
     const QString unvalidated = "You have not validated this item";
     const QString notFound = "Inventory item not found";
     const QString b = "Brevalon - Sales";
-    QTest::newRow("negative quantity of an item") << "" << "1102" << "-2" << false << "Sales" << negative << 0;
+    QTest::newRow("negative quantity of an item")
+        << "" << "1102" << "-2" << false << "Sales" << negative << 0;
     QTest::newRow("negative quantity of a composition")
         << "" << "BREAKFAST SPECIAL" << "-1" << false << "Sales" << negative << 1;
     QTest::newRow("empty entry") << "" << "" << "" << true << "Sales" << "No valid items to vend." << 0;
@@ -416,7 +419,8 @@ void TestItemEntry::badInputAddsNothing_data()
     QTest::newRow("quotes in an unknown code") << "" << "A'B''C" << "" << true << b << unvalidated << 1;
     QTest::newRow("thirteen characters with letters are no scale label")
         << "" << "2000010AB3456" << "" << true << b << unvalidated << 1;
-    QTest::newRow("scale label of an unknown item") << "" << "2999999012345" << "" << false << "Error" << notFound << 1;
+    QTest::newRow("scale label of an unknown item")
+        << "" << "2999999012345" << "" << false << "Error" << notFound << 1;
     QTest::newRow("composition whose item was deleted")
         << "DELETE FROM Inventory WHERE Code='1102'" << "BREAKFAST SPECIAL" << "" << false << "Error" << notFound << 2;
     QTest::newRow("no line type the operator may sell")

@@ -98,7 +98,8 @@ void TestSaleLines::bannerNamesWhoServes_data()
     QTest::addColumn<QString>("waiterChosen");
     QTest::addColumn<QString>("banner");
     QTest::newRow("the bill's waiter serves") << "JOHN" << false << "" << "Served by JOHN";
-    QTest::newRow("a waiter no longer on the staff serves nobody") << "GONE" << false << "" << "Next Customer Please";
+    QTest::newRow("a waiter no longer on the staff serves nobody")
+        << "GONE" << false << "" << "Next Customer Please";
     QTest::newRow("a table without a waiter asks for one") << "" << true << "" << "Please select waiter";
     QTest::newRow("a table with its waiter chosen") << "" << true << "SUE" << "Next Customer Please";
     QTest::newRow("the cash account needs no waiter") << "" << false << "" << "Next Customer Please";

@@ -80,12 +80,11 @@ private slots:
     void layoutFollowsTheUser_data();
     void layoutFollowsTheUser();
     void sizesAreKeptPerOperator();
-    void buttonsWearTheirPalettesAndPictures();
     void endingASessionFreesTheOperator();
     void quitting_data();
     void quitting();
     void pendingIndicatorAndSaleButtons();
-    void aboutHelpAndTenderLabels();
+    void helpStartsOneViewer();
     void styleByName_data();
     void styleByName();
     void keysDispatchByTab();
@@ -101,7 +100,6 @@ void TestSalesWindow::waitsForALogin()
 {
     Till till;
     Sales& w = *till.window;
-    QCOMPARE(w.objectName(), "sales");
     QCOMPARE(w.windowTitle(), "Brevalon - Waiting for login");
     QVERIFY(w.WorkArea->isHidden());
     QVERIFY(w.TillClosedLabel->text().contains(QLatin1String("The Harbour Kitchen - Till Closed")));
@@ -199,39 +197,6 @@ void TestSalesWindow::sizesAreKeptPerOperator()
     QCOMPARE(stored("/Personal/width/"), 1024);
 }
 
-void TestSalesWindow::buttonsWearTheirPalettesAndPictures()
-{
-    Till till;
-    Sales& w = *till.window;
-    // The default colour mode gives every palette (1..8) its own button colour.
-    const char* const palettes[] = {"PushButton3 ReceiptClearButton EditPushButton pushButton28 pushButton29",
-                                    "NewAccountButton", "PreviewPushButton PullQuoteButton",
-                                    "CashDrawButton ViewQuoteButton",
-                                    "pushButton30 OrderButton RefreshButton ViewInvoiceButton",
-                                    "PushButton4 UpdateAccountButton", "ViewReturnButton",
-                                    "PushButton5 ProcessButton ViewReceiptButton"};
-    for (int p = 0; p < 8; ++p) {
-        for (const QString& name : QString(palettes[p]).split(' ')) {
-            const QPalette& shown = w.findChild<QAbstractButton*>(name)->palette();
-            for (QPalette::ColorRole role : {QPalette::Button, QPalette::ButtonText})
-                QVERIFY2(shown.color(role) == utils->buttonPalette(p + 1).color(role), qPrintable(name));
-        }
-    }
-    const struct
-    {
-        QIcon icon;
-        const char* file;
-    } icons[] = {
-        {w.tabWidget3->tabIcon(0), "keyboard.png"}, {w.tabWidget3->tabIcon(1), "dep.png"},
-        {w.toolButton1->icon(), "dep.png"},         {w.toolButton2->icon(), "delete.png"},
-        {w.toolButton3->icon(), "next.png"},        {w.toolButton4->icon(), "prev.png"},
-        {w.toolButton5->icon(), "qty.png"},
-    };
-    for (const auto& i : icons)
-        QCOMPARE(i.icon.pixmap(64, 64).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied),
-                 shareImage(till, i.file));
-}
-
 void TestSalesWindow::endingASessionFreesTheOperator()
 {
     Till till;
@@ -319,28 +284,10 @@ void TestSalesWindow::pendingIndicatorAndSaleButtons()
     QCOMPARE(w.status(), QString());
 }
 
-void TestSalesWindow::aboutHelpAndTenderLabels()
+void TestSalesWindow::helpStartsOneViewer()
 {
     Till till;
-    till.login("MARY");
     Sales& w = *till.window;
-    settings->writeEntry("/Personal/CashAcc/MARY", "TILL 2");
-    till.shop.prompts().expect(
-        ZkPrompt::Information, QString(),
-        QString("<h3>Brevalon - Resturant Point Of Sale</h3><P>You are <b><em>MARY</em></b> on <b><em>%1"
-                       "</em></b><br>Your Cash account is <b><em>TILL 2</em></b><p>")
-            .arg(utils->hostName()));
-    w.helpAboutAction->trigger();
-    QVERIFY(till.shop.prompts().done());
-
-    // The EFT tender is "On Acc" where the account system is on, through a change of language too.
-    QCOMPARE(w.EFTLabel->text(), "EFT");
-    settings->writeEntry("/Global/Semper/Enabled", true);
-    w.i18nInit();
-    QEvent change(QEvent::LanguageChange);
-    QApplication::sendEvent(&w, &change);
-    QCOMPARE(w.EFTLabel->text(), "On Acc");
-
     // Help starts one viewer (a stand-in that notes how it was started), not one per press.
     const QString bin = till.installDir() + QLatin1String("/bin");
     QDir().mkpath(bin);

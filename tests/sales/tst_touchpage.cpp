@@ -182,9 +182,11 @@ void TestTouchPage::quantityKeypad_data()
     const QString c = "C";
     QTest::newRow("digits") << QList<int>{one, two, kOk} << "12" << "12" << c;
     QTest::newRow("decimal point once") << QList<int>{two, point, five, point, kOk} << "2.5" << "2.5" << c;
-    QTest::newRow("the locale's comma") << QList<int>{two, point, five, point, kOk} << "2,5" << "2,5" << "de_DE";
+    QTest::newRow("the locale's comma")
+        << QList<int>{two, point, five, point, kOk} << "2,5" << "2,5" << "de_DE";
     QTest::newRow("zero") << QList<int>{one, zero, zero, kOk} << "100" << "100" << c;
-    QTest::newRow("delete takes the first character") << QList<int>{one, two, five, 1, kOk} << "25" << "25" << c;
+    QTest::newRow("delete takes the first character")
+        << QList<int>{one, two, five, 1, kOk} << "25" << "25" << c;
     QTest::newRow("nothing becomes one") << QList<int>{kOk} << "" << "1" << c;
     QTest::newRow("zero becomes one") << QList<int>{zero, kOk} << "0" << "1" << c;
     QTest::newRow("the keypad button also closes it") << QList<int>{five, 4} << "5" << "5" << c;
