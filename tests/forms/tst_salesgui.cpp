@@ -50,35 +50,38 @@ void TestSalesGui::everyNamedPartExists()
     // The other windows, the rights and the posting code find these by name.
     const char* const parts[][2] = {
         {"QComboBox", "NameComboBox PriceComboBox TypeComboBox ItemComboBox comboBox5"},
-        {"QLineEdit", "WaiterEdit QuantityEdit PriceEdit LessEdit TotalEdit SalesGuiPersonEdit CashAmountEdit "
-                      "CardAmountEdit ChequeAmountEdit EFTAmountEdit CouponAmountEdit TipAmountEdit OutBalEdit "
-                      "CurBalEdit ChangeEdit PayRefEdit AccEdit SetNameEdit SetEmailEdit SetIdEdit SetPhoneEdit "
-                      "SetFaxEdit SetCellEdit SetVatEdit SetDiscountAEdit SetDiscountCEdit"},
+        {"QLineEdit", "WaiterEdit QuantityEdit PriceEdit LessEdit TotalEdit SalesGuiPersonEdit "
+                      "CashAmountEdit CardAmountEdit ChequeAmountEdit EFTAmountEdit CouponAmountEdit "
+                      "TipAmountEdit OutBalEdit CurBalEdit ChangeEdit PayRefEdit AccEdit SetNameEdit "
+                      "SetEmailEdit SetIdEdit SetPhoneEdit SetFaxEdit SetCellEdit SetVatEdit "
+                      "SetDiscountAEdit SetDiscountCEdit"},
         {"QTextEdit", "NotesEdit SetShippingText SetPostalText SetNotesText"},
-        {"QLabel", "TotalLCD PendingLabel codeLabel stockLevelLabel StockLabel QtyLabel ChangeDueLabel EFTLabel "
-                   "BannerLabel"},
+        {"QLabel", "TotalLCD PendingLabel codeLabel stockLevelLabel StockLabel QtyLabel ChangeDueLabel "
+                   "EFTLabel BannerLabel"},
         {"QTabWidget", "TabWidget2 tabWidget3"},
         {"QWidget", "tab tab_2 tab_3 tab_4 tab_5 tab_6"},
-        {"QTreeWidget", "VendListView PayListView InvoiceListView ReceiptListView QuoteListView RefundListView "
-                        "ClientListView"},
+        {"QTreeWidget", "VendListView PayListView InvoiceListView ReceiptListView QuoteListView "
+                        "RefundListView ClientListView"},
         {"QCheckBox", "tax1_tb tax2_tb checkBox4 SetBadDebtCheckBox SetKeepCreditCheckBox"},
         {"QGroupBox", "GroupBox1"},
         {"QPushButton", "pushButton30 PreviewPushButton PushButton3 PushButton4 EditPushButton OrderButton "
-                        "PushButton5 AddPushButton pushButton28 pushButton29 bankNoteButton1 bankNoteButton2 "
-                        "bankNoteButton3 bankNoteButton4 bankNoteButton5 bankNoteButton6 RefundPushButton "
-                        "ProcessButton NewAccountButton UpdateAccountButton"},
+                        "PushButton5 AddPushButton pushButton28 pushButton29 bankNoteButton1 "
+                        "bankNoteButton2 bankNoteButton3 bankNoteButton4 bankNoteButton5 bankNoteButton6 "
+                        "RefundPushButton ProcessButton NewAccountButton UpdateAccountButton"},
         {"QButtonGroup", "buttonGroup1"},
         {"QActionGroup", "ViewReportsActionGroup"},
-        {"QAction", "fileMailStatementsAction fileMailEmailAction fileMailGroupRenewalsAction fileBackupAction "
-                    "fileCashUpAction fileMonthEndAction fileReceiveStockAction fileAdminGroupCash_DateAction "
-                    "fileAdminGroupReset_SequenceAction fileAdminGroupWaiter_Cash_UpAction fileLogoutAction "
-                    "fileExitAction editPreferencesAction editInventoryAction editManageGroupDepartmentsAction "
-                    "editManageGroupCompositionsAction editManageGroupSuppliersAction editManageGroupOrdersAction "
-                    "editClientPurgeAction editClientMergeAction editSerialSearchAction editFindAction "
-                    "editClearAllAction editEdit_Bill_CtrlF12Action editReturnsAction viewStatementAction "
-                    "viewJournalAction viewAuditAction helpContentsAction helpAboutAction "
-                    "ViewReportsGroupActionsAction"},
-        {"QMenu", "fileMenu fileMailMenu fileAdminMenu clientsMenu manageMenu editMenu reportsMenu viewMenu helpMenu"},
+        {"QAction", "fileMailStatementsAction fileMailEmailAction fileMailGroupRenewalsAction "
+                    "fileBackupAction fileCashUpAction fileMonthEndAction fileReceiveStockAction "
+                    "fileAdminGroupCash_DateAction fileAdminGroupReset_SequenceAction "
+                    "fileAdminGroupWaiter_Cash_UpAction fileLogoutAction fileExitAction "
+                    "editPreferencesAction editInventoryAction editManageGroupDepartmentsAction "
+                    "editManageGroupCompositionsAction editManageGroupSuppliersAction "
+                    "editManageGroupOrdersAction editClientPurgeAction editClientMergeAction "
+                    "editSerialSearchAction editFindAction editClearAllAction editEdit_Bill_CtrlF12Action "
+                    "editReturnsAction viewStatementAction viewJournalAction viewAuditAction "
+                    "helpContentsAction helpAboutAction ViewReportsGroupActionsAction"},
+        {"QMenu", "fileMenu fileMailMenu fileAdminMenu clientsMenu manageMenu editMenu reportsMenu viewMenu "
+                  "helpMenu"},
     };
     ScriptedPrompts prompts;
     SalesGui form;
@@ -112,7 +115,8 @@ void TestSalesGui::everyNamedPartExists()
     // The Reports right switches one group: every report but the action log.
     for (QAction* a : form.reportsMenu->actions()) {
         if (!a->isSeparator())
-            QCOMPARE(form.ViewReportsActionGroup->actions().contains(a), a != form.ViewReportsGroupActionsAction);
+            QCOMPARE(form.ViewReportsActionGroup->actions().contains(a),
+                     a != form.ViewReportsGroupActionsAction);
     }
     QCOMPARE(form.ViewReportsActionGroup->actions().size(), 17);
 }

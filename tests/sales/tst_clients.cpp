@@ -25,31 +25,39 @@ void addSmiths()
     addClient("AccountNumber, Name, IDno, Email, Phone, Fax, Cell, VatNo, Notes, PostalAddr, ShippingAddr, "
               "BadDebt, MerchDiscount, OtherDiscount, KeepCredit, PriceTier",
               QString("16, 'JOHN SMITH', '800101', 'JOHN@SMITH.EXAMPLE', '011 555 0101', '011 666 0101', "
-                      "'083 111 0101', '4111', 'LIKES WINDOW SEATS', '%1', '9 SMITH ROAD', 'Y', 7.5, 2.5, ' ', 1")
+                      "'083 111 0101', '4111', 'LIKES WINDOW SEATS', '%1', '9 SMITH ROAD', 'Y', 7.5, 2.5, "
+                      "' ', 1")
                   .arg(Utility::escapeSQL("PO BOX 9\nSMITHFIELD")));
     addClient("AccountNumber, Name, Phone, BadDebt, MerchDiscount, OtherDiscount, KeepCredit",
               "17, 'SMITHERS', '011 777 0101', ' ', 50, 0, 'Y'");
-    addClient("AccountNumber, Name, BadDebt, MerchDiscount, OtherDiscount, KeepCredit", "18, 'GOLDSMITH', 'Y', 5, 0, ' '");
+    addClient("AccountNumber, Name, BadDebt, MerchDiscount, OtherDiscount, KeepCredit",
+              "18, 'GOLDSMITH', 'Y', 5, 0, ' '");
 }
 
 /** An invoice with a line, its ledger rows, a receipt and an archived ledger row. */
 void giveHistory(int account)
 {
     const QString a = QString::number(account);
-    TestShop::exec("INSERT INTO Invoice (MyDate, AccountNumber, Status, Waiter) VALUES ('2026-12-01', " + a + ", 'C', 'JOHN')");
+    TestShop::exec("INSERT INTO Invoice (MyDate, AccountNumber, Status, Waiter) VALUES ('2026-12-01', " + a
+                   + ", 'C', 'JOHN')");
     const QString invoice = QString::number(ZkDb::newRowNumber("invoice_mynumber_seq"));
-    TestShop::exec("INSERT INTO InvoiceItem (MyDate, InvoiceNumber, Quantity, Code, Price, Description) VALUES "
-                   "('2026-12-01', " + invoice + ", 1, '1005', 80, 'LUNCH')");
-    TestShop::exec(QString("INSERT INTO Journal (AccountNumber, Description, MyDate, Amount, MyNumber) VALUES "
-                           "(%1, 'I', '2026-12-01', 80, %2), (%1, 'R', '2026-12-02', -30, 1)").arg(a, invoice));
-    TestShop::exec("INSERT INTO Receipt (MyDate, AccountNumber, CashAmount, Tendered) VALUES ('2026-12-02', " + a + ", 30, 30)");
-    TestShop::exec("INSERT INTO JournalArchive (AccountNumber, Description, MyDate, Amount, MyNumber) VALUES (" + a
-                   + ", 'I', '2026-10-01', 25, 3)");
+    const char* const sql[] = {
+        "INSERT INTO InvoiceItem (MyDate, InvoiceNumber, Quantity, Code, Price, Description) VALUES "
+        "('2026-12-01', {i}, 1, '1005', 80, 'LUNCH')",
+        "INSERT INTO Journal (AccountNumber, Description, MyDate, Amount, MyNumber) VALUES "
+        "({a}, 'I', '2026-12-01', 80, {i}), ({a}, 'R', '2026-12-02', -30, 1)",
+        "INSERT INTO Receipt (MyDate, AccountNumber, CashAmount, Tendered) VALUES "
+        "('2026-12-02', {a}, 30, 30)",
+        "INSERT INTO JournalArchive (AccountNumber, Description, MyDate, Amount, MyNumber) VALUES "
+        "({a}, 'I', '2026-10-01', 25, 3)"};
+    for (const char* statement : sql)
+        TestShop::exec(QString(statement).replace("{a}", a).replace("{i}", invoice));
 }
 
 int rowsOf(const char* table, int account)
 {
-    return TestShop::count(QString("SELECT AccountNumber FROM %1 WHERE AccountNumber=%2").arg(table).arg(account));
+    return TestShop::count(
+        QString("SELECT AccountNumber FROM %1 WHERE AccountNumber=%2").arg(table).arg(account));
 }
 
 int clientCount()
@@ -253,7 +261,8 @@ void TestClients::topRowChoosesTheAccount()
     typeName(w, "table 11");
     QTRY_COMPARE(utils->getAccountNumber(), 12);
     QVERIFY(w.salesTabOpen());
-    QCOMPARE(ClientTill::actions().mid(4), (QStringList{"SEARCH FOR TOUCH TABLE|TABLE 11", "FOUND CLIENT MATCH|TABLE 11"}));
+    QCOMPARE(ClientTill::actions().mid(4),
+             (QStringList{"SEARCH FOR TOUCH TABLE|TABLE 11", "FOUND CLIENT MATCH|TABLE 11"}));
     // Or the operator takes the second one in the list.
     w.F5clearAll();
     typeName(w, "table");
@@ -300,7 +309,8 @@ void TestClients::tableBanner()
     ClientTill till;
     addClient("Name", "'ROOM 12'");
     addClient("Name", "'TABLEWARE & CO'");
-    const int account = TestShop::value(QString("SELECT AccountNumber FROM Clients WHERE Name='%1'").arg(name)).toInt();
+    const int account =
+        TestShop::value(QString("SELECT AccountNumber FROM Clients WHERE Name='%1'").arg(name)).toInt();
     if (!orderWaiter.isEmpty())
         TestShop::exec(QString("INSERT INTO Invoice (MyDate, AccountNumber, Status, Waiter) VALUES "
                                "('2026-12-05 10:00:00', %1, 'P', '%2')").arg(account).arg(orderWaiter));
@@ -348,7 +358,7 @@ void TestClients::fillInDetailsLoadsTheAccount()
         {w.SetDiscountAEdit, "5.00"}, {w.SetDiscountCEdit, "0.00"}, {w.AccountLabel, "14 - BAYSIDE CATERING"},
     };
     for (const auto& field : shown)
-        QCOMPARE(field.first->property(qobject_cast<QTextEdit*>(field.first) ? "plainText" : "text").toString(),
+        QCOMPARE(field.first->property(qobject_cast<QTextEdit*>(field.first) ? "plainText" : "text"),
                  field.second);
     QCOMPARE(w.SetPriceTierComboBox->currentIndex(), 2);
     QVERIFY(w.SetKeepCreditCheckBox->isChecked());
@@ -476,8 +486,9 @@ void TestClients::newAccountFromTheForm()
     const int account = utils->getAccountNumber(); // the sale is for it
     QVERIFY(account > 15);
     const char* const stored[][2] = {
-        {"Name", "HARBOUR DIVERS"}, {"Phone", "021 555 0777"}, {"Cell", "082 555 0778"}, {"Fax", "021 555 0779"},
-        {"Email", "DIVE@HARBOUR.EXAMPLE"}, {"IDno", "7001015009087"}, {"VatNo", "4555"}, {"ShippingAddr", "THE JETTY"},
+        {"Name", "HARBOUR DIVERS"}, {"Phone", "021 555 0777"}, {"Cell", "082 555 0778"},
+        {"Fax", "021 555 0779"}, {"Email", "DIVE@HARBOUR.EXAMPLE"}, {"IDno", "7001015009087"},
+        {"VatNo", "4555"}, {"ShippingAddr", "THE JETTY"},
         {"Notes", "WETSUITS ON ACCOUNT"}, {"BadDebt", "Y"}, {"KeepCredit", "Y"}, {"PriceTier", "1"}};
     for (const auto& s : stored)
         QCOMPARE(ClientTill::stored(account, s[0]), s[1]);
@@ -504,8 +515,9 @@ void TestClients::updateWritesTheFormBack()
     w.UpdateAccountButton->click();
     // Untouched fields are written back as loaded (now upper case); the
     // discount keeps one decimal, rounded alike on every server.
-    const char* const stored[][2] = {{"Phone", "021 555 0200"}, {"Notes", "DELIVERIES BEFORE NINE"}, {"BadDebt", "Y"},
-                                     {"KeepCredit", ""}, {"PriceTier", "0"}, {"Email", "ACCOUNTS@BAYSIDE.EXAMPLE"}};
+    const char* const stored[][2] = {{"Phone", "021 555 0200"}, {"Notes", "DELIVERIES BEFORE NINE"},
+                                     {"BadDebt", "Y"}, {"KeepCredit", ""}, {"PriceTier", "0"},
+                                     {"Email", "ACCOUNTS@BAYSIDE.EXAMPLE"}};
     for (const auto& s : stored)
         QCOMPARE(ClientTill::stored(14, s[0]).trimmed(), s[1]);
     QCOMPARE(ClientTill::stored(14, "MerchDiscount").toDouble(), 12.3);
@@ -534,7 +546,8 @@ void TestClients::mergeMovesTheHistoryInTwoPasses()
     PROMPTED(till);
     for (const char* table : {"Invoice", "Journal", "Receipt", "JournalArchive", "Clients"})
         QVERIFY2(rowsOf(table, 13) == 0, table);
-    const QList<int> moved{rowsOf("Invoice", 14), rowsOf("Journal", 14), rowsOf("Receipt", 14), rowsOf("JournalArchive", 14)};
+    const QList<int> moved{rowsOf("Invoice", 14), rowsOf("Journal", 14), rowsOf("Receipt", 14),
+                           rowsOf("JournalArchive", 14)};
     QCOMPARE(moved, (QList<int>{2, 4, 2, 2}));
     QCOMPARE(clientCount(), 14);
     QCOMPARE(w.mergeSource(), -1);
@@ -561,7 +574,8 @@ void TestClients::purgeRemovesHistoryButKeepsInvoices()
     w.clientSearch();
     w.clientDetails(15);
     expectAll(till.shop.prompts(), {"Q|Purge Client|Confirm that you will purge Client number 15|0",
-                                    "Q|Purge Client|Do you wish to print a statement first ?|" + QString::number(statement)});
+                                    "Q|Purge Client|Do you wish to print a statement first ?|"
+                                        + QString::number(statement)});
     if (statement == 0) // statements come with the statement run; until then the operator is told
         till.shop.prompts().expect(ZkPrompt::Information, QString(), "Statements are not available yet");
     w.editClientPurgeAction->trigger();
@@ -589,7 +603,8 @@ void TestClients::refusedChangesNothing_data()
     const QStringList mary{"ModifyClient"};
     const QString noName = "W|Brevalon - New Account|You need to fill in at least the following fields..\n"
                            "Name, for example Table 1 or Room 1";
-    const QString select = "W|Brevalon - Update Client|You must select a Client before you can execute an update";
+    const QString select =
+        "W|Brevalon - Update Client|You must select a Client before you can execute an update";
     const QString first = "I|Merge Clients|Now select the new client|0";
     const QString invalid = "W|Merge Clients|You have not selected a valid new client. Try again.|";
     const QString mergeCancelled = "I|Merge Clients|Operation cancelled";
@@ -611,7 +626,8 @@ void TestClients::refusedChangesNothing_data()
     QTest::newRow("update: an empty name") << mary << QStringList{"AccEdit=14", "SetNameEdit=", "update"}
         << QStringList{"W|Brevalon - Update Account|You need to fill in at least the clients Name"} << -1;
     QTest::newRow("merge: no old account chosen") << mary << QStringList{"AccEdit=", "merge"}
-        << QStringList{"W|Merge Clients|You must first select the old client you are going to merge from"} << -1;
+        << QStringList{"W|Merge Clients|You must first select the old client you are going to merge from"}
+        << -1;
     QTest::newRow("merge: the cash account stays") << mary << QStringList{"AccEdit=1", "merge"}
         << QStringList{"W|Merge Clients|You may not modify the CASH account !"} << -1;
     QTest::newRow("merge: cancelled at the first pass") << mary << QStringList{"AccEdit=13", "merge"}
@@ -635,14 +651,16 @@ void TestClients::refusedChangesNothing_data()
     QTest::newRow("purge: the cash account") << mary << QStringList{"AccEdit=1", "purge"}
         << QStringList{purge + "You may not purge the CASH account !"} << -1;
     QTest::newRow("purge: No at the confirmation") << mary << QStringList{"AccEdit=15", "purge"}
-        << QStringList{"Q|Purge Client|Confirm that you will purge|1", "I|Purge Client|Operation cancelled"} << -1;
+        << QStringList{"Q|Purge Client|Confirm that you will purge|1", "I|Purge Client|Operation cancelled"}
+        << -1;
     QTest::newRow("merge and purge need their rights")
         << mary << QStringList{"AccEdit=15", "mergeAction", "purgeAction"}
         << QStringList{} << -1;
     // Without the page, off it the commands take the sale's account, chosen from the top row.
     QTest::newRow("off the page: the sale's account") << QStringList{"MergeClient", "PurgeClient"}
         << QStringList{"tab", "name=bay", "mergeAction", "purgeAction"}
-        << QStringList{first, "Q|Purge Client|Client number 14|1", "I|Purge Client|Operation cancelled"} << 14;
+        << QStringList{first, "Q|Purge Client|Client number 14|1", "I|Purge Client|Operation cancelled"}
+        << 14;
 }
 
 void TestClients::refusedChangesNothing()
@@ -658,8 +676,10 @@ void TestClients::refusedChangesNothing()
     w.SetPhoneEdit->setText("000");
     expectAll(till.shop.prompts(), prompts);
     for (const QString& step : steps) {
-        if (step.contains('='))
-            step.startsWith("name=") ? typeName(w, step.mid(5)) : w.findChild<QLineEdit*>(step.section('=', 0, 0))->setText(step.section('=', 1));
+        if (step.startsWith("name="))
+            typeName(w, step.mid(5));
+        else if (step.contains('='))
+            w.findChild<QLineEdit*>(step.section('=', 0, 0))->setText(step.section('=', 1));
         else if (step.startsWith("tab"))
             w.TabWidget2->setCurrentWidget(w.findChild<QWidget*>(step));
         else if (step == "new")
@@ -679,7 +699,8 @@ void TestClients::refusedChangesNothing()
     QCOMPARE(TestShop::count("SELECT AccountNumber FROM Clients WHERE Phone='000'"), 0);
     QCOMPARE(ClientTill::stored(14, "Name"), "BAYSIDE CATERING");
     QCOMPARE(rowsOf("Journal", 13) + rowsOf("Journal", 15) + rowsOf("Receipt", 15), 5);
-    QCOMPARE(ClientTill::actions().filter(QRegularExpression("^(NEW|UPDATE|PURGE) CLIENT\\||^MERGE")), QStringList());
+    QCOMPARE(ClientTill::actions().filter(QRegularExpression("^(NEW|UPDATE|PURGE) CLIENT\\||^MERGE")),
+             QStringList());
 }
 
 void TestClients::awkwardTextRoundTrips_data()

@@ -17,8 +17,8 @@ namespace {
 void addAwkwardItems()
 {
     TestShop::exec("INSERT INTO Inventory (Code, Department, Description, UnitOfMeasure, Price, Tax1, "
-                                  "Tax2) VALUES ('cx-9', 'GROCERY', 'CASE KETTLE', 'EACH', 12, 'Y', 'N'), "
-                                  "('Q''1', 'DELI', 'QUOTE''S CAKE', 'EACH', 9.5, 'Y', 'N')");
+                   "Tax2) VALUES ('cx-9', 'GROCERY', 'CASE KETTLE', 'EACH', 12, 'Y', 'N'), "
+                   "('Q''1', 'DELI', 'QUOTE''S CAKE', 'EACH', 9.5, 'Y', 'N')");
 }
 
 QString actionInfo(const QString& action)
@@ -105,12 +105,14 @@ void TestItemEntry::descriptionSearchLists_data()
     QTest::addColumn<QStringList>("codes");
     QTest::addColumn<int>("pick"); // the entry the cashier takes from the list
     QTest::newRow("prefix, in description order")
-        << "chicken" << QStringList{"CHICKEN SCHNITZEL", "CHICKEN WINGS (6)"} << QStringList{"3002", "2003"} << 0;
+        << "chicken" << QStringList{"CHICKEN SCHNITZEL", "CHICKEN WINGS (6)"} << QStringList{"3002", "2003"}
+        << 0;
     QTest::newRow("prefix wins over substring")
         << "CHOC" << QStringList{"CHOCOLATE BROWNIE"} << QStringList{"4001"}
                                                 << 0;
     QTest::newRow("substring when no prefix, second picked")
-        << "WATER" << QStringList{"SPARKLING WATER 500ML", "STILL WATER 500ML"} << QStringList{"1003", "1004"} << 1;
+        << "WATER" << QStringList{"SPARKLING WATER 500ML", "STILL WATER 500ML"} << QStringList{"1003", "1004"}
+        << 1;
     QTest::newRow("exact description is listed, not added")
         << "ESPRESSO" << QStringList{"ESPRESSO"} << QStringList{"1101"} << 0;
     QTest::newRow("quote in the words")
@@ -163,8 +165,9 @@ void TestItemEntry::askedQuantityAndTheFullLine()
     Counter::retype(w.LessEdit, "12.5");
     QCOMPARE(w.TotalEdit->text(), "66.50");
     QTest::keyClick(w.LessEdit, Qt::Key_Return);
-    QCOMPARE(till.line(0), (QStringList{"2", "LAGER DRAUGHT 500ML", "12.5", "66.50", "Inventory", "1006", "GLASS",
-                                        "2026-12-05 10:30:00", "Y", "Y", "", "MM", "DRINKS", "41.30", "N", "0", "0"}));
+    QCOMPARE(till.line(0), (QStringList{"2", "LAGER DRAUGHT 500ML", "12.5", "66.50", "Inventory", "1006",
+                                        "GLASS", "2026-12-05 10:30:00", "Y", "Y", "", "MM", "DRINKS", "41.30",
+                                        "N", "0", "0"}));
     QCOMPARE(w.ItemEchoLabel->text(), "<html>2&nbsp;LAGER DRAUGHT 500ML&nbsp;&nbsp;66.50</html>");
     QCOMPARE(actionInfo("ADD ITEM"), "2 LAGER DRAUGHT 500ML @ 66.50");
     QCOMPARE(w.LessEdit->text(), w.defaultDiscount());
@@ -283,7 +286,8 @@ void TestItemEntry::compositionsWithDiscounts_data()
         << QStringList{"0.00", "15", "30", "50"};
     QTest::newRow("two sets: the remark counts them, each item doubles")
         << "BREAKFAST SPECIAL" << "2" << "0"
-        << QStringList{"2 x " + remark, "FULL BREAKFAST=171.00", "CAPPUCCINO=48.00", "ORANGE JUICE=24.00"} << own;
+        << QStringList{"2 x " + remark, "FULL BREAKFAST=171.00", "CAPPUCCINO=48.00", "ORANGE JUICE=24.00"}
+        << own;
 }
 
 void TestItemEntry::compositionsWithDiscounts()
@@ -319,9 +323,9 @@ void TestItemEntry::compositionChoicePending()
     Counter till;
     Sales& w = till.w();
     TestShop::exec("INSERT INTO Compositions (Description, Department, Remark) VALUES "
-                                  "('LUNCH SPECIAL', 'MAINS', '')");
+                   "('LUNCH SPECIAL', 'MAINS', '')");
     TestShop::exec("INSERT INTO CompositionContents (CompId, Quantity, Code, Discountable, Discount) "
-                                  "VALUES (2, 1, '3006', 'N', 0)");
+                   "VALUES (2, 1, '3006', 'N', 0)");
     till.scan("SPECIAL");
     QVERIFY(w.compositionPending());
     QCOMPARE(w.ItemComboBox->count(), 2);
@@ -389,8 +393,9 @@ void TestItemEntry::unvalidatedItems()
         QCOMPARE(Counter::written(), 0);
         return;
     }
-    QCOMPARE((QStringList{till.cell(0, Sales::ColDescription), till.cell(0, Sales::ColCode), till.cell(0, Sales::ColAmount)}),
-             (QStringList{"GIFT WRAP", "", "15.00"}));
+    QCOMPARE(till.cell(0, Sales::ColDescription), "GIFT WRAP");
+    QCOMPARE(till.cell(0, Sales::ColCode), QString());
+    QCOMPARE(till.cell(0, Sales::ColAmount), "15.00");
     QCOMPARE(TestShop::value("SELECT Status FROM Actions WHERE Action='UNVALIDATED ITEM'").toString(),
              "2");
     QCOMPARE(actionInfo("UNVALIDATED ITEM"), "1  GIFT WRAP @ 15.00");
@@ -422,7 +427,8 @@ void TestItemEntry::badInputAddsNothing_data()
     QTest::newRow("scale label of an unknown item")
         << "" << "2999999012345" << "" << false << "Error" << notFound << 1;
     QTest::newRow("composition whose item was deleted")
-        << "DELETE FROM Inventory WHERE Code='1102'" << "BREAKFAST SPECIAL" << "" << false << "Error" << notFound << 2;
+        << "DELETE FROM Inventory WHERE Code='1102'" << "BREAKFAST SPECIAL" << "" << false << "Error"
+        << notFound << 2;
     QTest::newRow("no line type the operator may sell")
         << "no types" << "" << "" << true << "Sales"
         << "You have no sales privlages at all\nand my not sell anything" << 0;
@@ -484,7 +490,8 @@ void TestItemEntry::lostDatabaseKeepsTheSale()
     till.scan("1003");
     QVERIFY(till.shop.prompts().done());
     QCOMPARE(w.ItemComboBox->currentText(), "1003");
-    QCOMPARE(till.summary(), (QStringList{"CAPPUCCINO=32.00", "COCA-COLA 330ML=18.50", "ORANGE JUICE=24.00"}));
+    QCOMPARE(till.summary(),
+             (QStringList{"CAPPUCCINO=32.00", "COCA-COLA 330ML=18.50", "ORANGE JUICE=24.00"}));
     QVERIFY(w.isVisible());
 }
 

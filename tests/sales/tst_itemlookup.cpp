@@ -91,25 +91,29 @@ void TestItemLookup::sameRowsAsThePlainStatements()
     QFETCH(int, found);
     TestShop shop;
     const char* const items[][2] = {
-        {"abc-1", "Mixed Case Tea"}, {"ABD-2", "MIXED CASE TEA"},  {"café1", "café crème"},  {"CAFÉ2", "CAFÉ CRÈME"},
-        {"x_1", "A_B COMBO"},        {"AXB1", "AXB COMBO"},        {"100%", "50% OFF BUNDLE"}, {"1000", "500 OFF BUNDLE"},
-        {"on'1", "O'NEIL'S PIE"},    {"TR1", "trailing space "},   {"Ümlaut", "über dessert"}, {"BS1", "C:\\TEMP TOOL"},
+        {"abc-1", "Mixed Case Tea"}, {"ABD-2", "MIXED CASE TEA"}, {"café1", "café crème"},
+        {"CAFÉ2", "CAFÉ CRÈME"},     {"x_1", "A_B COMBO"},        {"AXB1", "AXB COMBO"},
+        {"100%", "50% OFF BUNDLE"},  {"1000", "500 OFF BUNDLE"},  {"on'1", "O'NEIL'S PIE"},
+        {"TR1", "trailing space "},  {"Ümlaut", "über dessert"},  {"BS1", "C:\\TEMP TOOL"},
     };
     for (const auto& item : items)
         TestShop::exec(QString("INSERT INTO Inventory (Code, Department, Description, Price) VALUES "
-                               "('%1', 'DELI', '%2', 1)").arg(Utility::escapeSQL(item[0]), Utility::escapeSQL(item[1])));
+                               "('%1', 'DELI', '%2', 1)")
+                           .arg(Utility::escapeSQL(item[0]), Utility::escapeSQL(item[1])));
     const QString entry = Utility::escapeSQL(typed.toUpper());
     const QString code = Utility::escapeSQL(typed.toUpper().left(7));
-    const QStringList exact = rows(QString("SELECT UPPER(Description),Code FROM Inventory WHERE UPPER(Code)='%1' "
-                                           "OR UPPER(Description)='%1'").arg(entry));
+    const QString select = "SELECT UPPER(Description),Code FROM Inventory WHERE ";
+    const QStringList exact =
+        rows(select + QString("UPPER(Code)='%1' OR UPPER(Description)='%1'").arg(entry));
     QCOMPARE(rows(ItemLookup::exactSearch("Inventory", entry)), exact);
     // Patterns name their escape so that a backslash is itself on every server.
     const QString pattern = Utility::escapeLike(typed.toUpper());
-    const QStringList prefix = rows(QString("SELECT UPPER(Description),Code FROM Inventory WHERE UPPER(Description) "
-                                            "LIKE '%1%'%2").arg(pattern, Utility::likeEscape()));
+    const QStringList prefix =
+        rows(select + QString("UPPER(Description) LIKE '%1%'%2").arg(pattern, Utility::likeEscape()));
     QCOMPARE(rows(ItemLookup::prefixSearch("Inventory", pattern)), prefix);
     QCOMPARE(rows(ItemLookup::codeSearch("Inventory", code)),
-             rows(QString("SELECT UPPER(Description),Code,Price FROM Inventory WHERE UPPER(Code)='%1'").arg(code)));
+             rows(QString("SELECT UPPER(Description),Code,Price FROM Inventory WHERE UPPER(Code)='%1'")
+                      .arg(code)));
     // The rows every server finds, so that two empty answers cannot pass for two right ones.
     QVERIFY2(exact.size() + prefix.size() >= found, qPrintable((exact + prefix).join('\n')));
 }
@@ -122,7 +126,8 @@ void TestItemLookup::anIndexServesTheSearches()
         QStringList values;
         for (int n = batch * 500; n < batch * 500 + 500; ++n)
             values << QString("('K%1', 'GROCERY', 'ITEM NUMBER %1', 1)").arg(n, 6, 10, QLatin1Char('0'));
-        TestShop::exec("INSERT INTO Inventory (Code, Department, Description, Price) VALUES " + values.join(','));
+        TestShop::exec("INSERT INTO Inventory (Code, Department, Description, Price) VALUES "
+                       + values.join(','));
     }
     TestShop::exec(TestShop::isMariaDb() ? "ANALYZE TABLE Inventory" : "ANALYZE");
     const struct

@@ -214,7 +214,8 @@ void TestKeypads::dateDialog()
     const QColor plain = QApplication::palette().color(QPalette::Button);
     QVERIFY(marked != plain);
     for (int i = 0; i < 12; ++i)
-        QCOMPARE(dialog.monthButton[i]->palette().color(QPalette::Button), i + 1 == held.month() ? marked : plain);
+        QCOMPARE(dialog.monthButton[i]->palette().color(QPalette::Button),
+                 i + 1 == held.month() ? marked : plain);
     click(dialog.buttonOk);
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
 }

@@ -17,13 +17,13 @@ namespace {
 // A pending bill of the cash account: 100.00 with VAT, 50.00 with VAT and levy.
 void pendingBill(const QString& waiter)
 {
-    TestShop::exec(QString("INSERT INTO Invoice (MyNumber, MyDate, AccountNumber, Status, Tax1, Tax2, Waiter) "
-                                  "VALUES (41, '2026-12-05 09:00:00', 1, 'P', 0.15, 0.02, '%1')")
+    TestShop::exec(QString("INSERT INTO Invoice (MyNumber, MyDate, AccountNumber, Status, Tax1, Tax2, "
+                           "Waiter) VALUES (41, '2026-12-05 09:00:00', 1, 'P', 0.15, 0.02, '%1')")
                        .arg(waiter));
     TestShop::exec("INSERT INTO InvoiceItem (MyDate, InvoiceNumber, Quantity, Category, Code, "
-                                  "Description, Price, Tax1, Tax2) VALUES "
-                                  "('2026-12-05 09:00:00', 41, 1, 'Inventory', '3001', 'BURGER', 100.00, 'Y', 'N'), "
-                                  "('2026-12-05 09:00:00', 41, 1, 'Inventory', '3001', 'BURGER', 50.00, 'Y', 'Y')");
+                   "Description, Price, Tax1, Tax2) VALUES "
+                   "('2026-12-05 09:00:00', 41, 1, 'Inventory', '3001', 'BURGER', 100.00, 'Y', 'N'), "
+                   "('2026-12-05 09:00:00', 41, 1, 'Inventory', '3001', 'BURGER', 50.00, 'Y', 'Y')");
 }
 
 void addLine(Counter& till, const QString& code)
@@ -123,7 +123,8 @@ void TestSaleLines::bannerNamesWhoServes()
     }
     utils->setWaiter(waiterChosen);
     w.checkPending(nullptr, nullptr);
-    QCOMPARE(w.BannerLabel->text(), QString("<center><h2>The Harbour Kitchen - %1</h2></center>").arg(banner));
+    QCOMPARE(w.BannerLabel->text(),
+             QString("<center><h2>The Harbour Kitchen - %1</h2></center>").arg(banner));
 }
 
 void TestSaleLines::lineTotalGivesThePrice()
@@ -252,8 +253,8 @@ void TestSaleLines::clearing()
     if (answer >= 0)
         till.shop.prompts().expect(ZkPrompt::Question, "Sales",
                                    "There are items in the Sales tab. Using clear they will be lost "
-                                                  "forever !\nMost likely you still need to press Order or Print "
-                                                  "Bill, If not, are you sure you wan't to clear everything ?\n\n",
+                                   "forever !\nMost likely you still need to press Order or Print "
+                                   "Bill, If not, are you sure you wan't to clear everything ?\n\n",
                                    answer);
     const int waiterAsked = till.window->calls.value("guiWaiter");
     w.F2();
@@ -303,19 +304,19 @@ void TestSaleLines::serialSearch()
     QFETCH(QString, table);
     Counter till;
     TestShop::exec("INSERT INTO Invoice (MyNumber, MyDate, AccountNumber, Status, Tax1, Tax2, Waiter) "
-                                  "VALUES (57, '2026-11-02 12:00:00', 14, 'C', 0.15, 0.02, 'MARY')");
+                   "VALUES (57, '2026-11-02 12:00:00', 14, 'C', 0.15, 0.02, 'MARY')");
     TestShop::exec(QString("INSERT INTO %1 (MyNumber, MyDate, InvoiceNumber, Quantity, Category, Code, "
-                                  "Description, Price, Tax1, Tax2, SerialNo) VALUES (900, '2026-11-02 12:00:00', 57, 1, "
-                                  "'Inventory', '6006', 'GAS CYLINDER 9KG', 389.00, 'Y', 'N', 'SN-4''2')")
+                           "Description, Price, Tax1, Tax2, SerialNo) VALUES (900, '2026-11-02 12:00:00', "
+                           "57, 1, 'Inventory', '6006', 'GAS CYLINDER 9KG', 389.00, 'Y', 'N', 'SN-4''2')")
                        .arg(table));
     utils->setRefundMode(true); // whatever the till was doing: a reprint is an invoice
     QString shown;
     int mode = -1;
     till.shop.prompts()
-        .expect(ZkPrompt::TextInput, "Searching for serial number ...",
-                "Enter serial number.", 0, "SN-4'2")
+        .expect(ZkPrompt::TextInput, "Searching for serial number ...", "Enter serial number.", 0, "SN-4'2")
         .expectExec("DocPrint", [&](QDialog* dialog) {
-            shown = static_cast<DocPrint*>(dialog)->fileBaseName() + static_cast<DocPrint*>(dialog)->pageHtml();
+            auto* page = static_cast<DocPrint*>(dialog);
+            shown = page->fileBaseName() + page->pageHtml();
             mode = utils->documentMode();
             return 0;
         })

@@ -33,18 +33,20 @@ QImage pixmapOf(const QLabel* label)
 // rather than taken from the window: a tab page, an action group, an action
 // or a widget.
 const char* const kRightControls[][2] = {
-    {"MailStatement", "fileMailStatementsAction"}, {"EmailRuns", "fileMailEmailAction"}, {"Backup", "fileBackupAction"},
-    {"CashUp", "fileCashUpAction"}, {"MonthEnd", "fileMonthEndAction"}, {"ReceiveStock", "fileReceiveStockAction"},
-    {"PurgeClient", "editClientPurgeAction"}, {"MergeClient", "editClientMergeAction"},
-    {"Inventory", "editInventoryAction"}, {"Departments", "editManageGroupDepartmentsAction"},
-    {"Suppliers", "editManageGroupSuppliersAction"}, {"Stock", "editManageGroupOrdersAction"},
-    {"Reports", "ViewReportsActionGroup"}, {"AuditTrail", "viewAuditAction"}, {"JornalTrail", "viewJournalAction"},
+    {"MailStatement", "fileMailStatementsAction"}, {"EmailRuns", "fileMailEmailAction"},
+    {"Backup", "fileBackupAction"}, {"CashUp", "fileCashUpAction"}, {"MonthEnd", "fileMonthEndAction"},
+    {"ReceiveStock", "fileReceiveStockAction"}, {"PurgeClient", "editClientPurgeAction"},
+    {"MergeClient", "editClientMergeAction"}, {"Inventory", "editInventoryAction"},
+    {"Departments", "editManageGroupDepartmentsAction"}, {"Suppliers", "editManageGroupSuppliersAction"},
+    {"Stock", "editManageGroupOrdersAction"}, {"Reports", "ViewReportsActionGroup"},
+    {"AuditTrail", "viewAuditAction"}, {"JornalTrail", "viewJournalAction"},
     {"ViewStatement", "viewStatementAction"}, {"Discount", "LessEdit SetDiscountAEdit SetDiscountCEdit"},
-    {"Preferences", "editPreferencesAction"}, {"TaxControl", "tax1_tb tax2_tb"}, {"PriceOveride", "PriceEdit"},
+    {"Preferences", "editPreferencesAction"}, {"TaxControl", "tax1_tb tax2_tb"},
+    {"PriceOveride", "PriceEdit"},
     {"AllowUnValidated", ""}, {"ViewActions", "ViewReportsGroupActionsAction"}, {"CashOnlyLock", ""},
-    {"Refunds", "RefundPushButton"}, {"CashDate", "fileAdminGroupCash_DateAction"}, {"ModifyClient", "tab_6"},
-    {"ViewDocuments", "tab_5"}, {"StockPriceAdjust", ""}, {"StockPriceView", ""}, {"StickyCash", ""},
-    {"VoidReceipt", "pushButton28"}, {"VoidInvoice", "pushButton29"},
+    {"Refunds", "RefundPushButton"}, {"CashDate", "fileAdminGroupCash_DateAction"},
+    {"ModifyClient", "tab_6"}, {"ViewDocuments", "tab_5"}, {"StockPriceAdjust", ""}, {"StockPriceView", ""},
+    {"StickyCash", ""}, {"VoidReceipt", "pushButton28"}, {"VoidInvoice", "pushButton29"},
 };
 
 QStringList controls(int right)
@@ -187,7 +189,7 @@ void TestSalesWindow::sizesAreKeptPerOperator()
     const char* const mine[][2] = {{"left", "70"}, {"top", "80"}, {"width", "1024"}, {"height", "768"},
                                    {"QtyWidth", "60"}, {"DescriptionWidth", "250"}};
     for (const auto& m : mine)
-        settings->writeEntry(QString("/Personal/%1/MARY").arg(QLatin1String(m[0])), QString::fromLatin1(m[1]).toInt());
+        settings->writeEntry(QString("/Personal/%1/MARY").arg(m[0]), QString(m[1]).toInt());
     w.applySizes();
     QCOMPARE(w.pos(), QPoint(70, 80));
     QCOMPARE(w.size(), QSize(1024, 768));
@@ -307,7 +309,8 @@ void TestSalesWindow::helpStartsOneViewer()
     QFile read(log);
     QVERIFY(read.open(QIODevice::ReadOnly));
     QCOMPARE(QString::fromUtf8(read.readAll()),
-             QString("-profile %1/help/Qelmora/contents.dcf %1/help/Brevalon/index.html\n").arg(till.installDir()));
+             QString("-profile %1/help/Qelmora/contents.dcf %1/help/Brevalon/index.html\n")
+                 .arg(till.installDir()));
     viewer->kill();
     viewer->waitForFinished();
 }
@@ -398,7 +401,8 @@ void TestSalesWindow::operatorWithoutRightsCanStillSell()
     Sales& w = *till.window;
     for (const char* name : {"NameComboBox", "TypeComboBox", "ItemComboBox", "QuantityEdit", "AddPushButton",
                              "VendListView", "PushButton3", "PushButton5", "toolButton1", "toolButton6",
-                             "CashAmountEdit", "CardAmountEdit", "ProcessButton", "CashPadButton", "bankNoteButton1"}) {
+                             "CashAmountEdit", "CardAmountEdit", "ProcessButton", "CashPadButton",
+                             "bankNoteButton1"}) {
         auto* control = w.findChild<QWidget*>(QLatin1String(name));
         QVERIFY2(control && !control->testAttribute(Qt::WA_ForceDisabled), name);
     }

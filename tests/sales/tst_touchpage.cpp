@@ -78,7 +78,8 @@ void TestTouchPage::departmentsThenTheirItems()
     place(w, 3)->click(); // MAINS: its items, then its composition
     QCOMPARE(w.touchDepartment(), "MAINS");
     QCOMPARE(pageTitle(w), "F11 MAINS");
-    QCOMPARE(placeCodes(w), (QStringList{"3001", "3002", "3003", "3004", "3005", "3006", "3007", "3008", "1.CMP"}));
+    QCOMPARE(placeCodes(w),
+             (QStringList{"3001", "3002", "3003", "3004", "3005", "3006", "3007", "3008", "1.CMP"}));
     // No picture stored: the description is drawn as the picture, the ampersand as it is.
     QCOMPARE(place(w, 0)->toolTip(), "BEEF BURGER & CHIPS");
     QVERIFY(!place(w, 0)->icon().isNull());
@@ -118,7 +119,7 @@ void TestTouchPage::pagesOfSixteen()
     // GROCERY: 8 items, then 20 more ranked after them.
     for (int i = 0; i < 20; ++i)
         TestShop::exec(QString("INSERT INTO Inventory (Code, Department, Description, Price, Rank) VALUES "
-                                      "('77%1', 'GROCERY', 'SPICE %1', 10, %2)")
+                               "('77%1', 'GROCERY', 'SPICE %1', 10, %2)")
                            .arg(i, 2, 10, QLatin1Char('0'))
                            .arg(100 + i));
     place(w, 6)->click();
@@ -146,8 +147,9 @@ void TestTouchPage::pressingRingsUpAtOnce_data()
     QTest::addColumn<QStringList>("lines");
     QTest::newRow("an item") << 1 << 1 << QStringList{"CAPPUCCINO=32.00"};
     QTest::newRow("a composition") << 3 << 8
-                                   << QStringList{"Full breakfast with coffee and juice=0.00", "FULL BREAKFAST=85.50",
-                                                  "CAPPUCCINO=24.00", "ORANGE JUICE=12.00"};
+                                   << QStringList{"Full breakfast with coffee and juice=0.00",
+                                                  "FULL BREAKFAST=85.50", "CAPPUCCINO=24.00",
+                                                  "ORANGE JUICE=12.00"};
 }
 
 void TestTouchPage::pressingRingsUpAtOnce()
