@@ -1,6 +1,5 @@
-// The till's form on its own: a part renamed, retyped or left out, a
-// function key reaching the wrong tab's button (or none), the form's own
-// keys and tab focus, and the sale list's hidden columns.
+// The till's form on its own: a part renamed, retyped or left out, a function key reaching the
+// wrong tab's button (or none), the form's own keys and tab focus, and hidden sale columns.
 
 #include "forms/salesgui.h"
 #include "tests/support/testshop.h"

@@ -1,7 +1,6 @@
-// Client accounts at the till: the search the first filled field decides,
-// choosing from the top row or the page, tables and their banner, Admin mode
-// and the cash rights on clearing; new, update, merge and purge, each
-// refusal leaving nothing written; awkward text coming back as typed.
+// Client accounts at the till: the search the first filled field decides, choosing an account,
+// tables, Admin mode and the cash rights; new, update, merge and purge, every refusal leaving
+// nothing written; awkward text coming back as typed on either server.
 
 #include "tests/sales/clienttill.h"
 
@@ -11,6 +10,7 @@
 #include <QCheckBox>
 #include <QRegularExpression>
 #include <QTextEdit>
+
 
 namespace {
 

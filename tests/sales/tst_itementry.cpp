@@ -1,7 +1,6 @@
-// Ringing items up at the counter, typed as a cashier would: by code, scale
-// label, description prefix or substring; the line's seventeen columns;
-// stock, tiers, compositions, notes and unvalidated items; and every bad
-// entry refused with its message, no line and no row written.
+// Ringing items up as a cashier types them: by code, scale label, description prefix or substring,
+// with stock, tiers, compositions and notes; the line's seventeen columns; and every bad entry
+// refused with its message, no line added and no row written, even with the database gone.
 
 #include "tests/sales/counter.h"
 
@@ -10,6 +9,7 @@
 #include <QComboBox>
 #include <QPushButton>
 #include <QTextEdit>
+
 
 namespace {
 

@@ -1,7 +1,5 @@
-// The entry line's searches are written so that an index serves them; they
-// must still find exactly the rows of the plain case-blind statements
-// (UPPER(column) against the upper-cased entry) on every server, whatever
-// the case, accents, quotes, wildcards and blanks of the data.
+// The entry line's indexed searches must find exactly the rows of the plain case-blind statements on
+// every server, whatever the case, accents, quotes, wildcards and blanks, and never read every row.
 
 #include "core/utility.h"
 #include "sales/itemlookup.h"

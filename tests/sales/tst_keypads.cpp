@@ -1,8 +1,6 @@
-// The touch keypads and small dialogs, driven through their own buttons:
-// a digit key that types the wrong digit, a mode with the wrong caption or
-// shown digits, a second decimal point, a month or year step that lands on a
-// date that does not exist, note buttons shown without a note, and a cancel
-// that is taken for an amount.
+// The keypads and small dialogs through their own buttons: a key typing the wrong digit, a mode with
+// the wrong caption or shown digits, a second decimal point, a date that does not exist, note
+// buttons shown without a note, and a cancel taken for an amount.
 
 #include "core/globals.h"
 #include "core/utility.h"

@@ -1,7 +1,6 @@
-// The sale as a whole: its total with the account's pending bill in both
-// tax modes, who the banner says serves it, the line total that gives the
-// price, lines taken back into the entry or deleted, clearing with and
-// without lines, and finding the invoice that sold a serial number.
+// The sale as a whole: totals in both tax modes with a pending bill, who the banner says serves, the
+// line total that sets the price, lines taken back into the entry or deleted, clearing with and
+// without lines, and the invoice found by a serial number.
 
 #include "tests/sales/counter.h"
 
@@ -11,6 +10,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QTextEdit>
+
 
 namespace {
 

@@ -1,8 +1,6 @@
-// The sales window around the sale: login and logout, the layout and sizes
-// each operator keeps, button colours and pictures, quitting, the pending
-// indicator, help, style and keys; and the rights: each right switches
-// exactly its control, an operator without rights can still sell, the rights
-// follow the database, and a session taken away ends the program.
+// The window around the sale: login, logout and quitting, the layout and sizes each operator keeps,
+// the pending indicator, help, style and keys; each right switching exactly its controls, selling
+// without rights, rights following the database, and a session taken away ending the program.
 
 #include "tests/sales/till.h"
 

@@ -1,11 +1,11 @@
-// The touch page: departments on the places, a department's items then
-// compositions in pages of sixteen with their labels and pictures, a press
-// that rings up at once, the delete key, and the quantity keypad with its
-// one decimal point, its empty or zero quantity and the locale's comma.
+// The touch page: departments, then a department's items and compositions in pages of sixteen,
+// a press that rings up at once, the delete key, and the quantity keypad (one decimal point, empty
+// or zero is one, the locale's comma).
 
 #include "tests/sales/counter.h"
 
 #include <QAbstractButton>
+
 
 namespace {
 
