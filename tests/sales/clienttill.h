@@ -26,15 +26,7 @@ public:
     }
 
     /** "ACTION|INFO" of the log rows written since the till was made. */
-    static QStringList actions()
-    {
-        QStringList out;
-        for (const ActionRow& r : actionRows()) {
-            if (r.action != QLatin1String("LOGIN"))
-                out << r.action + QLatin1Char('|') + r.info;
-        }
-        return out;
-    }
+    static QStringList actions() { return actionLines(); }
 
     /** The account numbers the page lists, top to bottom. */
     QList<int> listed() const

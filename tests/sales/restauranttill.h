@@ -193,15 +193,7 @@ public:
     }
 
     /** "ACTION|INFO" of the log rows, logins left out. */
-    static QStringList actions()
-    {
-        QStringList out;
-        for (const ActionRow& r : actionRows()) {
-            if (r.action != QLatin1String("LOGIN"))
-                out << r.action + QLatin1Char('|') + r.info;
-        }
-        return out;
-    }
+    static QStringList actions() { return actionLines(); }
 
     /** The user logged in at this till. */
     QString user() const { return m_user; }

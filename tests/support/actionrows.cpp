@@ -25,3 +25,13 @@ QList<ActionRow> actionRows()
     }
     return rows;
 }
+
+QStringList actionLines()
+{
+    QStringList out;
+    for (const ActionRow& r : actionRows()) {
+        if (r.action != QLatin1String("LOGIN"))
+            out << r.action + QLatin1Char('|') + r.info;
+    }
+    return out;
+}

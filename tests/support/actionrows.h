@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 /** One row of the action log as stored. */
 struct ActionRow
@@ -15,3 +16,6 @@ struct ActionRow
 
 /** The action log, oldest first; fails the test when it cannot be read. */
 QList<ActionRow> actionRows();
+
+/** "ACTION|INFO" of the log rows, logins left out. */
+QStringList actionLines();
