@@ -95,7 +95,7 @@ def invoice_page(kind, exc, taxes):
     head += page_parties("BILL TO" if kind != "Return" else "CREDIT TO", "DELIVER TO")
     amount = "Amount" if not taxes else ("Amount excl. tax" if exc else "Amount incl. tax")
     head += f"""<table width="100%" cellspacing="0" cellpadding="4">
-<tr bgcolor="{INK}">{th("Qty", "right", "8%")}{th("Description", "left", "48%")}{th("Unit price", "right", "14%")}{th("Discount", "right", "12%")}{th(amount, "right", "18%")}</tr>
+<tr bgcolor="{INK}">{th("Qty", "right", "8%")}{th("Description", "left", "48%")}{th("Unit price", "right", "14%")}{th("Disc. %", "right", "12%")}{th(amount, "right", "18%")}</tr>
 """
     marks = " <font color=\"%s\">%s</font>" % (SOFT, f('taxflags')) if taxes else ""
     item = f"""<tr>
