@@ -5,6 +5,8 @@
 #include "tests/sales/till.h"
 
 #include <QGuiApplication>
+#include <QAbstractButton>
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QPushButton>
 #include <QScreen>
@@ -58,6 +60,20 @@ void TestScreenFit::windowFitsTheScreen()
         QVERIFY2(w.rect().contains(r), qPrintable(button->objectName()));
         QVERIFY2(button->width() >= button->fontMetrics().horizontalAdvance(button->text().remove(QLatin1Char('&'))),
                  qPrintable(button->objectName() + QLatin1String(" cuts its words")));
+    }
+    // The departments' captions under their pictures are whole, if smaller.
+    if (touch) {
+        int captions = 0;
+        for (int i = 0; i < Sales::kPlaceCount; ++i) {
+            const QAbstractButton* place = w.touchButtonAt(Sales::kFirstPlace + i);
+            const QString caption = place->text().replace(QLatin1String("&&"), QLatin1String("&"));
+            if (caption.isEmpty())
+                continue;
+            ++captions;
+            QVERIFY2(QFontMetrics(place->font()).horizontalAdvance(caption) <= place->width() - 8,
+                     qPrintable(caption + QLatin1String(" is cut")));
+        }
+        QCOMPARE(captions, 7); // the demo shop's departments
     }
     // The amount column is in view without scrolling.
     const QHeaderView* header = w.VendListView->header();
