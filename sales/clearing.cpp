@@ -46,7 +46,7 @@ void Sales::resetTill()
     clearSaleParts();
     for (QTreeWidget* list : {InvoiceListView, ReceiptListView, QuoteListView, RefundListView})
         list->clear();
-    TotalLCD->setText(QStringLiteral("0.00"));
+    showTotal(0);
     setTotalColour(totalNormalColour());
     {
         // The entry line recomputes when its fields are next edited.

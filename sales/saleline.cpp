@@ -13,9 +13,13 @@
 
 #include <QSignalBlocker>
 
+#include <cmath>
+
 namespace {
 
 const QString kRemarks = QStringLiteral("Remarks");
+const double kMaxLineQuantity = 9999999.999;
+const double kMaxLineAmount = 99999999.99;
 const QString kNotes = QStringLiteral("Pvt. Notes");
 
 QString flag(bool on)
@@ -73,6 +77,15 @@ void Sales::vendAddItem()
     const QString discountText = LessEdit->text().trimmed();
     const double discount = Utility::strNum(discountText);
     const double amount = quantity * (price - price * discount / 100);
+    // The ledger keeps quantities and amounts in DECIMAL(10,3) and (10,2):
+    // a line beyond them would be refused by one database and silently kept
+    // by the other, and the total would no longer fit the display.
+    if (quantity > kMaxLineQuantity || std::abs(amount) > kMaxLineAmount) {
+        ZkPrompt::warning(this, tr("Sales"),
+                          tr("This line is too large for the till:\nat most %1 items and %2 on one line.")
+                              .arg(Utility::numStr(kMaxLineQuantity, 3), Utility::numStr(kMaxLineAmount, 2)));
+        return;
+    }
     const QString amountText = Utility::numStr(amount, 2);
 
     QTreeWidgetItem* row = newSaleRow();

@@ -154,6 +154,8 @@ public:
 
     /** Saves the window's geometry, splitter and column widths for @p user. */
     void saveSizes(const QString& user);
+    /** @p total in TotalLCD, in a smaller type when it would not fit. */
+    void showTotal(double total);
 
     // The item being entered.
     /** True while an inventory row is loaded for the entry line. */

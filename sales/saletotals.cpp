@@ -4,6 +4,8 @@
 
 #include "sales/sales.h"
 
+#include "sales/fittext.h"
+
 #include "core/globals.h"
 #include "core/utility.h"
 
@@ -57,7 +59,14 @@ void Sales::updateTotal()
     if (utils->taxMode() == 0)
         total += pendingTax1 + pendingTax2 + Utility::calcTax(taxed1, utils->getTax1())
             + Utility::calcTax(taxed2, utils->getTax2());
-    TotalLCD->setText(Utility::numStr(total, 2));
+    showTotal(total);
+}
+
+void Sales::showTotal(double total)
+{
+    const QString text = Utility::numStr(total, 2);
+    fitText(TotalLCD, text, TotalLCD->contentsRect().width() - TotalLCD->margin() * 2 - 4);
+    TotalLCD->setText(text);
 }
 
 double Sales::checkPending(double* tax1, double* tax2)
@@ -89,8 +98,7 @@ double Sales::checkPending(double* tax1, double* tax2)
         }
     }
     m_pendingRead = true;
-    TotalLCD->setText(
-        Utility::numStr(utils->taxMode() == 0 ? amount + pendingTax1 + pendingTax2 : amount, 2));
+    showTotal(utils->taxMode() == 0 ? amount + pendingTax1 + pendingTax2 : amount);
     if (tax1)
         *tax1 = pendingTax1;
     if (tax2)

@@ -4,6 +4,8 @@
 
 #include "sales/sales.h"
 
+#include "sales/fittext.h"
+
 #include "core/globals.h"
 #include "core/utility.h"
 #include "core/zksettings.h"
@@ -54,22 +56,6 @@ QString buttonText(const QString& label)
     // A single "&" would underline the next letter instead of showing.
     QString text = label;
     return text.replace(QLatin1Char('&'), QLatin1String("&&"));
-}
-
-/** The caption under a picture in the button's own type, or a smaller one
- *  where the place is too narrow for it (a small screen), rather than cut. */
-void fitCaption(QAbstractButton* button, const QString& text)
-{
-    QVariant designed = button->property("designedFont");
-    if (!designed.isValid()) {
-        designed = button->font();
-        button->setProperty("designedFont", designed);
-    }
-    QFont font = designed.value<QFont>();
-    const QString shown = QString(text).replace(QLatin1String("&&"), QLatin1String("&"));
-    while (font.pointSize() > 7 && QFontMetrics(font).horizontalAdvance(shown) > button->width() - 8)
-        font.setPointSize(font.pointSize() - 1);
-    button->setFont(font);
 }
 
 } // namespace
@@ -250,7 +236,8 @@ void Sales::setPlace(int index, const QString& code, const QString& label, const
     button->setIcon(QIcon(QPixmap::fromImage(picture)));
     button->setIconSize(stored ? picture.size() : QSize(width, height));
     button->setText(stored ? buttonText(label) : QString());
-    fitCaption(button, button->text());
+    // A caption shrinks rather than lose its middle on a narrow place.
+    fitText(button, QString(button->text()).replace(QLatin1String("&&"), QLatin1String("&")), button->width() - 8);
     button->setToolTip(label);
     if (auto* tool = qobject_cast<QToolButton*>(button))
         tool->setToolButtonStyle(stored ? Qt::ToolButtonTextUnderIcon : Qt::ToolButtonIconOnly);

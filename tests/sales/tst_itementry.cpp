@@ -429,6 +429,11 @@ void TestItemEntry::badInputAddsNothing_data()
     QTest::newRow("composition whose item was deleted")
         << "DELETE FROM Inventory WHERE Code='1102'" << "BREAKFAST SPECIAL" << "" << false << "Error"
         << notFound << 2;
+    const QString tooLarge = "This line is too large for the till";
+    QTest::newRow("quantity beyond what the ledger keeps")
+        << "" << "1102" << "10000000" << false << "Sales" << tooLarge << 0;
+    QTest::newRow("amount beyond what the ledger keeps")
+        << "" << "1102" << "3125001" << false << "Sales" << tooLarge << 0;
     QTest::newRow("no line type the operator may sell")
         << "no types" << "" << "" << true << "Sales"
         << "You have no sales privlages at all\nand my not sell anything" << 0;

@@ -72,6 +72,11 @@ void TestScreenFit::windowFitsTheScreen()
         }
         QCOMPARE(captions, 7); // the demo shop's departments
     }
+    // A total of many digits shows whole, in a smaller type.
+    w.showTotal(99999999.99);
+    QCOMPARE(w.TotalLCD->text(), "99,999,999.99");
+    QVERIFY(QFontMetrics(w.TotalLCD->font()).horizontalAdvance(w.TotalLCD->text())
+            <= w.TotalLCD->contentsRect().width());
     // The amount column is in view without scrolling.
     const QHeaderView* header = w.VendListView->header();
     QVERIFY(header->sectionViewportPosition(3) + header->sectionSize(3) <= w.VendListView->viewport()->width());
