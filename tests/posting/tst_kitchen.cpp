@@ -24,10 +24,10 @@ QStringList docket(const QString& xml)
 }
 
 // Sale lines from "code", "code*quantity" or "Category:text" (a free line of MAINS).
-QList<SaleLine> sale(const QStringList& spec)
+QList<SaleLine> sale(const QStringList& entries)
 {
     QList<SaleLine> out;
-    for (const QString& s : spec) {
+    for (const QString& s : entries) {
         if (!s.contains(':')) {
             out << SaleRows::item(s.section('*', 0, 0), s.contains('*') ? s.section('*', 1).toDouble() : 1);
             continue;
