@@ -68,6 +68,10 @@ public:
     /** The user logged in at this station ("noone" while logged out). */
     QString userName() const { return m_userName; }
     void setUserName(const QString& name) { m_userName = name; }
+    /** The administrator: never locked out, keeps the menus, sells nothing. */
+    bool adminLoggedIn() const { return m_userName == QLatin1String("Admin"); }
+    /** Nobody is logged in at this station. */
+    bool loggedOut() const { return m_userName == QLatin1String("noone"); }
 
     // ---- SQL text and database errors (core/sqltext.cpp) ----
 

@@ -10,19 +10,13 @@
 #include <QSignalBlocker>
 #include <QSqlQuery>
 
-namespace {
-
-const QString kAdmin = QStringLiteral("Admin");
-
-} // namespace
-
 void Sales::clear()
 {
     if (!confirmClearSale())
         return;
     resetTill();
     // The next order starts with the waiter who takes it.
-    if (utils->userName() != kAdmin)
+    if (!utils->adminLoggedIn())
         guiWaiter();
 }
 
@@ -69,7 +63,7 @@ void Sales::resetTill()
         stickyClientSearch(true, false);
     }
 
-    const bool admin = utils->userName() == kAdmin;
+    const bool admin = utils->adminLoggedIn();
     if (admin)
         BannerLabel->setText(closedBanner());
     else

@@ -18,7 +18,6 @@
 
 namespace {
 
-const QString kAdmin = QStringLiteral("Admin");
 
 /** A discount column as text, one decimal on every server (SQLite keeps
  *  5.0 as 5), so that a typed prefix finds the same clients everywhere. */
@@ -354,7 +353,7 @@ bool Sales::loadAccount(int account, bool touch)
 
 void Sales::showAccountBanner(int account, const QString& name)
 {
-    if (utils->userName() == kAdmin) {
+    if (utils->adminLoggedIn()) {
         BannerLabel->setText(closedBanner()); // the till stays closed
         return;
     }

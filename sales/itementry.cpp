@@ -119,12 +119,7 @@ void Sales::itemReturnPressed()
 
     if (entry == listed) {
         if (m_item.validated && m_item.code == m_itemCodes.value(index)) {
-            if (askQuantity()) {
-                focusSelected(QuantityEdit);
-            } else {
-                vendAddItem();
-                checkVendState();
-            }
+            takeValidatedItem();
             return;
         }
     } else {
@@ -178,20 +173,20 @@ void Sales::itemReturnPressed()
                 itemNotFound(entry);
             return;
         }
-        if (!loadCurrentItem())
-            return;
-        if (exact) {
-            if (askQuantity()) {
-                focusSelected(QuantityEdit);
-            } else {
-                vendAddItem();
-                checkVendState();
-            }
-        }
+        if (loadCurrentItem() && exact)
+            takeValidatedItem();
         return;
     }
-    if (!loadCurrentItem())
-        return;
+    loadCurrentItem();
+}
+
+void Sales::takeValidatedItem()
+{
+    // Adding a line brings the buttons up to date itself.
+    if (askQuantity())
+        focusSelected(QuantityEdit);
+    else
+        vendAddItem();
 }
 
 void Sales::fillItemList(const QStringList& descriptions, const QStringList& codes, int current)

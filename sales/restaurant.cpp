@@ -14,9 +14,8 @@
 
 bool Sales::touchLayout() const
 {
-    const QString user = utils->userName();
-    return user != QLatin1String("Admin") && user != QLatin1String("noone")
-        && settings->readBoolEntry(ZkSettings::userKey(QStringLiteral("/Personal/VendPage/"), user));
+    return !utils->adminLoggedIn() && !utils->loggedOut()
+        && settings->readBoolEntry(ZkSettings::userKey(QStringLiteral("/Personal/VendPage/"), utils->userName()));
 }
 
 void Sales::F1()

@@ -20,9 +20,6 @@ const char* const kColumns[Sales::RightCount] = {
     "CashDate",      "ModifyClient", "ViewDocuments", "StockPriceAdjust", "StockPriceView", "StickyCash",
     "VoidReceipt",   "VoidInvoice"};
 
-const QString kNoone = QStringLiteral("noone");
-const QString kAdmin = QStringLiteral("Admin");
-
 } // namespace
 
 QString Sales::rightColumn(Right right)
@@ -40,7 +37,7 @@ void Sales::updateGuiControls(bool checkSession)
     applyLayout();
     if (checkSession && !sessionStillOurs())
         return;
-    if (utils->userName() == kNoone)
+    if (utils->loggedOut())
         return;
     if (readRights())
         applyRights();
@@ -48,11 +45,8 @@ void Sales::updateGuiControls(bool checkSession)
 
 void Sales::applyLayout()
 {
-    const QString user = utils->userName();
     // Nobody logged in: no menus until somebody is.
-    const bool menus = user == kAdmin
-        || (user != kNoone
-            && !settings->readBoolEntry(ZkSettings::userKey(QStringLiteral("/Personal/VendPage/"), user)));
+    const bool menus = !utils->loggedOut() && !touchLayout();
     if (menuBar()->isHidden() == menus)
         menuBar()->setVisible(menus);
     const bool full = settings->readBoolEntry(QStringLiteral("/Global/FullScreen"));

@@ -359,6 +359,8 @@ private:
     void itemNotFound(const QString& entry);
     /** Whether an exact hit adds at once or waits for the quantity. */
     bool askQuantity() const;
+    /** A validated item: the quantity field waits for it, or the line is added. */
+    void takeValidatedItem();
     /** The tax boxes carry the shop's names of its two taxes. */
     void nameTaxBoxes();
     /** Focuses a field with its text selected. */

@@ -132,7 +132,7 @@ void Sales::showServedBy(int invoice)
     if (!waiter.isEmpty()) {
         BannerLabel->setText(head + tr(" - Served by %1").arg(waiter.toHtmlEscaped())
                              + QLatin1String("</h2></center>"));
-    } else if (tableAccountChosen() && !utils->hasWaiter() && utils->userName() != QLatin1String("Admin")) {
+    } else if (tableAccountChosen() && !utils->hasWaiter() && !utils->adminLoggedIn()) {
         BannerLabel->setText(head + QLatin1String(" - ") + tr("Please select waiter")
                              + QLatin1String("</h2></center>"));
     }

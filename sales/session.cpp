@@ -20,7 +20,6 @@
 namespace {
 
 const QString kNoone = QStringLiteral("noone");
-const QString kAdmin = QStringLiteral("Admin");
 
 Sales::ExitHook& exitHook()
 {
@@ -62,7 +61,7 @@ void Sales::logout()
 void Sales::endSession()
 {
     const QString user = utils->userName();
-    const bool loggedIn = user != kNoone;
+    const bool loggedIn = !utils->loggedOut();
     if (loggedIn)
         saveSizes(user);
     applyStyle(defStyle);
@@ -97,9 +96,7 @@ void Sales::startSession()
     TillClosedLabel->hide();
     WorkArea->show();
     applySizes();
-    const bool touch =
-        settings->readBoolEntry(ZkSettings::userKey(QStringLiteral("/Personal/VendPage/"), user));
-    tabWidget3->setCurrentWidget(touch && user != kAdmin ? tab_3 : tab_2);
+    tabWidget3->setCurrentWidget(touchLayout() ? tab_3 : tab_2);
     updateGuiControls(true);
     i18nInit();
     clear();
@@ -107,9 +104,9 @@ void Sales::startSession()
 
 bool Sales::sessionStillOurs()
 {
-    const QString user = utils->userName();
-    if (user == kAdmin || user == kNoone)
+    if (utils->adminLoggedIn() || utils->loggedOut())
         return true;
+    const QString user = utils->userName();
     QSqlQuery q;
     if (!q.exec(QStringLiteral("SELECT Host FROM Login WHERE Name='") + Utility::escapeSQL(user)
                 + QLatin1Char('\''))) {
@@ -135,7 +132,7 @@ void Sales::closeEvent(QCloseEvent* event)
     doSizeChanges(0, 0, 0);
     // The login screen of the next start opens as this one closes.
     saveSizes(kNoone);
-    if (utils->userName() != kNoone)
+    if (!utils->loggedOut())
         deleteLoginRow(utils->userName());
     utils->poleDisplay(QCoreApplication::translate("Utility", "Till Closed"),
                        programName() + QLatin1Char(' ') + QStringLiteral(BREVALON_VERSION));

@@ -116,7 +116,7 @@ void Sales::setUpTouchPage()
 
 bool Sales::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::Resize && watched == touchButtonAt(kFirstPlace) && utils->userName() != QLatin1String("noone"))
+    if (event->type() == QEvent::Resize && watched == touchButtonAt(kFirstPlace) && !utils->loggedOut())
         refreshPlaces();
     return SalesGui::eventFilter(watched, event);
 }

@@ -48,7 +48,7 @@ void Sales::setUpWaiterField()
 void Sales::guiWaiter()
 {
     // The administrator's till is closed: nobody orders there.
-    if (utils->userName() == QLatin1String("Admin"))
+    if (utils->adminLoggedIn())
         return;
     if (!touchLayout()) {
         // At the keyboard the code is typed into the waiter field once the
@@ -72,7 +72,7 @@ void Sales::guiWaiter()
 
 void Sales::waiterSelected()
 {
-    if (utils->userName() == QLatin1String("Admin")) {
+    if (utils->adminLoggedIn()) {
         WaiterEdit->clear();
         return;
     }
