@@ -6,6 +6,7 @@
 
 #include <QAbstractButton>
 #include <QIcon>
+#include <QLineEdit>
 #include <QPixmap>
 
 namespace {
@@ -50,6 +51,12 @@ bool dress(QAbstractButton* button, int note)
         button->setIcon(QIcon(image));
     }
     return true;
+}
+
+void add(QLineEdit* cash, int note)
+{
+    cash->setText(Utility::numStr(Utility::roundCents(Utility::strNum(cash->text())) + value(note), 2));
+    cash->setFocus();
 }
 
 } // namespace BankNotes

@@ -3,6 +3,7 @@
 #include <QString>
 
 class QAbstractButton;
+class QLineEdit;
 
 /**
  * The six bank notes of the fast-cash buttons (the receipt tab's and the
@@ -21,5 +22,9 @@ QString picture(int note);
  *  gone missing). Returns false when the note has no picture set: the
  *  button is then not used. */
 bool dress(QAbstractButton* button, int note);
+
+/** Fast cash: adds note @p note to the amount in @p cash and gives it the
+ *  keyboard, where Return takes the payment. */
+void add(QLineEdit* cash, int note);
 
 } // namespace BankNotes

@@ -59,19 +59,12 @@ double Change::getChange()
     return Utility::strNum(CashAmountEdit->text());
 }
 
-void Change::addNote(int note)
-{
-    const double value = Utility::strNum(CashAmountEdit->text()) + BankNotes::value(note);
-    CashAmountEdit->setText(Utility::numStr(value, 2));
-    CashAmountEdit->setFocus();
-}
-
-void Change::fastCash1() { addNote(1); }
-void Change::fastCash2() { addNote(2); }
-void Change::fastCash3() { addNote(3); }
-void Change::fastCash4() { addNote(4); }
-void Change::fastCash5() { addNote(5); }
-void Change::fastCash6() { addNote(6); }
+void Change::fastCash1() { BankNotes::add(CashAmountEdit, 1); }
+void Change::fastCash2() { BankNotes::add(CashAmountEdit, 2); }
+void Change::fastCash3() { BankNotes::add(CashAmountEdit, 3); }
+void Change::fastCash4() { BankNotes::add(CashAmountEdit, 4); }
+void Change::fastCash5() { BankNotes::add(CashAmountEdit, 5); }
+void Change::fastCash6() { BankNotes::add(CashAmountEdit, 6); }
 
 void Change::cancel()
 {

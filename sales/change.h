@@ -36,8 +36,6 @@ protected:
     void languageChange() override;
 
 private:
-    /** Adds the value of bank note @p note (1 to 6) to the amount. */
-    void addNote(int note);
     /** Shows the bank-note buttons that have a picture, hides the others. */
     void setUpNotes();
     QPushButton* noteButton(int note) const;

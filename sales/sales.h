@@ -455,8 +455,6 @@ private:
     void runPad(QLineEdit* field, int mode);
     /** Puts into @p field what the other tenders leave of the amount due. */
     void assist(QLineEdit* field);
-    /** Adds the value of bank note @p note (1 to 6) to the cash field. */
-    void fastCash(int note);
     /** The bank-note buttons show the notes' pictures; those without one hide. */
     void dressBankNotes();
     /** The receipt tab's lists and buttons, once at construction. */

@@ -103,41 +103,34 @@ void Sales::badDebtAssist()
     amountTenderedChanged();
 }
 
-void Sales::fastCash(int note)
-{
-    CashAmountEdit->setText(Utility::numStr(amountIn(CashAmountEdit) + BankNotes::value(note), 2));
-    // Return in the cash field processes the payment.
-    CashAmountEdit->setFocus();
-}
-
 void Sales::fastCash1()
 {
-    fastCash(1);
+    BankNotes::add(CashAmountEdit, 1);
 }
 
 void Sales::fastCash2()
 {
-    fastCash(2);
+    BankNotes::add(CashAmountEdit, 2);
 }
 
 void Sales::fastCash3()
 {
-    fastCash(3);
+    BankNotes::add(CashAmountEdit, 3);
 }
 
 void Sales::fastCash4()
 {
-    fastCash(4);
+    BankNotes::add(CashAmountEdit, 4);
 }
 
 void Sales::fastCash5()
 {
-    fastCash(5);
+    BankNotes::add(CashAmountEdit, 5);
 }
 
 void Sales::fastCash6()
 {
-    fastCash(6);
+    BankNotes::add(CashAmountEdit, 6);
 }
 
 void Sales::dressBankNotes()
