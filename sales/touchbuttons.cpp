@@ -11,6 +11,7 @@
 #include "core/zksettings.h"
 
 #include <QEvent>
+#include <QHash>
 #include <QFontMetrics>
 #include <QSignalBlocker>
 #include <QToolButton>
@@ -169,43 +170,53 @@ void Sales::showDepartmentItems()
 {
     m_placeCodes = QStringList(kPlaceCount, QString());
     const QString department = Utility::escapeSQL(m_touchDepartment);
+    // The department's items, then its compositions (their codes marked).
+    const struct
+    {
+        QString sql;
+        QString codeSuffix;
+    } sources[] = {
+        {QStringLiteral("SELECT Code,Description FROM Inventory WHERE Department='%1' ORDER BY Rank, Description"),
+         QString()},
+        {QStringLiteral("SELECT Code,Description FROM Compositions WHERE Department='%1' ORDER BY Description"),
+         QStringLiteral(".CMP")},
+    };
     QList<Entry> entries;
-    QSqlQuery q;
-    if (!q.exec(QStringLiteral("SELECT Code,Description FROM Inventory WHERE Department='%1' ORDER BY Rank, "
-                               "Description")
-                    .arg(department))) {
-        Utility::showDBError(q);
-        return;
-    }
-    while (q.next())
-        entries << Entry{q.value(0).toString(), q.value(1).toString()};
-    if (!q.exec(QStringLiteral("SELECT Code,Description FROM Compositions WHERE Department='%1' ORDER BY "
-                               "Description")
-                    .arg(department))) {
-        Utility::showDBError(q);
-        return;
-    }
-    while (q.next())
-        entries << Entry{q.value(0).toString() + QLatin1String(".CMP"), q.value(1).toString()};
-
-    for (int index = 0; index < kPlaceCount; ++index) {
-        const int at = m_touchOffset + index;
-        if (at >= entries.size()) {
-            setPlace(index, QString(), QString(), QByteArray());
-            continue;
-        }
-        const Entry& e = entries.at(at);
-        if (!q.exec(QStringLiteral("SELECT Label,Image from Images WHERE Code='%1'").arg(Utility::escapeSQL(e.code)))) {
+    for (const auto& source : sources) {
+        QSqlQuery q;
+        if (!q.exec(source.sql.arg(department))) {
             Utility::showDBError(q);
             return;
         }
-        QString label;
-        QByteArray image;
-        if (q.next()) {
-            label = q.value(0).toString();
-            image = q.value(1).toString().toLatin1();
+        while (q.next())
+            entries << Entry{q.value(0).toString() + source.codeSuffix, q.value(1).toString()};
+    }
+
+    // The page's pictures in one statement: a press must answer at once.
+    const QList<Entry> page = entries.mid(m_touchOffset, kPlaceCount);
+    QStringList quoted;
+    for (const Entry& e : page)
+        quoted << QLatin1Char('\'') + Utility::escapeSQL(e.code) + QLatin1Char('\'');
+    QHash<QString, QPair<QString, QByteArray>> pictures; // code -> label, image
+    if (!page.isEmpty()) {
+        QSqlQuery q;
+        if (!q.exec(QStringLiteral("SELECT Code,Label,Image from Images WHERE Code IN (%1)")
+                        .arg(quoted.join(QLatin1Char(','))))) {
+            Utility::showDBError(q);
+            return;
         }
-        setPlace(index, e.code, label.trimmed().isEmpty() ? e.description : label, image);
+        while (q.next())
+            // MariaDB matches codes in any case; so does the look-up here.
+            pictures.insert(q.value(0).toString().toUpper(), {q.value(1).toString(), q.value(2).toString().toLatin1()});
+    }
+    for (int index = 0; index < kPlaceCount; ++index) {
+        if (index >= page.size()) {
+            setPlace(index, QString(), QString(), QByteArray());
+            continue;
+        }
+        const Entry& e = page.at(index);
+        const auto picture = pictures.value(e.code.toUpper());
+        setPlace(index, e.code, picture.first.trimmed().isEmpty() ? e.description : picture.first, picture.second);
     }
 }
 
