@@ -76,12 +76,9 @@ void Sales::fitScreen()
     // The window's own least size follows its pages' only once they are told.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
     const QSize inner = size().boundedTo(room.size() - frame);
-    QRect r(pos(), inner + frame);
-    r.moveRight(qMin(r.right(), room.right()));
-    r.moveBottom(qMin(r.bottom(), room.bottom()));
-    r.moveLeft(qMax(r.left(), room.left()));
-    r.moveTop(qMax(r.top(), room.top()));
-    move(r.topLeft());
+    const QSize outer = inner + frame;
+    move(qBound(room.left(), x(), room.x() + room.width() - outer.width()),
+         qBound(room.top(), y(), room.y() + room.height() - outer.height()));
     resize(inner);
 }
 
