@@ -88,7 +88,8 @@ int main(int argc, char** argv)
     BigShop::grow(items, 20000);
     addScaleItems();
     TestShop::exec(QStringLiteral("UPDATE Personel SET CashOnlyLock='Y' WHERE Name='MARY'"));
-    TestShop::exec(QStringLiteral("INSERT INTO Login (Name, Host) VALUES ('MARY', '%1')").arg(utils->hostName()));
+    TestShop::exec(QStringLiteral("INSERT INTO Login (Name, Host, Station) VALUES ('MARY', '%1', '%2')")
+                       .arg(utils->hostName(), utils->stationId()));
     settings->writeEntry(QStringLiteral("/Global/QtyCheck"), false);
     // A scanning till: the keyboard layout, where a cleared sale does not
     // stop for the next waiter's keypad.

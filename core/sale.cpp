@@ -1,5 +1,7 @@
 #include "core/utility.h"
 
+#include "core/zkdb.h"
+
 #include <QSqlQuery>
 #include <QVariant>
 
@@ -34,4 +36,29 @@ int Utility::getCashAccountNumber() const
     int cashAccount = 1;
     lookupCashAccount(&cashAccount);
     return cashAccount;
+}
+
+bool Utility::isCashAccount(int account) const
+{
+    return account == 1 || account == getCashAccountNumber();
+}
+
+QString Utility::pendingInvoiceWhere(int account) const
+{
+    QString where = QStringLiteral("AccountNumber=%1 AND Status='P'").arg(account);
+    // Tills that share a cash account each keep their own bill on it: one
+    // customer's lines never join another's at the other till.
+    if (isCashAccount(account))
+        where += QStringLiteral(" AND Station='%1'").arg(escapeSQL(m_stationId));
+    return where;
+}
+
+int Utility::pendingInvoice(int account) const
+{
+    QSqlQuery q;
+    if (!ZkDb::exec(q, QStringLiteral("SELECT max(MyNumber) FROM Invoice WHERE ") + pendingInvoiceWhere(account))) {
+        showDBError(q);
+        return -1;
+    }
+    return q.next() ? q.value(0).toInt() : 0;
 }

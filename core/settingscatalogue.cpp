@@ -30,6 +30,8 @@ QVector<SettingKey> build()
         // Empty "use" here is replaced by the install dir + "/bin/backup".
         k("/Global/BackupCmd", T::Text, "", ""),
         k("/Global/PrintLogo", T::Text, ""),
+        // Made at the first start: what tells this till from the others.
+        k("/Global/StationId", T::Text, ""),
 
         // Appearance of the sales screen.
         k("/Global/ButtonColourMode", T::Integer, "2"),

@@ -2,7 +2,7 @@
 
 #include "core/globals.h"
 #include "core/zkdb.h"
-#include "core/zkprompt.h"
+#include "core/zktransaction.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
@@ -34,11 +34,19 @@ QString Utility::unescapeSQL(const QString& stored)
 
 bool Utility::showDBError(const QSqlQuery& query)
 {
-    const QSqlError error = query.lastError();
-    if (error.type() == QSqlError::NoError)
-        return false;
-    ZkPrompt::setWaitCursor(false);
-    ZkPrompt::warning(utils ? utils->mainWindow() : nullptr, error.driverText(),
-                      error.databaseText() + QLatin1Char('\n') + query.lastQuery());
+    QSqlError error = query.lastError();
+    if (error.type() == QSqlError::NoError) {
+        if (ZkDb::isOpen())
+            return false;
+        // A statement on a connection that could not be opened again did not
+        // run, though Qt records no error for it.
+        error = QSqlError(tr("No database connection"), tr("The connection to the database is closed"),
+                          QSqlError::ConnectionError);
+    }
+    // Inside a posting unit the error waits until the unit is rolled back:
+    // no box may open while it holds its locks, and it is told once.
+    if (ZkTransaction::keepError(error, query.lastQuery()))
+        return true;
+    ZkDb::showError(error, query.lastQuery());
     return true;
 }

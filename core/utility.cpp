@@ -7,9 +7,9 @@
 
 #include <QApplication>
 #include <QColor>
-#include <QHostInfo>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <QUuid>
 #include <QVariant>
 
 #include <unistd.h>
@@ -91,16 +91,15 @@ bool Utility::initClass(bool mustExist)
 {
     ZkPrompt::setWaitCursor(true);
 
-    // Resolving the name can take a moment when the resolver is remote, and
-    // the answer does not change while the program runs.
-    static QString resolvedFor;
-    static bool known = false;
+    // Tills are told apart by a name of their own, not by their host names:
+    // two tills may share one, or have none that resolves.
     const QString name = localHostName();
-    if (name != resolvedFor) {
-        resolvedFor = name;
-        known = !name.isEmpty() && QHostInfo::fromName(name).error() == QHostInfo::NoError;
+    m_hostName = name.isEmpty() ? QStringLiteral("unknown") : name;
+    m_stationId = settings->readEntry(QStringLiteral("/Global/StationId"));
+    if (m_stationId.isEmpty()) {
+        m_stationId = QUuid::createUuid().toString(QUuid::Id128).left(12);
+        settings->writeEntry(QStringLiteral("/Global/StationId"), m_stationId);
     }
-    m_hostName = known ? name : QStringLiteral("unknown");
 
     QSqlQuery q;
     if (!q.exec(QStringLiteral(

@@ -52,6 +52,10 @@ public:
     bool initClass(bool mustExist);
     /** This station's host name as carried by Login and Actions rows. */
     QString hostName() const { return m_hostName; }
+    /** What tells this till from every other, whatever their host names:
+     *  made once and kept in the settings store (/Global/StationId). Carried
+     *  by Login rows and by the invoices the till writes. */
+    QString stationId() const { return m_stationId; }
     const SysInfoRecord& sysInfo() const { return m_info; }
     /** 0 when prices exclude tax (SysInfo.TaxMode "E"), 1 when they include it. */
     int taxMode() const { return m_taxMode; }
@@ -163,6 +167,15 @@ public:
     /** The logged-in user's cash account (Personel.CashAcc); 1 when the
      *  user has no row or the lookup fails. */
     int getCashAccountNumber() const;
+    /** Account 1 or the logged-in user's cash account. */
+    bool isCashAccount(int account) const;
+    /** The account's pending invoice (its open bill or order): the highest
+     *  number with Status 'P'; 0 when there is none, -1 after a failed
+     *  statement (shown). Tills that share a cash account keep a bill each
+     *  there: on a cash account only this till's bills count. */
+    int pendingInvoice(int account) const;
+    /** The WHERE condition (without "WHERE") of the account's pending invoices. */
+    QString pendingInvoiceWhere(int account) const;
 
     // ---- Action log (core/actionlog.cpp) ----
 
@@ -206,8 +219,8 @@ public:
 
     // ---- Posting (posting/) ----
 
-    /** Copies posted invoice lines into the shared scratch table "temp",
-     *  waiting for other stations that hold it; @p where is appended to the
+    /** Copies posted invoice lines into the scratch table "temp", which is
+     *  this connection's own (a temporary table); @p where is appended to the
      *  copy from InvoiceItem and, with @p archive, from InvoiceItemArchive.
      *  The caller drops the table when done (ZkDb::releaseTemp). */
     bool makeTempInvoiceItemTable(const QString& where, bool archive);
@@ -215,33 +228,66 @@ public:
     /** Hands a document to the document window; true when it was processed. */
     bool showDocument(const QString& document, bool viewOnly);
 
+    // A new receipt or invoice is posted in one unit (ZkTransaction) and then
+    // printed: post...() runs inside the caller's unit, print...() after it
+    // committed. A document whose print is cancelled is taken off again in a
+    // unit of its own, so a cancelled sale leaves nothing posted.
+
     /** The receipt document of a receipt row (empty when it cannot be read).
      *  On a first print the amounts come from the sale just taken. */
     QString buildReceipt(int number, bool firstPrint, double tendered, double change, double tip);
     /** Builds, shows or prints and, on an accepted first print, posts a
      *  receipt. True only when a first print was accepted and posted. */
     bool processReceipt(int number, bool firstPrint, double tendered, double change, double tip, bool semper);
+    /** Inside the caller's unit: the receipt's ledger row ("R"), unless it
+     *  is there already. False after a failure or when the row is missing. */
+    bool postReceipt(int number);
+    /** After the unit that posted it: prints the receipt (or not, by
+     *  /Global/PrintReceipt). True when it was accepted; a cancelled print
+     *  removes the receipt with its ledger row and the marks it put on the
+     *  invoices it paid. */
+    bool printReceipt(int number, double tendered, double change, double tip, bool semper);
     /** Voids a receipt after asking why; false when cancelled or failed. */
     bool voidReceipt(int number);
 
     /** The document of an invoice, quote, refund or order (empty when it
-     *  cannot be read); stores the total and the two tax totals where given. */
+     *  cannot be read); stores the total and the two tax totals where given.
+     *  A new document (not @p reprint) takes a new sequence number. */
     QString buildInvoice(int number, bool reprint, double tendered, double* total = nullptr,
                          double* tax1 = nullptr, double* tax2 = nullptr);
     /** Builds and (unless @p buildOnly) shows, closes and posts a document.
      *  True when the document was accepted. */
     bool processInvoice(int number, bool reprint, double* total = nullptr, double* tax1 = nullptr,
                         double* tax2 = nullptr, bool buildOnly = false);
+    /** Inside the caller's unit, with the invoice's account locked: takes the
+     *  invoice's sequence number and, in the document mode, closes it and
+     *  posts it to the ledger once (an order only gets its number). False
+     *  after a failure or when the invoice does not exist. */
+    bool postInvoice(int number);
+    /** After the unit that posted it: shows or prints the document (an order
+     *  prints its dockets only). True when it was accepted. Otherwise the
+     *  posting is taken off again and the invoice is pending once more, and
+     *  an invoice's dockets print. */
+    bool printInvoice(int number, double* total = nullptr, double* tax1 = nullptr, double* tax2 = nullptr);
+    /** Takes the lock of the account an invoice belongs to (ZkDb::lockAccount);
+     *  false after a failed statement. */
+    bool lockInvoiceAccount(int number);
     /** Shows a document as a new one, without printing it by itself. */
     void previewInvoice(int number);
     /** Voids an invoice after asking why; false when cancelled or failed. */
     bool voidInvoice(int number);
-    /** Re-opens a closed bill for editing; false when its ledger row could
-     *  not be removed. */
+    /** Re-opens a closed bill for editing, in a unit of its own (or the
+     *  caller's): the account's pending invoice again, joined by the lines of
+     *  a newer pending invoice of the account. False when it failed. */
     bool retractInvoice(int number);
 
+    /** Prints the label and kitchen dockets of an invoice's lines not yet
+     *  printed (after an order, or a bill whose print was cancelled). Never
+     *  inside a unit: the dockets take their lines in units of their own. */
+    void printDockets(int number);
     /** The docket of an invoice's lines not yet printed on @p printer (1
-     *  label, 2 kitchen); empty when nothing is due. Marks what it takes. */
+     *  label, 2 kitchen); empty when nothing is due. Marks what it takes, in
+     *  a unit that locks the account: two tills never take the same line. */
     QString buildKitchen(int invoiceNumber, int printer);
 
     // ---- Statements (posting/statements.cpp) ----
@@ -259,13 +305,33 @@ private:
     QString askVoidReason(const QString& caption, const QString& prompt, const QString& refusal);
     /** Writes the Voids row of a voided document. */
     bool recordVoid(const QString& reason, char docType, int number);
-    /** The docket printers after an order or a cancelled invoice. */
-    void printDockets(int number);
     /** True (after telling the operator) when a document was voided before. */
     bool alreadyVoided(char docType, int number, const QString& caption, const QString& text);
-    /** Takes the shop's next docket sequence number for an invoice; -1 after
-     *  a failed statement. */
-    int nextSequenceNumber(int invoice);
+    /** Takes the shop's next docket sequence number for an invoice; 0 when
+     *  the invoice does not exist, -1 after a failed statement. */
+    int takeSequenceNumber(int invoice);
+    /** Which copy of an invoice a document is: a new one not yet posted (a
+     *  preview), a new one just posted, or a reprint. */
+    enum class InvoiceCopy { Draft, Posted, Reprint };
+    /** The document of an invoice with the sequence number it holds. */
+    QString invoiceDocument(int number, InvoiceCopy copy, double tendered, double* total, double* tax1,
+                            double* tax2);
+    /** The receipt document; on a first print @p posted tells whether the
+     *  balance read already holds the receipt. */
+    QString receiptDocument(int number, bool firstPrint, bool posted, double tendered, double change, double tip);
+    /** The take-out change dialog of a new invoice; false when cancelled. */
+    bool askTakeOutChange(int number, double* tendered);
+    /** Stores the address the document window mailed a document to. */
+    void saveDocumentEmail(const QString& table, int number);
+    /** Makes a closed document pending again (undoing its ledger rows of
+     *  @p codes and due-back records) in a unit, merging a newer pending
+     *  invoice of its account into it. */
+    bool reopenInvoice(int number, const QString& codes);
+    /** Takes a posted receipt off again: its ledger row, the marks on the
+     *  invoices it paid, and its row. */
+    bool unpostReceipt(int number);
+    /** Takes the lock of the account a receipt belongs to. */
+    bool lockReceiptAccount(int number);
     /** An invoice's total from its lines, as posted to the ledger; false
      *  after a failed statement. */
     bool postedTotal(int number, double* total);
@@ -275,6 +341,12 @@ private:
     /** Whether a closed document's posting is in the ledger (live or
      *  archived) or can no longer be: its account is gone. */
     bool invoiceWasPosted(int number, int account, bool* posted);
+    /** Claims the user's Login row for this till: the unique name makes the
+     *  insert the claim. A row of this till (left by a crash) may be
+     *  recovered after asking; a row of another till refuses the login. */
+    bool claimSession(const QString& name);
+    /** Gives this till's Login row of the user up. */
+    void releaseSession(const QString& name);
     /** Reads the logged-in user's CashAcc into @p account when the user has
      *  a row (else leaves it); false after showing a failed lookup. */
     bool lookupCashAccount(int* account) const;
@@ -284,6 +356,7 @@ private:
     int m_taxMode = 1;
     bool m_logActions = false;
     QString m_hostName = QStringLiteral("unknown");
+    QString m_stationId;
     QString m_userName = QStringLiteral("noone");
     QString m_waiter;
     int m_documentMode = 0;

@@ -2,15 +2,18 @@
 
 #include "core/globals.h"
 #include "core/utility.h"
-#include "core/zkclock.h"
 #include "core/zkprompt.h"
 #include "core/zksettings.h"
+#include "core/zktransaction.h"
 
 #include <QCoreApplication>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QTimer>
 #include <QVariant>
+
+#include <csignal>
 
 namespace ZkDb {
 
@@ -49,6 +52,10 @@ OpenResult openDefault(QString* error)
     db.setPassword(settings->readEntry(QStringLiteral("/Global/DBPassword")));
     // Absent, the port stays the one the driver starts with: its own default.
     db.setPort(settings->readNumEntry(QStringLiteral("/Global/DBPport"), db.port()));
+    // A server that went away must not freeze the till for long at each try
+    // to reach it again.
+    if (dialectOf(driver) == MySql)
+        db.setConnectOptions(QStringLiteral("MYSQL_OPT_CONNECT_TIMEOUT=5"));
     if (!db.open()) {
         if (error)
             *error = db.lastError().driverText() + db.lastError().databaseText();
@@ -57,23 +64,34 @@ OpenResult openDefault(QString* error)
     return prepareSession(db) ? Opened : OpenFailed;
 }
 
+namespace {
+
+QStringList sessionStatements(const QSqlDatabase& db)
+{
+    const QString driver = db.driverName();
+    if (driver == QLatin1String("QSQLITE")) {
+        // With the write-ahead log a unit's commit costs one sync of the log
+        // instead of the rollback journal's several; FULL keeps it on disk
+        // when the power goes. A second till writing waits its turn.
+        return {QStringLiteral("PRAGMA journal_mode=WAL"), QStringLiteral("PRAGMA synchronous=FULL"),
+                QStringLiteral("PRAGMA busy_timeout=%1").arg(busyWaitSeconds * 1000)};
+    }
+    if (driver != QLatin1String("QMYSQL") && driver != QLatin1String("QMARIADB"))
+        return {};
+    return {QStringLiteral("SET SESSION sql_mode = CONCAT(@@SESSION.sql_mode, ',NO_BACKSLASH_ESCAPES')"),
+            QStringLiteral("SET SESSION TRANSACTION ISOLATION LEVEL READ COMMITTED"),
+            QStringLiteral("SET SESSION innodb_lock_wait_timeout=%1").arg(busyWaitSeconds)};
+}
+
+} // namespace
+
 bool prepareSession(QSqlDatabase& db)
 {
-    if (db.driverName() == QLatin1String("QSQLITE")) {
-        // Every statement commits on its own (there are no transactions).
-        // With the write-ahead log a commit costs one sync of the log
-        // instead of the rollback journal's several, and still survives a
-        // power cut; posting a sale takes about half the time.
+    for (const QString& statement : sessionStatements(db)) {
         QSqlQuery q(db);
-        if (!q.exec(QStringLiteral("PRAGMA journal_mode=WAL")))
+        if (!q.exec(statement))
             return !Utility::showDBError(q);
-        return true;
     }
-    if (db.driverName() != QLatin1String("QMYSQL") && db.driverName() != QLatin1String("QMARIADB"))
-        return true;
-    QSqlQuery q(db);
-    if (!q.exec(QStringLiteral("SET SESSION sql_mode = CONCAT(@@SESSION.sql_mode, ',NO_BACKSLASH_ESCAPES')")))
-        return !Utility::showDBError(q);
     return true;
 }
 
@@ -126,7 +144,7 @@ bool hasTableLocks()
 
 bool lockStatement(const QString& statement)
 {
-    if (!hasTableLocks())
+    if (!hasTableLocks() || ZkTransaction::active())
         return true;
     QSqlQuery q;
     if (!q.exec(statement))
@@ -134,53 +152,191 @@ bool lockStatement(const QString& statement)
     return true;
 }
 
+QString forUpdate()
+{
+    return dialect() == Sqlite ? QString() : QStringLiteral(" FOR UPDATE");
+}
+
+bool lockAccount(int account)
+{
+    if (dialect() == Sqlite)
+        return true;
+    QSqlQuery q;
+    if (!exec(q, QStringLiteral("SELECT AccountNumber FROM Clients WHERE AccountNumber=%1").arg(account) + forUpdate()))
+        return !Utility::showDBError(q);
+    return true;
+}
+
+int takeCounter(const QString& table, const QString& column)
+{
+    const QString next = QStringLiteral("COALESCE(%1, 0)+1").arg(column);
+    QSqlQuery q;
+    if (dialect() == MySql) {
+        // LAST_INSERT_ID(x) keeps x for this connection alone: the value
+        // read back is ours whatever other tills do meanwhile.
+        if (!exec(q, QStringLiteral("UPDATE %1 SET %2=LAST_INSERT_ID(%3)").arg(table, column, next))) {
+            Utility::showDBError(q);
+            return -1;
+        }
+        if (q.numRowsAffected() < 1)
+            return 0;
+        if (!exec(q, QStringLiteral("SELECT LAST_INSERT_ID()"))) {
+            Utility::showDBError(q);
+            return -1;
+        }
+        return q.next() ? q.value(0).toInt() : -1;
+    }
+    if (!exec(q, QStringLiteral("UPDATE %1 SET %2=%3 RETURNING %2").arg(table, column, next))) {
+        Utility::showDBError(q);
+        return -1;
+    }
+    const int value = q.next() ? q.value(0).toInt() : 0;
+    q.finish();
+    return value;
+}
+
 QString limitOne()
 {
     return dialect() == Sequences ? QString() : QStringLiteral(" LIMIT 1");
 }
 
-namespace {
-
-bool tempExists()
+QString createTempStatement(const QString& columns)
 {
-    QSqlQuery probe;
-    return probe.exec(QStringLiteral("SELECT COUNT(*)FROM temp"));
-}
-
-} // namespace
-
-bool claimTemp()
-{
-    int probes = 16;
-    while (tempExists()) {
-        if (--probes > 0) {
-            ZkClock::sleepSeconds(1);
-            continue;
-        }
-        const int answer = ZkPrompt::informationQuestion(
-            utils ? utils->mainWindow() : nullptr, QStringLiteral("Brevalon"),
-            QCoreApplication::translate(
-                "Utility",
-                "Brevalon has been waiting quite a long time for\na temporary system resource.\n\n"
-                "Should I force its use or wait longer ?\n\nYou should only use Force if you know\n"
-                "there was an application crash and no\nother stations are busy !"),
-            {QCoreApplication::translate("Utility", "Force"),
-             QCoreApplication::translate("Utility", "Wait")},
-            0, 1);
-        if (answer == 0)
-            return releaseTemp();
-        probes = 15;
-        ZkClock::sleepSeconds(1);
-    }
-    return true;
+    return QStringLiteral("CREATE TEMPORARY TABLE temp (") + columns + QLatin1Char(')');
 }
 
 bool releaseTemp()
 {
+    QString statement;
+    switch (dialect()) {
+    case MySql:
+        // Without TEMPORARY, MySQL would commit the unit that is open.
+        statement = QStringLiteral("DROP TEMPORARY TABLE IF EXISTS temp");
+        break;
+    case Sqlite:
+        statement = QStringLiteral("DROP TABLE IF EXISTS temp.temp");
+        break;
+    case Sequences:
+        statement = QStringLiteral("DROP TABLE IF EXISTS pg_temp.temp");
+        break;
+    }
     QSqlQuery q;
-    if (!q.exec(QStringLiteral("DROP TABLE temp")))
+    if (!q.exec(statement))
         return !Utility::showDBError(q);
     return true;
+}
+
+namespace {
+
+int g_statements = 0;
+int g_abortAt = 0;
+bool g_lost = false;
+bool g_toldThisTurn = false;
+
+} // namespace
+
+bool exec(QSqlQuery& q, const QString& statement)
+{
+    ++g_statements;
+    if (g_abortAt > 0 && g_statements >= g_abortAt)
+        std::raise(SIGKILL);
+    return q.exec(statement);
+}
+
+void abortAtStatement(int n)
+{
+    g_statements = 0;
+    g_abortAt = n;
+}
+
+int statementsRun()
+{
+    return g_statements;
+}
+
+bool isOpen()
+{
+    return QSqlDatabase::database(QLatin1String(QSqlDatabase::defaultConnection), false).isOpen();
+}
+
+bool isConnectionError(const QSqlError& error)
+{
+    if (error.type() == QSqlError::ConnectionError)
+        return true;
+    if (dialect() != MySql)
+        return false;
+    // Client: server gone away, lost during a query, cannot connect (socket,
+    // TCP), commands out of sync after a loss; server: connection killed,
+    // shutting down, idle connection dropped.
+    static const QStringList lost{QStringLiteral("2002"), QStringLiteral("2003"), QStringLiteral("2006"),
+                                  QStringLiteral("2013"), QStringLiteral("2055"), QStringLiteral("1927"),
+                                  QStringLiteral("1053"), QStringLiteral("4031")};
+    return lost.contains(error.nativeErrorCode());
+}
+
+bool connectionLost()
+{
+    return g_lost;
+}
+
+bool reconnect()
+{
+    const QString name = QLatin1String(QSqlDatabase::defaultConnection);
+    if (!QSqlDatabase::contains(name))
+        return false;
+    // The server is asked first on a connection of its own: the program's
+    // stays as it is (failing each statement with the server's error) while
+    // the server does not answer.
+    const QString probeName = QStringLiteral("brevalon_reconnect");
+    bool answered = false;
+    {
+        QSqlDatabase probe = QSqlDatabase::cloneDatabase(name, probeName);
+        answered = probe.open();
+        probe.close();
+    }
+    QSqlDatabase::removeDatabase(probeName);
+    if (!answered)
+        return false;
+    QSqlDatabase db = QSqlDatabase::database(name, false);
+    db.close();
+    if (!db.open())
+        return false;
+    for (const QString& statement : sessionStatements(db)) {
+        QSqlQuery q(db);
+        if (!q.exec(statement)) {
+            db.close();
+            return false;
+        }
+    }
+    g_lost = false;
+    g_toldThisTurn = false;
+    return true;
+}
+
+void showError(const QSqlError& error, const QString& statement)
+{
+    QString text = error.databaseText() + QLatin1Char('\n') + statement;
+    if (isConnectionError(error)) {
+        g_lost = true;
+        const bool back = reconnect();
+        // One operator action, one message: the other statements that
+        // failed with it say nothing more.
+        if (g_toldThisTurn && !back)
+            return;
+        if (!back) {
+            g_toldThisTurn = true;
+            QTimer::singleShot(0, [] { g_toldThisTurn = false; });
+        }
+        text += QLatin1String("\n\n")
+            + (back ? QCoreApplication::translate("Utility",
+                                                  "The connection to the database was lost and has been opened "
+                                                  "again. What you just did was not done: please do it once more.")
+                    : QCoreApplication::translate("Utility",
+                                                  "The database cannot be reached. Nothing of what you just did "
+                                                  "was written. The till connects again by itself once the "
+                                                  "database is back."));
+    }
+    ZkPrompt::warning(utils ? utils->mainWindow() : nullptr, error.driverText(), text);
 }
 
 } // namespace ZkDb

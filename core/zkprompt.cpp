@@ -1,5 +1,7 @@
 #include "core/zkprompt.h"
 
+#include "core/zktransaction.h"
+
 #include <QApplication>
 #include <QDialog>
 #include <QFileDialog>
@@ -105,8 +107,14 @@ ZkPrompt::Request request(ZkPrompt::Kind kind, QWidget* parent, const QString& c
 
 } // namespace
 
-ZkPrompt::Reply ZkPrompt::ask(const Request& request)
+ZkPrompt::Reply ZkPrompt::ask(const Request& asked)
 {
+    Request request = asked;
+    if (request.kind != Beep && ZkTransaction::active()) {
+        request.insideUnit = true;
+        qWarning("Brevalon: a box was asked for while a posting unit is open (%s: %s)",
+                 qPrintable(request.caption), qPrintable(request.text.left(200)));
+    }
     if (handler())
         return handler()(request);
     // A box must never sit behind a wait cursor.

@@ -12,6 +12,11 @@ class QWidget;
  * boxes, questions, input boxes, file dialogs, the beep, the wait cursor and
  * the running of modal dialogs. In the program each call goes to Qt; a test
  * installs a handler that answers instead, so no code path needs a person.
+ *
+ * No box may open while a posting unit is open: the unit would hold its
+ * locks (and the other tills) for as long as the operator takes. Such a
+ * request is marked insideUnit; the program logs a warning, the test's
+ * handler fails the test.
  */
 class ZkPrompt
 {
@@ -43,6 +48,9 @@ public:
         int escapeButton = -1;
         QString value;         ///< initial text, number or file name
         QDialog* dialog = nullptr;
+        /** Asked while a posting unit (ZkTransaction) is open: a fault of the
+         *  caller, which must gather, commit, then ask or print. */
+        bool insideUnit = false;
     };
 
     /** The handler's answer. */

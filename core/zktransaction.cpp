@@ -1,23 +1,18 @@
 #include "core/zktransaction.h"
 
-#include "core/utility.h"
 #include "core/zkdb.h"
 
+#include <QSqlError>
 #include <QSqlQuery>
+#include <QString>
 
 namespace {
 
 int depth = 0;
 bool doomed = false;
-
-bool run(const QString& statement)
-{
-    QSqlQuery q;
-    if (q.exec(statement))
-        return true;
-    Utility::showDBError(q);
-    return false;
-}
+bool kept = false;
+QSqlError keptError;
+QString keptStatement;
 
 QString beginStatement()
 {
@@ -35,6 +30,25 @@ QString beginStatement()
     return QStringLiteral("BEGIN");
 }
 
+void rollbackNow()
+{
+    QSqlQuery q;
+    q.exec(QStringLiteral("ROLLBACK"));
+}
+
+// The unit is over: its error, if it had one, is told now.
+void showKept()
+{
+    if (!kept)
+        return;
+    const QSqlError error = keptError;
+    const QString statement = keptStatement;
+    kept = false;
+    keptError = QSqlError();
+    keptStatement.clear();
+    ZkDb::showError(error, statement);
+}
+
 } // namespace
 
 ZkTransaction::ZkTransaction()
@@ -44,10 +58,23 @@ ZkTransaction::ZkTransaction()
         m_open = true;
         return;
     }
-    if (!run(beginStatement()))
+    if (ZkDb::connectionLost())
+        ZkDb::reconnect();
+    QSqlQuery q;
+    bool begun = ZkDb::exec(q, beginStatement());
+    // A server restarted while the till was idle: its first unit finds out,
+    // and nothing was lost yet.
+    if (!begun && ZkDb::isConnectionError(q.lastError()) && ZkDb::reconnect()) {
+        q = QSqlQuery();
+        begun = ZkDb::exec(q, beginStatement());
+    }
+    if (!begun) {
+        ZkDb::showError(q.lastError(), q.lastQuery());
         return;
+    }
     depth = 1;
     doomed = false;
+    kept = false;
     m_open = true;
     m_outermost = true;
 }
@@ -69,15 +96,21 @@ bool ZkTransaction::commit()
     }
     depth = 0;
     if (doomed) {
-        run(QStringLiteral("ROLLBACK"));
+        doomed = false;
+        rollbackNow();
+        showKept();
         return false;
     }
-    if (run(QStringLiteral("COMMIT")))
+    QSqlQuery q;
+    if (ZkDb::exec(q, QStringLiteral("COMMIT")))
         return true;
     // A failed COMMIT leaves MySQL's transaction open and SQLite's either
     // way; end it so the next unit starts clean.
-    QSqlQuery q;
-    q.exec(QStringLiteral("ROLLBACK"));
+    kept = true;
+    keptError = q.lastError();
+    keptStatement = q.lastQuery();
+    rollbackNow();
+    showKept();
     return false;
 }
 
@@ -93,11 +126,36 @@ void ZkTransaction::rollback()
     }
     depth = 0;
     doomed = false;
-    QSqlQuery q;
-    q.exec(QStringLiteral("ROLLBACK"));
+    rollbackNow();
+    showKept();
 }
 
 bool ZkTransaction::active()
 {
     return depth > 0;
+}
+
+bool ZkTransaction::keepError(const QSqlError& error, const QString& statement)
+{
+    if (depth == 0)
+        return false;
+    doomed = true;
+    if (!kept) {
+        kept = true;
+        keptError = error;
+        keptStatement = statement;
+    }
+    // Some failures end the server's transaction there and then (a deadlock
+    // on MySQL; a full disk on SQLite). Whatever the unit's code still runs
+    // before it gives up must not commit on its own: a new transaction takes
+    // it, to be rolled back with the unit. Where the transaction is still
+    // open, SQLite refuses the BEGIN and nothing changes.
+    if (ZkDb::dialect() == ZkDb::Sqlite) {
+        QSqlQuery q;
+        q.exec(QStringLiteral("BEGIN"));
+    } else if (ZkDb::dialect() == ZkDb::MySql && error.nativeErrorCode() == QLatin1String("1213")) {
+        QSqlQuery q;
+        q.exec(QStringLiteral("START TRANSACTION"));
+    }
+    return true;
 }

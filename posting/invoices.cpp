@@ -1,9 +1,9 @@
 #include "core/utility.h"
 
 #include "core/globals.h"
-#include "core/zkclock.h"
 #include "core/zkdb.h"
 #include "core/zkprompt.h"
+#include "core/zktransaction.h"
 #include "core/zksettings.h"
 #include "documents/docwriter.h"
 #include "posting/documenthead.h"
@@ -33,19 +33,23 @@ QString documentType(int mode, int taxMode)
 
 } // namespace
 
-int Utility::nextSequenceNumber(int invoice)
+int Utility::takeSequenceNumber(int invoice)
 {
     QSqlQuery q;
-    if (!q.exec(QStringLiteral("SELECT SequenceNo FROM SysInfo"))) {
+    if (!ZkDb::exec(q, QStringLiteral("SELECT COUNT(*) FROM Invoice WHERE MyNumber=%1").arg(invoice))) {
         showDBError(q);
         return -1;
     }
-    const int next = q.next() ? q.value(0).toInt() + 1 : 1;
-    if (!q.exec(QStringLiteral("UPDATE SysInfo SET SequenceNo=%1").arg(next))) {
-        showDBError(q);
+    // No number is spent on a document that is not there.
+    if (!q.next() || q.value(0).toInt() == 0)
+        return 0;
+    q.finish();
+    int next = ZkDb::takeCounter(QStringLiteral("SysInfo"), QStringLiteral("SequenceNo"));
+    if (next < 0)
         return -1;
-    }
-    if (!q.exec(QStringLiteral("UPDATE Invoice SET SequenceNo=%1 WHERE MyNumber=%2").arg(next).arg(invoice))) {
+    if (next == 0)
+        next = 1; // a shop without its SysInfo row counts from 1
+    if (!ZkDb::exec(q, QStringLiteral("UPDATE Invoice SET SequenceNo=%1 WHERE MyNumber=%2").arg(next).arg(invoice))) {
         showDBError(q);
         return -1;
     }
@@ -55,6 +59,20 @@ int Utility::nextSequenceNumber(int invoice)
 QString Utility::buildInvoice(int number, bool reprint, double tendered, double* totalOut, double* tax1Out,
                               double* tax2Out)
 {
+    // Every build of a new document, a preview too, takes a new number.
+    if (!reprint) {
+        ZkTransaction unit;
+        if (!unit.isOpen() || takeSequenceNumber(number) < 0 || !unit.commit())
+            return QString();
+    }
+    return invoiceDocument(number, reprint ? InvoiceCopy::Reprint : InvoiceCopy::Draft, tendered, totalOut,
+                           tax1Out, tax2Out);
+}
+
+QString Utility::invoiceDocument(int number, InvoiceCopy copy, double tendered, double* totalOut, double* tax1Out,
+                                 double* tax2Out)
+{
+    const bool reprint = copy == InvoiceCopy::Reprint;
     QSqlQuery q;
     if (!q.exec(QStringLiteral("SELECT MyDate, Tax1, Tax2, AccountNumber, LOWER(Email), Waiter, SequenceNo FROM "
                                "Invoice WHERE MyNumber=%1")
@@ -73,13 +91,10 @@ QString Utility::buildInvoice(int number, bool reprint, double tendered, double*
     const int account = q.value(3).toInt();
     const QString storedEmail = q.value(4).toString();
     const QString waiter = q.value(5).toString();
-    const int storedSequence = q.value(6).toInt();
+    const int sequence = q.value(6).toInt();
     // SQLite cannot drop the scratch table below while any statement is
     // still open, so each read is closed once taken.
     q.finish();
-    const int sequence = reprint ? storedSequence : nextSequenceNumber(number);
-    if (sequence < 0)
-        return QString();
 
     DocumentClient client;
     bool found = false;
@@ -169,7 +184,9 @@ QString Utility::buildInvoice(int number, bool reprint, double tendered, double*
 
     double total = m_taxMode == 0 ? subtotal + tax1 + tax2 : subtotal;
     const double rounding = getRounding(&total);
-    if (!reprint)
+    // A posted document is in the balance read already, except a quote,
+    // which no balance holds; its document shows it as owed all the same.
+    if (copy == InvoiceCopy::Draft || (copy == InvoiceCopy::Posted && mode == 1))
         balance = balance + total - rounding;
 
     doc.open("tail")

@@ -3,6 +3,7 @@
 #include "core/globals.h"
 #include "core/zkdb.h"
 #include "core/zksettings.h"
+#include "core/zktransaction.h"
 #include "documents/docwriter.h"
 #include "posting/wholequantity.h"
 
@@ -12,6 +13,12 @@
 
 QString Utility::buildKitchen(int invoiceNumber, int printer)
 {
+    // Reading the lines not yet printed and marking them is one unit under
+    // the account's lock: two tills serving one table never take the same
+    // line. The docket prints after the unit, in printDockets.
+    ZkTransaction unit;
+    if (!unit.isOpen() || !lockInvoiceAccount(invoiceNumber))
+        return QString();
     QSqlQuery q;
     if (!q.exec(QStringLiteral("SELECT MyDate,SequenceNo,AccountNumber FROM Invoice WHERE MyNumber=%1").arg(invoiceNumber))) {
         showDBError(q);
@@ -116,6 +123,8 @@ QString Utility::buildKitchen(int invoiceNumber, int printer)
                 return QString();
         }
     }
+    if (!unit.commit())
+        return QString();
     doc.open("tail").text("cashier", m_userName);
     const QString text = doc.finish();
     if (settings->readEntry(QStringLiteral("/Pell/Debug")) == QLatin1String("ON"))

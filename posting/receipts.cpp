@@ -5,6 +5,7 @@
 #include "core/zkdb.h"
 #include "core/zkprompt.h"
 #include "core/zksettings.h"
+#include "core/zktransaction.h"
 #include "documents/docprint.h"
 #include "documents/docwriter.h"
 #include "posting/documenthead.h"
@@ -36,6 +37,12 @@ Tenders tendersAt(const QSqlQuery& q, int first)
 } // namespace
 
 QString Utility::buildReceipt(int number, bool firstPrint, double tendered, double change, double tip)
+{
+    return receiptDocument(number, firstPrint, false, tendered, change, tip);
+}
+
+QString Utility::receiptDocument(int number, bool firstPrint, bool posted, double tendered, double change,
+                                 double tip)
 {
     QSqlQuery q;
     if (!q.exec(QStringLiteral("SELECT MyDate, AccountNumber, CashAmount, CardAmount, ChequeAmount, "
@@ -104,7 +111,8 @@ QString Utility::buildReceipt(int number, bool firstPrint, double tendered, doub
     if (!payRef.isEmpty())
         doc.open("item").raw("description", tr("Ref: %1").arg(escapeXML(payRef))).raw("payment", QString());
 
-    double outstanding = firstPrint ? balance - paid.total() : balance;
+    // A receipt posted already is in the balance read.
+    double outstanding = firstPrint && !posted ? balance - paid.total() : balance;
     if (account == 1 || account == getCashAccountNumber())
         outstanding = 0; // cash sales carry no running balance
     doc.open("tail")
@@ -131,61 +139,108 @@ bool Utility::showDocument(const QString& document, bool viewOnly)
 
 bool Utility::processReceipt(int number, bool firstPrint, double tendered, double change, double tip, bool semper)
 {
-    ZkPrompt::setWaitCursor(true);
-    const QString document = buildReceipt(number, firstPrint, tendered, change, tip);
-    if (document.isEmpty()) {
+    if (!firstPrint) {
+        // A reprint: shown, never written.
+        ZkPrompt::setWaitCursor(true);
+        const QString document = buildReceipt(number, false, tendered, change, tip);
         ZkPrompt::setWaitCursor(false);
+        if (!document.isEmpty() && (settings->readBoolEntry(QStringLiteral("/Global/PrintReceipt")) || !semper))
+            showDocument(document, false);
         return false;
     }
-    const bool show = settings->readBoolEntry(QStringLiteral("/Global/PrintReceipt")) || !(firstPrint || semper);
-    const bool accepted = !show || showDocument(document, false);
-    ZkPrompt::setWaitCursor(false);
+    {
+        ZkTransaction unit;
+        if (!unit.isOpen() || !lockReceiptAccount(number) || !postReceipt(number) || !unit.commit())
+            return false;
+    }
+    return printReceipt(number, tendered, change, tip, semper);
+}
 
+bool Utility::lockReceiptAccount(int number)
+{
     QSqlQuery q;
+    if (!ZkDb::exec(q, QStringLiteral("SELECT AccountNumber FROM Receipt WHERE MyNumber=%1").arg(number))) {
+        showDBError(q);
+        return false;
+    }
+    return !q.next() || ZkDb::lockAccount(q.value(0).toInt());
+}
+
+bool Utility::postReceipt(int number)
+{
+    QSqlQuery q;
+    if (!ZkDb::exec(q, QStringLiteral("SELECT MyDate, AccountNumber, CashAmount, CardAmount, ChequeAmount, "
+                                      "CouponAmount, EFTAmount, BadDebtAmount, TipAmount FROM Receipt WHERE MyNumber=%1")
+                           .arg(number))) {
+        showDBError(q);
+        return false;
+    }
+    if (!q.next()) {
+        qWarning("can't locate receipt # %d", number);
+        return false;
+    }
+    const Tenders paid = tendersAt(q, 2);
+    const QString post = QStringLiteral("INSERT INTO Journal (AccountNumber, Description, MyDate, Amount, TipAmount, "
+                                        "MyNumber) VALUES (%1, 'R', '%2', %3, %4, %5)")
+                             .arg(QString::number(q.value(1).toInt()), escapeSQL(ZkDb::dateTimeText(q.value(0))),
+                                  QString::number(-paid.total() + 0.0, 'f', 2),
+                                  QString::number(q.value(8).toDouble(), 'f', 2), QString::number(number));
+    q.finish();
+    // Posting the same receipt again (a redo) must not count the money twice.
+    if (!ZkDb::exec(q, QStringLiteral("SELECT COUNT(*) FROM Journal WHERE MyNumber=%1 AND Description IN ('R','VR')")
+                           .arg(number))) {
+        showDBError(q);
+        return false;
+    }
+    if (q.next() && q.value(0).toInt() > 0)
+        return true;
+    q.finish();
+    if (!ZkDb::exec(q, post)) {
+        showDBError(q);
+        return false;
+    }
+    return true;
+}
+
+bool Utility::printReceipt(int number, double tendered, double change, double tip, bool semper)
+{
+    // A room charge's receipt is the hotel's business; it prints only where
+    // every receipt does.
+    Q_UNUSED(semper)
+    ZkPrompt::setWaitCursor(true);
+    const QString document = receiptDocument(number, true, true, tendered, change, tip);
+    const bool show = settings->readBoolEntry(QStringLiteral("/Global/PrintReceipt"));
+    const bool accepted = !document.isEmpty() && (!show || showDocument(document, false));
+    ZkPrompt::setWaitCursor(false);
     if (!accepted) {
         // A cancelled sale leaves no receipt behind.
-        if (firstPrint && !q.exec(QStringLiteral("DELETE FROM Receipt WHERE MyNumber=%1").arg(number)))
-            showDBError(q);
+        unpostReceipt(number);
         return false;
     }
-    if (!firstPrint)
-        return false;
-
-    // A receipt posted without the window was not e-mailed; the window
-    // still holds the address of the document it showed last.
-    const QString email = show ? m_docPrint->email() : QString();
-    if (!q.exec(QStringLiteral("UPDATE Receipt SET Email='") + escapeSQL(email)
-                + QStringLiteral("' WHERE MyNumber=%1").arg(number))) {
-        showDBError(q);
-        return false;
-    }
-    if (!q.exec(QStringLiteral("SELECT MyDate, AccountNumber, CashAmount, CardAmount, ChequeAmount, CouponAmount, "
-                               "EFTAmount, BadDebtAmount, TipAmount FROM Receipt WHERE MyNumber=%1")
-                    .arg(number))) {
-        showDBError(q);
-        return false;
-    }
-    if (!q.next())
-        return true;
-    // Posting the same receipt again (a redo after a failure) must not
-    // count the money twice.
-    QSqlQuery posted;
-    if (!posted.exec(QStringLiteral("SELECT COUNT(*) FROM Journal WHERE MyNumber=%1 AND Description IN ('R','VR')")
-                         .arg(number))) {
-        showDBError(posted);
-        return false;
-    }
-    if (posted.next() && posted.value(0).toInt() > 0)
-        return true;
-    const Tenders paid = tendersAt(q, 2);
-    QSqlQuery post;
-    if (!post.exec(QStringLiteral("INSERT INTO Journal (AccountNumber, Description, MyDate, Amount, TipAmount, "
-                                  "MyNumber) VALUES (%1, 'R', '%2', %3, %4, %5)")
-                       .arg(QString::number(q.value(1).toInt()), escapeSQL(ZkDb::dateTimeText(q.value(0))),
-                            QString::number(-paid.total() + 0.0, 'f', 2),
-                            QString::number(q.value(8).toDouble(), 'f', 2), QString::number(number))))
-        showDBError(post);
+    // A receipt taken without the window was not e-mailed; the window still
+    // holds the address of the document it showed last.
+    if (show)
+        saveDocumentEmail(QStringLiteral("Receipt"), number);
     return true;
+}
+
+bool Utility::unpostReceipt(int number)
+{
+    ZkTransaction unit;
+    if (!unit.isOpen() || !lockReceiptAccount(number))
+        return false;
+    QSqlQuery q;
+    for (const QString& sql :
+         {QStringLiteral("DELETE FROM Journal WHERE MyNumber=%1 AND Description='R'").arg(number),
+          QStringLiteral("UPDATE Journal SET CrossRef=0 WHERE CrossRef=%1 AND (Description='I' OR Description='IA')")
+              .arg(number),
+          QStringLiteral("DELETE FROM Receipt WHERE MyNumber=%1").arg(number)}) {
+        if (!ZkDb::exec(q, sql)) {
+            showDBError(q);
+            return false;
+        }
+    }
+    return unit.commit();
 }
 
 QString Utility::askVoidReason(const QString& caption, const QString& prompt, const QString& refusal)
@@ -238,13 +293,18 @@ bool Utility::voidReceipt(int number)
                                          tr("You must give a reason you are trying to void this Receipt"));
     if (reason.isEmpty())
         return false;
+    ZkTransaction unit;
+    if (!unit.isOpen() || !lockReceiptAccount(number))
+        return false;
     logAction(tr("Void Receipt"), tr("Acc: %1").arg(getAccountNumber()), tr("Rec #: %1").arg(number), '0');
     QSqlQuery q;
-    if (!q.exec(QStringLiteral("UPDATE Journal SET Description='VR' WHERE MyNumber=%1 AND Description='R'").arg(number))
-        && showDBError(q))
-        return false;
-    if (!q.exec(QStringLiteral("UPDATE Journal SET CrossRef=0 WHERE CrossRef=%1 AND Description='I'").arg(number))
-        && showDBError(q))
-        return false;
-    return recordVoid(reason, 'R', number);
+    for (const QString& sql :
+         {QStringLiteral("UPDATE Journal SET Description='VR' WHERE MyNumber=%1 AND Description='R'").arg(number),
+          QStringLiteral("UPDATE Journal SET CrossRef=0 WHERE CrossRef=%1 AND Description='I'").arg(number)}) {
+        if (!ZkDb::exec(q, sql)) {
+            showDBError(q);
+            return false;
+        }
+    }
+    return recordVoid(reason, 'R', number) && unit.commit();
 }

@@ -16,17 +16,18 @@ const char* const kColumns = "MyNumber, MyDate, InvoiceNumber, Quantity, Categor
 bool Utility::makeTempInvoiceItemTable(const QString& where, bool archive)
 {
     ZkPrompt::setWaitCursor(true);
-    // The table's existence is the lock between stations.
-    if (!ZkDb::claimTemp()) {
+    // The table is this connection's own; one left by a build that failed
+    // half way goes first.
+    if (!ZkDb::releaseTemp()) {
         ZkPrompt::setWaitCursor(false);
         return false;
     }
     QSqlQuery q;
-    if (!q.exec(QStringLiteral(
-            "CREATE TABLE temp (MyNumber INT4,MyDate DATETIME, InvoiceNumber INT4, Quantity DECIMAL(10, 3), "
+    if (!q.exec(ZkDb::createTempStatement(QStringLiteral(
+            "MyNumber INT4,MyDate DATETIME, InvoiceNumber INT4, Quantity DECIMAL(10, 3), "
             "Category TEXT, Department TEXT, Code varchar (13), UnitOfMeasure TEXT,Price DECIMAL(10, 2), "
             "Discount DECIMAL (4, 1), Tax1 char (1), Tax2 char (1), SerialNo TEXT, Description TEXT,"
-            "Returnable char (1), DTR INTEGER, Printed INTEGER)"))) {
+            "Returnable char (1), DTR INTEGER, Printed INTEGER")))) {
         showDBError(q);
         ZkPrompt::setWaitCursor(false);
         return false;

@@ -7,7 +7,9 @@
 
 #include "core/globals.h"
 #include "core/utility.h"
+#include "core/zkdb.h"
 #include "core/zkprompt.h"
+#include "core/zktransaction.h"
 
 #include <QSqlQuery>
 #include <QVariant>
@@ -72,7 +74,6 @@ void Sales::mergeClient()
     }
 
     setStatus(tr("Merging clients ..."));
-    utils->logAction(caption, tr("Acc: %1 to %2").arg(from).arg(selected), QString(), '0');
     QStringList statements;
     for (const char* table : {"Invoice", "Journal", "Receipt", "JournalArchive"})
         statements << QStringLiteral("UPDATE %1 SET AccountNumber=%2 WHERE AccountNumber=%3")
@@ -80,11 +81,19 @@ void Sales::mergeClient()
                           .arg(selected)
                           .arg(from);
     statements << QStringLiteral("DELETE FROM Clients WHERE AccountNumber=%1").arg(from);
-    for (const QString& sql : statements) {
-        QSqlQuery q;
-        if (!q.exec(sql)) {
-            // What already ran stays; the operator sees where it stopped.
-            Utility::showDBError(q);
+    {
+        // All of the history moves, or none of it; both accounts are held
+        // (in the order of their numbers) while it does.
+        ZkTransaction unit;
+        bool done = unit.isOpen() && ZkDb::lockAccount(qMin(from, selected)) && ZkDb::lockAccount(qMax(from, selected));
+        if (done)
+            utils->logAction(caption, tr("Acc: %1 to %2").arg(from).arg(selected), QString(), '0');
+        for (int i = 0; done && i < statements.size(); ++i) {
+            QSqlQuery q;
+            if (!ZkDb::exec(q, statements.at(i)))
+                done = !Utility::showDBError(q);
+        }
+        if (!done || !unit.commit()) {
             setStatus(QString());
             return;
         }

@@ -4,7 +4,9 @@
 
 #include "core/globals.h"
 #include "core/utility.h"
+#include "core/zkdb.h"
 #include "core/zkprompt.h"
+#include "core/zktransaction.h"
 
 #include <QSqlQuery>
 
@@ -37,10 +39,18 @@ void Sales::purgeClient()
         utils->setDetails(current);
     }
 
-    for (const char* table : {"Receipt", "Journal", "JournalArchive", "Clients"}) {
-        QSqlQuery q;
-        if (!q.exec(QStringLiteral("DELETE FROM %1 WHERE AccountNumber=%2").arg(QLatin1String(table)).arg(account))) {
-            Utility::showDBError(q);
+    {
+        // The account goes with its receipts and ledger in one unit.
+        ZkTransaction unit;
+        bool done = unit.isOpen() && ZkDb::lockAccount(account);
+        for (const char* table : {"Receipt", "Journal", "JournalArchive", "Clients"}) {
+            QSqlQuery q;
+            if (done && !ZkDb::exec(q, QStringLiteral("DELETE FROM %1 WHERE AccountNumber=%2")
+                                           .arg(QLatin1String(table))
+                                           .arg(account)))
+                done = !Utility::showDBError(q);
+        }
+        if (!done || !unit.commit()) {
             setStatus(QString());
             return;
         }

@@ -45,21 +45,10 @@ void Sales::editBill()
                           tr("Invoice # %1 has been paid and can no longer be changed.\nUse return instead").arg(number));
         return;
     }
-    const int open = pendingInvoice(account);
-    if (open < 0 || !utils->retractInvoice(number))
+    // Re-opened in one unit; what was ordered on the table since the bill
+    // was printed joins it (an account keeps one open order).
+    if (!utils->retractInvoice(number))
         return;
-    // What was ordered since the bill was printed belongs on it: the
-    // account keeps one open order.
-    if (open > 0 && open != number) {
-        const QString moved = QStringLiteral("SET InvoiceNumber=%1 WHERE InvoiceNumber=%2").arg(number).arg(open);
-        for (const QString& sql : {QLatin1String("UPDATE InvoiceItem ") + moved, QLatin1String("UPDATE Returns ") + moved,
-                                   QStringLiteral("DELETE FROM Invoice WHERE MyNumber=%1").arg(open)}) {
-            if (!q.exec(sql)) {
-                Utility::showDBError(q);
-                break;
-            }
-        }
-    }
     fillInDetails(QString::number(account), true);
     setStatus(tr("Invoice # %1 is open again: Edit takes its lines into the sale").arg(number));
 }

@@ -1,7 +1,7 @@
 // The sale written as a document of its account: an invoice, a quote, a
-// refund or an order. The lines join the account's pending invoice (or a new
-// one, its header written under the table lock), returnable lines are
-// tracked, stock is taken off, and posting makes and prints the document.
+// refund or an order. In one unit the lines join the account's pending
+// invoice (or a new one), returnable lines are tracked, stock is taken off
+// and the document is numbered and posted; then it is printed.
 
 #include "sales/sales.h"
 
@@ -10,8 +10,10 @@
 #include "core/zkclock.h"
 #include "core/zkdb.h"
 #include "core/zkprompt.h"
+#include "core/zktransaction.h"
 #include "core/zksettings.h"
 
+#include <QMap>
 #include <QSignalBlocker>
 #include <QSqlQuery>
 
@@ -31,12 +33,7 @@ QString sqlNumber(const QString& text, int decimals)
 
 int Sales::pendingInvoice(int account)
 {
-    QSqlQuery q;
-    if (!q.exec(QStringLiteral("SELECT max(MyNumber) FROM Invoice WHERE AccountNumber=%1 AND Status='P'").arg(account))) {
-        Utility::showDBError(q);
-        return -1;
-    }
-    return q.next() ? q.value(0).toInt() : 0;
+    return utils->pendingInvoice(account);
 }
 
 QString Sales::accountName() const
@@ -75,33 +72,29 @@ void Sales::fallBackToCash()
 
 int Sales::writeInvoiceHeader(int account)
 {
-    // Two tills must not take turns inside one header's insert and read-back.
-    if (!ZkDb::lockStatement(QStringLiteral("LOCK TABLE Invoice WRITE;")))
-        return -1;
+    // The unit holds the account: no other till writes a header for it
+    // meanwhile, and the number read back is this connection's own.
     const bool kept = m_keptInvoice > 0;
     QSqlQuery q;
-    const bool written = q.exec(
-        QStringLiteral("INSERT INTO Invoice (%1MyDate, AccountNumber, Status, Tax1, Tax2, Waiter) VALUES (%2'%3', %4, "
-                       "'P', %5, %6, %7)")
-            .arg(kept ? QStringLiteral("MyNumber, ") : QString(),
-                 kept ? QString::number(m_keptInvoice) + QLatin1String(", ") : QString(), ZkClock::nowText(),
-                 QString::number(account), QString::number(utils->getTax1(), 'f', 4),
-                 QString::number(utils->getTax2(), 'f', 4), sqlText(utils->getWaiter())));
-    int number = -1;
-    if (!written)
+    if (!ZkDb::exec(q, QStringLiteral("INSERT INTO Invoice (%1MyDate, AccountNumber, Status, Tax1, Tax2, Waiter, "
+                                      "Station) VALUES (%2'%3', %4, 'P', %5, %6, %7, %8)")
+                           .arg(kept ? QStringLiteral("MyNumber, ") : QString(),
+                                kept ? QString::number(m_keptInvoice) + QLatin1String(", ") : QString(),
+                                ZkClock::nowText(), QString::number(account),
+                                QString::number(utils->getTax1(), 'f', 4), QString::number(utils->getTax2(), 'f', 4),
+                                sqlText(utils->getWaiter()), sqlText(utils->stationId())))) {
         Utility::showDBError(q);
-    else
-        number = kept ? m_keptInvoice : ZkDb::newRowNumber(QStringLiteral("invoice_mynumber_seq"));
-    ZkDb::lockStatement(QStringLiteral("UNLOCK TABLES"));
-    if (number > 0)
-        m_keptInvoice = 0;
-    return number;
+        return -1;
+    }
+    return kept ? m_keptInvoice : ZkDb::newRowNumber(QStringLiteral("invoice_mynumber_seq"));
 }
 
 bool Sales::writeInvoiceLines(int invoice)
 {
     QSqlQuery q;
-    while (QTreeWidgetItem* row = VendListView->topLevelItem(0)) {
+    QMap<QString, double> stock; // code -> quantity sold
+    for (int i = 0; i < VendListView->topLevelItemCount(); ++i) {
+        const QTreeWidgetItem* row = VendListView->topLevelItem(i);
         auto col = [row](int c) { return row->text(c); };
         const QString sql =
             QStringLiteral("INSERT INTO InvoiceItem (MyDate, InvoiceNumber, SP, Quantity, Category, Department, Code, "
@@ -115,26 +108,28 @@ bool Sales::writeInvoiceLines(int invoice)
                        sqlText(col(ColTax1)), sqlText(col(ColTax2)), sqlText(col(ColSerial)),
                        sqlText(col(ColReturnable)), QString::number(col(ColDtr).toInt()),
                        QString::number(col(ColPrinted).toInt()));
-        if (!q.exec(sql)) {
+        if (!ZkDb::exec(q, sql)) {
             Utility::showDBError(q);
             return false;
         }
         const int line = ZkDb::newRowNumber(QStringLiteral("invoiceitem_seq"));
         if (line <= 0)
             return false;
-        // Written: a second attempt after a failure below must not add it again.
-        const QStringList written{col(ColReturnable), col(ColCategory), col(ColCode), col(ColQuantity), col(ColDate)};
-        delete row;
-        if (written.at(0) == QLatin1String("Y")
-            && !q.exec(QStringLiteral("INSERT INTO Returns (InvoiceNumber, InvoiceItemNumber, DateDone, Status) "
-                                      "VALUES (%1, %2, %3, 'O')")
-                           .arg(QString::number(invoice), QString::number(line), sqlText(written.at(4))))) {
+        if (col(ColReturnable) == QLatin1String("Y")
+            && !ZkDb::exec(q, QStringLiteral("INSERT INTO Returns (InvoiceNumber, InvoiceItemNumber, DateDone, Status) "
+                                             "VALUES (%1, %2, %3, 'O')")
+                                  .arg(QString::number(invoice), QString::number(line), sqlText(col(ColDate))))) {
             Utility::showDBError(q);
             return false;
         }
-        if (written.at(1) == QLatin1String("Inventory") && !written.at(2).isEmpty()
-            && !q.exec(QStringLiteral("UPDATE Inventory SET Quantity=Quantity-(%1) WHERE Code=%2 AND ToQuantity != 0")
-                           .arg(sqlNumber(written.at(3), 3), sqlText(written.at(2))))) {
+        if (col(ColCategory) == QLatin1String("Inventory") && !col(ColCode).isEmpty())
+            stock[col(ColCode)] += Utility::strNum(col(ColQuantity));
+    }
+    // Items in the order of their codes, as every unit takes them: two tills
+    // selling the same two items never wait on each other in a circle.
+    for (auto it = stock.cbegin(); it != stock.cend(); ++it) {
+        if (!ZkDb::exec(q, QStringLiteral("UPDATE Inventory SET Quantity=Quantity-(%1) WHERE Code=%2 AND ToQuantity != 0")
+                               .arg(QString::number(it.value() + 0.0, 'f', 3), sqlText(it.key())))) {
             Utility::showDBError(q);
             return false;
         }
@@ -143,6 +138,31 @@ bool Sales::writeInvoiceLines(int invoice)
 }
 
 void Sales::doInvoice(bool)
+{
+    postSale(false);
+}
+
+int Sales::writeSale(int account, bool* nothingToDo)
+{
+    *nothingToDo = false;
+    ZkTransaction unit;
+    if (!unit.isOpen() || !ZkDb::lockAccount(account))
+        return -1;
+    int number = pendingInvoice(account);
+    if (number < 0)
+        return -1;
+    if (number == 0 && VendListView->topLevelItemCount() == 0) {
+        *nothingToDo = true;
+        return -1;
+    }
+    if (number == 0)
+        number = writeInvoiceHeader(account);
+    if (number <= 0 || !writeInvoiceLines(number) || !utils->postInvoice(number) || !unit.commit())
+        return -1;
+    return number;
+}
+
+void Sales::postSale(bool orderedFirst)
 {
     int account = utils->getAccountNumber();
     if (account < 0) {
@@ -156,25 +176,27 @@ void Sales::doInvoice(bool)
         account = utils->getAccountNumber();
     }
 
-    int number = pendingInvoice(account);
-    if (number < 0)
-        return;
-    if (number == 0 && VendListView->topLevelItemCount() == 0) {
+    // The lines, the stock, the sequence number and the posting are one
+    // unit: all of them or, after a failure (shown), none, and the sale
+    // stays in the till to be posted again.
+    bool nothingToDo = false;
+    const int number = writeSale(account, &nothingToDo);
+    if (nothingToDo) {
         ZkPrompt::warning(this, tr("Process"), tr("There are no Items to process"));
         return;
     }
-    if (number == 0)
-        number = writeInvoiceHeader(account);
-    else
-        m_keptInvoice = 0; // the lines join the bill that is open now
-    if (number <= 0 || !writeInvoiceLines(number)) {
-        updateTotal(); // the lines not written stay in the sale
+    if (number <= 0) {
+        updateTotal();
         checkVendState();
         return;
     }
+    clearInvoice(); // the lines are the invoice's now; a bill taken back gave its number
 
-    const bool posted = utils->processInvoice(number, false);
-    clearInvoice();
+    // Printed once the unit is in: an order's lines reach the kitchen as
+    // they are billed.
+    if (orderedFirst)
+        utils->printDockets(number);
+    const bool posted = utils->printInvoice(number);
     if (!posted) {
         // A cash sale whose document did not go through comes back into the
         // sale to be corrected; a client's stays pending on the account.
@@ -191,8 +213,11 @@ void Sales::doInvoice(bool)
         clear(); // the next order
         return;
     }
-    // The invoice is paid at once.
+    // The invoice is paid at once; at a cash account this customer pays for
+    // this sale alone.
     refreshReceipt(account);
+    if (isCashAccount(account) && utils->documentMode() == 0)
+        choosePayment(number);
     TabWidget2->setCurrentWidget(tab_4);
     documentsForToday();
 }
@@ -224,13 +249,12 @@ void Sales::processInvoice()
         WaiterEdit->setFocus();
         return;
     }
-    if (lines) {
-        orderInvoice(false);
-        if (utils->getAccountNumber() < 0)
-            return; // not for the cash account either
-    }
+    // The lines are ordered and the bill printed in one go: one unit, so a
+    // failure never leaves them ordered but not billed.
+    if (lines)
+        setLineSigns(false);
     utils->setQuoteMode(false);
-    doInvoice(false);
+    postSale(lines);
 }
 
 bool Sales::saleHasLines()

@@ -1,5 +1,6 @@
 // The account's pending bill: shown as it would print, or taken back into
-// the sale to be changed, keeping its number for when it is written again.
+// the sale (in one unit) to be changed, keeping its number for when it is
+// written again.
 
 #include "sales/sales.h"
 
@@ -8,7 +9,9 @@
 #include "core/zkdb.h"
 #include "core/zklistitem.h"
 #include "core/zkprompt.h"
+#include "core/zktransaction.h"
 
+#include <QMap>
 #include <QSqlQuery>
 
 namespace {
@@ -45,77 +48,82 @@ void Sales::previewInvoice()
 
 void Sales::editInvoice()
 {
-    const int number = pendingInvoice(utils->getAccountNumber());
+    const int account = utils->getAccountNumber();
+    // Taking the bill is one unit: its lines, returnable rows, header and
+    // stock all go, or none of them, and no other till adds to it meanwhile.
+    ZkTransaction unit;
+    if (!unit.isOpen() || !ZkDb::lockAccount(account))
+        return;
+    const int number = pendingInvoice(account);
     if (number < 0)
         return;
     if (number == 0) {
+        unit.rollback();
         ZkPrompt::information(this, tr("Edit"), tr("There are no Items pending"));
         return;
     }
     QSqlQuery q;
-    if (!q.exec(QStringLiteral("SELECT Quantity,Description,Discount,Price,Category,Code,UnitOfMEasure,MyDate,Tax1,"
-                               "Tax2,SerialNo,SP,Department,Cost,Returnable,DTR,Printed FROM InvoiceItem WHERE "
-                               "InvoiceNumber=%1 order by MyNumber DESC")
-                    .arg(number))) {
+    if (!ZkDb::exec(q, QStringLiteral("SELECT Quantity,Description,Discount,Price,Category,Code,UnitOfMEasure,MyDate,"
+                                      "Tax1,Tax2,SerialNo,SP,Department,Cost,Returnable,DTR,Printed FROM InvoiceItem "
+                                      "WHERE InvoiceNumber=%1 order by MyNumber DESC")
+                           .arg(number))) {
         Utility::showDBError(q);
         return;
     }
-    struct Stock
-    {
-        QString code;
-        double quantity;
-    };
-    QList<Stock> stock;
-    QList<QTreeWidgetItem*> taken;
-    // Newest first, each at the top: the bill's lines come back in their order.
+    QList<QStringList> lines; // newest first
+    QMap<QString, double> stock;
     while (q.next()) {
         const QString category = q.value(4).toString();
         const bool note = category == QLatin1String("Remarks") || category == QLatin1String("Notes");
         const double quantity = q.value(0).toDouble();
-        auto* row = new ZkListItem(VendListView, nullptr);
-        taken << row;
-        row->setText(ColQuantity, note ? QString() : quantityText(quantity));
-        row->setText(ColDescription, Utility::unescapeSQL(q.value(1).toString()));
-        row->setText(ColDiscount, quantityText(q.value(2).toDouble()));
-        row->setText(ColAmount, Utility::numStr(q.value(3).toDouble(), 2));
-        row->setText(ColCategory, category);
-        row->setText(ColCode, q.value(5).toString());
-        row->setText(ColUnit, q.value(6).toString());
-        row->setText(ColDate, ZkDb::dateTimeText(q.value(7)));
-        row->setText(ColTax1, q.value(8).toString());
-        row->setText(ColTax2, q.value(9).toString());
-        row->setText(ColSerial, Utility::unescapeSQL(q.value(10).toString()));
-        row->setText(ColSalesPerson, q.value(11).toString());
-        row->setText(ColDepartment, q.value(12).toString());
-        row->setText(ColCost, Utility::numStr(q.value(13).toDouble(), 2));
-        row->setText(ColReturnable, q.value(14).toString());
-        row->setText(ColDtr, QString::number(q.value(15).toInt()));
-        row->setText(ColPrinted, QString::number(q.value(16).toInt()));
+        QStringList line;
+        for (int c = 0; c < SaleColumnCount; ++c)
+            line << QString();
+        line[ColQuantity] = note ? QString() : quantityText(quantity);
+        line[ColDescription] = Utility::unescapeSQL(q.value(1).toString());
+        line[ColDiscount] = quantityText(q.value(2).toDouble());
+        line[ColAmount] = Utility::numStr(q.value(3).toDouble(), 2);
+        line[ColCategory] = category;
+        line[ColCode] = q.value(5).toString();
+        line[ColUnit] = q.value(6).toString();
+        line[ColDate] = ZkDb::dateTimeText(q.value(7));
+        line[ColTax1] = q.value(8).toString();
+        line[ColTax2] = q.value(9).toString();
+        line[ColSerial] = Utility::unescapeSQL(q.value(10).toString());
+        line[ColSalesPerson] = q.value(11).toString();
+        line[ColDepartment] = q.value(12).toString();
+        line[ColCost] = Utility::numStr(q.value(13).toDouble(), 2);
+        line[ColReturnable] = q.value(14).toString();
+        line[ColDtr] = QString::number(q.value(15).toInt());
+        line[ColPrinted] = QString::number(q.value(16).toInt());
+        lines << line;
         if (category == QLatin1String("Inventory") && !q.value(5).toString().isEmpty())
-            stock.append({q.value(5).toString(), quantity});
+            stock[q.value(5).toString()] += quantity;
     }
     q.finish();
 
-    if (!q.exec(QStringLiteral("DELETE FROM InvoiceItem WHERE InvoiceNumber=%1").arg(number))) {
-        Utility::showDBError(q);
-        qDeleteAll(taken); // the lines are still the bill's
-        updateTotal();
-        return;
-    }
-    // From here the lines are the sale's. A header that stays (a failed
-    // delete) stays the account's pending bill, which they join again.
-    if (!q.exec(QStringLiteral("DELETE FROM Returns WHERE InvoiceNumber=%1").arg(number)))
-        Utility::showDBError(q);
-    if (!q.exec(QStringLiteral("DELETE FROM Invoice WHERE MyNumber=%1").arg(number)))
-        Utility::showDBError(q);
-    else
-        m_keptInvoice = number; // written again, the bill takes its number back
-    for (const Stock& s : stock) {
-        if (!q.exec(QStringLiteral("UPDATE Inventory SET Quantity=Quantity+(%1) WHERE Code='%2' AND ToQuantity != 0")
-                        .arg(QString::number(s.quantity, 'f', 3), Utility::escapeSQL(s.code)))) {
+    QStringList statements{QStringLiteral("DELETE FROM InvoiceItem WHERE InvoiceNumber=%1").arg(number),
+                           QStringLiteral("DELETE FROM Returns WHERE InvoiceNumber=%1").arg(number),
+                           QStringLiteral("DELETE FROM Invoice WHERE MyNumber=%1").arg(number)};
+    // The stock comes back, item by item in the order of their codes.
+    for (auto it = stock.cbegin(); it != stock.cend(); ++it)
+        statements << QStringLiteral("UPDATE Inventory SET Quantity=Quantity+(%1) WHERE Code='%2' AND ToQuantity != 0")
+                          .arg(QString::number(it.value(), 'f', 3), Utility::escapeSQL(it.key()));
+    for (const QString& sql : statements) {
+        if (!ZkDb::exec(q, sql)) {
             Utility::showDBError(q);
-            break;
+            return;
         }
+    }
+    if (!unit.commit())
+        return;
+
+    // The lines are the sale's now; written again, the bill takes its number back.
+    m_keptInvoice = number;
+    for (const QStringList& line : lines) {
+        auto* row = new ZkListItem(VendListView, nullptr); // each at the top: the bill's order comes back
+        for (int c = 0; c < SaleColumnCount; ++c)
+            row->setText(c, line.at(c));
     }
     updateTotal();
     checkVendState();

@@ -9,9 +9,11 @@
 #include "core/zkdb.h"
 #include "core/zkprompt.h"
 #include "core/zksettings.h"
+#include "core/zktransaction.h"
 
 #include <QSignalBlocker>
 #include <QSqlQuery>
+#include <QVariant>
 
 namespace {
 
@@ -23,6 +25,16 @@ double amountIn(const QLineEdit* field)
 QString money(double amount)
 {
     return QString::number(Utility::roundCents(amount) + 0.0, 'f', 2);
+}
+
+// A receipt whose print was cancelled was taken off again; one that could
+// not be (the database failed meanwhile) stays posted, and its number with it.
+bool receiptGone(int number)
+{
+    QSqlQuery q;
+    if (!q.exec(QStringLiteral("SELECT COUNT(*) FROM Receipt WHERE MyNumber=%1").arg(number)))
+        return false;
+    return q.next() && q.value(0).toInt() == 0;
 }
 
 } // namespace
@@ -48,7 +60,7 @@ void Sales::processReceipt()
     const bool keepCredit = checkBox4->isChecked();
 
     if (Utility::roundCents(tendered - (change + tip)) == 0 && !keepCredit
-        && Utility::roundCents(utils->getBalBF(account, true)) > 0) {
+        && Utility::roundCents(amountOwed(account)) > 0) {
         ZkPrompt::setWaitCursor(false);
         ZkPrompt::critical(this, tr("Brevalon - Receipt"), tr("The amount tendered for this receipt is zero"));
         return;
@@ -57,47 +69,61 @@ void Sales::processReceipt()
     // The change and the tip leave the drawer: the cash kept is what remains.
     const double cash = Utility::roundCents(cashField - change - tip);
     const QString waiter = receiptWaiter();
-    QSqlQuery q;
-    if (m_keptReceipt > 0) {
-        // A posting that failed after its row was written left that row;
-        // the retry writes it again, under the same number.
-        if (!q.exec(QStringLiteral("DELETE FROM Receipt WHERE MyNumber=%1").arg(m_keptReceipt))
-            && Utility::showDBError(q)) {
+    // Whatever waits on a person or another system (a room charge's guest
+    // list) comes before the unit: the receipt row, its posting and the
+    // invoices it pays are one unit, printed once it is in.
+    int number = 0;
+    bool everyOne = false;
+    int paidElsewhere = 0;
+    {
+        ZkTransaction unit;
+        if (!unit.isOpen() || !ZkDb::lockAccount(account)) {
             ZkPrompt::setWaitCursor(false);
             return;
         }
+        // A receipt whose print was cancelled gave its row up and kept its
+        // number: the retry writes it again under that number.
+        const QString numberColumn = m_keptReceipt > 0 ? QStringLiteral("MyNumber, ") : QString();
+        const QString numberValue = m_keptReceipt > 0 ? QString::number(m_keptReceipt) + QLatin1String(", ") : QString();
+        const QString sql =
+            QStringLiteral("INSERT INTO Receipt (%1MyDate, AccountNumber, CashAmount, CardAmount, ChequeAmount, "
+                           "CouponAmount, EFTAmount, BadDebtAmount, PayRef, Tendered, ChangeDue, Balance, TipAmount, "
+                           "Waiter) VALUES (%2'%3', %4, ")
+                .arg(numberColumn, numberValue, ZkClock::nowText(), QString::number(account))
+            + QStringLiteral("%1, %2, %3, %4, %5, 0, '").arg(money(cash), money(card), money(cheque), money(coupon),
+                                                              money(eft))
+            + Utility::escapeSQL(PayRefEdit->text().trimmed())
+            + QStringLiteral("', %1, %2, %3, %4, '").arg(money(tendered), money(change), money(outstanding), money(tip))
+            + Utility::escapeSQL(waiter) + QLatin1String("')");
+        QSqlQuery q;
+        if (!ZkDb::exec(q, sql)) {
+            Utility::showDBError(q);
+            ZkPrompt::setWaitCursor(false);
+            return;
+        }
+        number = m_keptReceipt > 0 ? m_keptReceipt : ZkDb::newRowNumber(QStringLiteral("receipt_mynumber_seq"));
+        if (number <= 0 || !utils->postReceipt(number) || !markInvoicesPaid(number, outstanding, &everyOne, &paidElsewhere)
+            || paidElsewhere != 0 || !unit.commit()) {
+            unit.rollback();
+            ZkPrompt::setWaitCursor(false);
+            if (paidElsewhere != 0) {
+                ZkPrompt::information(this, tr("Brevalon - Receipt"),
+                                      tr("Invoice # %1 has just been paid at another till.").arg(paidElsewhere));
+                refreshReceipt(account);
+            }
+            return;
+        }
     }
-    const QString numberColumn = m_keptReceipt > 0 ? QStringLiteral("MyNumber, ") : QString();
-    const QString numberValue = m_keptReceipt > 0 ? QString::number(m_keptReceipt) + QLatin1String(", ") : QString();
-    const QString sql =
-        QStringLiteral("INSERT INTO Receipt (%1MyDate, AccountNumber, CashAmount, CardAmount, ChequeAmount, "
-                       "CouponAmount, EFTAmount, BadDebtAmount, PayRef, Tendered, ChangeDue, Balance, TipAmount, "
-                       "Waiter) VALUES (%2'%3', %4, ")
-            .arg(numberColumn, numberValue, ZkClock::nowText(), QString::number(account))
-        + QStringLiteral("%1, %2, %3, %4, %5, 0, '").arg(money(cash), money(card), money(cheque), money(coupon),
-                                                          money(eft))
-        + Utility::escapeSQL(PayRefEdit->text().trimmed())
-        + QStringLiteral("', %1, %2, %3, %4, '").arg(money(tendered), money(change), money(outstanding), money(tip))
-        + Utility::escapeSQL(waiter) + QLatin1String("')");
-    if (!q.exec(sql)) {
-        Utility::showDBError(q);
-        ZkPrompt::setWaitCursor(false);
-        return;
-    }
-    const int number = m_keptReceipt > 0 ? m_keptReceipt : ZkDb::newRowNumber(QStringLiteral("receipt_mynumber_seq"));
     m_keptReceipt = 0;
-    if (number <= 0) {
-        ZkPrompt::setWaitCursor(false);
-        return;
-    }
 
     setStatus(QString());
-    const bool posted = utils->processReceipt(number, true, tendered, change, tip,
-                                              settings->readBoolEntry(QStringLiteral("/Global/Semper/Enabled")));
+    const bool posted = utils->printReceipt(number, tendered, change, tip,
+                                            settings->readBoolEntry(QStringLiteral("/Global/Semper/Enabled")));
     if (!posted) {
         // Nothing was taken: the amounts stay as typed, and pressing
-        // Process again posts the receipt under this number, once.
-        m_keptReceipt = number;
+        // Process again writes the receipt under this number, once.
+        if (receiptGone(number))
+            m_keptReceipt = number;
         ZkPrompt::setWaitCursor(false);
         return;
     }
@@ -108,7 +134,7 @@ void Sales::processReceipt()
                      QString(), '0');
 
     const QString tipFor = utils->getWaiter();
-    if (markInvoicesPaid(number, outstanding)) {
+    if (everyOne) {
         clear();
     } else {
         // Part of the balance is still owed: the till stays on this tab.
@@ -131,26 +157,34 @@ void Sales::processReceipt()
         setStatus(tr("Change due %1    Tip for %2 %3").arg(Utility::numStr(change, 2), tipFor, Utility::numStr(tip, 2)));
 }
 
-bool Sales::markInvoicesPaid(int receipt, double outstanding)
+bool Sales::markInvoicesPaid(int receipt, double outstanding, bool* everyOne, int* paidElsewhere)
 {
+    *everyOne = true;
+    *paidElsewhere = 0;
     // With no invoice picked the payment was against the whole balance.
     const bool noneChosen = PayListView->selectedItems().isEmpty();
     const bool paidUp = Utility::roundCents(outstanding) <= 0;
-    bool everyOne = true;
     for (int i = 0; i < PayListView->topLevelItemCount(); ++i) {
         const QTreeWidgetItem* row = PayListView->topLevelItem(i);
         if (!paidUp || !(row->isSelected() || noneChosen)) {
-            everyOne = false;
+            *everyOne = false;
             continue;
         }
+        const int invoice = row->text(0).toInt();
         QSqlQuery q;
-        if (!q.exec(QStringLiteral("UPDATE Journal SET CrossRef=%1 WHERE (Description='I' OR Description='IA') AND "
-                                   "MyNumber=%2")
-                        .arg(receipt)
-                        .arg(row->text(0).toInt()))) {
+        // Only an invoice still unpaid: two tills paying one table's bill
+        // take turns, and the second finds it paid.
+        if (!ZkDb::exec(q, QStringLiteral("UPDATE Journal SET CrossRef=%1 WHERE (Description='I' OR Description='IA') "
+                                          "AND MyNumber=%2 AND CrossRef=0")
+                               .arg(receipt)
+                               .arg(invoice))) {
             Utility::showDBError(q);
             return false;
         }
+        if (q.numRowsAffected() < 1) {
+            *paidElsewhere = invoice;
+            return true;
+        }
     }
-    return everyOne;
+    return true;
 }

@@ -36,17 +36,52 @@ void Sales::refreshReceipt()
     refreshReceipt(utils->getAccountNumber());
 }
 
+namespace {
+
+// At a cash account that several tills share, the unpaid bills this till
+// made (or that no till claims); elsewhere every unpaid invoice.
+QString ownBills(int account)
+{
+    if (!utils->isCashAccount(account))
+        return QString();
+    return QStringLiteral(" AND MyNumber NOT IN (SELECT MyNumber FROM Invoice WHERE AccountNumber=%1 AND "
+                          "Station<>'%2')")
+        .arg(account)
+        .arg(Utility::escapeSQL(utils->stationId()));
+}
+
+} // namespace
+
+double Sales::amountOwed(int account) const
+{
+    const double balance = utils->getBalBF(account, true);
+    if (!utils->isCashAccount(account))
+        return balance;
+    // The other tills' customers pay their own bills there.
+    QSqlQuery q;
+    if (!q.exec(QStringLiteral("SELECT SUM(Journal.Amount-Journal.Rounding) FROM Journal, Invoice WHERE "
+                               "Journal.AccountNumber=%1 AND Journal.Description='I' AND Journal.CrossRef=0 AND "
+                               "Invoice.MyNumber=Journal.MyNumber AND Invoice.Station<>'%2'")
+                    .arg(account)
+                    .arg(Utility::escapeSQL(utils->stationId())))) {
+        Utility::showDBError(q);
+        return balance;
+    }
+    return Utility::roundCents(balance - (q.next() ? q.value(0).toDouble() : 0));
+}
+
 void Sales::refreshReceipt(int account)
 {
     {
         const QSignalBlocker blocker(PayListView);
         PayListView->clear();
     }
-    CurBalEdit->setText(Utility::numStr(utils->getBalBF(account, true), 2));
+    CurBalEdit->setText(Utility::numStr(amountOwed(account), 2));
     QSqlQuery q;
     if (!q.exec(QStringLiteral("SELECT MyNumber, (Amount-Rounding) FROM Journal WHERE AccountNumber=%1 AND "
-                               "Description='I' AND CrossRef=0 ORDER BY MyNumber")
-                    .arg(account))) {
+                               "Description='I' AND CrossRef=0")
+                    .arg(account)
+                + ownBills(account) + QLatin1String(" ORDER BY MyNumber"))) {
         Utility::showDBError(q);
         return;
     }
@@ -58,6 +93,18 @@ void Sales::refreshReceipt(int account)
     }
     payInvChanged(account);
     amountTenderedChanged();
+}
+
+void Sales::choosePayment(int number)
+{
+    for (int i = 0; i < PayListView->topLevelItemCount(); ++i) {
+        QTreeWidgetItem* row = PayListView->topLevelItem(i);
+        if (row->text(0).toInt() == number) {
+            PayListView->clearSelection();
+            row->setSelected(true); // the amount due follows
+            return;
+        }
+    }
 }
 
 void Sales::payInvChanged()
@@ -79,7 +126,7 @@ void Sales::payInvChanged(int account)
         chosen += Utility::strNum(row->text(1));
     chosen = Utility::roundCents(chosen);
     // The invoices chosen, unless they come to more than is owed at all.
-    const double balance = utils->getBalBF(account, true);
+    const double balance = amountOwed(account);
     const double due = chosen != 0 && chosen <= balance ? chosen : balance;
     for (QLineEdit* field : {CurBalEdit, OutBalEdit}) {
         field->setText(Utility::numStr(due, 2));

@@ -5,6 +5,7 @@
 
 #include "core/globals.h"
 #include "core/utility.h"
+#include "core/zkdb.h"
 #include "core/zksettings.h"
 
 #include <QMenuBar>
@@ -29,6 +30,11 @@ QString Sales::rightColumn(Right right)
 
 void Sales::checkGuiPerms()
 {
+    // While the database is away the till tries to reach it each second,
+    // quietly: the operator was told once, and the next action works as
+    // soon as it is back.
+    if (ZkDb::connectionLost() && !ZkDb::reconnect())
+        return;
     updateGuiControls(false);
 }
 

@@ -464,9 +464,17 @@ private:
     /** The sale's waiter as a receipt records it: the waiter on the touch
      *  layout, the operator where the menus are. */
     QString receiptWaiter() const;
-    /** Marks the invoices a posted receipt paid; true when it paid every
-     *  invoice listed. */
-    bool markInvoicesPaid(int receipt, double outstanding);
+    /** Inside the receipt's unit: marks the invoices the receipt paid.
+     *  @p everyOne tells whether it paid every invoice listed; @p paidElsewhere
+     *  gets an invoice another till paid meanwhile (0 when none), which fails
+     *  the unit. False after a failed statement. */
+    bool markInvoicesPaid(int receipt, double outstanding, bool* everyOne, int* paidElsewhere);
+    /** Chooses invoice @p number alone on the receipt tab: the amount due is
+     *  its amount. */
+    void choosePayment(int number);
+    /** What the customer owes on an account at this till: its balance; at a
+     *  cash account less the unpaid bills other tills made there. */
+    double amountOwed(int account) const;
 
     // Documents (invoicing.cpp, pendingbill.cpp, pastdocuments.cpp, documentstab.cpp)
     /** The name of the sale's account, in upper case. */
@@ -478,11 +486,20 @@ private:
     /** Turns every line of the sale negative (or positive): quantity,
      *  amount and cost. */
     void setLineSigns(bool negative);
-    /** Writes the invoice header under the table lock; its number, or -1. */
+    /** Inside the sale's unit: writes the invoice header; its number, or -1. */
     int writeInvoiceHeader(int account);
-    /** Writes the sale's lines to an invoice, taking each line out of the
-     *  sale once written; false after a failed statement (shown). */
+    /** Inside the sale's unit: writes the sale's lines to an invoice, their
+     *  returnable rows and their stock; false after a failed statement. The
+     *  lines stay in the sale until the unit is in. */
     bool writeInvoiceLines(int invoice);
+    /** The sale's unit: the lines join the account's pending invoice (or a
+     *  new one) and it is posted in the document mode. Its number, or -1
+     *  after a failure (shown) or with @p nothingToDo set when there was
+     *  neither a line nor a pending invoice. */
+    int writeSale(int account, bool* nothingToDo);
+    /** Posts the sale (doInvoice) and prints it; with @p orderedFirst the
+     *  lines' dockets print before the bill (Print Bill with lines). */
+    void postSale(bool orderedFirst);
     /** The cash account chosen for a sale that had none. */
     void fallBackToCash();
     /** The number in the selected row of a Documents list; 0 (after a beep)

@@ -35,10 +35,12 @@ void endProgram(int status)
         std::exit(status);
 }
 
+// This till's session only: after an unlock the user may be at another.
 void deleteLoginRow(const QString& user)
 {
     QSqlQuery q;
-    if (!q.exec(QStringLiteral("DELETE FROM Login WHERE Name='") + Utility::escapeSQL(user) + QLatin1Char('\'')))
+    if (!q.exec(QStringLiteral("DELETE FROM Login WHERE Name='") + Utility::escapeSQL(user)
+                + QLatin1String("' AND Station='") + Utility::escapeSQL(utils->stationId()) + QLatin1Char('\'')))
         Utility::showDBError(q);
 }
 
@@ -108,13 +110,13 @@ bool Sales::sessionStillOurs()
         return true;
     const QString user = utils->userName();
     QSqlQuery q;
-    if (!q.exec(QStringLiteral("SELECT Host FROM Login WHERE Name='") + Utility::escapeSQL(user)
+    if (!q.exec(QStringLiteral("SELECT Station FROM Login WHERE Name='") + Utility::escapeSQL(user)
                 + QLatin1Char('\''))) {
         // A failing database is no proof that the session was taken away.
         Utility::showDBError(q);
         return true;
     }
-    if (q.next() && q.value(0).toString() == utils->hostName())
+    if (q.next() && q.value(0).toString() == utils->stationId())
         return true;
     endProgram(0);
     return false;

@@ -172,7 +172,7 @@ void Sales::tabChanged(QWidget* page)
 
 bool Sales::isCashAccount(int account)
 {
-    return account == 1 || account == utils->getCashAccountNumber();
+    return utils->isCashAccount(account);
 }
 
 QString Sales::receiptWaiter() const

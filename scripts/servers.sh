@@ -6,7 +6,9 @@ free_port() {
 }
 
 # A private MariaDB on 127.0.0.1 with its data in $1/mariadb (created when
-# absent); exports the BREVALON_TEST_MYSQL_* variables the tests read.
+# absent); exports the BREVALON_TEST_MYSQL_* variables the tests read. The
+# tests let the log reach the disk once a second; MARIADB_DURABLE=1 makes
+# each commit wait for it, as a shop's server does (the benchmarks).
 start_mariadb() {
   local run=$1 datadir=$1/mariadb myport
   if [ ! -d "$datadir/mysql" ]; then
@@ -17,7 +19,8 @@ start_mariadb() {
   myport=$(free_port)
   mariadbd --no-defaults --datadir="$datadir" --socket="$run/mariadb.sock" --port="$myport" \
     --bind-address=127.0.0.1 --user="$(id -un)" --pid-file="$run/mariadb.pid" \
-    --innodb-flush-log-at-trx-commit=2 >"$run/mariadb.log" 2>&1 &
+    --innodb-flush-log-at-trx-commit="$([ "${MARIADB_DURABLE:-0}" = 1 ] && echo 1 || echo 2)" \
+    >"$run/mariadb.log" 2>&1 &
   pids+=($!)
   for _ in $(seq 1 100); do
     mariadb-admin --protocol=tcp -h127.0.0.1 -P"$myport" -uroot ping >/dev/null 2>&1 && break

@@ -32,11 +32,12 @@ CREATE TABLE Personel (
 ) ENGINE=InnoDB DEFAULT CHARSET=utf8mb4;
 CREATE INDEX PersonelCode ON Personel (Code);
 
+-- One row per user logged in: the unique name makes the insert the claim.
+-- Station tells tills apart whatever their host names.
 CREATE TABLE Login (
   Id INTEGER NOT NULL AUTO_INCREMENT PRIMARY KEY,
-  Name VARCHAR(50), Host VARCHAR(255)
+  Name VARCHAR(50) NOT NULL UNIQUE, Host VARCHAR(255), Station VARCHAR(64)
 ) ENGINE=InnoDB DEFAULT CHARSET=utf8mb4;
-CREATE INDEX LoginName ON Login (Name);
 
 CREATE TABLE Actions (
   id INTEGER NOT NULL AUTO_INCREMENT PRIMARY KEY,
@@ -60,7 +61,8 @@ CREATE TABLE Invoice (
   MyNumber INTEGER NOT NULL AUTO_INCREMENT PRIMARY KEY,
   MyDate DATETIME, AccountNumber INTEGER, Status CHAR(1),
   Tax1 DECIMAL(8,4) DEFAULT 0, Tax2 DECIMAL(8,4) DEFAULT 0,
-  Waiter VARCHAR(50), Email VARCHAR(255), SequenceNo INTEGER DEFAULT 0
+  Waiter VARCHAR(50), Email VARCHAR(255), SequenceNo INTEGER DEFAULT 0,
+  Station VARCHAR(64)
 ) ENGINE=InnoDB DEFAULT CHARSET=utf8mb4;
 CREATE INDEX InvoiceAccountStatus ON Invoice (AccountNumber, Status);
 CREATE INDEX InvoiceStatus ON Invoice (Status);

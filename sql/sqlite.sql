@@ -32,11 +32,12 @@ CREATE TABLE Personel (
 );
 CREATE INDEX PersonelCode ON Personel (Code);
 
+-- One row per user logged in: the unique name makes the insert the claim.
+-- Station tells tills apart whatever their host names.
 CREATE TABLE Login (
   Id INTEGER PRIMARY KEY AUTOINCREMENT,
-  Name VARCHAR(50), Host VARCHAR(255)
+  Name VARCHAR(50) NOT NULL UNIQUE, Host VARCHAR(255), Station VARCHAR(64)
 );
-CREATE INDEX LoginName ON Login (Name);
 
 CREATE TABLE Actions (
   id INTEGER PRIMARY KEY AUTOINCREMENT,
@@ -60,7 +61,8 @@ CREATE TABLE Invoice (
   MyNumber INTEGER PRIMARY KEY AUTOINCREMENT,
   MyDate DATETIME, AccountNumber INTEGER, Status CHAR(1),
   Tax1 DECIMAL(8,4) DEFAULT 0, Tax2 DECIMAL(8,4) DEFAULT 0,
-  Waiter VARCHAR(50), Email VARCHAR(255), SequenceNo INTEGER DEFAULT 0
+  Waiter VARCHAR(50), Email VARCHAR(255), SequenceNo INTEGER DEFAULT 0,
+  Station VARCHAR(64)
 );
 CREATE INDEX InvoiceAccountStatus ON Invoice (AccountNumber, Status);
 CREATE INDEX InvoiceStatus ON Invoice (Status);

@@ -139,9 +139,12 @@ private slots:
         QTest::addColumn<QString>("user");
         QTest::addColumn<QString>("code");
         QTest::addColumn<bool>("confirm");
-        QTest::newRow("unlock confirmed") << "JOHN" << "2222" << true;
-        QTest::newRow("unlock refused") << "JOHN" << "2222" << false;
-        QTest::newRow("name with an apostrophe") << "O'NEIL" << "4444" << true;
+        QTest::addColumn<bool>("sameHostName");
+        QTest::newRow("unlock confirmed") << "JOHN" << "2222" << true << false;
+        QTest::newRow("unlock refused") << "JOHN" << "2222" << false << false;
+        QTest::newRow("name with an apostrophe") << "O'NEIL" << "4444" << true << false;
+        // Tills are told apart by more than their host names.
+        QTest::newRow("another till of this host name") << "JOHN" << "2222" << false << true;
     }
 
     void sessionElsewhereEndsByAnUnlock()
@@ -149,15 +152,18 @@ private slots:
         QFETCH(QString, user);
         QFETCH(QString, code);
         QFETCH(bool, confirm);
+        QFETCH(bool, sameHostName);
         TestShop shop;
         logActions(true);
+        const QString otherHost = sameHostName ? utils->hostName() : QStringLiteral("till-2");
         TestShop::exec(QStringLiteral("INSERT INTO Personel (Name, Code, SP) VALUES ('O''NEIL', '4444', 'ON')"));
         TestShop::exec(QStringLiteral("INSERT INTO Login (Name, Host) VALUES ('MARY', 'till-3')"));
         // The user works at till-2, which watches its session on its own connection.
         const QString name = Utility::escapeSQL(user);
         QSqlQuery there(QSqlDatabase::database(shop.openSecondStation()));
-        QVERIFY(there.exec(QStringLiteral("INSERT INTO Login (Name, Host) VALUES ('%1', 'till-2')").arg(name)));
-        const QString refusal = QStringLiteral("%1 currently running on to till-2").arg(user);
+        QVERIFY(there.exec(QStringLiteral("INSERT INTO Login (Name, Host, Station) VALUES ('%1', '%2', 'other-till')")
+                               .arg(name, otherHost)));
+        const QString refusal = QStringLiteral("%1 currently running on to %2").arg(user, otherHost);
         shop.prompts()
             .expectExec(QStringLiteral("NumEntry"), typeCode(code))
             .expect(ZkPrompt::Warning, QStringLiteral("Brevalon Error"), refusal);
@@ -202,8 +208,8 @@ private slots:
         TestShop shop;
         logActions(true);
         for (const char* user : {"JOHN", "SUE"})
-            TestShop::exec(QStringLiteral("INSERT INTO Login (Name, Host) VALUES ('%1', '%2')")
-                               .arg(QLatin1String(user), utils->hostName()));
+            TestShop::exec(QStringLiteral("INSERT INTO Login (Name, Host, Station) VALUES ('%1', '%2', '%3')")
+                               .arg(QLatin1String(user), utils->hostName(), utils->stationId()));
         // Changed while the station was down: a recovery reloads it.
         TestShop::exec(QStringLiteral("UPDATE SysInfo SET ALINE1='The Harbour Kitchen & Bar'"));
         // The question's buttons and default matter: this test answers itself.
@@ -249,7 +255,7 @@ private slots:
         QTest::addColumn<QString>("fault");
         QTest::addColumn<QString>("failing");
         QTest::newRow("users unreadable") << "DROP TABLE Personel" << "SELECT Name FROM Personel";
-        QTest::newRow("sessions unreadable") << "DROP TABLE Login" << "SELECT Name, Host FROM Login";
+        QTest::newRow("sessions unreadable") << "DROP TABLE Login" << "INSERT INTO Login";
         QTest::newRow("cash account unreadable") << "DROP TABLE Clients" << "SELECT Name from Clients";
         QTest::newRow("session cannot be written") << "trigger" << "INSERT INTO Login";
         QTest::newRow("database lost while the code is typed")

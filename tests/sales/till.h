@@ -91,8 +91,8 @@ public:
     void login(const QString& user)
     {
         if (user != QLatin1String("Admin"))
-            TestShop::exec(QStringLiteral("INSERT INTO Login (Name, Host) VALUES ('%1', '%2')")
-                               .arg(user, utils->hostName()));
+            TestShop::exec(QStringLiteral("INSERT INTO Login (Name, Host, Station) VALUES ('%1', '%2', '%3')")
+                               .arg(user, utils->hostName(), utils->stationId()));
         utils->setUserName(user);
         window->startSession();
     }

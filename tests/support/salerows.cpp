@@ -75,16 +75,12 @@ SaleLine textLine(const QString& category, const QString& text, double price, do
 
 int newInvoice(int account, const QString& waiter)
 {
-    if (!ZkDb::lockStatement(QStringLiteral("LOCK TABLE Invoice WRITE;")))
-        qFatal("sale fixture: the invoice table could not be locked");
     QSqlQuery q;
-    run(q, QStringLiteral("INSERT INTO Invoice (MyDate, AccountNumber, Status, Tax1, Tax2, Waiter) VALUES ('%1', "
-                          "%2, 'P', %3, %4, %5)")
+    run(q, QStringLiteral("INSERT INTO Invoice (MyDate, AccountNumber, Status, Tax1, Tax2, Waiter, Station) VALUES "
+                          "('%1', %2, 'P', %3, %4, %5, %6)")
                .arg(ZkClock::nowText(), QString::number(account), number(utils->getTax1(), 4),
-                    number(utils->getTax2(), 4), text(waiter)));
-    const int n = newRow("invoice_mynumber_seq");
-    ZkDb::lockStatement(QStringLiteral("UNLOCK TABLES"));
-    return n;
+                    number(utils->getTax2(), 4), text(waiter), text(utils->stationId())));
+    return newRow("invoice_mynumber_seq");
 }
 
 QList<int> addLines(int invoice, const QList<SaleLine>& lines)

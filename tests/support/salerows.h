@@ -36,8 +36,9 @@ struct ReceiptRow
 
 /**
  * Writes sales into the database the way the sales window does, so that
- * posting can be exercised without the window: the invoice header under
- * the table lock, its lines, the returnable rows and the stock taken off.
+ * posting can be exercised without the window: the invoice header (of this
+ * till), its lines, the returnable rows and the stock taken off; inside a
+ * ZkTransaction when the caller has one open.
  * Every failure ends the program: these are the fixtures of tests and
  * benchmarks, not the code under test.
  */
