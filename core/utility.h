@@ -319,6 +319,12 @@ private:
     /** The receipt document; on a first print @p posted tells whether the
      *  balance read already holds the receipt. */
     QString receiptDocument(int number, bool firstPrint, bool posted, double tendered, double change, double tip);
+    /** Shows or prints a document just posted, with the amount tendered for
+     *  a take-out sale; as printInvoice. */
+    bool showPostedInvoice(int number, double tendered, double* total, double* tax1, double* tax2);
+    /** What follows an accepted document: its e-mail address, the log of a
+     *  refund posted now. */
+    void documentAccepted(int number);
     /** The take-out change dialog of a new invoice; false when cancelled. */
     bool askTakeOutChange(int number, double* tendered);
     /** Stores the address the document window mailed a document to. */
@@ -360,6 +366,7 @@ private:
     QString m_userName = QStringLiteral("noone");
     QString m_waiter;
     int m_documentMode = 0;
+    bool m_postedNow = false; ///< the last closeInvoice wrote the ledger row
     int m_account = -1;
     int m_userCashAccount = 1;
     QWidget* m_mainWindow = nullptr;

@@ -261,6 +261,9 @@ bool isOpen()
 
 bool isConnectionError(const QSqlError& error)
 {
+    // A file has no connection to lose: SQLite's faults are the file's.
+    if (dialect() == Sqlite)
+        return false;
     if (error.type() == QSqlError::ConnectionError)
         return true;
     if (dialect() != MySql)

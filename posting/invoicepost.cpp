@@ -80,6 +80,7 @@ bool Utility::invoiceWasPosted(int number, int account, bool* posted)
 
 bool Utility::closeInvoice(int number, int mode)
 {
+    m_postedNow = false;
     QSqlQuery q;
     if (!ZkDb::exec(q, QStringLiteral("SELECT Status, AccountNumber FROM Invoice WHERE MyNumber=%1").arg(number))) {
         showDBError(q);
@@ -116,8 +117,7 @@ bool Utility::closeInvoice(int number, int mode)
         showDBError(q);
         return false;
     }
-    if (mode == 2)
-        logAction(tr("Refund"), tr("Account No %1, Doc No. %2").arg(account).arg(number), QString(), '2');
+    m_postedNow = true;
     if (mode == 0 || mode == 3) {
         if (!ZkDb::exec(q, QStringLiteral("SELECT MyNumber, Code, DTR FROM InvoiceItem WHERE InvoiceNumber=%1 AND "
                                           "DTR<>0 ORDER BY MyNumber")
@@ -249,18 +249,18 @@ bool Utility::processInvoice(int number, bool reprint, double* total, double* ta
     };
     const int mode = m_documentMode;
 
+    double tendered = 0;
+    if (!reprint && !askTakeOutChange(number, &tendered))
+        return finish(false);
     if (!reprint && !buildOnly) {
         {
             ZkTransaction unit;
             if (!unit.isOpen() || !lockInvoiceAccount(number) || !postInvoice(number) || !unit.commit())
                 return finish(false);
         }
-        return finish(printInvoice(number, total, tax1, tax2));
+        return finish(showPostedInvoice(number, tendered, total, tax1, tax2));
     }
 
-    double tendered = 0;
-    if (!reprint && !askTakeOutChange(number, &tendered))
-        return finish(false);
     const QString document = buildInvoice(number, reprint, tendered, total, tax1, tax2);
     if (buildOnly || document.isEmpty() || mode == 3 || !showDocument(document, false))
         return finish(false);
@@ -272,25 +272,47 @@ bool Utility::processInvoice(int number, bool reprint, double* total, double* ta
         closed = unit.isOpen() && lockInvoiceAccount(number) && closeInvoice(number, mode) && unit.commit();
     }
     if (closed)
-        saveDocumentEmail(QStringLiteral("Invoice"), number);
+        documentAccepted(number);
     return finish(closed);
 }
 
+void Utility::documentAccepted(int number)
+{
+    saveDocumentEmail(QStringLiteral("Invoice"), number);
+    // A refund is logged once it went out, and only the first time.
+    if (m_documentMode != 2 || !m_postedNow)
+        return;
+    m_postedNow = false;
+    QSqlQuery q;
+    if (!q.exec(QStringLiteral("SELECT AccountNumber FROM Invoice WHERE MyNumber=%1").arg(number))) {
+        showDBError(q);
+        return;
+    }
+    const int account = q.next() ? q.value(0).toInt() : m_account;
+    logAction(tr("Refund"), tr("Account No %1, Doc No. %2").arg(account).arg(number), QString(), '2');
+}
+
 bool Utility::printInvoice(int number, double* total, double* tax1, double* tax2)
+{
+    double tendered = 0;
+    if (!askTakeOutChange(number, &tendered)) {
+        // As if it had never been posted.
+        reopenInvoice(number, QStringLiteral("'%1'").arg(ledgerCode(m_documentMode)));
+        return false;
+    }
+    return showPostedInvoice(number, tendered, total, tax1, tax2);
+}
+
+bool Utility::showPostedInvoice(int number, double tendered, double* total, double* tax1, double* tax2)
 {
     const int mode = m_documentMode;
     if (mode == 3) {
         printDockets(number);
         return false;
     }
-    double tendered = 0;
-    if (!askTakeOutChange(number, &tendered)) {
-        reopenInvoice(number, QStringLiteral("'%1'").arg(ledgerCode(mode)));
-        return false;
-    }
     const QString document = invoiceDocument(number, InvoiceCopy::Posted, tendered, total, tax1, tax2);
     if (!document.isEmpty() && showDocument(document, false)) {
-        saveDocumentEmail(QStringLiteral("Invoice"), number);
+        documentAccepted(number);
         return true;
     }
     // Not accepted: the document was never posted, as far as anyone can tell.

@@ -301,8 +301,8 @@ public slots:
     void tabChanged(QWidget* page) override;
 
 public:
-    /** The number a receipt whose posting failed keeps for the next
-     *  attempt; 0 when none. */
+    /** The number a receipt whose print was cancelled (and so was taken off
+     *  again) keeps for the next attempt; 0 when none. */
     int keptReceiptNumber() const { return m_keptReceipt; }
     /** The number of the bill taken back into the sale by editInvoice, which
      *  the next invoice header written takes again; 0 when none. */

@@ -92,6 +92,7 @@ private slots:
     void refusedBeforeAnythingIsWritten_data();
     void refusedBeforeAnythingIsWritten();
     void noAccountFallsBackToCash();
+    void aFailedSaleStaysInTheTill();
     void voidsAndThePaidRefusal();
     void findInvoice_data();
     void findInvoice();
@@ -352,6 +353,45 @@ void TestInvoicing::noAccountFallsBackToCash()
     QCOMPARE(w.NameComboBox->currentText(), QStringLiteral("CASH"));
     QCOMPARE(w.TabWidget2->currentWidget(), w.tab_4);
     QCOMPARE(w.CurBalEdit->text(), QStringLiteral("18.50"));
+}
+
+void TestInvoicing::aFailedSaleStaysInTheTill()
+{
+    TenderTill till;
+    Sales& w = till.w();
+    till.ringLunch();
+    const double cola = stock("1001");
+    const int sequence = TestShop::value(QStringLiteral("SELECT SequenceNo FROM SysInfo")).toInt();
+    // The ledger row is the last statement of the sale's unit.
+    TestShop::exec(TestShop::isMariaDb()
+                       ? QStringLiteral("CREATE TRIGGER sale_fails BEFORE INSERT ON Journal FOR EACH ROW "
+                                        "SIGNAL SQLSTATE '45000' SET MESSAGE_TEXT = 'the disk is full'")
+                       : QStringLiteral("CREATE TRIGGER sale_fails BEFORE INSERT ON Journal BEGIN SELECT "
+                                        "RAISE(ABORT, 'the disk is full'); END"));
+    till.shop.prompts().expect(ZkPrompt::Warning, QString(), QStringLiteral("the disk is full"));
+    QTest::mouseClick(w.PushButton5, Qt::LeftButton);
+    QVERIFY2(till.shop.prompts().done(), qPrintable(till.shop.prompts().pending()));
+    // Shown once, nothing written, the sale as it was.
+    QCOMPARE(till.summary(), (QStringList{"COCA-COLA 330ML=55.50", "STILL WATER 500ML=14.00",
+                                          "SPARKLING WATER 500ML=16.00"}));
+    QCOMPARE(till.total(), QStringLiteral("85.50"));
+    for (const char* table : {"Invoice", "InvoiceItem", "Journal"})
+        QCOMPARE(TestShop::count(QStringLiteral("SELECT * FROM %1").arg(QLatin1String(table))), 0);
+    QCOMPARE(stock("1001"), cola);
+    QCOMPARE(TestShop::value(QStringLiteral("SELECT SequenceNo FROM SysInfo")).toInt(), sequence);
+
+    // Mended, the same sale goes through once.
+    TestShop::exec(QStringLiteral("DROP TRIGGER sale_fails"));
+    Printed page;
+    till.expectPage(&page);
+    QTest::mouseClick(w.PushButton5, Qt::LeftButton);
+    QVERIFY2(till.shop.prompts().done(), qPrintable(till.shop.prompts().pending()));
+    QCOMPARE(page.parts.tail["total"], QStringLiteral("85.50"));
+    QCOMPARE(TestShop::count(QStringLiteral("SELECT * FROM Invoice")), 1);
+    QCOMPARE(TestShop::count(QStringLiteral("SELECT * FROM InvoiceItem")), 3);
+    QCOMPARE(TestShop::count(QStringLiteral("SELECT * FROM Journal WHERE Description='I'")), 1);
+    QCOMPARE(stock("1001"), cola - 3);
+    QCOMPARE(till.lines(), 0);
 }
 
 void TestInvoicing::voidsAndThePaidRefusal()

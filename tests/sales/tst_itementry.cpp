@@ -482,6 +482,20 @@ void TestItemEntry::lostDatabaseKeepsTheSale()
     QCOMPARE(till.total(), "50.50");
 
     till.loseDatabase();
+    if (TestShop::isMariaDb()) {
+        // The server is still there: the first statement that finds the
+        // session gone says so once and opens it again; the line is added,
+        // the action log of it is what was lost, and the till works on.
+        till.shop.prompts().expect(ZkPrompt::Warning, QString(), QStringLiteral("opened again"));
+        QTest::keyClick(w.QuantityEdit, Qt::Key_Return);
+        QVERIFY(till.shop.prompts().done());
+        QCOMPARE(till.total(), "74.50");
+        till.scan("1003");
+        QVERIFY(w.itemValidated());
+        QCOMPARE(till.shop.prompts().seen().size(), 1);
+        QCOMPARE(till.summary(), (QStringList{"CAPPUCCINO=32.00", "COCA-COLA 330ML=18.50", "ORANGE JUICE=24.00"}));
+        return;
+    }
     // Adding the loaded item: the action log and the pending bill both fail
     // and say so; the line stays, the total is not guessed.
     till.shop.prompts().expect(ZkPrompt::Warning, QString(), QString());

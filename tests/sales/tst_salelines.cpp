@@ -14,12 +14,13 @@
 
 namespace {
 
-// A pending bill of the cash account: 100.00 with VAT, 50.00 with VAT and levy.
+// A pending bill of this till on the cash account: 100.00 with VAT, 50.00
+// with VAT and levy.
 void pendingBill(const QString& waiter)
 {
     TestShop::exec(QString("INSERT INTO Invoice (MyNumber, MyDate, AccountNumber, Status, Tax1, Tax2, "
-                           "Waiter) VALUES (41, '2026-12-05 09:00:00', 1, 'P', 0.15, 0.02, '%1')")
-                       .arg(waiter));
+                           "Waiter, Station) VALUES (41, '2026-12-05 09:00:00', 1, 'P', 0.15, 0.02, '%1', '%2')")
+                       .arg(waiter, utils->stationId()));
     TestShop::exec("INSERT INTO InvoiceItem (MyDate, InvoiceNumber, Quantity, Category, Code, "
                    "Description, Price, Tax1, Tax2) VALUES "
                    "('2026-12-05 09:00:00', 41, 1, 'Inventory', '3001', 'BURGER', 100.00, 'Y', 'N'), "
