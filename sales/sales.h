@@ -295,6 +295,9 @@ public slots:
     void showPastQuote() override;
     void voidInvoice() override;
     void voidReceipt() override;
+    /** Prints the dockets of the selected invoice (or the account's open
+     *  order) again, every line, marked as a reprint. */
+    void reprintDocket() override;
     void clearInvoice() override;
     void clearInvoiceGui() override;
     void historyPeriod(int period) override;
@@ -431,9 +434,10 @@ private:
     void initClientPage();
     /** Empties the page's fields, leaving its list of matches. */
     void clearClientForm();
-    /** Loads an account into the client page and makes it the sale's
-     *  account; false (after telling the operator) when there is none. */
-    bool loadAccount(int account, bool touch);
+    /** Loads an account into the client page and, with @p forSale, makes
+     *  it the sale's account; false (after telling the operator) when there
+     *  is none. */
+    bool loadAccount(int account, bool touch, bool forSale = true);
     /** The banner of a chosen account: a table with its waiter, a client
      *  with the shop's name. */
     void showAccountBanner(int account, const QString& name);
@@ -475,6 +479,9 @@ private:
     bool waiterMissing() const;
     /** True when the sale has lines; otherwise tells the operator so. */
     bool saleHasLines();
+    /** True when the sale's account has no open order; otherwise tells the
+     *  operator so under @p caption. */
+    bool accountHasNoOrder(const QString& caption);
     /** Turns every line of the sale negative (or positive): quantity,
      *  amount and cost. */
     void setLineSigns(bool negative);
@@ -498,6 +505,8 @@ private:
 
     int m_keptReceipt = 0;
     int m_keptInvoice = 0;
+    /** The sale holds lines taken out of an open order (Edit, a transfer). */
+    bool m_linesTakenBack = false;
     /** The tip that an overpayment without cash put in the tip field. */
     QString m_autoTip;
 
@@ -508,6 +517,8 @@ private:
     /** The till back to the next customer, without asking and without
      *  asking for the next waiter. */
     void resetTill();
+    /** Asks for the waiter of the next order (never the administrator). */
+    void askNextWaiter();
 
     // The restaurant (restaurant.cpp, waiters.cpp, transfer.cpp, editbill.cpp)
     /** A touch on the waiter field opens the keypad on the touch layout. */
