@@ -54,10 +54,28 @@ OpenResult openDefault(QString* error)
             *error = db.lastError().driverText() + db.lastError().databaseText();
         return OpenFailed;
     }
-    return prepareSession(db) ? Opened : OpenFailed;
+    // Start-up shows the reason in its own box, as for a failed open.
+    QString reason;
+    if (prepareSession(db, &reason))
+        return Opened;
+    if (error)
+        *error = reason;
+    return OpenFailed;
 }
 
-bool prepareSession(QSqlDatabase& db)
+namespace {
+
+bool sessionFailed(const QSqlQuery& q, QString* reason)
+{
+    if (!reason)
+        return !Utility::showDBError(q);
+    *reason = q.lastError().driverText() + q.lastError().databaseText() + QLatin1Char('\n') + q.lastQuery();
+    return false;
+}
+
+} // namespace
+
+bool prepareSession(QSqlDatabase& db, QString* reason)
 {
     if (db.driverName() == QLatin1String("QSQLITE")) {
         // Every statement commits on its own (there are no transactions).
@@ -66,14 +84,14 @@ bool prepareSession(QSqlDatabase& db)
         // power cut; posting a sale takes about half the time.
         QSqlQuery q(db);
         if (!q.exec(QStringLiteral("PRAGMA journal_mode=WAL")))
-            return !Utility::showDBError(q);
+            return sessionFailed(q, reason);
         return true;
     }
     if (db.driverName() != QLatin1String("QMYSQL") && db.driverName() != QLatin1String("QMARIADB"))
         return true;
     QSqlQuery q(db);
     if (!q.exec(QStringLiteral("SET SESSION sql_mode = CONCAT(@@SESSION.sql_mode, ',NO_BACKSLASH_ESCAPES')")))
-        return !Utility::showDBError(q);
+        return sessionFailed(q, reason);
     return true;
 }
 

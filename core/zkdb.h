@@ -36,9 +36,10 @@ OpenResult openDefault(QString* error);
 /** Session set-up after the connection opened: MySQL sessions get
  *  NO_BACKSLASH_ESCAPES so that a doubled quote is all the escaping text
  *  needs, as on the other servers; SQLite databases keep a write-ahead log,
- *  so that each statement's commit is one sync. Shows and returns false on
- *  failure. */
-bool prepareSession(QSqlDatabase& db);
+ *  so that each statement's commit is one sync. Returns false on failure,
+ *  with the server's words and the statement in @p reason when given (else
+ *  shown). */
+bool prepareSession(QSqlDatabase& db, QString* reason = nullptr);
 
 /** The statement that reads back the number of the row just inserted. */
 QString newRowQuery(const QString& sequence);

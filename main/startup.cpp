@@ -76,7 +76,9 @@ int Startup::begin(QApplication& app)
     QCoreApplication::addLibraryPath(installDir + QLatin1String("/lib"));
 
     // Without a file for the locale the texts simply stay in English.
-    (void)nls->load(QLocale::system().name(), installDir + QLatin1String("/Brevalon/i18n"));
+    (void)nls->load(QLocale::system().name(), Utility::translationsDir());
+    // Amounts are shown and read in one locale from the first window on.
+    Utility::useLocaleSetting();
 
     QWidget* splash = showSplash(installDir);
     defStyle = QStringLiteral("Polymer");

@@ -150,6 +150,7 @@ QString Sales::status() const
 void Sales::i18nInit()
 {
     loadTranslation(settings->readEntry(QStringLiteral("/Global/i18n")));
+    Utility::useLocaleSetting();
     m_lineTypes.clear();
     m_lineTypes.insert(tr("Inventory"), QStringLiteral("Inventory"));
     m_lineTypes.insert(tr("Remarks"), QStringLiteral("Remarks"));
@@ -163,7 +164,7 @@ void Sales::loadTranslation(const QString& language)
     if (!nls)
         return;
     // English is the program's own language: no file, an empty translator.
-    const QDir dir(installDir() + QLatin1String("/i18n/Brevalon/"));
+    const QDir dir(Utility::translationsDir());
     QString file;
     if (language.compare(QLatin1String("English"), Qt::CaseInsensitive) != 0) {
         const QStringList candidates = dir.entryList({QStringLiteral("*.qm")}, QDir::Files, QDir::Name);
@@ -180,6 +181,11 @@ void Sales::loadTranslation(const QString& language)
 void Sales::updateTenderLabels()
 {
     EFTLabel->setText(settings->readBoolEntry(QStringLiteral("/Global/Semper/Enabled")) ? tr("On Acc") : tr("EFT"));
+    // The QR payment is offered only where the service is set up.
+    const bool snapScan = settings->readBoolEntry(QStringLiteral("/Global/SnapScan/Enabled"));
+    SnapScanButton->setVisible(snapScan);
+    F12Action->setEnabled(snapScan);
+    F12Action->setVisible(snapScan);
 }
 
 void Sales::languageChange()

@@ -350,6 +350,13 @@ void TestSalesWindow::keysDispatchByTab()
     w.F3Action->trigger();
     QCOMPARE(w.calls.value("refreshReceipt"), 1);
     QCOMPARE(w.calls.value("previewInvoice"), 2);
+    // The QR payment is offered only where the service is set up.
+    QVERIFY(!w.SnapScanButton->isVisibleTo(&w));
+    w.F12Action->trigger();
+    QCOMPARE(w.calls.value("snapScanPayment"), 0);
+    settings->writeEntry("/Global/SnapScan/Enabled", true);
+    w.i18nInit();
+    QVERIFY(w.SnapScanButton->isVisibleTo(&w));
     w.F12Action->trigger();
     w.SnapScanButton->click();
     QCOMPARE(w.calls.value("snapScanPayment"), 2);
