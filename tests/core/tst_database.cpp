@@ -55,8 +55,9 @@ private slots:
         const QString rowid = QStringLiteral("SELECT LAST_INSERT_ROWID()");
         const QString seq = QStringLiteral("SELECT LAST_VALUE FROM invoiceitem_seq");
         QTest::newRow("historic mysql") << "QMYSQL3" << "QMYSQL" << id << true << " LIMIT 1" << "\n";
-        QTest::newRow("sqlite") << "QSQLITE" << "QSQLITE" << rowid << false << " LIMIT 1" << "\\n";
-        QTest::newRow("sqlite3") << "QSQLITE3" << "QSQLITE" << rowid << false << " LIMIT 1" << "\\n";
+        // Every server takes a line break inside a quoted literal as itself.
+        QTest::newRow("sqlite") << "QSQLITE" << "QSQLITE" << rowid << false << " LIMIT 1" << "\n";
+        QTest::newRow("sqlite3") << "QSQLITE3" << "QSQLITE" << rowid << false << " LIMIT 1" << "\n";
         // Any other name goes to Qt as it is and speaks the sequences dialect.
         QTest::newRow("postgres") << "QPSQL" << "QPSQL" << seq << false << "" << "\n";
         QTest::newRow("qt's own mysql name") << "QMYSQL" << "QMYSQL" << seq << false << "" << "\n";
