@@ -42,8 +42,11 @@
     const list = element('ol');
     for (const line of docket.lines || []) {
       const item = element('li', line.kind);
-      if (line.kind !== 'gap')
-        item.append(element('span', 'quantity', line.quantity), element('span', 'text', line.text), element('span', 'uom', line.uom));
+      if (line.kind !== 'gap') {
+        const words = element('span', 'line');
+        words.append(element('span', 'text', line.text), element('span', 'uom', line.uom));
+        item.append(element('span', 'quantity', line.quantity), words);
+      }
       list.append(item);
     }
     card.append(header, list);
