@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFont>
+#include <QList>
 #include <QImage>
 #include <QLocale>
 #include <QObject>
@@ -10,6 +11,7 @@
 
 class DocPrint;
 class QSerialPort;
+enum class DocketMedium;
 class QSqlQuery;
 class QWidget;
 
@@ -254,7 +256,8 @@ public:
 
     /** The docket of an invoice's lines not yet printed on @p printer (1
      *  label, 2 kitchen), or with @p reprint all its lines; empty when
-     *  nothing is due. Marks nothing: @p lines receives the lines it holds. */
+     *  nothing is due. Marks nothing: @p lines receives those of its lines
+     *  the printer has not had yet. */
     QString buildKitchen(int invoiceNumber, int printer, QList<int>* lines = nullptr, bool reprint = false);
     /** Builds and prints the docket of @p printer and marks its lines once
      *  the printer took it; false when it was not printed (the lines stay
@@ -264,6 +267,26 @@ public:
     /** The docket printers whose Mode is not "off", as printDocket numbers
      *  them. */
     static QList<int> docketPrinters();
+
+    /** A docket as composed: its document and the invoice lines it holds. */
+    struct Docket
+    {
+        QString document;
+        QList<int> lines;
+        QList<int> due; // of lines, those not had there yet
+    };
+    /** Composes the docket of an invoice's lines that @p station (1 label,
+     *  2 kitchen) has not had yet on @p medium, or with @p reprint all of
+     *  them, whose departments route there; changes nothing. No lines when
+     *  nothing is due or it failed. */
+    Docket composeDocket(int invoiceNumber, int station, DocketMedium medium, bool reprint = false);
+    /** Marks lines as taken (@p mark: DocketRoute::mark). False after a
+     *  failed statement (shown) or when another till took a line first. */
+    bool markDocket(int invoiceNumber, const QList<int>& lines, int mark);
+    /** Sends the lines of an order that go to the kitchen screens there:
+     *  one KitchenDockets row per station, written with the lines' marks
+     *  as one unit. False after a failure (shown). */
+    bool sendToScreens(int invoiceNumber);
 
     // ---- Statements (posting/statements.cpp) ----
 
@@ -282,8 +305,6 @@ private:
     bool recordVoid(const QString& reason, char docType, int number);
     /** The docket printers after an order or a cancelled invoice. */
     void printDockets(int number);
-    /** Records that a docket's lines reached @p printer. */
-    bool markDocketPrinted(int invoiceNumber, int printer, const QList<int>& lines);
     /** True (after telling the operator) when a document was voided before. */
     bool alreadyVoided(char docType, int number, const QString& caption, const QString& text);
     /** Takes the shop's next docket sequence number for an invoice; -1 after

@@ -190,6 +190,9 @@ bool Utility::processInvoice(int number, bool reprint, double* total, double* ta
 
 void Utility::printDockets(int number)
 {
+    // The screens first: they wait on nothing, and a printer that jams or
+    // is off keeps nothing from them.
+    sendToScreens(number);
     for (const int printer : docketPrinters())
         printDocket(number, printer);
 }
