@@ -181,6 +181,9 @@ public:
     /** A file of the installed data folder: the install dir followed by
      *  "/share/Brevalon/" and @p name. */
     static QString shareFile(const QString& name);
+    /** The one folder of the translations: the install dir followed by
+     *  "/Brevalon/i18n". A language's file is named after it ("German.qm"). */
+    static QString translationsDir();
 
     // ---- Documents (documents/) ----
 

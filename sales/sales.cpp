@@ -7,6 +7,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QHeaderView>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QLabel>
 #include <QProcess>
 #include <QStatusBar>
@@ -163,7 +165,7 @@ void Sales::loadTranslation(const QString& language)
     if (!nls)
         return;
     // English is the program's own language: no file, an empty translator.
-    const QDir dir(installDir() + QLatin1String("/i18n/Brevalon/"));
+    const QDir dir(Utility::translationsDir());
     QString file;
     if (language.compare(QLatin1String("English"), Qt::CaseInsensitive) != 0) {
         const QStringList candidates = dir.entryList({QStringLiteral("*.qm")}, QDir::Files, QDir::Name);
@@ -175,6 +177,16 @@ void Sales::loadTranslation(const QString& language)
         }
     }
     (void)nls->load(file);
+
+    if (!m_toolkitTexts) {
+        m_toolkitTexts = new QTranslator(this);
+        QCoreApplication::installTranslator(m_toolkitTexts);
+    }
+    // The file records its language ("de_DE"), which names Qt's file.
+    if (file.isEmpty() || nls->language().isEmpty()
+        || !m_toolkitTexts->load(QLocale(nls->language()), QStringLiteral("qtbase"), QStringLiteral("_"),
+                                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        (void)m_toolkitTexts->load(QString());
 }
 
 void Sales::updateTenderLabels()

@@ -68,8 +68,7 @@ void Sales::endSession()
     if (!loggedIn)
         return;
     // Texts fall back to English until the next operator's language loads.
-    if (nls)
-        (void)nls->load(QString());
+    loadTranslation(QStringLiteral("English"));
     utils->logAction(tr("Logout"), QString(), QString(), '1');
     deleteLoginRow(user);
     utils->setUserName(kNoone);
