@@ -90,6 +90,17 @@ bool createDatabase(const Request& r, QString* log, QString* error)
                 if (!step.done.isEmpty())
                     *log += step.done + QLatin1Char('\n');
             }
+            // Anonymous accounts, which some installations leave behind, win
+            // over "user@%" for connections from their hosts.
+            if (ok && q.exec(QStringLiteral("SELECT Host FROM mysql.user WHERE User=''"))) {
+                QStringList hosts;
+                while (q.next())
+                    hosts << q.value(0).toString();
+                if (!hosts.isEmpty())
+                    *log += QStringLiteral("note: anonymous accounts exist for %1; tills connecting from there are "
+                                           "refused unless those accounts are dropped (DROP USER ''@'host')\n")
+                                .arg(hosts.join(QLatin1String(", ")));
+            }
         }
         db.close();
     }

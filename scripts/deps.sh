@@ -10,6 +10,7 @@ packages=(
   xvfb xauth xdotool imagemagick zbar-tools socat
   cups cups-bsd cups-client python3-aiosmtpd poppler-utils
   fonts-dejavu-core
+  qt6-translations-l10n assistant-qt6 lintian dpkg-dev
 )
 missing=()
 for p in "${packages[@]}"; do
