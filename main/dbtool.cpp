@@ -162,6 +162,11 @@ int newShop(const QCommandLineParser& args)
         err() << "brevalon-db: new-shop wants --shop-name NAME --admin-code DIGITS [--vat PERCENT]" << Qt::endl;
         return 1;
     }
+    // Checked before any table is made.
+    if (!NewShop::codeFormatProblem(code).isEmpty()) {
+        err() << "brevalon-db: " << NewShop::codeFormatProblem(code) << Qt::endl;
+        return 1;
+    }
     if (const int status = freshSchema(args.isSet(QStringLiteral("force"))))
         return status;
     QSqlDatabase db = QSqlDatabase::database();
@@ -204,6 +209,11 @@ int check()
 {
     if (const int status = open())
         return status;
+    out() << "connected to " << settings->readEntry(QStringLiteral("/Global/DBName"));
+    if (!ZkDb::isSqlite())
+        out() << " on " << settings->readEntry(QStringLiteral("/Global/DBServer")) << " as "
+              << settings->readEntry(QStringLiteral("/Global/DBUser"));
+    out() << Qt::endl;
     QSqlQuery q;
     if (!q.exec(QStringLiteral("SELECT ALINE1 FROM SysInfo"))) {
         err() << "brevalon-db: the database holds no shop yet (run new-shop)" << Qt::endl;
@@ -215,10 +225,7 @@ int check()
         while (q.next())
             staff << q.value(0).toString();
     }
-    out() << "connected to " << settings->readEntry(QStringLiteral("/Global/DBName")) << " on "
-          << settings->readEntry(QStringLiteral("/Global/DBServer")) << " as "
-          << settings->readEntry(QStringLiteral("/Global/DBUser")) << Qt::endl
-          << "shop: " << (shop.isEmpty() ? QStringLiteral("(no details)") : shop) << Qt::endl
+    out() << "shop: " << (shop.isEmpty() ? QStringLiteral("(no details)") : shop) << Qt::endl
           << "staff: " << staff.join(QLatin1String(", ")) << Qt::endl;
     return 0;
 }

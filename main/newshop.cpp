@@ -25,11 +25,17 @@ bool exec(QSqlDatabase& db, const QString& sql, QString* error)
 
 } // namespace
 
-QString codeProblem(QSqlDatabase& db, const QString& code)
+QString codeFormatProblem(const QString& code)
 {
     static const QRegularExpression digits(QStringLiteral("^[0-9]{1,20}$"));
-    if (!digits.match(code).hasMatch())
-        return QStringLiteral("a login code is 1 to 20 digits");
+    return digits.match(code).hasMatch() ? QString() : QStringLiteral("a login code is 1 to 20 digits");
+}
+
+QString codeProblem(QSqlDatabase& db, const QString& code)
+{
+    const QString format = codeFormatProblem(code);
+    if (!format.isEmpty())
+        return format;
     QSqlQuery q(db);
     if (!q.exec(QLatin1String("SELECT Name FROM Personel WHERE Code='") + Utility::escapeSQL(code)
                 + QLatin1Char('\'')))

@@ -18,7 +18,9 @@ bool seed(QSqlDatabase& db, const QString& shopName, const QString& adminCode, d
           QString* error);
 
 /** Why @p code cannot be a login code ("" when it can): the login keypad
- *  types digits only, and the code names the user, so no two may share it. */
+ *  types digits only. */
+QString codeFormatProblem(const QString& code);
+/** As codeFormatProblem; and as the code names the user, no two may share it. */
 QString codeProblem(QSqlDatabase& db, const QString& code);
 
 /** Adds a staff member with the given rights (names as in Staff::rightNames).
