@@ -227,7 +227,7 @@
     </message>
     <message>
         <source>CLR</source>
-        <translation>LÖ</translation>
+        <translation>C</translation>
     </message>
     <message>
         <source>OK</source>
@@ -273,7 +273,7 @@
     </message>
     <message>
         <source>CLR</source>
-        <translation>LÖ</translation>
+        <translation>C</translation>
     </message>
     <message>
         <source>OK</source>
