@@ -21,15 +21,16 @@ set(CPACK_PACKAGE_VENDOR Zendrik)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_CONTACT "${BREVALON_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "point of sale and back office for restaurants and shops")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "point of sale and back office for restaurants and shops
- Brevalon is the till of a restaurant or a shop: sales by code, bar code or
- touch buttons, tables and kitchen dockets, payments, receipts and invoices
- on slip and page printers, client accounts, cash-up and month end, stock,
- reports and a database backup. Several tills share one MariaDB database;
- a single till can keep its shop in SQLite.
- .
- brevalon-db prepares the database (on a shared MariaDB server: the
- database and the tills' user) and configures each till.")
+# The summary is the synopsis; CPack indents the lines below and turns the
+# empty one into the paragraph break.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Brevalon is the till of a restaurant or a shop: sales by code, bar code or
+touch buttons, tables and kitchen dockets, payments, receipts and invoices
+on slip and page printers, client accounts, cash-up and month end, stock,
+reports and a database backup. Several tills share one MariaDB database;
+a single till can keep its shop in SQLite.
+
+brevalon-db prepares the database (on a shared MariaDB server: the
+database and the tills' user) and configures each till.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
