@@ -111,6 +111,17 @@
     </message>
 </context>
 <context>
+    <name>DepartmentRoutes</name>
+    <message>
+        <source>A route is printer, screen or both, not %1</source>
+        <translation>Ein Weg ist Drucker, Bildschirm oder beides, nicht %1</translation>
+    </message>
+    <message>
+        <source>There is no department %1</source>
+        <translation>Es gibt keine Warengruppe %1</translation>
+    </message>
+</context>
+<context>
     <name>DocPrint</name>
     <message>
         <source>%1 Error</source>
@@ -201,6 +212,17 @@
     </message>
 </context>
 <context>
+    <name>KitchenSettings</name>
+    <message>
+        <source>Kitchen</source>
+        <translation>Küche</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>Etikett</translation>
+    </message>
+</context>
+<context>
     <name>NumEntry</name>
     <message>
         <source>Waiter Code</source>
@@ -227,7 +249,7 @@
     </message>
     <message>
         <source>CLR</source>
-        <translation>C</translation>
+        <translation>LÖ</translation>
     </message>
     <message>
         <source>OK</source>
@@ -273,7 +295,7 @@
     </message>
     <message>
         <source>CLR</source>
-        <translation>C</translation>
+        <translation>LÖ</translation>
     </message>
     <message>
         <source>OK</source>
@@ -305,6 +327,45 @@
     <message>
         <source>Unlock user %1</source>
         <translation>Benutzer %1 entsperrt</translation>
+    </message>
+</context>
+<context>
+    <name>PreparationTimes</name>
+    <message>
+        <source>Kitchen Preparation Times %1 to %2</source>
+        <translation>Zubereitungszeiten der Küche %1 bis %2</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Artikel</translation>
+    </message>
+    <message>
+        <source>Portions</source>
+        <translation>Portionen</translation>
+    </message>
+    <message>
+        <source>Dockets</source>
+        <translation>Bons</translation>
+    </message>
+    <message>
+        <source>Average</source>
+        <translation>Durchschnitt</translation>
+    </message>
+    <message>
+        <source>Longest</source>
+        <translation>Längste</translation>
+    </message>
+    <message>
+        <source>By item</source>
+        <translation>Nach Artikel</translation>
+    </message>
+    <message>
+        <source>By hour of order</source>
+        <translation>Nach Stunde der Bestellung</translation>
+    </message>
+    <message>
+        <source>All dockets</source>
+        <translation>Alle Bons</translation>
     </message>
 </context>
 <context>
