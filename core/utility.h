@@ -192,8 +192,8 @@ public:
     /** A file of the installed data folder: the install dir followed by
      *  "/share/Brevalon/" and @p name. */
     static QString shareFile(const QString& name);
-    /** The one folder of the translation files: the install dir followed
-     *  by "/Brevalon/i18n", where the package installs them. */
+    /** The one folder of the translations: the install dir followed by
+     *  "/Brevalon/i18n". A language's file is named after it ("German.qm"). */
     static QString translationsDir();
 
     // ---- Documents (documents/) ----

@@ -7,6 +7,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QHeaderView>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QLabel>
 #include <QProcess>
 #include <QStatusBar>
@@ -175,7 +177,19 @@ void Sales::loadTranslation(const QString& language)
             }
         }
     }
+    // Installing again is what tells the windows to take the new texts.
+    QCoreApplication::removeTranslator(nls);
     (void)nls->load(file);
+    QCoreApplication::installTranslator(nls);
+
+    if (!m_toolkitTexts)
+        m_toolkitTexts = new QTranslator(this);
+    QCoreApplication::removeTranslator(m_toolkitTexts);
+    // The file records its language ("de_DE"), which names Qt's file.
+    if (!file.isEmpty() && !nls->language().isEmpty()
+        && m_toolkitTexts->load(QLocale(nls->language()), QStringLiteral("qtbase"), QStringLiteral("_"),
+                                QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(m_toolkitTexts);
 }
 
 void Sales::updateTenderLabels()

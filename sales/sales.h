@@ -11,6 +11,7 @@ class QCloseEvent;
 class QLabel;
 class QProcess;
 class QTimer;
+class QTranslator;
 
 /**
  * The till: the program's main window. Its members live in files by concern
@@ -344,6 +345,9 @@ private:
     void updateTenderLabels();
     /** The operator's cash account (Personel.CashAcc); 1 when unknown. */
     int cashAccountNumber() const;
+    /** Loads the program's texts in @p language ("English": none) and the
+     *  toolkit's own texts (the buttons of input and file dialogs) in the
+     *  same language where Qt's translations are installed. */
     void loadTranslation(const QString& language);
     QString installDir() const;
     QString shareDir() const;
@@ -557,6 +561,7 @@ private:
     QLabel* m_statusLabel = nullptr;
     QTimer* m_permTimer = nullptr;
     QProcess* m_helpViewer = nullptr;
+    QTranslator* m_toolkitTexts = nullptr;
     QPixmap m_pendingPixmap;
     QPixmap m_noPendingPixmap;
 };

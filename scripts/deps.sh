@@ -11,6 +11,7 @@ packages=(
   xvfb xauth xdotool imagemagick zbar-tools socat
   cups cups-bsd cups-client python3-aiosmtpd poppler-utils
   fonts-dejavu-core locales
+  qt6-translations-l10n assistant-qt6 lintian dpkg-dev
   chromium
 )
 missing=()
