@@ -28,16 +28,56 @@ QString dialogDefault(const QString& key)
 }
 
 // Numbers are shown in the operator's locale and kept in the C locale.
-QString numberShown(const QString& stored, const PrefsFields::Options& o)
+QString numberShown(const QString& stored, const PrefsOptions& o)
 {
     bool ok = false;
     const double v = stored.toDouble(&ok);
     if (!ok)
         return stored;
-    return o.kind == PrefsFields::Integer ? QString::number(qRound64(v)) : Utility::numStr(v, o.decimals);
+    return o.kind == PrefsOptions::Integer ? QString::number(qRound64(v)) : Utility::numStr(v, o.decimals);
 }
 
 } // namespace
+
+PrefsOptions PrefsOptions::of(Kind kind)
+{
+    PrefsOptions o;
+    o.kind = kind;
+    return o;
+}
+
+PrefsOptions PrefsOptions::number(Kind kind, double min, double max, int decimals)
+{
+    PrefsOptions o = of(kind);
+    o.min = min;
+    o.max = max;
+    o.decimals = decimals;
+    return o;
+}
+
+PrefsOptions PrefsOptions::requiredText(const QString& name)
+{
+    PrefsOptions o;
+    o.name = name;
+    o.required = true;
+    return o;
+}
+
+PrefsOptions PrefsOptions::toggle(const QString& enabled, const QString& disabled)
+{
+    PrefsOptions o = of(Flag);
+    o.enabled = enabled;
+    o.disabled = disabled;
+    return o;
+}
+
+PrefsOptions PrefsOptions::words(const QString& on, const QString& off)
+{
+    PrefsOptions o = of(Flag);
+    o.on = on;
+    o.off = off;
+    return o;
+}
 
 bool PrefsSave::changed(const QString& key) const
 {
@@ -77,7 +117,7 @@ QString PrefsFields::shown(const QWidget* widget, const Options& o)
 void PrefsFields::show(QWidget* widget, const QString& value, const Options& o)
 {
     if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
-        edit->setText(o.kind == Integer || o.kind == Real ? numberShown(value, o) : value);
+        edit->setText(o.kind == PrefsOptions::Integer || o.kind == PrefsOptions::Real ? numberShown(value, o) : value);
     } else if (auto* box = qobject_cast<QCheckBox*>(widget)) {
         box->setChecked(o.on.isEmpty() ? value == QLatin1String("true") : value == o.on);
     } else if (auto* list = qobject_cast<QComboBox*>(widget)) {
@@ -98,7 +138,7 @@ void PrefsFields::load(const QSqlRecord& sysInfo)
         QString stored;
         if (!f.key.isEmpty()) {
             const QString def = dialogDefault(f.key);
-            if (f.options.kind == Flag && f.options.on.isEmpty())
+            if (f.options.kind == PrefsOptions::Flag && f.options.on.isEmpty())
                 stored = settings->readBoolEntry(f.key, def == QLatin1String("true")) ? QStringLiteral("true")
                                                                                     : QStringLiteral("false");
             else
@@ -130,17 +170,17 @@ bool PrefsFields::collect(PrefsSave& save, QWidget* parent) const
         };
         if (o.required && now.isEmpty())
             return refuse(tr("%1 may not be empty.").arg(name));
-        if (o.kind == Integer || o.kind == Real) {
+        if (o.kind == PrefsOptions::Integer || o.kind == PrefsOptions::Real) {
             bool ok = false;
-            const double v = o.kind == Integer ? double(now.toLongLong(&ok)) : Utility::strNum(now, &ok);
+            const double v = o.kind == PrefsOptions::Integer ? double(now.toLongLong(&ok)) : Utility::strNum(now, &ok);
             if (!ok)
                 return refuse(tr("%1: \"%2\" is not a number.").arg(name, now));
             if (v < o.min || v > o.max)
                 return refuse(tr("%1 must lie between %2 and %3.")
                                   .arg(name, QString::number(o.min), QString::number(o.max)));
-            typed = o.kind == Integer ? QVariant(int(v)) : QVariant(v);
-            sql = o.kind == Integer ? QString::number(qint64(v)) : QString::number(v, 'g', 15);
-        } else if (o.kind == ByteCodes && !now.isEmpty()) {
+            typed = o.kind == PrefsOptions::Integer ? QVariant(int(v)) : QVariant(v);
+            sql = o.kind == PrefsOptions::Integer ? QString::number(qint64(v)) : QString::number(v, 'g', 15);
+        } else if (o.kind == PrefsOptions::ByteCodes && !now.isEmpty()) {
             for (const QString& code : now.split(QLatin1Char(','))) {
                 bool ok = false;
                 const int byte = code.trimmed().toInt(&ok);
@@ -148,7 +188,7 @@ bool PrefsFields::collect(PrefsSave& save, QWidget* parent) const
                     return refuse(tr("%1: \"%2\" is not a list of byte values (0 to 255) separated by commas.")
                                       .arg(name, now));
             }
-        } else if (o.kind == Flag && o.on.isEmpty()) {
+        } else if (o.kind == PrefsOptions::Flag && o.on.isEmpty()) {
             typed = now == QLatin1String("true");
         }
         if (!f.key.isEmpty())

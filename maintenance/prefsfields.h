@@ -39,6 +39,31 @@ struct PrefsSave
     bool changed(const QString& key) const;
 };
 
+/** How a preferences field is shown, checked and logged, beyond its widget,
+ *  source and change text. */
+struct PrefsOptions
+{
+    /** ByteCodes: decimal byte values separated by commas. */
+    enum Kind { Text, Integer, Real, Flag, ByteCodes };
+
+    Kind kind = Text;
+    QString name;         ///< what refusals call the field; empty: the change text
+    bool required = false;
+    double min = 0;       ///< numbers: the smallest value allowed
+    double max = 1e9;     ///< and the largest
+    int decimals = 2;     ///< real numbers: how many are shown
+    QString on, off;      ///< a check box kept as two words ("ON"/"OFF") rather than a boolean
+    QString infoFormat;   ///< log under "Config" with this info ("%1": the new value) instead
+    QString enabled, disabled; ///< a switch logged as one of these, without old and new values
+
+    static PrefsOptions of(Kind kind);
+    static PrefsOptions number(Kind kind, double min, double max, int decimals = 2);
+    static PrefsOptions requiredText(const QString& name);
+    static PrefsOptions words(const QString& on, const QString& off);
+    /** A boolean switch logged "Enabled ..." or "Disabled ...". */
+    static PrefsOptions toggle(const QString& enabled, const QString& disabled);
+};
+
 /**
  * The widgets of a preferences page tied to what they edit: a key of the
  * settings store or a column of SysInfo. Loading shows the stored value, or
@@ -50,27 +75,13 @@ struct PrefsSave
 class PrefsFields
 {
 public:
-    enum Kind { Text, Integer, Real, Flag, ByteCodes };
-
-    /** Options of a field beyond its widget, source and change text. */
-    struct Options
-    {
-        Kind kind = Text; ///< ByteCodes: decimal byte values separated by commas
-        QString name;         ///< what refusals call the field; empty: the change text
-        bool required = false;
-        double min = 0;       ///< numbers: the smallest value allowed
-        double max = 1e9;     ///< and the largest
-        int decimals = 2;     ///< real numbers: how they are shown
-        QString on, off;      ///< a check box kept as two words ("ON"/"OFF") rather than a boolean
-        QString enabled, disabled; ///< a switch logged as these words instead of old and new
-        QString infoFormat;   ///< log under "Config" with this info ("%1": the new value) instead
-    };
+    using Options = PrefsOptions;
 
     /** A settings key shown in a line edit, check box or list. A list's
      *  stored values are the items' data (their texts where they have none). */
-    void setting(QWidget* widget, const QString& key, const QString& changeText, const Options& options = {});
+    void setting(QWidget* widget, const QString& key, const QString& changeText, const Options& options = Options());
     /** A SysInfo column. */
-    void column(QWidget* widget, const QString& column, const QString& changeText, const Options& options = {});
+    void column(QWidget* widget, const QString& column, const QString& changeText, const Options& options = Options());
 
     /** Shows the stored values; @p sysInfo is the SysInfo row (empty when none). */
     void load(const QSqlRecord& sysInfo);

@@ -20,8 +20,7 @@ QString noteKey(int note, const char* entry)
 PrefsMisc::PrefsMisc(QWidget* parent)
     : PrefsMiscGui(parent)
 {
-    using O = PrefsFields::Options;
-    auto whole = [](int min, int max) { return O{PrefsFields::Integer, QString(), false, double(min), double(max)}; };
+    auto whole = [](int min, int max) { return PrefsOptions::number(PrefsOptions::Integer, min, max); };
     m_fields.setting(RichTextFontSizeEdit, QStringLiteral("/Misc/RichTextFontSize"),
                      tr("Changed report preview font size"), whole(4, 72));
     m_fields.setting(RichTextZoomEdit, QStringLiteral("/Misc/RichTextZoom"), tr("Changed report preview scaling"),
@@ -47,11 +46,11 @@ PrefsMisc::PrefsMisc(QWidget* parent)
     // Rounding is the cash step in cents; interest is per cent a month.
     m_fields.column(RoundingEdit, QStringLiteral("Rounding"), tr("Changed Rounding"), whole(0, 100));
     m_fields.column(ArrearsInterestEdit, QStringLiteral("ArrearsInterest"), tr("Changed Arrears Interest"),
-                    O{PrefsFields::Real, QString(), false, 0, 100, 2});
+                    PrefsOptions::number(PrefsOptions::Real, 0, 100));
     m_fields.column(MaxStatementDaysEdit, QStringLiteral("MaxStatementDays"), tr("Changed Max Statement days"),
                     whole(0, 3650));
 
-    const O yesNo{PrefsFields::Flag, QString(), false, 0, 0, 0, QStringLiteral("Yes"), QStringLiteral("No")};
+    const PrefsOptions yesNo = PrefsOptions::words(QStringLiteral("Yes"), QStringLiteral("No"));
     m_fields.setting(DisplayPoleComboBox, QStringLiteral("/Global/DisplayPole"), tr("Display Pole Changed"));
     m_fields.setting(DisplaySpeedComboBox, QStringLiteral("/Global/DisplaySpeed"), tr("Display Pole Speed Changed"));
     m_fields.setting(DisplayDSRCheckBox, QStringLiteral("/Global/DisplayDSR"), tr("Display Pole DTR-DSR Changed"),
@@ -62,13 +61,14 @@ PrefsMisc::PrefsMisc(QWidget* parent)
                      yesNo);
 
     for (int note = 1; note <= 6; ++note) {
-        O value{PrefsFields::Real, tr("Bank note %1").arg(note), false, 0, 1e6, 2};
+        PrefsOptions value = PrefsOptions::number(PrefsOptions::Real, 0, 1e6);
+        value.name = tr("Bank note %1").arg(note);
         value.infoFormat = QStringLiteral("BankNote%1 changed to ").arg(note) + QLatin1String("%1");
         m_fields.setting(findChild<QLineEdit*>(QStringLiteral("Note%1ValueEdit").arg(note)),
                          noteKey(note, "Value"), tr("Changed Bank Note %1").arg(note), value);
     }
 
-    const O flag{PrefsFields::Flag};
+    const PrefsOptions flag = PrefsOptions::of(PrefsOptions::Flag);
     m_fields.setting(QtyCheckCheckBox, QStringLiteral("/Global/QtyCheck"), tr("Changed Qty Check"), flag);
     m_fields.setting(TakeOutChangeCheckBox, QStringLiteral("/Global/TakeOutChange"), tr("Changed Take Out Change"),
                      flag);

@@ -13,7 +13,6 @@
 PrefsPrinters::PrefsPrinters(QWidget* parent)
     : PrefsPrintersGui(parent)
 {
-    using O = PrefsFields::Options;
     const struct
     {
         QComboBox* mode;
@@ -26,7 +25,7 @@ PrefsPrinters::PrefsPrinters(QWidget* parent)
                     {MailModeComboBox, MailPreviewCheckBox, "/MailPrinter", QT_TR_NOOP("Mail"), false},
                     {KitchenModeComboBox, KitchenPreviewCheckBox, "/KitchenPrinter", QT_TR_NOOP("Kitchen"), true},
                     {LabelModeComboBox, LabelPreviewCheckBox, "/LabelPrinter", QT_TR_NOOP("Label"), true}};
-    const O onOff{PrefsFields::Flag, QString(), false, 0, 0, 0, QStringLiteral("ON"), QStringLiteral("OFF")};
+    const PrefsOptions onOff = PrefsOptions::words(QStringLiteral("ON"), QStringLiteral("OFF"));
     for (const auto& p : printers) {
         p.mode->addItem(tr("Page"), QStringLiteral("page"));
         p.mode->addItem(tr("Slip80"), QStringLiteral("slip"));
@@ -47,7 +46,7 @@ PrefsPrinters::PrefsPrinters(QWidget* parent)
     m_fields.setting(SmtpServerEdit, QStringLiteral("/Global/SmtpServer"), tr("Changed SMTP Server"));
     m_fields.setting(FromEmailEdit, QStringLiteral("/Global/FromEmail"), tr("Changed Email Address"));
     m_fields.setting(SmtpPortEdit, QStringLiteral("/Global/SmtpPort"), tr("Changed SMTP Port"),
-                     O{PrefsFields::Integer, QString(), false, 1, 65535});
+                     PrefsOptions::number(PrefsOptions::Integer, 1, 65535));
 
     const struct
     {
@@ -62,7 +61,8 @@ PrefsPrinters::PrefsPrinters(QWidget* parent)
     for (const auto& code : codes) {
         const QString entry = QLatin1String(code.entry);
         // The bit-image entry describes a command rather than holding its bytes.
-        const O kind{entry == QLatin1String("BitImage") ? PrefsFields::Text : PrefsFields::ByteCodes};
+        const PrefsOptions kind =
+            PrefsOptions::of(entry == QLatin1String("BitImage") ? PrefsOptions::Text : PrefsOptions::ByteCodes);
         m_fields.setting(findChild<QLineEdit*>(QLatin1String("Slip") + entry + QLatin1String("Edit")),
                          QLatin1String("/SlipCodes/") + entry, tr("Changed slip printer %1 codes").arg(tr(code.text)),
                          kind);

@@ -18,9 +18,8 @@ QString i18nDir()
 PrefsSysInfo::PrefsSysInfo(QWidget* parent)
     : PrefsSysInfoGui(parent)
 {
-    using O = PrefsFields::Options;
     m_fields.column(ALINE1Edit, QStringLiteral("ALINE1"), tr("Changed Business Name"),
-                    O{PrefsFields::Text, tr("The business name"), true});
+                    PrefsOptions::requiredText(tr("The business name")));
     for (int i = 2; i <= 7; ++i) {
         auto* edit = findChild<QLineEdit*>(QStringLiteral("ALINE%1Edit").arg(i));
         m_fields.column(edit, QStringLiteral("ALINE%1").arg(i), tr("Changed Address Line %1").arg(i));
@@ -41,7 +40,7 @@ PrefsSysInfo::PrefsSysInfo(QWidget* parent)
         m_fields.column(f.edit, QLatin1String(f.column), tr(f.text));
 
     // Rates are fractions: 0.15 is 15 per cent.
-    const O rate{PrefsFields::Real, QString(), false, 0, 1, 4};
+    const PrefsOptions rate = PrefsOptions::number(PrefsOptions::Real, 0, 1, 4);
     m_fields.column(Tax1NameEdit, QStringLiteral("Tax1Name"), tr("Changed Tax Name"));
     m_fields.column(Tax1Edit, QStringLiteral("Tax1"), tr("Changed Tax Rate"), rate);
     m_fields.column(Tax2NameEdit, QStringLiteral("Tax2Name"), tr("Changed Levy Name"));
@@ -50,7 +49,7 @@ PrefsSysInfo::PrefsSysInfo(QWidget* parent)
     TaxModeComboBox->addItem(tr("Inclusive"), QStringLiteral("I"));
     m_fields.column(TaxModeComboBox, QStringLiteral("TaxMode"), tr("Changed Tax Mode"));
 
-    const O markup{PrefsFields::Real, QString(), false, 0, 1000, 4};
+    const PrefsOptions markup = PrefsOptions::number(PrefsOptions::Real, 0, 1000, 4);
     m_fields.column(BaseNameEdit, QStringLiteral("BaseName"), tr("Changed Base Price Name"));
     m_fields.column(BaseMarkupEdit, QStringLiteral("BaseMarkup"), tr("Changed Base Price Markup"), markup);
     m_fields.column(Tier1NameEdit, QStringLiteral("Tier1Name"), tr("Changed Tier 1 Name"));
