@@ -134,7 +134,8 @@ bool BackupReader::parse()
             }
             if (!closed)
                 return fail(QStringLiteral("a quoted value does not end"));
-            m_values << QVariant(QString::fromUtf8(value));
+            // An empty text is not NULL: the drivers bind a null QString as NULL.
+            m_values << QVariant(value.isEmpty() ? QString::fromLatin1("", 0) : QString::fromUtf8(value));
         } else {
             return fail(QStringLiteral("value %1 is neither quoted nor NULL").arg(m_values.size() + 1));
         }

@@ -174,9 +174,17 @@ void TestBackup::restoreReproducesEveryTableButLogin()
     TestShop::exec(QStringLiteral("DROP TABLE temp"));
     QVERIFY2(DbSetup::dropAll(db, &error), qPrintable(error));
     QString output;
-    QCOMPARE(brevalonDb(shop, {QStringLiteral("restore"), file}, &output), 0);
-    for (const QString& table : tables)
-        QVERIFY2(rowsOf(table) == before.value(table), qPrintable(table + QLatin1String(" differs\n") + output));
+    const int status = brevalonDb(shop, {QStringLiteral("restore"), file}, &output);
+    QVERIFY2(status == 0, qPrintable(output));
+    for (const QString& table : tables) {
+        const QList<QByteArray> after = rowsOf(table);
+        QByteArray lost;
+        for (const QByteArray& row : before.value(table)) {
+            if (!after.contains(row))
+                lost += row + '\n';
+        }
+        QVERIFY2(after == before.value(table), qPrintable(table + QLatin1String(" differs, lost:\n") + lost));
+    }
     QCOMPARE(TestShop::count(QStringLiteral("SELECT * FROM Login")), 0);
 }
 
@@ -228,8 +236,7 @@ void TestBackup::aDatabaseWithRowsIsKept()
     QCOMPARE(brevalonDb(shop, {QStringLiteral("restore"), file}, &output), 3);
     QCOMPARE(TestShop::count(QStringLiteral("SELECT * FROM Supply")), 0);
     QCOMPARE(brevalonDb(shop, {QStringLiteral("restore"), QStringLiteral("--force"), file}, &output), 0);
-    QCOMPARE(TestShop::value(QStringLiteral("SELECT Company FROM Supply")).toString(),
-             QStringLiteral("ONLY IN THE BACKUP"));
+    QCOMPARE(TestShop::count(QStringLiteral("SELECT * FROM Supply WHERE Company='ONLY IN THE BACKUP'")), 1);
 }
 
 void TestBackup::backupCommand_data()
@@ -255,7 +262,7 @@ void TestBackup::backupCommand_data()
     QTest::newRow("a folder that cannot be") << "file/night" << "" << 0 << qint64(0)
                                              << "Backup aborted, can't create %1/file/night.zbk"
                                              << QStringList{start, "BACKUP|BACKUP ABORTED, CAN'T CREATE %1/FILE/NIGHT.ZBK|0"};
-    QTest::newRow("the disk fills up") << "night" << "" << 0 << qint64(20000) << "Backup aborted, "
+    QTest::newRow("the disk fills up") << "night" << "" << 0 << qint64(131072) << "Backup aborted, "
                                        << QStringList{start, "BACKUP|BACKUP ABORTED, "};
 }
 
@@ -295,6 +302,13 @@ void TestBackup::backupCommand()
     struct rlimit old;
     getrlimit(RLIMIT_FSIZE, &old);
     if (fileLimit > 0) {
+        // A backup well past the limit, and SQLite's write-ahead log emptied
+        // so that the shop's own few writes stay below it.
+        insertBound(QStringLiteral("INSERT INTO Supply (Company, Notes) VALUES (?, ?)"),
+                    {QStringLiteral("BIG"), QString(int(fileLimit) * 3, QLatin1Char('x'))});
+        QSqlQuery checkpoint;
+        if (!TestShop::isMariaDb())
+            QVERIFY(checkpoint.exec(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)")));
         // A file past the limit fails to grow, as on a full disk.
         std::signal(SIGXFSZ, SIG_IGN);
         struct rlimit limit = old;
