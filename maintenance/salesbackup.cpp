@@ -86,8 +86,10 @@ void Sales::backup()
     QStringList pieces = QStringLiteral("%1 %2").arg(command, fileName).split(QLatin1Char(' '), Qt::SkipEmptyParts);
     const QString program = pieces.takeFirst();
     QProcess media;
+    // Nothing is fed to the command and nothing read from it.
+    media.setStandardInputFile(QProcess::nullDevice());
     media.setProcessChannelMode(QProcess::ForwardedChannels);
-    media.start(program, pieces, QIODevice::NotOpen);
+    media.start(program, pieces);
     const bool ran = media.waitForStarted(-1) && media.waitForFinished(-1)
         && media.exitStatus() == QProcess::NormalExit;
     if (ran && media.exitCode() == 0) {

@@ -304,8 +304,9 @@ void TestBackup::backupCommand()
     if (fileLimit > 0) {
         // A backup well past the limit, and SQLite's write-ahead log emptied
         // so that the shop's own few writes stay below it.
-        insertBound(QStringLiteral("INSERT INTO Supply (Company, Notes) VALUES (?, ?)"),
-                    {QStringLiteral("BIG"), QString(int(fileLimit) * 3, QLatin1Char('x'))});
+        for (int i = 0; i < 3 * fileLimit / 60000 + 1; ++i)
+            insertBound(QStringLiteral("INSERT INTO Supply (Company, Notes) VALUES (?, ?)"),
+                        {QStringLiteral("BIG %1").arg(i), QString(60000, QLatin1Char('x'))});
         QSqlQuery checkpoint;
         if (!TestShop::isMariaDb())
             QVERIFY(checkpoint.exec(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)")));
