@@ -102,8 +102,16 @@ bool BackupWriter::flush()
 {
     if (m_buffer.isEmpty())
         return true;
-    const qint64 size = m_buffer.size();
-    bool ok = m_out->write(m_buffer) == size;
+    // A write cut short is tried again for the rest, which then fails
+    // with the reason (a full disk, say).
+    qint64 done = 0;
+    while (done < m_buffer.size()) {
+        const qint64 n = m_out->write(m_buffer.constData() + done, m_buffer.size() - done);
+        if (n <= 0)
+            break;
+        done += n;
+    }
+    bool ok = done == m_buffer.size();
     m_buffer.clear();
     // A full disk shows when the bytes reach it, not when they are buffered.
     if (auto* file = qobject_cast<QFileDevice*>(m_out))
