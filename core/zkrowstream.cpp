@@ -30,8 +30,10 @@ namespace {
 
 MYSQL* mysqlHandle()
 {
+    // Qt names the handle's type after the client library's struct.
     const QVariant handle = QSqlDatabase::database().driver()->handle();
-    if (!handle.isValid() || qstrcmp(handle.typeName(), "MYSQL*") != 0)
+    if (!handle.isValid()
+        || (qstrcmp(handle.typeName(), "MYSQL*") != 0 && qstrcmp(handle.typeName(), "st_mysql*") != 0))
         return nullptr;
     return *static_cast<MYSQL* const*>(handle.constData());
 }
