@@ -42,11 +42,5 @@ QString Utility::escapeLike(const QString& text, bool upper)
 
 bool Utility::showDBError(const QSqlQuery& query)
 {
-    const QSqlError error = query.lastError();
-    if (error.type() == QSqlError::NoError)
-        return false;
-    ZkPrompt::setWaitCursor(false);
-    ZkPrompt::warning(utils ? utils->mainWindow() : nullptr, error.driverText(),
-                      error.databaseText() + QLatin1Char('\n') + query.lastQuery());
-    return true;
+    return ZkDb::showError(query.lastError(), query.lastQuery());
 }

@@ -95,6 +95,16 @@ bool prepareSession(QSqlDatabase& db, QString* reason)
     return true;
 }
 
+bool showError(const QSqlError& error, const QString& statement)
+{
+    if (error.type() == QSqlError::NoError)
+        return false;
+    ZkPrompt::setWaitCursor(false);
+    ZkPrompt::warning(utils ? utils->mainWindow() : nullptr, error.driverText(),
+                      error.databaseText() + QLatin1Char('\n') + statement);
+    return true;
+}
+
 QString newRowQuery(const QString& sequence)
 {
     switch (dialect()) {
@@ -155,6 +165,41 @@ bool lockStatement(const QString& statement)
 QString limitOne()
 {
     return dialect() == Sequences ? QString() : QStringLiteral(" LIMIT 1");
+}
+
+QStringList tableNames()
+{
+    QSqlDatabase db = QSqlDatabase::database();
+    if (dialect() != Sqlite)
+        return db.tables(QSql::Tables);
+    QStringList names;
+    QSqlQuery q;
+    if (!q.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type='table' "
+                               "AND name NOT LIKE 'sqlite\\_%' ESCAPE '\\' ORDER BY rowid"))) {
+        Utility::showDBError(q);
+        return names;
+    }
+    while (q.next())
+        names << q.value(0).toString();
+    return names;
+}
+
+bool beginSnapshot()
+{
+    // A deferred transaction on SQLite, and InnoDB's consistent read: both
+    // only read, so no station has to wait for the backup.
+    QSqlQuery q;
+    const QString begin = dialect() == MySql ? QStringLiteral("START TRANSACTION WITH CONSISTENT SNAPSHOT")
+                                             : QStringLiteral("BEGIN");
+    if (!q.exec(begin))
+        return !Utility::showDBError(q);
+    return true;
+}
+
+void endSnapshot()
+{
+    QSqlQuery q;
+    q.exec(QStringLiteral("COMMIT"));
 }
 
 namespace {

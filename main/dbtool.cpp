@@ -3,15 +3,20 @@
 
 #include "core/globals.h"
 #include "core/zkdb.h"
+#include "core/zkprompt.h"
 #include "core/zksettings.h"
 #include "main/dbsetup.h"
 #include "main/demoshop.h"
 #include "main/newshop.h"
 #include "main/serversetup.h"
 #include "main/staff.h"
+#include "maintenance/backupreader.h"
+#include "maintenance/backupwriter.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QFileInfo>
+#include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTextStream>
@@ -44,13 +49,18 @@ Commands:
   schema           Creates the tables only.
   setup            Creates the tables and seeds the demo shop (and the demo
                    till's bank notes).
+  backup FILE      Writes the database to a .zbk backup, as the till's
+                   Backup does.
+  restore FILE     Loads a .zbk backup into a database without rows (the
+                   mysql client on MariaDB); --force drops the tables first.
 
 new-shop, schema and setup refuse a database that already holds tables
 unless given --force, which drops them first. Every command but
 create-database works on the connection configured for the user who runs it.
 
 Exit status: 0 done, 1 wrong use, 2 the database cannot be reached,
-3 the database already holds tables, 4 a statement failed.)";
+3 the database already holds tables (rows, for restore), 4 a statement failed,
+5 the file is not a Brevalon backup.)";
 
 QTextStream& out()
 {
@@ -265,6 +275,104 @@ int createDatabase(const QCommandLineParser& args)
     return 0;
 }
 
+int backup(const QString& fileName)
+{
+    if (const int status = open())
+        return status;
+    const BackupWriter::Outcome outcome = BackupWriter::writeFile(fileName);
+    switch (outcome.result) {
+    case BackupWriter::Written:
+        out() << "backup written to " << fileName << Qt::endl;
+        return 0;
+    case BackupWriter::CannotCreate:
+        err() << "brevalon-db: cannot create " << fileName << ": " << outcome.fileError << Qt::endl;
+        break;
+    case BackupWriter::DatabaseFailed:
+        err() << "brevalon-db: " << outcome.databaseError.text() << "\n" << outcome.statement << Qt::endl;
+        break;
+    case BackupWriter::FileFailed:
+        err() << "brevalon-db: backup aborted, " << outcome.fileError << Qt::endl;
+        break;
+    }
+    return 4;
+}
+
+// The tables of Brevalon's schema that a backup may fill.
+QStringList backupTables(const QSqlDatabase& db)
+{
+    QStringList tables;
+    static const QRegularExpression create(QStringLiteral("CREATE TABLE (\\w+)"));
+    auto it = create.globalMatch(DbSetup::schemaScript(db));
+    while (it.hasNext())
+        tables << it.next().captured(1);
+    tables.removeAll(QStringLiteral("Login"));
+    return tables;
+}
+
+bool holdsRows(const QSqlDatabase& db)
+{
+    for (const QString& table : db.tables(QSql::Tables)) {
+        QSqlQuery q(db);
+        if (!table.startsWith(QLatin1String("sqlite_"))
+            && q.exec(QStringLiteral("SELECT COUNT(*) FROM ") + table) && q.next() && q.value(0).toLongLong() > 0)
+            return true;
+    }
+    return false;
+}
+
+int restore(const QString& fileName, bool force)
+{
+    if (!QFileInfo(fileName).isFile()) {
+        err() << "brevalon-db: there is no file " << fileName << Qt::endl;
+        return 5;
+    }
+    if (const int status = open())
+        return status;
+    QSqlDatabase db = QSqlDatabase::database();
+    QString error;
+    // The whole file is read once before anything changes.
+    if (!BackupRestore::check(fileName, backupTables(db), &error)) {
+        err() << "brevalon-db: " << error << "; nothing was changed" << Qt::endl;
+        return 5;
+    }
+    if (DbSetup::hasTables(db)) {
+        if (holdsRows(db)) {
+            if (!force) {
+                err() << "brevalon-db: the database already holds rows; nothing was changed "
+                         "(use --force to drop its tables and restore into new ones)"
+                      << Qt::endl;
+                return 3;
+            }
+            if (!DbSetup::dropAll(db, &error) || !DbSetup::createSchema(db, &error)) {
+                err() << "brevalon-db: " << error << Qt::endl;
+                return 4;
+            }
+        }
+    } else if (!DbSetup::createSchema(db, &error)) {
+        err() << "brevalon-db: " << error << Qt::endl;
+        return 4;
+    }
+    const bool loaded = ZkDb::dialect() == ZkDb::MySql ? BackupRestore::loadWithClient(fileName, &error)
+                                                       : BackupRestore::loadDirect(fileName, &error);
+    if (!loaded) {
+        err() << "brevalon-db: the backup was not restored: " << error << Qt::endl;
+        return 4;
+    }
+    out() << "backup restored from " << fileName << Qt::endl;
+    return 0;
+}
+
+// No one sits at this program: what the shared code would ask in a box
+// goes to the error output, and the box is taken as cancelled.
+ZkPrompt::Reply printPrompt(const ZkPrompt::Request& request)
+{
+    if (request.kind != ZkPrompt::Beep)
+        err() << "brevalon-db: " << request.caption << ": " << request.text << Qt::endl;
+    ZkPrompt::Reply reply;
+    reply.button = request.escapeButton >= 0 ? request.escapeButton : request.defaultButton;
+    return reply;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -281,7 +389,7 @@ int main(int argc, char** argv)
     args.addHelpOption();
     args.addVersionOption();
     args.addPositionalArgument(QStringLiteral("command"),
-                               QStringLiteral("configure, create-database, new-shop, add-user, check, schema or setup"));
+                               QStringLiteral("configure, create-database, new-shop, add-user, check, schema, setup, backup FILE or restore FILE"));
     args.addOption({QStringLiteral("force"), QStringLiteral("Drop existing tables first.")});
     const struct
     {
@@ -318,6 +426,7 @@ int main(int argc, char** argv)
     const QString command = positional.value(0);
     ZkSettings store(QString::fromLocal8Bit(qgetenv("HOME")));
     settings = &store;
+    ZkPrompt::setHandler(printPrompt);
     int status = 1;
     if (command == QLatin1String("configure"))
         status = configure(args);
@@ -333,6 +442,10 @@ int main(int argc, char** argv)
         status = prepare(false, args.isSet(QStringLiteral("force")));
     else if (command == QLatin1String("setup"))
         status = prepare(true, args.isSet(QStringLiteral("force")));
+    else if (command == QLatin1String("backup") && positional.size() == 2)
+        status = backup(positional.at(1));
+    else if (command == QLatin1String("restore") && positional.size() == 2)
+        status = restore(positional.at(1), args.isSet(QStringLiteral("force")));
     else
         args.showHelp(1);
     settings = nullptr;

@@ -212,6 +212,13 @@ public slots:
     void resetSequence() override;
     void languageChange() override;
 
+    // Back office (maintenance/)
+    /** Writes the whole database to a .zbk file and hands it to the
+     *  backup-media command. */
+    void backup() override;
+    /** Runs the preferences and users dialog. */
+    void preferences() override;
+
     // Item entry and the current sale
     void itemReturnPressed() override;
     void itemSelected(const QString& text) override;

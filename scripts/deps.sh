@@ -7,7 +7,7 @@ packages=(
   qt6-httpserver-dev qt6-websockets-dev
   qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools libgl-dev
   libqrencode-dev libcurl4-openssl-dev
-  mariadb-server mariadb-client
+  mariadb-server mariadb-client libmariadb-dev
   xvfb xauth xdotool imagemagick zbar-tools socat
   cups cups-bsd cups-client python3-aiosmtpd poppler-utils
   fonts-dejavu-core locales

@@ -203,15 +203,20 @@ private slots:
         QVERIFY(!utils->validateLoginId());
         QCOMPARE(utils->userName(), QStringLiteral("noone"));
 
-        // The administrator unlocks here; with nobody chosen nothing is asked.
+        // The administrator unlocks here; with nobody chosen there is nothing to unlock.
         utils->setUserName(QStringLiteral("Admin"));
         Prefs prefs;
+        shop.prompts().expect(ZkPrompt::Warning, QStringLiteral("Unlock User"),
+                              QStringLiteral("You must have a user selected to perform an unlock"));
         prefs.unlockLogin();
         prefs.setSelectedUser(user);
         shop.prompts().expect(ZkPrompt::Question, QStringLiteral("Unlock User"),
                               QStringLiteral("Confirm that you will unlock user '%1', this will result in their "
                                              "sessions terminating").arg(user),
                               confirm ? 0 : 1);
+        if (!confirm)
+            shop.prompts().expect(ZkPrompt::Information, QStringLiteral("Unlock User"),
+                                  QStringLiteral("Operation cancelled"));
         prefs.unlockLogin();
         QVERIFY(there.exec(QStringLiteral("SELECT Host FROM Login WHERE Name='%1'").arg(name)));
         QCOMPARE(there.next(), !confirm);
