@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFont>
+#include <QList>
 #include <QImage>
 #include <QLocale>
 #include <QObject>
@@ -10,6 +11,7 @@
 
 class DocPrint;
 class QSerialPort;
+enum class DocketMedium;
 class QSqlQuery;
 class QWidget;
 
@@ -79,14 +81,14 @@ public:
 
     // ---- SQL text and database errors (core/sqltext.cpp) ----
 
-    /** Text made safe between single quotes; upper-cased on request. */
+    /** Text made safe between single quotes (storableText); upper-cased on
+     *  request. */
     static QString escapeSQL(const QString& text, bool upper = false);
-    /** A text column as the operator wrote it: undoes the line-break escape
-     *  that escapeSQL applies for SQLite. */
-    static QString unescapeSQL(const QString& stored);
+    /** Text without what no server can store: NUL and lone surrogates. */
+    static QString storableText(const QString& text);
     /** Text made safe inside a LIKE pattern that is closed with
-     *  likeEscape(): as escapeSQL, and a backslash (a stored line break on
-     *  SQLite is one) matches itself on every server. The wildcards % and _
+     *  likeEscape(): as escapeSQL, and a backslash matches itself on every
+     *  server. The wildcards % and _
      *  stay wildcards. */
     static QString escapeLike(const QString& text, bool upper = false);
     /** What follows the closing quote of an escapeLike pattern. */
@@ -100,6 +102,9 @@ public:
     /** Makes @p name (e.g. "en_ZA") the locale of every number shown or
      *  parsed, and the application's default locale. */
     static void setLocale(const QString& name);
+    /** Makes the locale of /Global/Locale, or the system's when it is
+     *  empty, the one locale of money (the language set-up calls it). */
+    static void useLocaleSetting();
     /** The locale of numStr and strNum. */
     static QLocale locale();
     /** Fixed-point text in the locale with exactly @p decimals decimals. */
@@ -137,6 +142,10 @@ public:
 
     /** Text made safe inside an XML attribute or element, on one line. */
     static QString escapeXML(const QString& text, bool upper = false);
+    /** Text without the characters XML 1.0 cannot carry: controls other
+     *  than tab and line breaks become blanks; lone surrogates, U+FFFE and
+     *  U+FFFF go. */
+    static QString xmlText(const QString& text);
 
     // ---- Button images (core/imagecodec.cpp) ----
 
@@ -188,12 +197,17 @@ public:
     bool validateLoginId();
     /** The cash account number of the user who logged in last (Personel.CashAcc). */
     int userCashAccount() const { return m_userCashAccount; }
+    /** Seconds the next login prompt waits after wrong codes at this station. */
+    int loginDelay() const;
 
     // ---- Installed data (core/installdata.cpp) ----
 
     /** A file of the installed data folder: the install dir followed by
      *  "/share/Brevalon/" and @p name. */
     static QString shareFile(const QString& name);
+    /** The one folder of the translations: the install dir followed by
+     *  "/Brevalon/i18n". A language's file is named after it ("German.qm"). */
+    static QString translationsDir();
 
     // ---- Documents (documents/) ----
 
@@ -286,9 +300,42 @@ public:
      *  inside a unit: the dockets take their lines in units of their own. */
     void printDockets(int number);
     /** The docket of an invoice's lines not yet printed on @p printer (1
-     *  label, 2 kitchen); empty when nothing is due. Marks what it takes, in
-     *  a unit that locks the account: two tills never take the same line. */
-    QString buildKitchen(int invoiceNumber, int printer);
+     *  label, 2 kitchen), or with @p reprint all its lines; empty when
+     *  nothing is due. Marks nothing (printDocket claims the lines): @p lines
+     *  receives those of its lines the printer has not had yet. */
+    QString buildKitchen(int invoiceNumber, int printer, QList<int>* lines = nullptr, bool reprint = false);
+    /** Builds the docket of @p printer, claims its lines in a unit that locks
+     *  the account (two tills never print one line), prints it, and gives the
+     *  lines back when the printer did not take it; false when it was not
+     *  printed (the lines stay unsent) or could not be claimed. @p due tells whether any line was
+     *  due at all. */
+    bool printDocket(int invoiceNumber, int printer, bool reprint = false, bool* due = nullptr);
+    /** The docket printers whose Mode is not "off", as printDocket numbers
+     *  them. */
+    static QList<int> docketPrinters();
+
+    /** A docket as composed: its document and the invoice lines it holds. */
+    struct Docket
+    {
+        QString document;
+        QList<int> lines;
+        QList<int> due; // of lines, those not had there yet
+    };
+    /** Composes the docket of an invoice's lines that @p station (1 label,
+     *  2 kitchen) has not had yet on @p medium, or with @p reprint all of
+     *  them, whose departments route there; changes nothing. No lines when
+     *  nothing is due or it failed. */
+    Docket composeDocket(int invoiceNumber, int station, DocketMedium medium, bool reprint = false);
+    /** Marks lines as taken (@p mark: DocketRoute::mark). False after a
+     *  failed statement (shown) or when another till took a line first. */
+    bool markDocket(int invoiceNumber, const QList<int>& lines, int mark);
+    /** Gives back the lines a docket claimed but did not print, in a unit
+     *  of its own; false after a failed statement (shown). */
+    bool unmarkDocket(int invoiceNumber, const QList<int>& lines, int mark);
+    /** Sends the lines of an order that go to the kitchen screens there:
+     *  one KitchenDockets row per station, written with the lines' marks
+     *  as one unit. False after a failure (shown). */
+    bool sendToScreens(int invoiceNumber);
 
     // ---- Statements (posting/statements.cpp) ----
 
@@ -353,6 +400,10 @@ private:
     bool claimSession(const QString& name);
     /** Gives this till's Login row of the user up. */
     void releaseSession(const QString& name);
+    /** Runs "SELECT Code, <columns> FROM Personel" for a login code and
+     *  leaves @p q on the row whose code is exactly @p code; false when
+     *  there is none (or the statement failed: shown). */
+    static bool findCode(const QString& columns, const QString& code, QSqlQuery* q);
     /** Reads the logged-in user's CashAcc into @p account when the user has
      *  a row (else leaves it); false after showing a failed lookup. */
     bool lookupCashAccount(int* account) const;
@@ -369,6 +420,7 @@ private:
     bool m_postedNow = false; ///< the last closeInvoice wrote the ledger row
     int m_account = -1;
     int m_userCashAccount = 1;
+    int m_failedLogins = 0;
     QWidget* m_mainWindow = nullptr;
     DocPrint* m_docPrint = nullptr;
     QSerialPort* m_polePort = nullptr;

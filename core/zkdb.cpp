@@ -61,7 +61,13 @@ OpenResult openDefault(QString* error)
             *error = db.lastError().driverText() + db.lastError().databaseText();
         return OpenFailed;
     }
-    return prepareSession(db) ? Opened : OpenFailed;
+    // Start-up shows the reason in its own box, as for a failed open.
+    QString reason;
+    if (prepareSession(db, &reason))
+        return Opened;
+    if (error)
+        *error = reason;
+    return OpenFailed;
 }
 
 namespace {
@@ -83,14 +89,22 @@ QStringList sessionStatements(const QSqlDatabase& db)
             QStringLiteral("SET SESSION innodb_lock_wait_timeout=%1").arg(busyWaitSeconds)};
 }
 
+bool sessionFailed(const QSqlQuery& q, QString* reason)
+{
+    if (!reason)
+        return !Utility::showDBError(q);
+    *reason = q.lastError().driverText() + q.lastError().databaseText() + QLatin1Char('\n') + q.lastQuery();
+    return false;
+}
+
 } // namespace
 
-bool prepareSession(QSqlDatabase& db)
+bool prepareSession(QSqlDatabase& db, QString* reason)
 {
     for (const QString& statement : sessionStatements(db)) {
         QSqlQuery q(db);
         if (!q.exec(statement))
-            return !Utility::showDBError(q);
+            return sessionFailed(q, reason);
     }
     return true;
 }
@@ -198,6 +212,41 @@ int takeCounter(const QString& table, const QString& column)
 QString limitOne()
 {
     return dialect() == Sequences ? QString() : QStringLiteral(" LIMIT 1");
+}
+
+QStringList tableNames()
+{
+    QSqlDatabase db = QSqlDatabase::database();
+    if (dialect() != Sqlite)
+        return db.tables(QSql::Tables);
+    QStringList names;
+    QSqlQuery q;
+    if (!q.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type='table' "
+                               "AND name NOT LIKE 'sqlite\\_%' ESCAPE '\\' ORDER BY rowid"))) {
+        Utility::showDBError(q);
+        return names;
+    }
+    while (q.next())
+        names << q.value(0).toString();
+    return names;
+}
+
+bool beginSnapshot()
+{
+    // A deferred transaction on SQLite, and InnoDB's consistent read: both
+    // only read, so no station has to wait for the backup.
+    QSqlQuery q;
+    const QString begin = dialect() == MySql ? QStringLiteral("START TRANSACTION WITH CONSISTENT SNAPSHOT")
+                                             : QStringLiteral("BEGIN");
+    if (!q.exec(begin))
+        return !Utility::showDBError(q);
+    return true;
+}
+
+void endSnapshot()
+{
+    QSqlQuery q;
+    q.exec(QStringLiteral("COMMIT"));
 }
 
 QString createTempStatement(const QString& columns)
@@ -316,8 +365,10 @@ bool reconnect()
     return true;
 }
 
-void showError(const QSqlError& error, const QString& statement)
+bool showError(const QSqlError& error, const QString& statement)
 {
+    if (error.type() == QSqlError::NoError)
+        return false;
     QString text = error.databaseText() + QLatin1Char('\n') + statement;
     if (isConnectionError(error)) {
         g_lost = true;
@@ -325,7 +376,7 @@ void showError(const QSqlError& error, const QString& statement)
         // One operator action, one message: the other statements that
         // failed with it say nothing more.
         if (g_toldThisTurn && !back)
-            return;
+            return true;
         if (!back) {
             g_toldThisTurn = true;
             QTimer::singleShot(0, [] { g_toldThisTurn = false; });
@@ -339,7 +390,9 @@ void showError(const QSqlError& error, const QString& statement)
                                                   "was written. The till connects again by itself once the "
                                                   "database is back."));
     }
+    ZkPrompt::setWaitCursor(false);
     ZkPrompt::warning(utils ? utils->mainWindow() : nullptr, error.driverText(), text);
+    return true;
 }
 
 } // namespace ZkDb

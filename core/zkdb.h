@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 
 class QSqlDatabase;
@@ -40,8 +41,9 @@ OpenResult openDefault(QString* error);
  *  what other tills committed before it, as without units), and give up on a
  *  row lock after busyWaitSeconds. SQLite databases keep a write-ahead log
  *  with full syncs, and wait up to busyWaitSeconds for another till's unit
- *  instead of failing at once. Shows and returns false on failure. */
-bool prepareSession(QSqlDatabase& db);
+ *  instead of failing at once. Returns false on failure, with the server's
+ *  words and the statement in @p reason when given (else shown). */
+bool prepareSession(QSqlDatabase& db, QString* reason = nullptr);
 
 /** How long a till waits for a unit of another till before it gives up. */
 constexpr int busyWaitSeconds = 15;
@@ -96,6 +98,17 @@ int takeCounter(const QString& table, const QString& column);
 /** " LIMIT 1" where the dialect allows it on DELETE and UPDATE, else empty. */
 QString limitOne();
 
+/** The program's tables on the default connection in the order the
+ *  database lists them: MySQL's table list; on SQLite the schema's order.
+ *  Temporary tables are not among them. */
+QStringList tableNames();
+
+/** Starts a read of several tables that sees them all as at one moment,
+ *  while the other stations go on writing; false after showing an error. */
+bool beginSnapshot();
+/** Ends it. */
+void endSnapshot();
+
 /** The statement that creates the scratch table "temp" with @p columns. It
  *  is a temporary table: each connection has its own, tills never wait for
  *  one another, and a till that dies takes its table with it. */
@@ -115,8 +128,8 @@ bool reconnect();
 /** Shows a failed statement: the driver's and the database's texts and the
  *  statement. A lost connection is told once per operator action, with
  *  whether it could be opened again (the next action works) or not (the till
- *  tries again by itself). */
-void showError(const QSqlError& error, const QString& statement);
+ *  tries again by itself). True when there was an error. */
+bool showError(const QSqlError& error, const QString& statement);
 /** Whether the program's connection is open (a lost server still counts as
  *  open until a statement finds out). */
 bool isOpen();

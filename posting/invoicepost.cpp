@@ -324,18 +324,11 @@ bool Utility::showPostedInvoice(int number, double tendered, double* total, doub
 
 void Utility::printDockets(int number)
 {
-    const struct
-    {
-        int printer;
-        const char* group;
-    } dockets[] = {{1, "/LabelPrinter/Mode"}, {2, "/KitchenPrinter/Mode"}};
-    for (const auto& d : dockets) {
-        if (settings->readEntry(QLatin1String(d.group)) == QLatin1String("off"))
-            continue;
-        const QString docket = buildKitchen(number, d.printer);
-        if (!docket.isEmpty())
-            showDocument(docket, false);
-    }
+    // The screens first: they wait on nothing, and a printer that jams or
+    // is off keeps nothing from them.
+    sendToScreens(number);
+    for (const int printer : docketPrinters())
+        printDocket(number, printer);
 }
 
 void Utility::previewInvoice(int number)

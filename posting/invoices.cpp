@@ -134,9 +134,9 @@ QString Utility::invoiceDocument(int number, InvoiceCopy copy, double tendered, 
             continue;
         const QString flag1 = lines.value(5).toString();
         const QString flag2 = lines.value(6).toString();
-        const QString serial = unescapeSQL(lines.value(7).toString());
+        const QString serial = lines.value(7).toString();
         const bool returnable = lines.value(11).toString() == QLatin1String("Y");
-        QString description = escapeXML(unescapeSQL(lines.value(1).toString()));
+        QString description = escapeXML(lines.value(1).toString());
         if (!serial.isEmpty())
             description += QLatin1String("\\n") + tr("Serial No: ") + escapeXML(serial);
 

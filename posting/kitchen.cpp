@@ -1,32 +1,40 @@
 #include "core/utility.h"
 
 #include "core/globals.h"
+#include "core/zkclock.h"
 #include "core/zkdb.h"
+#include "core/zkprompt.h"
 #include "core/zksettings.h"
 #include "core/zktransaction.h"
+#include "documents/docprint.h"
 #include "documents/docwriter.h"
+#include "posting/docketroute.h"
 #include "posting/wholequantity.h"
 
 #include <QHash>
 #include <QSqlQuery>
 #include <QVariant>
 
-QString Utility::buildKitchen(int invoiceNumber, int printer)
+namespace {
+
+struct Route
 {
-    // Reading the lines not yet printed and marking them is one unit under
-    // the account's lock: two tills serving one table never take the same
-    // line. The docket prints after the unit, in printDockets.
-    ZkTransaction unit;
-    if (!unit.isOpen() || !lockInvoiceAccount(invoiceNumber))
-        return QString();
+    int stations = 0; // Departments.Printer
+    QString medium;   // Departments.Route
+};
+
+} // namespace
+
+Utility::Docket Utility::composeDocket(int invoiceNumber, int station, DocketMedium medium, bool reprint)
+{
     QSqlQuery q;
     if (!q.exec(QStringLiteral("SELECT MyDate,SequenceNo,AccountNumber FROM Invoice WHERE MyNumber=%1").arg(invoiceNumber))) {
         showDBError(q);
-        return QString();
+        return Docket();
     }
     if (!q.next()) {
         qWarning("I Can't locate Invoice # %d", invoiceNumber);
-        return QString();
+        return Docket();
     }
     const QDateTime when = ZkDb::dateTime(q.value(0));
     const int sequence = q.value(1).toInt();
@@ -37,11 +45,13 @@ QString Utility::buildKitchen(int invoiceNumber, int printer)
     QSqlQuery c;
     if (!c.exec(QStringLiteral("SELECT Name FROM Clients where AccountNumber=%1").arg(account))) {
         showDBError(c);
-        return QString();
+        return Docket();
     }
-    const QString client = c.next() ? unescapeSQL(c.value(0).toString()) : QString();
+    const QString client = c.next() ? c.value(0).toString() : QString();
     c.finish();
-    const bool label = printer == 1;
+    const bool label = station == DocketRoute::Label;
+    const bool paper = medium == DocketMedium::Paper;
+    const int mark = DocketRoute::mark(station, medium);
 
     DocWriter doc;
     doc.open("head")
@@ -53,81 +63,232 @@ QString Utility::buildKitchen(int invoiceNumber, int printer)
         .dates(when)
         .printMoment()
         .raw("sequence", QString::number(sequence));
+    if (reprint)
+        doc.text("reprint", tr("REPRINT"));
     const QString preview = label ? QStringLiteral("/LabelPrinter/Preview") : QStringLiteral("/KitchenPrinter/Preview");
-    if (settings->readEntry(preview) != QLatin1String("ON"))
+    if (paper && settings->readEntry(preview) != QLatin1String("ON"))
         doc.raw("auto", QStringLiteral("print"));
 
     if (!makeTempInvoiceItemTable(QStringLiteral("WHERE InvoiceNumber=%1 ORDER BY MyNumber").arg(invoiceNumber), true))
-        return QString();
-    QSqlQuery lines;
-    if (!lines.exec(QStringLiteral("SELECT Quantity,UPPER(Description),UnitOfMeasure,Category,Department,MyNumber,"
+        return Docket();
+    QSqlQuery rows;
+    // The description is upper-cased here, not by the server: SQLite's
+    // UPPER leaves every letter beyond ASCII as it is.
+    if (!rows.exec(QStringLiteral("SELECT Quantity,Description,UnitOfMeasure,Category,Department,MyNumber,"
                                    "Printed,Price FROM temp WHERE InvoiceNumber=%1 ORDER BY MyNumber")
                         .arg(invoiceNumber))) {
-        showDBError(lines);
+        showDBError(rows);
         ZkDb::releaseTemp();
-        return QString();
+        return Docket();
     }
-    QHash<QString, int> routes; // department -> printer bits
-    QList<int> written;
+    QHash<QString, Route> routes;
+    Docket docket;
     bool previousMain = true; // the first line gets no separator
-    while (lines.next()) {
-        const QString category = lines.value(3).toString();
-        // The mark holds the printers a line has been on (1 label, 2
-        // kitchen): a line of a department routed to both reaches each once,
-        // whichever docket is built first.
-        if (category == QLatin1String("Notes") || (lines.value(6).toInt() & printer) != 0)
+    while (rows.next()) {
+        const QString category = rows.value(3).toString();
+        // The mark holds the places a line has been (DocketRoute::mark): a
+        // line of a department routed to two reaches each once, whichever
+        // docket is built first. A reprint takes them all again.
+        const bool taken = (rows.value(6).toInt() & mark) != 0;
+        if (category == QLatin1String("Notes") || (taken && !reprint))
             continue;
-        const QString department = lines.value(4).toString();
+        const QString department = rows.value(4).toString();
         if (!routes.contains(department)) {
             QSqlQuery route;
-            if (!route.exec(QStringLiteral("SELECT Printer FROM Departments where Department='%1'")
+            if (!route.exec(QStringLiteral("SELECT Printer, Route FROM Departments where Department='%1'")
                                 .arg(escapeSQL(department)))) {
                 showDBError(route);
-                lines.finish();
+                rows.finish();
                 ZkDb::releaseTemp();
-                return QString();
+                return Docket();
             }
-            routes.insert(department, route.next() ? route.value(0).toInt() : 0);
+            Route r;
+            if (route.next())
+                r = Route{route.value(0).toInt(), route.value(1).toString()};
+            routes.insert(department, r);
         }
-        if (!(routes.value(department) & printer))
+        const Route& route = routes[department];
+        if (!(route.stations & station) || !DocketRoute::reaches(route.medium, medium))
             continue;
 
-        const double quantity = lines.value(0).toDouble();
+        const double quantity = rows.value(0).toDouble();
         const bool remark = category == QLatin1String("Remarks");
         // A free modifier (no charge, one of) belongs to the line above it.
-        const bool modifier = roundCents(lines.value(7).toDouble()) == 0 && quantity == 1.0;
+        const bool modifier = roundCents(rows.value(7).toDouble()) == 0 && quantity == 1.0;
         const bool mainLine = Posting::wholeQuantity(quantity) != 0 && !modifier;
-        if (mainLine && !previousMain && !written.isEmpty())
+        if (mainLine && !previousMain && !docket.lines.isEmpty())
             doc.open("item").raw("quantity", QString()).raw("iquantity", QString()).raw("desription", QString());
         doc.open("item")
             .raw("quantity", remark || modifier ? QString() : numStr(quantity, 2))
             .raw("iquantity", Posting::wholeQuantityText(quantity))
-            .text("uom", remark ? QString() : lines.value(2).toString())
-            .text("description", unescapeSQL(lines.value(1).toString()));
+            .text("uom", remark ? QString() : rows.value(2).toString())
+            .text("description", rows.value(1).toString(), true);
         previousMain = mainLine;
-        written << lines.value(5).toInt();
+        docket.lines << rows.value(5).toInt();
+        if (!taken)
+            docket.due << rows.value(5).toInt();
     }
     // SQLite keeps the table locked while a statement on it is open.
-    lines.finish();
+    rows.finish();
     ZkDb::releaseTemp();
-    if (written.isEmpty())
-        return QString();
+    if (docket.lines.isEmpty())
+        return Docket();
+    doc.open("tail").text("cashier", m_userName);
+    docket.document = doc.finish();
+    return docket;
+}
 
-    for (const int line : qAsConst(written)) {
+bool Utility::markDocket(int invoiceNumber, const QList<int>& lines, int mark)
+{
+    QSqlQuery q;
+    for (const int line : lines) {
+        int taken = 0;
         for (const char* table : {"InvoiceItem", "InvoiceItemArchive"}) {
-            if (!q.exec(QStringLiteral("UPDATE %1 set Printed=COALESCE(Printed, 0) | %2 WHERE MyNumber='%3' AND "
-                                       "InvoiceNumber='%4'")
-                            .arg(QLatin1String(table), QString::number(printer), QString::number(line),
-                                 QString::number(invoiceNumber)))
-                && showDBError(q))
-                return QString();
+            if (!q.exec(QStringLiteral("UPDATE %1 set Printed=COALESCE(Printed, 0) | %2 WHERE MyNumber=%3 AND "
+                                       "InvoiceNumber=%4 AND (COALESCE(Printed, 0) & %2)=0")
+                            .arg(QLatin1String(table), QString::number(mark), QString::number(line),
+                                 QString::number(invoiceNumber)))) {
+                showDBError(q);
+                return false;
+            }
+            taken += q.numRowsAffected();
+        }
+        // Another till took the line meanwhile: its docket has it.
+        if (taken == 0)
+            return false;
+    }
+    return true;
+}
+
+QString Utility::buildKitchen(int invoiceNumber, int printer, QList<int>* lines, bool reprint)
+{
+    const Docket docket = composeDocket(invoiceNumber, printer, DocketMedium::Paper, reprint);
+    if (lines)
+        *lines = docket.due;
+    if (!docket.document.isEmpty() && settings->readEntry(QStringLiteral("/Pell/Debug")) == QLatin1String("ON"))
+        qDebug("%s", qPrintable(docket.document));
+    return docket.document;
+}
+
+bool Utility::sendToScreens(int invoiceNumber)
+{
+    // Most shops have no screen: one look at the departments spares them
+    // the dockets.
+    QSqlQuery q;
+    if (!q.exec(QStringLiteral("SELECT COUNT(*) FROM Departments WHERE UPPER(TRIM(Route)) IN ('S','B') AND Printer<>0"))) {
+        showDBError(q);
+        return false;
+    }
+    if (!q.next() || q.value(0).toInt() == 0)
+        return true;
+    q.finish();
+
+    // The lines' marks and the dockets go together, under the account's
+    // lock: a screen never shows a docket whose lines could go again, nor
+    // loses lines already marked, and two tills never send one line twice.
+    ZkTransaction unit;
+    if (!unit.isOpen() || !lockInvoiceAccount(invoiceNumber))
+        return false;
+    QList<QPair<int, Docket>> dockets;
+    for (const int station : {int(DocketRoute::Label), int(DocketRoute::Kitchen)}) {
+        const Docket docket = composeDocket(invoiceNumber, station, DocketMedium::Screen);
+        if (!docket.lines.isEmpty())
+            dockets.append({station, docket});
+    }
+    if (dockets.isEmpty())
+        return unit.commit();
+    for (const auto& d : qAsConst(dockets)) {
+        // The document's own line breaks only lay it out (a break in one of
+        // its texts is written "\n"): on one line it is stored alike on
+        // every server.
+        const QString document = QString(d.second.document).replace(QLatin1Char('\n'), QLatin1Char(' '));
+        if (!markDocket(invoiceNumber, d.second.lines, DocketRoute::mark(d.first, DocketMedium::Screen))) {
+            unit.rollback();
+            return false;
+        }
+        if (!q.exec(QStringLiteral("INSERT INTO KitchenDockets (Station, InvoiceNumber, MyDate, Docket) "
+                                   "VALUES (%1, %2, '%3', '%4')")
+                        .arg(QString::number(d.first), QString::number(invoiceNumber), ZkClock::nowText(),
+                             escapeSQL(document)))) {
+            showDBError(q);
+            return false;
         }
     }
-    if (!unit.commit())
-        return QString();
-    doc.open("tail").text("cashier", m_userName);
-    const QString text = doc.finish();
-    if (settings->readEntry(QStringLiteral("/Pell/Debug")) == QLatin1String("ON"))
-        qDebug("%s", qPrintable(text));
-    return text;
+    return unit.commit();
+}
+
+QList<int> Utility::docketPrinters()
+{
+    QList<int> printers;
+    if (settings->readEntry(QStringLiteral("/LabelPrinter/Mode")) != QLatin1String("off"))
+        printers << 1;
+    if (settings->readEntry(QStringLiteral("/KitchenPrinter/Mode")) != QLatin1String("off"))
+        printers << 2;
+    return printers;
+}
+
+bool Utility::printDocket(int invoiceNumber, int printer, bool reprint, bool* due)
+{
+    // The lines are claimed before the docket prints, in a unit under the
+    // account's lock: two tills serving one table never print the same
+    // line. A docket that was not printed gives its lines back, so they go
+    // out with the table's next docket, or a reprint from the Documents tab.
+    const int mark = DocketRoute::mark(printer, DocketMedium::Paper);
+    QList<int> lines;
+    QString docket;
+    {
+        ZkTransaction unit;
+        if (!unit.isOpen() || !lockInvoiceAccount(invoiceNumber))
+            return false;
+        docket = buildKitchen(invoiceNumber, printer, &lines, reprint);
+        // A reprint claims only the lines it carries for the first time.
+        if (!lines.isEmpty() && !markDocket(invoiceNumber, lines, mark)) {
+            unit.rollback();
+            return false;
+        }
+        if (!unit.commit())
+            return false;
+    }
+    if (due)
+        *due = !docket.isEmpty();
+    if (docket.isEmpty())
+        return true;
+    const bool processed = showDocument(docket, false);
+    // A line counts as sent once the spooler took its docket, or when the
+    // operator processed a docket shown for preview. After a failed print
+    // the window's Process and Close leave the lines unsent.
+    const bool sent = m_docPrint->outputTaken() || (processed && !m_docPrint->outputFailed());
+    if (sent)
+        return true;
+    unmarkDocket(invoiceNumber, lines, mark);
+    if (m_docPrint->outputFailed())
+        ZkPrompt::warning(m_mainWindow, tr("Brevalon - Docket"),
+                          tr("The %1 docket of order %2 was not printed.\n\nIts lines stay unsent: they go "
+                             "out with the next docket of this order, or reprint it from the Documents tab.")
+                              .arg(printer == 1 ? tr("label") : tr("kitchen"))
+                              .arg(invoiceNumber));
+    return false;
+}
+
+bool Utility::unmarkDocket(int invoiceNumber, const QList<int>& lines, int mark)
+{
+    if (lines.isEmpty())
+        return true;
+    QStringList numbers;
+    for (const int line : lines)
+        numbers << QString::number(line);
+    ZkTransaction unit;
+    if (!unit.isOpen())
+        return false;
+    QSqlQuery q;
+    for (const char* table : {"InvoiceItem", "InvoiceItemArchive"}) {
+        if (!q.exec(QStringLiteral("UPDATE %1 set Printed=Printed-%2 WHERE InvoiceNumber=%3 AND MyNumber IN (%4) "
+                                   "AND (COALESCE(Printed, 0) & %2)<>0")
+                        .arg(QLatin1String(table), QString::number(mark), QString::number(invoiceNumber),
+                             numbers.join(QLatin1Char(','))))) {
+            showDBError(q);
+            return false;
+        }
+    }
+    return unit.commit();
 }

@@ -59,7 +59,7 @@ QString Utility::receiptDocument(int number, bool firstPrint, bool posted, doubl
     const QDateTime when = ZkDb::dateTime(q.value(0));
     const int account = q.value(1).toInt();
     const Tenders paid = tendersAt(q, 2);
-    const QString payRef = unescapeSQL(q.value(8).toString());
+    const QString payRef = q.value(8).toString();
     const QString storedEmail = q.value(12).toString();
     const QString cashier = q.value(14).toString();
     double balance = 0;
@@ -298,12 +298,15 @@ bool Utility::voidReceipt(int number)
         return false;
     logAction(tr("Void Receipt"), tr("Acc: %1").arg(getAccountNumber()), tr("Rec #: %1").arg(number), '0');
     QSqlQuery q;
-    for (const QString& sql :
-         {QStringLiteral("UPDATE Journal SET Description='VR' WHERE MyNumber=%1 AND Description='R'").arg(number),
-          QStringLiteral("UPDATE Journal SET CrossRef=0 WHERE CrossRef=%1 AND Description='I'").arg(number)}) {
-        if (!ZkDb::exec(q, sql)) {
-            showDBError(q);
-            return false;
+    // A cash-up may have archived the receipt and the invoices it paid.
+    for (const char* table : {"Journal", "JournalArchive"}) {
+        for (const QString& sql :
+             {QStringLiteral("UPDATE %1 SET Description='VR' WHERE MyNumber=%2 AND Description='R'"),
+              QStringLiteral("UPDATE %1 SET CrossRef=0 WHERE CrossRef=%2 AND Description='I'")}) {
+            if (!ZkDb::exec(q, sql.arg(QLatin1String(table)).arg(number))) {
+                showDBError(q);
+                return false;
+            }
         }
     }
     return recordVoid(reason, 'R', number) && unit.commit();

@@ -80,7 +80,7 @@ void Sales::editInvoice()
         for (int c = 0; c < SaleColumnCount; ++c)
             line << QString();
         line[ColQuantity] = note ? QString() : quantityText(quantity);
-        line[ColDescription] = Utility::unescapeSQL(q.value(1).toString());
+        line[ColDescription] = q.value(1).toString();
         line[ColDiscount] = quantityText(q.value(2).toDouble());
         line[ColAmount] = Utility::numStr(q.value(3).toDouble(), 2);
         line[ColCategory] = category;
@@ -89,7 +89,7 @@ void Sales::editInvoice()
         line[ColDate] = ZkDb::dateTimeText(q.value(7));
         line[ColTax1] = q.value(8).toString();
         line[ColTax2] = q.value(9).toString();
-        line[ColSerial] = Utility::unescapeSQL(q.value(10).toString());
+        line[ColSerial] = q.value(10).toString();
         line[ColSalesPerson] = q.value(11).toString();
         line[ColDepartment] = q.value(12).toString();
         line[ColCost] = Utility::numStr(q.value(13).toDouble(), 2);
@@ -120,6 +120,7 @@ void Sales::editInvoice()
 
     // The lines are the sale's now; written again, the bill takes its number back.
     m_keptInvoice = number;
+    m_linesTakenBack = true;
     for (const QStringList& line : lines) {
         auto* row = new ZkListItem(VendListView, nullptr); // each at the top: the bill's order comes back
         for (int c = 0; c < SaleColumnCount; ++c)

@@ -2,7 +2,8 @@
 # Sets up and runs every test: installs the packages, builds, starts the
 # servers the tests use (a private MariaDB, a private CUPS with a raw queue,
 # an SMTP server, serial-port pairs), installs the ESC/POS parser that checks
-# the slips, runs CTest against SQLite and MariaDB, and stops the servers
+# the slips and the driver of the browser that looks at the kitchen screens,
+# runs CTest against SQLite and MariaDB, and stops the servers
 # again.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
@@ -69,10 +70,13 @@ start_cups() {
   # A restaurant's dockets go to printers of their own.
   raw_queue brevalon_kitchen "$dir/kitchen.out" || return 1
   raw_queue brevalon_label "$dir/label.out" || return 1
+  # A queue the docket tests stop and start again.
+  raw_queue brevalon_stopped "$dir/stopped.out" || return 1
   export CUPS_SERVER="127.0.0.1:$port"
   export BREVALON_TEST_PRINTER=brevalon_slip BREVALON_TEST_PRINTER_OUT="$dir/slip.out"
   export BREVALON_TEST_KITCHEN_PRINTER=brevalon_kitchen BREVALON_TEST_KITCHEN_PRINTER_OUT="$dir/kitchen.out"
   export BREVALON_TEST_LABEL_PRINTER=brevalon_label BREVALON_TEST_LABEL_PRINTER_OUT="$dir/label.out"
+  export BREVALON_TEST_STOPPED_PRINTER=brevalon_stopped BREVALON_TEST_STOPPED_PRINTER_OUT="$dir/stopped.out"
   echo "CUPS for the tests on 127.0.0.1:$port, queues brevalon_slip, brevalon_kitchen, brevalon_label -> $dir"
 }
 start_cups || echo "CUPS could not be started: the spooler tests will skip"
@@ -109,11 +113,13 @@ start_serial() {
 }
 start_serial || echo "socat could not make serial ports: the device tests will skip"
 
-# --- npm: the ESC/POS parser that reads every slip the tests produce -------
-# Installed from the lock file into the build folder (never the source tree);
-# the npm cache serves it when it has it. Without it the check skips.
-install_escpos() {
-  local dir=$build/escpos src=$top/tests/documents/escpos
+# --- npm: the ESC/POS parser that reads every slip the tests produce, and
+# the driver of the browser that looks at the kitchen screens -------------
+# Each is installed from its lock file into the build folder (never the
+# source tree); the npm cache serves it when it has it. Nothing is fetched
+# while the tests run; without a package its check skips and says why.
+npm_install() { # source folder, target folder
+  local src=$1 dir=$2
   mkdir -p "$dir"
   if ! command -v npm >/dev/null; then
     echo "npm is not installed" >"$dir/install.log"
@@ -125,9 +131,17 @@ install_escpos() {
     rm -rf "$dir/node_modules"
     return 1
   fi
-  echo "npos for the ESC/POS check installed in $dir"
 }
-install_escpos || echo "npos could not be installed (see $build/escpos/install.log): the ESC/POS check will skip"
+if npm_install "$top/tests/documents/escpos" "$build/escpos"; then
+  echo "npos for the ESC/POS check installed in $build/escpos"
+else
+  echo "npos could not be installed (see $build/escpos/install.log): the ESC/POS check will skip"
+fi
+if npm_install "$top/tests/kitchen/browser" "$build/kitchen-browser"; then
+  echo "puppeteer-core for the kitchen screen tests installed in $build/kitchen-browser"
+else
+  echo "puppeteer-core could not be installed (see $build/kitchen-browser/install.log): the kitchen screen tests will skip"
+fi
 
 # The tests keep the slips they produce here for that check.
 export BREVALON_SLIP_DIR=$run/slips
@@ -135,3 +149,10 @@ rm -rf "$BREVALON_SLIP_DIR"
 mkdir -p "$BREVALON_SLIP_DIR"
 
 ctest --test-dir "$build" --output-on-failure -j"$(nproc)" "$@"
+
+# Once more under a German locale (decimal comma, point for thousands): the
+# tests that parse, show and print amounts must not depend on the system's
+# locale. SQLite only; the backend makes no difference to numbers.
+de_tests='^(tst_money|tst_validators|tst_itementry|tst_salelines|tst_tendering|tst_keypads|tst_docrender|tst_docprint|tst_receipts|tst_invoices)_sqlite$'
+echo "the amount tests again under LANG=de_DE.UTF-8"
+LANG=de_DE.UTF-8 LC_ALL= ctest --test-dir "$build" --output-on-failure -j"$(nproc)" -R "$de_tests" "$@"
