@@ -54,20 +54,24 @@ QString ownBills(int account)
 
 double Sales::amountOwed(int account) const
 {
-    const double balance = utils->getBalBF(account, true);
     if (!utils->isCashAccount(account))
-        return balance;
-    // The other tills' customers pay their own bills there.
+        return utils->getBalBF(account, true);
+    // The other tills' customers pay their own bills there. The balance and
+    // their bills are read in one statement, so that both see the same
+    // moment: read apart, a bill another till posted in between would be
+    // taken off a balance that never held it.
     QSqlQuery q;
-    if (!q.exec(QStringLiteral("SELECT SUM(Journal.Amount-Journal.Rounding) FROM Journal, Invoice WHERE "
-                               "Journal.AccountNumber=%1 AND Journal.Description='I' AND Journal.CrossRef=0 AND "
-                               "Invoice.MyNumber=Journal.MyNumber AND Invoice.Station<>'%2'")
+    if (!q.exec(QStringLiteral("SELECT (SELECT COALESCE(SUM(Amount - Rounding), 0) FROM Journal WHERE "
+                               "AccountNumber=%1 AND Description NOT LIKE 'VR' AND Description NOT LIKE 'VI' AND "
+                               "Description NOT LIKE 'Q') - (SELECT COALESCE(SUM(Journal.Amount-Journal.Rounding), 0) "
+                               "FROM Journal, Invoice WHERE Journal.AccountNumber=%1 AND Journal.Description='I' AND "
+                               "Journal.CrossRef=0 AND Invoice.MyNumber=Journal.MyNumber AND Invoice.Station<>'%2')")
                     .arg(account)
                     .arg(Utility::escapeSQL(utils->stationId())))) {
         Utility::showDBError(q);
-        return balance;
+        return utils->getBalBF(account, true);
     }
-    return Utility::roundCents(balance - (q.next() ? q.value(0).toDouble() : 0));
+    return Utility::roundCents(q.next() ? q.value(0).toDouble() : 0);
 }
 
 void Sales::refreshReceipt(int account)

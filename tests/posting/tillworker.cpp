@@ -320,8 +320,10 @@ private:
             const int before = m_w->VendListView->topLevelItemCount();
             do {
                 ++action;
-                m_w->QuantityEdit->setText(quantity);
+                // The item first: typing in the item field sets the quantity
+                // back to one, as it does for the operator.
                 m_w->ItemComboBox->setEditText(code);
+                m_w->QuantityEdit->setText(quantity);
                 m_w->itemReturnPressed();
                 if (m_w->VendListView->topLevelItemCount() == before)
                     pause();
