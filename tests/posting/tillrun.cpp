@@ -48,9 +48,9 @@ TillLog TillLog::read(const QString& path)
         const QStringList f = line.split(QLatin1Char(' '));
         const QString what = f.value(0);
         if (what == QLatin1String("LINE") && f.size() >= 6) {
-            log.lines.insert(f[1], Line{f[2], f[3].toDouble(), Utility::strNum(f[4]), f[5].toInt()});
+            log.lines.insert(f[1], Line{f[2], f[3].toDouble(), f[4].toDouble(), f[5].toInt()});
         } else if (what == QLatin1String("SALE") && f.size() >= 8) {
-            Sale s{f[1].toInt(), f[2], f[3].toInt(), f[4].toInt(), f[5].toInt(), Utility::strNum(f[6]), f[7].toInt(), {}};
+            Sale s{f[1].toInt(), f[2], f[3].toInt(), f[4].toInt(), f[5].toInt(), f[6].toDouble(), f[7].toInt(), {}};
             for (auto it = log.lines.cbegin(); it != log.lines.cend(); ++it) {
                 if (it->sale == s.sale && s.sale > 0)
                     s.tags << it.key();

@@ -333,7 +333,7 @@ private:
             const double amount = Utility::strNum(row->text(Sales::ColAmount));
             total += amount;
             m_lastTag = tag;
-            note(QStringLiteral("LINE %1 %2 %3 %4 %5").arg(tag, code, quantity, Utility::numStr(amount, 2)).arg(sale));
+            note(QStringLiteral("LINE %1 %2 %3 %4 %5").arg(tag, code, quantity, QString::number(amount, 'f', 2)).arg(sale));
         }
         return Utility::roundCents(total);
     }
@@ -415,7 +415,7 @@ private:
                  .arg(account)
                  .arg(invoice)
                  .arg(receipt)
-                 .arg(Utility::numStr(total, 2))
+                 .arg(QString::number(total, 'f', 2))
                  .arg(ms));
         if (m_o.pace > 0)
             QThread::msleep(m_o.pace);
