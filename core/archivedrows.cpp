@@ -39,7 +39,8 @@ QString from(const QString& columns, const QStringList& tables, const QString& w
     return QLatin1Char('(') + select(columns, tables, where) + QLatin1String(") AS ") + alias;
 }
 
-QString ordered(const QString& columns, const QStringList& tables, const QString& where, const QString& orderBy)
+QString ordered(const QString& columns, const QStringList& tables, const QString& where,
+                const QString& orderBy)
 {
     return QLatin1String("SELECT * FROM ") + from(columns, tables, where, QStringLiteral("ArchivedRows"))
            + QLatin1String(" ORDER BY ") + orderBy;

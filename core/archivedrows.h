@@ -64,6 +64,7 @@ QString from(const QString& columns, const QStringList& tables, const QString& w
 /** Every row of select() in the order of @p orderBy, which names columns
  *  of the column list (by their plain names or aliases): the rows are
  *  ordered after the union, where no other column is left. */
-QString ordered(const QString& columns, const QStringList& tables, const QString& where, const QString& orderBy);
+QString ordered(const QString& columns, const QStringList& tables, const QString& where,
+                const QString& orderBy);
 
 } // namespace ArchivedRows

@@ -14,9 +14,10 @@
 void Sales::pendingOrders()
 {
     QSqlQuery q;
-    q.exec(QStringLiteral("SELECT Invoice.AccountNumber,Invoice.MyDate,Invoice.Waiter,Invoice.MyNumber,Clients.Name "
-                          "FROM Invoice LEFT JOIN Clients ON Clients.AccountNumber=Invoice.AccountNumber "
-                          "WHERE Invoice.Status='P' ORDER BY Invoice.MyNumber"));
+    q.exec(QStringLiteral(
+        "SELECT Invoice.AccountNumber,Invoice.MyDate,Invoice.Waiter,Invoice.MyNumber,Clients.Name "
+        "FROM Invoice LEFT JOIN Clients ON Clients.AccountNumber=Invoice.AccountNumber "
+        "WHERE Invoice.Status='P' ORDER BY Invoice.MyNumber"));
     if (Utility::showDBError(q))
         return;
 
@@ -27,7 +28,8 @@ void Sales::pendingOrders()
         .column(tr("Waiter"));
     while (q.next()) {
         // An order whose account was purged still shows, by its number.
-        const QString table = q.value(4).isNull() ? q.value(0).toString() : Utility::unescapeSQL(q.value(4).toString());
+        const QString table
+            = q.value(4).isNull() ? q.value(0).toString() : Utility::unescapeSQL(q.value(4).toString());
         report.row({q.value(3).toString(), table,
                     ZkDb::dateTime(q.value(1)).toString(QStringLiteral("hh:mm")),
                     Utility::unescapeSQL(q.value(2).toString())});
