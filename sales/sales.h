@@ -12,6 +12,7 @@ class QLabel;
 class QProcess;
 class QTimer;
 class QTranslator;
+class Reporter;
 
 /**
  * The till: the program's main window. Its members live in files by concern
@@ -34,7 +35,9 @@ class QTranslator;
  * find an invoice) in pastdocuments.cpp, the Documents tab's lists in
  * documentstab.cpp. The restaurant: choosing a table in restaurant.cpp, the
  * waiter in waiters.cpp, moving an order to another table in transfer.cpp,
- * changing a printed bill in editbill.cpp.
+ * changing a printed bill in editbill.cpp. The reports of the Reports menu
+ * live in reports/ (the open orders in pendingorders.cpp) and are shown in
+ * the one Reporter the window owns.
  */
 class Sales : public SalesGui
 {
@@ -190,6 +193,9 @@ public:
     /** The table an order is being moved from; -1 when no transfer is on. */
     int transferSource() const { return m_transferFrom; }
 
+    /** The report viewer that every report of the menu is shown in. */
+    Reporter* reporter() const { return m_reporter; }
+
 public slots:
     void logout() override;
     void clear() override;
@@ -255,6 +261,9 @@ public slots:
     void waiterSelected() override;
     void transferTable() override;
     void editBill() override;
+
+    // Reports (reports/)
+    void pendingOrders() override;
 
     // The receipt tab's balance, as far as choosing an account needs it
     void refreshReceipt(int account) override;
@@ -569,6 +578,7 @@ private:
     QTimer* m_permTimer = nullptr;
     QProcess* m_helpViewer = nullptr;
     QTranslator* m_toolkitTexts = nullptr;
+    Reporter* m_reporter = nullptr;
     QPixmap m_pendingPixmap;
     QPixmap m_noPendingPixmap;
 };
