@@ -139,6 +139,11 @@ QString limitOne()
     return dialect() == Sequences ? QString() : QStringLiteral(" LIMIT 1");
 }
 
+QString caseBlind()
+{
+    return dialect() == Sqlite ? QStringLiteral(" COLLATE NOCASE") : QString();
+}
+
 namespace {
 
 bool tempExists()

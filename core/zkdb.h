@@ -62,6 +62,11 @@ bool lockStatement(const QString& statement);
 /** " LIMIT 1" where the dialect allows it on DELETE and UPDATE, else empty. */
 QString limitOne();
 
+/** What follows a text comparison or ORDER BY term to make it case-blind
+ *  and served by the case-blind indexes of the schema: SQLite's NOCASE;
+ *  MariaDB's columns compare case-blind by their collation already. */
+QString caseBlind();
+
 /** Takes the shared scratch table "temp" for this station: waits while
  *  another station holds it, asks Force/Wait after sixteen probes, and
  *  drops it when forced. On return the table does not exist and the caller
