@@ -211,6 +211,13 @@ public slots:
     void resetSequence() override;
     void languageChange() override;
 
+    // The back office (backoffice.cpp)
+    void editInventory() override;
+    void manageDepartments() override;
+    void manageCompositions() override;
+    void manageSuppliers() override;
+    void receiveStock() override;
+
     // Item entry and the current sale
     void itemReturnPressed() override;
     void itemSelected(const QString& text) override;
@@ -317,6 +324,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    /** Whether the operator may open a back-office dialog under @p right
+     *  (read afresh); logs the opening as @p action. */
+    bool openBackOffice(Right right, const QString& action);
     /** The sale page's buttons in a smaller type while they are wider
      *  than @p roomWidth allows. */
     void narrowSaleButtons(int roomWidth);
