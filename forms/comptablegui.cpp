@@ -5,6 +5,7 @@
 #include "core/zklistitem.h"
 
 #include <QEvent>
+#include <QSize>
 #include <QLineEdit>
 
 CompTableGui::CompTableGui(QWidget* parent)
@@ -12,6 +13,7 @@ CompTableGui::CompTableGui(QWidget* parent)
 {
     setupUi(this);
     TouchSize::apply(this);
+    TouchSize::fitScreen(this, QSize(1000, 720));
     ItemListView->setColumnCount(ColumnCount);
     ZkListItem::prepareView(ItemListView);
     languageChange();

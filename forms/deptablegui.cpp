@@ -5,12 +5,14 @@
 #include "core/zklistitem.h"
 
 #include <QEvent>
+#include <QSize>
 
 DepTableGui::DepTableGui(QWidget* parent)
     : QDialog(parent)
 {
     setupUi(this);
     TouchSize::apply(this);
+    TouchSize::fitScreen(this, QSize(720, 540));
     DepListView->setColumnCount(3);
     ZkListItem::prepareView(DepListView);
     languageChange();

@@ -5,6 +5,7 @@
 #include "core/zklistitem.h"
 
 #include <QEvent>
+#include <QSize>
 #include <QLineEdit>
 
 StockGui::StockGui(QWidget* parent)
@@ -12,6 +13,7 @@ StockGui::StockGui(QWidget* parent)
 {
     setupUi(this);
     TouchSize::apply(this);
+    TouchSize::fitScreen(this, QSize(900, 640));
     StockListView->setColumnCount(ColumnCount);
     ZkListItem::prepareView(StockListView);
     languageChange();

@@ -5,12 +5,14 @@
 #include "core/zklistitem.h"
 
 #include <QEvent>
+#include <QSize>
 
 SupplierGui::SupplierGui(QWidget* parent)
     : QDialog(parent)
 {
     setupUi(this);
     TouchSize::apply(this);
+    TouchSize::fitScreen(this, QSize(900, 640));
     SupplierListView->setColumnCount(ColumnCount);
     ZkListItem::prepareView(SupplierListView);
     languageChange();

@@ -3,12 +3,14 @@
 #include "forms/touchsize.h"
 
 #include <QEvent>
+#include <QSize>
 
 VendTableGui::VendTableGui(QWidget* parent)
     : QDialog(parent)
 {
     setupUi(this);
     TouchSize::apply(this);
+    TouchSize::fitScreen(this, QSize(1000, 720));
     SearchComboBox->addItems({QString(), QString(), QString()});
     languageChange();
 

@@ -51,7 +51,8 @@ CompTable::CompTable(QWidget* parent)
     quantity->setNotation(QDoubleValidator::StandardNotation);
     QuantityEdit->setValidator(quantity);
     DiscountEdit->setValidator(new MoneyValidator(100, DiscountEdit));
-    ItemListView->header()->setSectionResizeMode(ColDescription, QHeaderView::Stretch);
+    // Each column as wide as what it shows; a narrow dialog scrolls sideways.
+    ItemListView->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     ItemListView->header()->setStretchLastSection(false);
 
     QStringList departments;

@@ -12,7 +12,6 @@
 #include "core/moneyvalidator.h"
 #include "core/utility.h"
 #include "core/zkdb.h"
-#include "core/zklistitem.h"
 #include "core/zkprompt.h"
 
 #include <QDoubleValidator>
@@ -134,7 +133,6 @@ void VendTable::setUpList()
 {
     m_model = new ItemListModel(this);
     ListView->setModel(m_model);
-    ListView->setItemDelegate(new ZkGridDelegate(ListView));
     ListView->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
     QHeaderView* header = ListView->header();
     header->setStretchLastSection(false);

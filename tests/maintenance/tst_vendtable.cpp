@@ -56,6 +56,7 @@ private slots:
     void changeRefusals_data();
     void changeRefusals();
     void deleteTakesThePicture();
+    void pictureChoices();
     void rankSwapParksNothing();
     void searches_data();
     void searches();
@@ -331,6 +332,34 @@ void TestVendTable::deleteTakesThePicture()
     QCOMPARE(actionLines(), QStringList {"INVENTORY|DELETED GINGER BEER 330ML"});
     QCOMPARE(d.loadedCode(), QString());
     QCOMPARE(d.model()->rowOf("1009"), -1);
+}
+
+void TestVendTable::pictureChoices()
+{
+    BackOffice shop;
+    const QStringList before = BackOffice::snapshot();
+    VendTable d;
+    QVERIFY(d.showItem("1001"));
+    // A file that is no picture is refused and changes nothing.
+    shop.expectPictureFile(shop.fakePictureFile());
+    shop.expect({"W|Choose Image|notes.png is not a picture that Brevalon can read"});
+    d.ImagePushButton->click();
+    PROMPTED(shop);
+    QVERIFY(d.picture().isNull());
+    QVERIFY(d.ImagePushButton->icon().isNull());
+    // A picture is taken at 56 pixels; asked again, it may be removed.
+    shop.expectPictureFile(shop.pictureFile(300, 300));
+    d.ImagePushButton->click();
+    QCOMPARE(d.picture().size(), QSize(56, 56));
+    QVERIFY(!d.ImagePushButton->icon().isNull());
+    shop.expect({"Q|Brevalon|Do you wish to remove the Touch Icon ?|1"});
+    d.ImagePushButton->click();
+    QVERIFY(!d.picture().isNull());
+    shop.expect({"Q|Brevalon|Do you wish to remove the Touch Icon ?|0"});
+    d.ImagePushButton->click();
+    PROMPTED(shop);
+    QVERIFY(d.picture().isNull());
+    QCOMPARE(BackOffice::snapshot(), before);
 }
 
 void TestVendTable::rankSwapParksNothing()
