@@ -101,6 +101,15 @@ QVector<SettingKey> build()
         k("/Personal/DiscWidth/%1", T::Integer, "50"),
         k("/Personal/AmountWidth/%1", T::Integer, "50"),
 
+        // The kitchen screens' server (brevalon-kitchen). An empty station
+        // key is replaced by a random one when the server starts.
+        k("/KitchenScreen/Address", T::Text, "127.0.0.1"),
+        k("/KitchenScreen/Port", T::Integer, "8088"),
+        k("/KitchenScreen/KitchenKey", T::Text, ""),
+        k("/KitchenScreen/LabelKey", T::Text, ""),
+        k("/KitchenScreen/AmberMinutes", T::Integer, "8"),
+        k("/KitchenScreen/RedMinutes", T::Integer, "15"),
+
         k("/Volatile/Initials", T::Text, ""),
         k("/Pell/Debug", T::Text, ""),
     };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFont>
+#include <QList>
 #include <QImage>
 #include <QLocale>
 #include <QObject>
@@ -10,6 +11,7 @@
 
 class DocPrint;
 class QSerialPort;
+enum class DocketMedium;
 class QSqlQuery;
 class QWidget;
 
@@ -243,6 +245,24 @@ public:
     /** The docket of an invoice's lines not yet printed on @p printer (1
      *  label, 2 kitchen); empty when nothing is due. Marks what it takes. */
     QString buildKitchen(int invoiceNumber, int printer);
+
+    /** A docket as composed: its document and the invoice lines it holds. */
+    struct Docket
+    {
+        QString document;
+        QList<int> lines;
+    };
+    /** Composes the docket of an invoice's lines that @p station (1 label,
+     *  2 kitchen) has not had yet on @p medium and whose departments route
+     *  there; changes nothing. No lines when nothing is due or it failed. */
+    Docket composeDocket(int invoiceNumber, int station, DocketMedium medium);
+    /** Marks lines as taken (@p mark: DocketRoute::mark). False after a
+     *  failed statement (shown) or when another till took a line first. */
+    bool markDocket(int invoiceNumber, const QList<int>& lines, int mark);
+    /** Sends the lines of an order that go to the kitchen screens there:
+     *  one KitchenDockets row per station, written with the lines' marks
+     *  as one unit. False after a failure (shown). */
+    bool sendToScreens(int invoiceNumber);
 
     // ---- Statements (posting/statements.cpp) ----
 

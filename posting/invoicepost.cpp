@@ -195,6 +195,9 @@ void Utility::printDockets(int number)
         int printer;
         const char* group;
     } dockets[] = {{1, "/LabelPrinter/Mode"}, {2, "/KitchenPrinter/Mode"}};
+    // The screens first: they wait on nothing, and a printer that jams or
+    // is off keeps nothing from them.
+    sendToScreens(number);
     for (const auto& d : dockets) {
         if (settings->readEntry(QLatin1String(d.group)) == QLatin1String("off"))
             continue;

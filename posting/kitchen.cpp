@@ -1,25 +1,38 @@
 #include "core/utility.h"
 
 #include "core/globals.h"
+#include "core/zkclock.h"
 #include "core/zkdb.h"
 #include "core/zksettings.h"
+#include "core/zktransaction.h"
 #include "documents/docwriter.h"
+#include "posting/docketroute.h"
 #include "posting/wholequantity.h"
 
 #include <QHash>
 #include <QSqlQuery>
 #include <QVariant>
 
-QString Utility::buildKitchen(int invoiceNumber, int printer)
+namespace {
+
+struct Route
+{
+    int stations = 0; // Departments.Printer
+    QString medium;   // Departments.Route
+};
+
+} // namespace
+
+Utility::Docket Utility::composeDocket(int invoiceNumber, int station, DocketMedium medium)
 {
     QSqlQuery q;
     if (!q.exec(QStringLiteral("SELECT MyDate,SequenceNo,AccountNumber FROM Invoice WHERE MyNumber=%1").arg(invoiceNumber))) {
         showDBError(q);
-        return QString();
+        return Docket();
     }
     if (!q.next()) {
         qWarning("I Can't locate Invoice # %d", invoiceNumber);
-        return QString();
+        return Docket();
     }
     const QDateTime when = ZkDb::dateTime(q.value(0));
     const int sequence = q.value(1).toInt();
@@ -30,11 +43,13 @@ QString Utility::buildKitchen(int invoiceNumber, int printer)
     QSqlQuery c;
     if (!c.exec(QStringLiteral("SELECT Name FROM Clients where AccountNumber=%1").arg(account))) {
         showDBError(c);
-        return QString();
+        return Docket();
     }
     const QString client = c.next() ? unescapeSQL(c.value(0).toString()) : QString();
     c.finish();
-    const bool label = printer == 1;
+    const bool label = station == DocketRoute::Label;
+    const bool paper = medium == DocketMedium::Paper;
+    const int mark = DocketRoute::mark(station, medium);
 
     DocWriter doc;
     doc.open("head")
@@ -47,42 +62,48 @@ QString Utility::buildKitchen(int invoiceNumber, int printer)
         .printMoment()
         .raw("sequence", QString::number(sequence));
     const QString preview = label ? QStringLiteral("/LabelPrinter/Preview") : QStringLiteral("/KitchenPrinter/Preview");
-    if (settings->readEntry(preview) != QLatin1String("ON"))
+    if (paper && settings->readEntry(preview) != QLatin1String("ON"))
         doc.raw("auto", QStringLiteral("print"));
 
     if (!makeTempInvoiceItemTable(QStringLiteral("WHERE InvoiceNumber=%1 ORDER BY MyNumber").arg(invoiceNumber), true))
-        return QString();
+        return Docket();
     QSqlQuery lines;
-    if (!lines.exec(QStringLiteral("SELECT Quantity,UPPER(Description),UnitOfMeasure,Category,Department,MyNumber,"
+    // The description is upper-cased here, not by the server: SQLite's
+    // UPPER would turn its stored line-break escape into another text.
+    if (!lines.exec(QStringLiteral("SELECT Quantity,Description,UnitOfMeasure,Category,Department,MyNumber,"
                                    "Printed,Price FROM temp WHERE InvoiceNumber=%1 ORDER BY MyNumber")
                         .arg(invoiceNumber))) {
         showDBError(lines);
         ZkDb::releaseTemp();
-        return QString();
+        return Docket();
     }
-    QHash<QString, int> routes; // department -> printer bits
-    QList<int> written;
+    QHash<QString, Route> routes;
+    Docket docket;
     bool previousMain = true; // the first line gets no separator
     while (lines.next()) {
         const QString category = lines.value(3).toString();
-        // The mark holds the printers a line has been on (1 label, 2
-        // kitchen): a line of a department routed to both reaches each once,
-        // whichever docket is built first.
-        if (category == QLatin1String("Notes") || (lines.value(6).toInt() & printer) != 0)
+        // The mark holds the places a line has been (DocketRoute::mark): a
+        // line of a department routed to two reaches each once, whichever
+        // docket is built first.
+        if (category == QLatin1String("Notes") || (lines.value(6).toInt() & mark) != 0)
             continue;
         const QString department = lines.value(4).toString();
         if (!routes.contains(department)) {
             QSqlQuery route;
-            if (!route.exec(QStringLiteral("SELECT Printer FROM Departments where Department='%1'")
+            if (!route.exec(QStringLiteral("SELECT Printer, Route FROM Departments where Department='%1'")
                                 .arg(escapeSQL(department)))) {
                 showDBError(route);
                 lines.finish();
                 ZkDb::releaseTemp();
-                return QString();
+                return Docket();
             }
-            routes.insert(department, route.next() ? route.value(0).toInt() : 0);
+            Route r;
+            if (route.next())
+                r = Route{route.value(0).toInt(), route.value(1).toString()};
+            routes.insert(department, r);
         }
-        if (!(routes.value(department) & printer))
+        const Route& route = routes[department];
+        if (!(route.stations & station) || !DocketRoute::reaches(route.medium, medium))
             continue;
 
         const double quantity = lines.value(0).toDouble();
@@ -90,35 +111,104 @@ QString Utility::buildKitchen(int invoiceNumber, int printer)
         // A free modifier (no charge, one of) belongs to the line above it.
         const bool modifier = roundCents(lines.value(7).toDouble()) == 0 && quantity == 1.0;
         const bool mainLine = Posting::wholeQuantity(quantity) != 0 && !modifier;
-        if (mainLine && !previousMain && !written.isEmpty())
+        if (mainLine && !previousMain && !docket.lines.isEmpty())
             doc.open("item").raw("quantity", QString()).raw("iquantity", QString()).raw("desription", QString());
         doc.open("item")
             .raw("quantity", remark || modifier ? QString() : numStr(quantity, 2))
             .raw("iquantity", Posting::wholeQuantityText(quantity))
             .text("uom", remark ? QString() : lines.value(2).toString())
-            .text("description", unescapeSQL(lines.value(1).toString()));
+            .text("description", unescapeSQL(lines.value(1).toString()), true);
         previousMain = mainLine;
-        written << lines.value(5).toInt();
+        docket.lines << lines.value(5).toInt();
     }
     // SQLite keeps the table locked while a statement on it is open.
     lines.finish();
     ZkDb::releaseTemp();
-    if (written.isEmpty())
-        return QString();
+    if (docket.lines.isEmpty())
+        return Docket();
+    doc.open("tail").text("cashier", m_userName);
+    docket.document = doc.finish();
+    return docket;
+}
 
-    for (const int line : qAsConst(written)) {
+bool Utility::markDocket(int invoiceNumber, const QList<int>& lines, int mark)
+{
+    QSqlQuery q;
+    for (const int line : lines) {
+        int taken = 0;
         for (const char* table : {"InvoiceItem", "InvoiceItemArchive"}) {
-            if (!q.exec(QStringLiteral("UPDATE %1 set Printed=COALESCE(Printed, 0) | %2 WHERE MyNumber='%3' AND "
-                                       "InvoiceNumber='%4'")
-                            .arg(QLatin1String(table), QString::number(printer), QString::number(line),
-                                 QString::number(invoiceNumber)))
-                && showDBError(q))
-                return QString();
+            if (!q.exec(QStringLiteral("UPDATE %1 set Printed=COALESCE(Printed, 0) | %2 WHERE MyNumber=%3 AND "
+                                       "InvoiceNumber=%4 AND (COALESCE(Printed, 0) & %2)=0")
+                            .arg(QLatin1String(table), QString::number(mark), QString::number(line),
+                                 QString::number(invoiceNumber)))) {
+                showDBError(q);
+                return false;
+            }
+            taken += q.numRowsAffected();
+        }
+        // Another till took the line meanwhile: its docket has it.
+        if (taken == 0)
+            return false;
+    }
+    return true;
+}
+
+QString Utility::buildKitchen(int invoiceNumber, int printer)
+{
+    const Docket docket = composeDocket(invoiceNumber, printer, DocketMedium::Paper);
+    if (docket.lines.isEmpty())
+        return QString();
+    if (!markDocket(invoiceNumber, docket.lines, DocketRoute::mark(printer, DocketMedium::Paper)))
+        return QString();
+    if (settings->readEntry(QStringLiteral("/Pell/Debug")) == QLatin1String("ON"))
+        qDebug("%s", qPrintable(docket.document));
+    return docket.document;
+}
+
+bool Utility::sendToScreens(int invoiceNumber)
+{
+    // Most shops have no screen: one look at the departments spares them
+    // the dockets.
+    QSqlQuery q;
+    if (!q.exec(QStringLiteral("SELECT COUNT(*) FROM Departments WHERE UPPER(TRIM(Route)) IN ('S','B') AND Printer<>0"))) {
+        showDBError(q);
+        return false;
+    }
+    if (!q.next() || q.value(0).toInt() == 0)
+        return true;
+    q.finish();
+
+    // Composed first: the scratch table it uses is no part of a unit.
+    QList<QPair<int, Docket>> dockets;
+    for (const int station : {int(DocketRoute::Label), int(DocketRoute::Kitchen)}) {
+        const Docket docket = composeDocket(invoiceNumber, station, DocketMedium::Screen);
+        if (!docket.lines.isEmpty())
+            dockets.append({station, docket});
+    }
+    if (dockets.isEmpty())
+        return true;
+
+    // The lines' marks and the dockets go together: a screen never shows a
+    // docket whose lines could go again, nor loses lines already marked.
+    ZkTransaction unit;
+    if (!unit.isOpen())
+        return false;
+    for (const auto& d : qAsConst(dockets)) {
+        // The document's own line breaks only lay it out (a break in one of
+        // its texts is written "\n"): on one line it is stored alike on
+        // every server.
+        const QString document = QString(d.second.document).replace(QLatin1Char('\n'), QLatin1Char(' '));
+        if (!markDocket(invoiceNumber, d.second.lines, DocketRoute::mark(d.first, DocketMedium::Screen))) {
+            unit.rollback();
+            return false;
+        }
+        if (!q.exec(QStringLiteral("INSERT INTO KitchenDockets (Station, InvoiceNumber, MyDate, Docket) "
+                                   "VALUES (%1, %2, '%3', '%4')")
+                        .arg(QString::number(d.first), QString::number(invoiceNumber), ZkClock::nowText(),
+                             escapeSQL(document)))) {
+            showDBError(q);
+            return false;
         }
     }
-    doc.open("tail").text("cashier", m_userName);
-    const QString text = doc.finish();
-    if (settings->readEntry(QStringLiteral("/Pell/Debug")) == QLatin1String("ON"))
-        qDebug("%s", qPrintable(text));
-    return text;
+    return unit.commit();
 }

@@ -2,7 +2,8 @@
 # Sets up and runs every test: installs the packages, builds, starts the
 # servers the tests use (a private MariaDB, a private CUPS with a raw queue,
 # an SMTP server, serial-port pairs), installs the ESC/POS parser that checks
-# the slips, runs CTest against SQLite and MariaDB, and stops the servers
+# the slips and the driver of the browser that looks at the kitchen screens,
+# runs CTest against SQLite and MariaDB, and stops the servers
 # again.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
@@ -109,11 +110,13 @@ start_serial() {
 }
 start_serial || echo "socat could not make serial ports: the device tests will skip"
 
-# --- npm: the ESC/POS parser that reads every slip the tests produce -------
-# Installed from the lock file into the build folder (never the source tree);
-# the npm cache serves it when it has it. Without it the check skips.
-install_escpos() {
-  local dir=$build/escpos src=$top/tests/documents/escpos
+# --- npm: the ESC/POS parser that reads every slip the tests produce, and
+# the driver of the browser that looks at the kitchen screens -------------
+# Each is installed from its lock file into the build folder (never the
+# source tree); the npm cache serves it when it has it. Nothing is fetched
+# while the tests run; without a package its check skips and says why.
+npm_install() { # source folder, target folder
+  local src=$1 dir=$2
   mkdir -p "$dir"
   if ! command -v npm >/dev/null; then
     echo "npm is not installed" >"$dir/install.log"
@@ -125,9 +128,17 @@ install_escpos() {
     rm -rf "$dir/node_modules"
     return 1
   fi
-  echo "npos for the ESC/POS check installed in $dir"
 }
-install_escpos || echo "npos could not be installed (see $build/escpos/install.log): the ESC/POS check will skip"
+if npm_install "$top/tests/documents/escpos" "$build/escpos"; then
+  echo "npos for the ESC/POS check installed in $build/escpos"
+else
+  echo "npos could not be installed (see $build/escpos/install.log): the ESC/POS check will skip"
+fi
+if npm_install "$top/tests/kitchen/browser" "$build/kitchen-browser"; then
+  echo "puppeteer-core for the kitchen screen tests installed in $build/kitchen-browser"
+else
+  echo "puppeteer-core could not be installed (see $build/kitchen-browser/install.log): the kitchen screen tests will skip"
+fi
 
 # The tests keep the slips they produce here for that check.
 export BREVALON_SLIP_DIR=$run/slips

@@ -169,9 +169,11 @@ CREATE TABLE Images (
   Label VARCHAR(255), Image MEDIUMTEXT
 ) ENGINE=InnoDB DEFAULT CHARSET=utf8mb4;
 
+-- Route: where the department's docket lines go at the stations its
+-- Printer bits name: 'P' the printer, 'S' the kitchen screen, 'B' both.
 CREATE TABLE Departments (
   Department VARCHAR(50) NOT NULL PRIMARY KEY,
-  Printer INTEGER DEFAULT 0, Image MEDIUMTEXT, Rank INTEGER DEFAULT 0
+  Printer INTEGER DEFAULT 0, Image MEDIUMTEXT, Rank INTEGER DEFAULT 0, Route CHAR(1) DEFAULT 'P'
 ) ENGINE=InnoDB DEFAULT CHARSET=utf8mb4;
 
 CREATE TABLE Compositions (
@@ -209,3 +211,13 @@ CREATE TABLE StockTraceItem (
 CREATE INDEX StockTraceItemTrace ON StockTraceItem (TraceNumber);
 CREATE INDEX StockTraceItemCode ON StockTraceItem (Code);
 CREATE INDEX StockTraceItemDescription ON StockTraceItem (Description);
+
+-- The dockets the tills sent to the kitchen screens, one per order and
+-- station (1 label, 2 kitchen), each as the document a printer would have
+-- had; Bumped is when the station marked it done, empty while it shows.
+CREATE TABLE KitchenDockets (
+  Id INTEGER NOT NULL AUTO_INCREMENT PRIMARY KEY,
+  Station INTEGER, InvoiceNumber INTEGER, MyDate DATETIME, Docket MEDIUMTEXT, Bumped DATETIME
+) ENGINE=InnoDB DEFAULT CHARSET=utf8mb4;
+CREATE INDEX KitchenDocketsOpen ON KitchenDockets (Bumped, Station);
+CREATE INDEX KitchenDocketsDate ON KitchenDockets (MyDate);

@@ -170,9 +170,11 @@ CREATE TABLE Images (
   Label VARCHAR(255), Image TEXT
 );
 
+-- Route: where the department's docket lines go at the stations its
+-- Printer bits name: 'P' the printer, 'S' the kitchen screen, 'B' both.
 CREATE TABLE Departments (
   Department VARCHAR(50) NOT NULL PRIMARY KEY,
-  Printer INTEGER DEFAULT 0, Image TEXT, Rank INTEGER DEFAULT 0
+  Printer INTEGER DEFAULT 0, Image TEXT, Rank INTEGER DEFAULT 0, Route CHAR(1) DEFAULT 'P'
 );
 
 CREATE TABLE Compositions (
@@ -210,3 +212,13 @@ CREATE TABLE StockTraceItem (
 CREATE INDEX StockTraceItemTrace ON StockTraceItem (TraceNumber);
 CREATE INDEX StockTraceItemCode ON StockTraceItem (Code);
 CREATE INDEX StockTraceItemDescription ON StockTraceItem (Description);
+
+-- The dockets the tills sent to the kitchen screens, one per order and
+-- station (1 label, 2 kitchen), each as the document a printer would have
+-- had; Bumped is when the station marked it done, empty while it shows.
+CREATE TABLE KitchenDockets (
+  Id INTEGER PRIMARY KEY AUTOINCREMENT,
+  Station INTEGER, InvoiceNumber INTEGER, MyDate DATETIME, Docket TEXT, Bumped DATETIME
+);
+CREATE INDEX KitchenDocketsOpen ON KitchenDockets (Bumped, Station);
+CREATE INDEX KitchenDocketsDate ON KitchenDockets (MyDate);
