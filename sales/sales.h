@@ -224,6 +224,12 @@ public slots:
     void backup() override;
     /** Runs the preferences and users dialog. */
     void preferences() override;
+    // The back office (backoffice.cpp)
+    void editInventory() override;
+    void manageDepartments() override;
+    void manageCompositions() override;
+    void manageSuppliers() override;
+    void receiveStock() override;
 
     // Item entry and the current sale
     void itemReturnPressed() override;
@@ -337,6 +343,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    /** Whether the operator may open a back-office dialog under @p right
+     *  (read afresh); logs the opening as @p action. */
+    bool openBackOffice(Right right, const QString& action);
     /** The sale page's buttons in a smaller type while they are wider
      *  than @p roomWidth allows. */
     void narrowSaleButtons(int roomWidth);
