@@ -9,6 +9,7 @@
 #include "core/zkdb.h"
 #include "core/zkprompt.h"
 #include "core/zksettings.h"
+#include "payments/sempermessages.h"
 
 #include <QSignalBlocker>
 #include <QSqlQuery>
@@ -53,6 +54,15 @@ void Sales::processReceipt()
         ZkPrompt::critical(this, tr("Brevalon - Receipt"), tr("The amount tendered for this receipt is zero"));
         return;
     }
+
+    // A room charge's room is chosen before anything is written; without
+    // one there is no payment.
+    SemperEntry room;
+    if (!chooseRoom(eft, &room)) {
+        ZkPrompt::setWaitCursor(false);
+        return;
+    }
+    ZkPrompt::setWaitCursor(true);
 
     // The change and the tip leave the drawer: the cash kept is what remains.
     const double cash = Utility::roundCents(cashField - change - tip);
@@ -108,7 +118,10 @@ void Sales::processReceipt()
                      QString(), '0');
 
     const QString tipFor = utils->getWaiter();
-    if (markInvoicesPaid(number, outstanding)) {
+    const bool everyOne = markInvoicesPaid(number, outstanding);
+    // The receipt stands whatever the hotel system answers.
+    chargeRoom(room, number, eft);
+    if (everyOne) {
         clear();
     } else {
         // Part of the balance is still owed: the till stays on this tab.

@@ -8,7 +8,7 @@ packages=(
   libqrencode-dev libcurl4-openssl-dev
   mariadb-server mariadb-client
   xvfb xauth xdotool imagemagick zbar-tools socat
-  cups cups-bsd cups-client python3-aiosmtpd poppler-utils
+  cups cups-bsd cups-client python3-aiosmtpd poppler-utils openssl
   fonts-dejavu-core
 )
 missing=()
