@@ -249,6 +249,11 @@ void endSnapshot()
     q.exec(QStringLiteral("COMMIT"));
 }
 
+QString caseBlind()
+{
+    return dialect() == Sqlite ? QStringLiteral(" COLLATE NOCASE") : QString();
+}
+
 QString createTempStatement(const QString& columns)
 {
     return QStringLiteral("CREATE TEMPORARY TABLE temp (") + columns + QLatin1Char(')');

@@ -108,6 +108,10 @@ QStringList tableNames();
 bool beginSnapshot();
 /** Ends it. */
 void endSnapshot();
+/** What follows a text comparison or ORDER BY term to make it case-blind
+ *  and served by the case-blind indexes of the schema: SQLite's NOCASE;
+ *  MariaDB's columns compare case-blind by their collation already. */
+QString caseBlind();
 
 /** The statement that creates the scratch table "temp" with @p columns. It
  *  is a temporary table: each connection has its own, tills never wait for
