@@ -17,8 +17,6 @@ static void initSetupResources()
 
 namespace DbSetup {
 
-namespace {
-
 bool run(QSqlDatabase& db, const QString& sql, QString* error)
 {
     QSqlQuery q(db);
@@ -28,8 +26,6 @@ bool run(QSqlDatabase& db, const QString& sql, QString* error)
         *error = q.lastError().text() + QLatin1Char('\n') + sql;
     return false;
 }
-
-} // namespace
 
 QString schemaScript(const QSqlDatabase& db)
 {

@@ -20,6 +20,10 @@ bool hasTables(const QSqlDatabase& db);
 /** Drops every table of @p db. */
 bool dropAll(QSqlDatabase& db, QString* error);
 
+/** Runs one statement on @p db; on failure @p error gets the server's
+ *  message and the statement. */
+bool run(QSqlDatabase& db, const QString& sql, QString* error);
+
 /** Runs the creation script; stops at the first failure. */
 bool createSchema(QSqlDatabase& db, QString* error);
 

@@ -2,6 +2,7 @@
 
 #include "core/utility.h"
 #include "core/zkclock.h"
+#include "main/dbsetup.h"
 #include "main/staff.h"
 
 #include <QRegularExpression>
@@ -10,20 +11,6 @@
 #include <QSqlQuery>
 
 namespace NewShop {
-
-namespace {
-
-bool exec(QSqlDatabase& db, const QString& sql, QString* error)
-{
-    QSqlQuery q(db);
-    if (q.exec(sql))
-        return true;
-    if (error)
-        *error = q.lastError().text() + QLatin1Char('\n') + sql;
-    return false;
-}
-
-} // namespace
 
 QString codeFormatProblem(const QString& code)
 {
@@ -68,7 +55,7 @@ bool seed(QSqlDatabase& db, const QString& shopName, const QString& adminCode, d
         "INSERT INTO Clients (AccountNumber, Name, PostalAddr, BadDebt, PriceTier, MerchDiscount, "
         "OtherDiscount, Created, KeepCredit) VALUES (1, 'CASH', '', ' ', 0, 0, 0, '%1', ' ')")
                              .arg(ZkClock::todayText());
-    return exec(db, sysInfo, error) && exec(db, cash, error)
+    return DbSetup::run(db, sysInfo, error) && DbSetup::run(db, cash, error)
         && Staff::insert(db, QStringLiteral("Admin"), adminCode, QStringLiteral("ADM"), 0,
                          Staff::administratorRights(), error);
 }
