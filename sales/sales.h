@@ -300,6 +300,13 @@ public slots:
     void historyPeriod(int period) override;
     void tabChanged(QWidget* page) override;
 
+    // End of day (endofday/salesmenu.cpp)
+    void cashUp() override;
+    void waiterCashUp() override;
+    void cashDate() override;
+    void monthEnd() override;
+    void analysis() override;
+
 public:
     /** The number a receipt whose posting failed keeps for the next
      *  attempt; 0 when none. */

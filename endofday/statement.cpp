@@ -1,0 +1,24 @@
+#include "endofday/statement.h"
+
+#include "core/utility.h"
+#include "core/zkdb.h"
+
+#include <QSqlQuery>
+
+namespace EndOfDay {
+
+bool run(QSqlQuery& q, const QString& statement)
+{
+    q.setForwardOnly(true);
+    if (q.exec(statement))
+        return true;
+    Utility::showDBError(q);
+    return false;
+}
+
+QString lockRows()
+{
+    return ZkDb::isSqlite() ? QString() : QStringLiteral(" FOR UPDATE");
+}
+
+} // namespace EndOfDay
