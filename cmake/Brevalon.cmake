@@ -21,7 +21,7 @@ function(brevalon_link_all target)
   string(REPLACE ";" "," modlist "${mods}")
   target_link_libraries(${target} PRIVATE "$<LINK_GROUP:RESCAN,${modlist}>"
     Qt6::Core Qt6::Gui Qt6::Widgets Qt6::Sql Qt6::Xml Qt6::Network
-    Qt6::PrintSupport Qt6::SerialPort CURL::libcurl PkgConfig::QRENCODE)
+    Qt6::PrintSupport Qt6::SerialPort CURL::libcurl PkgConfig::QRENCODE PkgConfig::MARIADB)
 endfunction()
 
 # brevalon_test(<name> <sources...> [NODB] [LABELS l...] [TIMEOUT s])

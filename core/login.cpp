@@ -1,11 +1,14 @@
 #include "core/utility.h"
 
 #include "core/globals.h"
+#include "core/zkclock.h"
 #include "core/zkprompt.h"
 #include "core/zksettings.h"
 #include "sales/numentry.h"
 
+#include <QSqlError>
 #include <QSqlQuery>
+#include <QWidget>
 #include <QVariant>
 
 namespace {
@@ -13,7 +16,41 @@ namespace {
 const char* const kNobody = "noone";
 const char* const kAdmin = "Admin";
 
+// Three wrong codes in a row are a typing slip; after that each try waits,
+// twice as long after each further wrong code, up to a minute: the 10 000
+// four-digit codes then take days to try instead of seconds.
+constexpr int kFreeTries = 3;
+constexpr int kFirstWait = 5;
+constexpr int kLongestWait = 60;
+
 } // namespace
+
+int Utility::loginDelay() const
+{
+    if (m_failedLogins < kFreeTries)
+        return 0;
+    int wait = kFirstWait;
+    for (int i = kFreeTries; i < m_failedLogins && wait < kLongestWait; ++i)
+        wait *= 2;
+    return qMin(wait, kLongestWait);
+}
+
+bool Utility::findCode(const QString& columns, const QString& code, QSqlQuery* q)
+{
+    // A server may compare "1111 " equal to "1111" (trailing blanks pad);
+    // a code is valid only as stored, character for character.
+    if (code.isEmpty() || code != code.trimmed())
+        return false;
+    if (!q->exec(QStringLiteral("SELECT Code, %1 FROM Personel WHERE Code='%2'").arg(columns, escapeSQL(code)))) {
+        showDBError(*q);
+        return false;
+    }
+    while (q->next()) {
+        if (q->value(0).toString() == code)
+            return true;
+    }
+    return false;
+}
 
 bool Utility::validateLoginId()
 {
@@ -23,6 +60,11 @@ bool Utility::validateLoginId()
     // carry the user who logs in, not the last sale's waiter.
     m_waiter.clear();
 
+    if (const int wait = loginDelay()) {
+        if (m_mainWindow)
+            m_mainWindow->setWindowTitle(tr("Brevalon - Too many wrong codes: wait %1 seconds").arg(wait));
+        ZkClock::sleepSeconds(wait);
+    }
     QString code;
     {
         NumEntry keypad(m_mainWindow, "NumEntry", true);
@@ -36,17 +78,18 @@ bool Utility::validateLoginId()
         }
     }
 
-    const QString byCode = QLatin1String(" FROM Personel WHERE Code='") + escapeSQL(code) + QLatin1Char('\'');
     QSqlQuery q;
-    if (!q.exec(QLatin1String("SELECT Name") + byCode)) {
-        showDBError(q);
+    if (!findCode(QStringLiteral("Name"), code, &q)) {
+        if (q.lastError().type() != QSqlError::NoError)
+            return false; // shown
+        ++m_failedLogins;
+        // The code typed is not kept: the log is read by more people than
+        // the codes are meant for. Its length is enough to see a slip.
+        logAction(tr("Login"), tr("Tried login %1").arg(QString(code.size(), QLatin1Char('*'))), tr("Failed"),
+                  '2');
         return false;
     }
-    if (!q.next()) {
-        logAction(tr("Login"), tr("Tried login %1").arg(code), tr("Failed"), '2');
-        return false;
-    }
-    QString name = q.value(0).toString();
+    QString name = q.value(1).toString();
 
     // The administrator may work at several stations at once.
     if (name != QLatin1String(kAdmin)) {
@@ -86,16 +129,12 @@ bool Utility::validateLoginId()
         }
     }
 
-    if (!q.exec(QLatin1String("SELECT Name, SP, CashAcc") + byCode)) {
-        showDBError(q);
-        return false;
-    }
     // The user may have been deleted at another station meanwhile.
-    if (!q.next())
+    if (!findCode(QStringLiteral("Name, SP, CashAcc"), code, &q))
         return false;
-    name = q.value(0).toString();
-    const QString initials = q.value(1).toString();
-    m_userCashAccount = q.value(2).toInt();
+    name = q.value(1).toString();
+    const QString initials = q.value(2).toString();
+    m_userCashAccount = q.value(3).toInt();
 
     if (name != QLatin1String(kAdmin)) {
         settings->writeEntry(QStringLiteral("/Volatile/Initials"), initials);
@@ -115,6 +154,10 @@ bool Utility::validateLoginId()
     }
 
     m_userName = name;
+    m_failedLogins = 0;
     logAction(tr("Login"), QString(), QString(), '0');
+    // Tax rates, rounding, footers, the log switch and the ports may have
+    // changed at another station since this one started.
+    initClass(true);
     return true;
 }

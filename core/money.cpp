@@ -1,5 +1,8 @@
 #include "core/utility.h"
 
+#include "core/globals.h"
+#include "core/zksettings.h"
+
 #include <QLocale>
 
 #include <cmath>
@@ -36,6 +39,12 @@ void Utility::setLocale(const QString& name)
     QLocale::setDefault(moneyLocale());
 }
 
+void Utility::useLocaleSetting()
+{
+    const QString name = settings ? settings->readEntry(QStringLiteral("/Global/Locale")) : QString();
+    setLocale(name.isEmpty() ? QLocale::system().name() : name);
+}
+
 QLocale Utility::locale()
 {
     return moneyLocale();
@@ -49,8 +58,22 @@ QString Utility::numStr(double value, int decimals)
 
 double Utility::strNum(const QString& text, bool* ok)
 {
+    // Only what the till itself writes is a number: ASCII digits, the
+    // locale's separators and a leading sign. The locale's parser alone
+    // would also take "nan", "inf", exponents and other scripts' digits,
+    // and a NaN or an overflow would pass every later comparison.
+    const QString s = text.trimmed();
+    const QLocale& l = moneyLocale();
+    bool plain = !s.isEmpty();
+    for (int i = 0; plain && i < s.size(); ++i) {
+        const QChar c = s.at(i);
+        const bool sign = i == 0 && (c == QLatin1Char('-') || c == QLatin1Char('+'));
+        plain = (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || sign || l.decimalPoint().contains(c)
+            || l.groupSeparator().contains(c);
+    }
     bool parsed = false;
-    const double value = moneyLocale().toDouble(text.trimmed(), &parsed);
+    const double value = plain ? l.toDouble(s, &parsed) : 0.0;
+    parsed = parsed && std::isfinite(value);
     if (ok)
         *ok = parsed;
     return parsed ? value : 0.0;

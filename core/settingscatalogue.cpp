@@ -26,6 +26,8 @@ QVector<SettingKey> build()
         // -1 stands for the port that the driver reports before one is set.
         k("/Global/DBPport", T::Integer, "-1"),
         k("/Global/i18n", T::Text, "English", ""),
+        // The locale of money and numbers; empty: the system's.
+        k("/Global/Locale", T::Text, ""),
         k("/Global/LogActions", T::Boolean, "false"),
         // Empty "use" here is replaced by the install dir + "/bin/backup".
         k("/Global/BackupCmd", T::Text, "", ""),
@@ -123,7 +125,8 @@ QVector<SettingKey> build()
           << k((g + "/Orientation").constData(), T::Integer, "0")
           << k((g + "/ColorMode").constData(), T::Integer, "0")
           << k((g + "/NumCopies").constData(), T::Integer, "0")
-          << k((g + "/Margin").constData(), T::Real, "0");
+          // Inches; a page printed to its very edge loses its first letters.
+          << k((g + "/Margin").constData(), T::Real, "0.6");
     }
 
     struct Code { const char* entry; const char* slip; const char* slip40; const char* slip40Dialog; };
@@ -140,7 +143,9 @@ QVector<SettingKey> build()
         {"ICUT", "", "29,86,66,6", nullptr},
         {"LOGO", "", "28,112,1,48", nullptr},
         {"KICK", "27,112,48,55,121", "27,112,48,55,121", nullptr},
-        {"BitImage", "ESC * m nL nH d1...dk", "", "ESC * m nL nH d1...dk"},
+        // Both families print the QR code: their firmware takes the same
+        // bit-image command.
+        {"BitImage", "ESC * m nL nH d1...dk", "ESC * m nL nH d1...dk", nullptr},
     };
     for (const Code& code : codes) {
         c << k((QByteArray("/SlipCodes/") + code.entry).constData(), T::Text, code.slip)

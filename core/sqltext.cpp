@@ -1,18 +1,35 @@
 #include "core/utility.h"
 
 #include "core/globals.h"
-#include "core/zkdb.h"
 #include "core/zkprompt.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
 
+QString Utility::storableText(const QString& text)
+{
+    // A NUL ends the statement early for SQLite's parser, and half a
+    // surrogate pair is no character in any encoding a server stores.
+    QString s;
+    s.reserve(text.size());
+    for (int i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
+            s += c;
+            s += text.at(++i);
+        } else if (!c.isSurrogate() && c.unicode() != 0) {
+            s += c;
+        }
+    }
+    return s;
+}
+
 QString Utility::escapeSQL(const QString& text, bool upper)
 {
-    QString s = upper ? text.toUpper() : text;
+    // A line break stays itself: every server takes it inside a quoted
+    // literal, so a typed backslash and "n" come back as typed.
+    QString s = storableText(upper ? text.toUpper() : text);
     s.replace(QLatin1Char('\''), QLatin1String("''"));
-    if (ZkDb::isSqlite())
-        s.replace(QLatin1Char('\n'), QLatin1String("\\n"));
     return s;
 }
 
@@ -23,22 +40,7 @@ QString Utility::escapeLike(const QString& text, bool upper)
     return escapeSQL(text, upper).replace(QLatin1Char('\\'), QLatin1String("\\\\"));
 }
 
-QString Utility::unescapeSQL(const QString& stored)
-{
-    if (!ZkDb::isSqlite() || !stored.contains(QLatin1Char('\\')))
-        return stored;
-    QString s = stored;
-    s.replace(QLatin1String("\\n"), QLatin1String("\n"));
-    return s;
-}
-
 bool Utility::showDBError(const QSqlQuery& query)
 {
-    const QSqlError error = query.lastError();
-    if (error.type() == QSqlError::NoError)
-        return false;
-    ZkPrompt::setWaitCursor(false);
-    ZkPrompt::warning(utils ? utils->mainWindow() : nullptr, error.driverText(),
-                      error.databaseText() + QLatin1Char('\n') + query.lastQuery());
-    return true;
+    return ZkDb::showError(query.lastError(), query.lastQuery());
 }

@@ -77,14 +77,14 @@ public:
 
     // ---- SQL text and database errors (core/sqltext.cpp) ----
 
-    /** Text made safe between single quotes; upper-cased on request. */
+    /** Text made safe between single quotes (storableText); upper-cased on
+     *  request. */
     static QString escapeSQL(const QString& text, bool upper = false);
-    /** A text column as the operator wrote it: undoes the line-break escape
-     *  that escapeSQL applies for SQLite. */
-    static QString unescapeSQL(const QString& stored);
+    /** Text without what no server can store: NUL and lone surrogates. */
+    static QString storableText(const QString& text);
     /** Text made safe inside a LIKE pattern that is closed with
-     *  likeEscape(): as escapeSQL, and a backslash (a stored line break on
-     *  SQLite is one) matches itself on every server. The wildcards % and _
+     *  likeEscape(): as escapeSQL, and a backslash matches itself on every
+     *  server. The wildcards % and _
      *  stay wildcards. */
     static QString escapeLike(const QString& text, bool upper = false);
     /** What follows the closing quote of an escapeLike pattern. */
@@ -98,6 +98,9 @@ public:
     /** Makes @p name (e.g. "en_ZA") the locale of every number shown or
      *  parsed, and the application's default locale. */
     static void setLocale(const QString& name);
+    /** Makes the locale of /Global/Locale, or the system's when it is
+     *  empty, the one locale of money (the language set-up calls it). */
+    static void useLocaleSetting();
     /** The locale of numStr and strNum. */
     static QLocale locale();
     /** Fixed-point text in the locale with exactly @p decimals decimals. */
@@ -135,6 +138,10 @@ public:
 
     /** Text made safe inside an XML attribute or element, on one line. */
     static QString escapeXML(const QString& text, bool upper = false);
+    /** Text without the characters XML 1.0 cannot carry: controls other
+     *  than tab and line breaks become blanks; lone surrogates, U+FFFE and
+     *  U+FFFF go. */
+    static QString xmlText(const QString& text);
 
     // ---- Button images (core/imagecodec.cpp) ----
 
@@ -177,12 +184,17 @@ public:
     bool validateLoginId();
     /** The cash account number of the user who logged in last (Personel.CashAcc). */
     int userCashAccount() const { return m_userCashAccount; }
+    /** Seconds the next login prompt waits after wrong codes at this station. */
+    int loginDelay() const;
 
     // ---- Installed data (core/installdata.cpp) ----
 
     /** A file of the installed data folder: the install dir followed by
      *  "/share/Brevalon/" and @p name. */
     static QString shareFile(const QString& name);
+    /** The one folder of the translations: the install dir followed by
+     *  "/Brevalon/i18n". A language's file is named after it ("German.qm"). */
+    static QString translationsDir();
 
     // ---- Documents (documents/) ----
 
@@ -243,19 +255,31 @@ public:
     bool retractInvoice(int number);
 
     /** The docket of an invoice's lines not yet printed on @p printer (1
-     *  label, 2 kitchen); empty when nothing is due. Marks what it takes. */
-    QString buildKitchen(int invoiceNumber, int printer);
+     *  label, 2 kitchen), or with @p reprint all its lines; empty when
+     *  nothing is due. Marks nothing: @p lines receives those of its lines
+     *  the printer has not had yet. */
+    QString buildKitchen(int invoiceNumber, int printer, QList<int>* lines = nullptr, bool reprint = false);
+    /** Builds and prints the docket of @p printer and marks its lines once
+     *  the printer took it; false when it was not printed (the lines stay
+     *  unsent) or could not be marked. @p due tells whether any line was
+     *  due at all. */
+    bool printDocket(int invoiceNumber, int printer, bool reprint = false, bool* due = nullptr);
+    /** The docket printers whose Mode is not "off", as printDocket numbers
+     *  them. */
+    static QList<int> docketPrinters();
 
     /** A docket as composed: its document and the invoice lines it holds. */
     struct Docket
     {
         QString document;
         QList<int> lines;
+        QList<int> due; // of lines, those not had there yet
     };
     /** Composes the docket of an invoice's lines that @p station (1 label,
-     *  2 kitchen) has not had yet on @p medium and whose departments route
-     *  there; changes nothing. No lines when nothing is due or it failed. */
-    Docket composeDocket(int invoiceNumber, int station, DocketMedium medium);
+     *  2 kitchen) has not had yet on @p medium, or with @p reprint all of
+     *  them, whose departments route there; changes nothing. No lines when
+     *  nothing is due or it failed. */
+    Docket composeDocket(int invoiceNumber, int station, DocketMedium medium, bool reprint = false);
     /** Marks lines as taken (@p mark: DocketRoute::mark). False after a
      *  failed statement (shown) or when another till took a line first. */
     bool markDocket(int invoiceNumber, const QList<int>& lines, int mark);
@@ -311,6 +335,10 @@ private:
     /** Whether a closed document's posting is in the ledger (live or
      *  archived) or can no longer be: its account is gone. */
     bool invoiceWasPosted(int number, int account, bool* posted);
+    /** Runs "SELECT Code, <columns> FROM Personel" for a login code and
+     *  leaves @p q on the row whose code is exactly @p code; false when
+     *  there is none (or the statement failed: shown). */
+    static bool findCode(const QString& columns, const QString& code, QSqlQuery* q);
     /** Reads the logged-in user's CashAcc into @p account when the user has
      *  a row (else leaves it); false after showing a failed lookup. */
     bool lookupCashAccount(int* account) const;
@@ -325,6 +353,7 @@ private:
     int m_documentMode = 0;
     int m_account = -1;
     int m_userCashAccount = 1;
+    int m_failedLogins = 0;
     QWidget* m_mainWindow = nullptr;
     DocPrint* m_docPrint = nullptr;
     QSerialPort* m_polePort = nullptr;

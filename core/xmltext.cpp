@@ -1,8 +1,33 @@
 #include "core/utility.h"
 
+QString Utility::xmlText(const QString& text)
+{
+    // XML 1.0 has no way to carry the other control characters (a GS1
+    // scanner sends 0x1D between its fields), half a surrogate pair or
+    // U+FFFE and U+FFFF: one of them makes the whole document unreadable.
+    QString s;
+    s.reserve(text.size());
+    for (int i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        const ushort u = c.unicode();
+        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
+            s += c;
+            s += text.at(++i);
+        } else if (c.isSurrogate() || u == 0xFFFE || u == 0xFFFF) {
+            continue;
+        } else if (u < 0x20 && u != '\t' && u != '\n' && u != '\r') {
+            // Fields a scanner separated stay apart.
+            s += QLatin1Char(' ');
+        } else {
+            s += c;
+        }
+    }
+    return s;
+}
+
 QString Utility::escapeXML(const QString& text, bool upper)
 {
-    QString s = upper ? text.toUpper() : text;
+    QString s = xmlText(upper ? text.toUpper() : text);
     // The ampersand goes first, or the entities made after it would be
     // escaped a second time.
     s.replace(QLatin1Char('&'), QLatin1String("&amp;"));

@@ -54,10 +54,28 @@ OpenResult openDefault(QString* error)
             *error = db.lastError().driverText() + db.lastError().databaseText();
         return OpenFailed;
     }
-    return prepareSession(db) ? Opened : OpenFailed;
+    // Start-up shows the reason in its own box, as for a failed open.
+    QString reason;
+    if (prepareSession(db, &reason))
+        return Opened;
+    if (error)
+        *error = reason;
+    return OpenFailed;
 }
 
-bool prepareSession(QSqlDatabase& db)
+namespace {
+
+bool sessionFailed(const QSqlQuery& q, QString* reason)
+{
+    if (!reason)
+        return !Utility::showDBError(q);
+    *reason = q.lastError().driverText() + q.lastError().databaseText() + QLatin1Char('\n') + q.lastQuery();
+    return false;
+}
+
+} // namespace
+
+bool prepareSession(QSqlDatabase& db, QString* reason)
 {
     if (db.driverName() == QLatin1String("QSQLITE")) {
         // Every statement commits on its own (there are no transactions).
@@ -66,14 +84,24 @@ bool prepareSession(QSqlDatabase& db)
         // power cut; posting a sale takes about half the time.
         QSqlQuery q(db);
         if (!q.exec(QStringLiteral("PRAGMA journal_mode=WAL")))
-            return !Utility::showDBError(q);
+            return sessionFailed(q, reason);
         return true;
     }
     if (db.driverName() != QLatin1String("QMYSQL") && db.driverName() != QLatin1String("QMARIADB"))
         return true;
     QSqlQuery q(db);
     if (!q.exec(QStringLiteral("SET SESSION sql_mode = CONCAT(@@SESSION.sql_mode, ',NO_BACKSLASH_ESCAPES')")))
-        return !Utility::showDBError(q);
+        return sessionFailed(q, reason);
+    return true;
+}
+
+bool showError(const QSqlError& error, const QString& statement)
+{
+    if (error.type() == QSqlError::NoError)
+        return false;
+    ZkPrompt::setWaitCursor(false);
+    ZkPrompt::warning(utils ? utils->mainWindow() : nullptr, error.driverText(),
+                      error.databaseText() + QLatin1Char('\n') + statement);
     return true;
 }
 
@@ -137,6 +165,41 @@ bool lockStatement(const QString& statement)
 QString limitOne()
 {
     return dialect() == Sequences ? QString() : QStringLiteral(" LIMIT 1");
+}
+
+QStringList tableNames()
+{
+    QSqlDatabase db = QSqlDatabase::database();
+    if (dialect() != Sqlite)
+        return db.tables(QSql::Tables);
+    QStringList names;
+    QSqlQuery q;
+    if (!q.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type='table' "
+                               "AND name NOT LIKE 'sqlite\\_%' ESCAPE '\\' ORDER BY rowid"))) {
+        Utility::showDBError(q);
+        return names;
+    }
+    while (q.next())
+        names << q.value(0).toString();
+    return names;
+}
+
+bool beginSnapshot()
+{
+    // A deferred transaction on SQLite, and InnoDB's consistent read: both
+    // only read, so no station has to wait for the backup.
+    QSqlQuery q;
+    const QString begin = dialect() == MySql ? QStringLiteral("START TRANSACTION WITH CONSISTENT SNAPSHOT")
+                                             : QStringLiteral("BEGIN");
+    if (!q.exec(begin))
+        return !Utility::showDBError(q);
+    return true;
+}
+
+void endSnapshot()
+{
+    QSqlQuery q;
+    q.exec(QStringLiteral("COMMIT"));
 }
 
 namespace {

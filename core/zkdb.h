@@ -2,9 +2,11 @@
 
 #include <QDateTime>
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 
 class QSqlDatabase;
+class QSqlError;
 class QSqlQuery;
 
 /**
@@ -36,9 +38,14 @@ OpenResult openDefault(QString* error);
 /** Session set-up after the connection opened: MySQL sessions get
  *  NO_BACKSLASH_ESCAPES so that a doubled quote is all the escaping text
  *  needs, as on the other servers; SQLite databases keep a write-ahead log,
- *  so that each statement's commit is one sync. Shows and returns false on
- *  failure. */
-bool prepareSession(QSqlDatabase& db);
+ *  so that each statement's commit is one sync. Returns false on failure,
+ *  with the server's words and the statement in @p reason when given (else
+ *  shown). */
+bool prepareSession(QSqlDatabase& db, QString* reason = nullptr);
+
+/** Shows a failed statement in the error box, as Utility::showDBError
+ *  does for a query; true when there was an error. */
+bool showError(const QSqlError& error, const QString& statement);
 
 /** The statement that reads back the number of the row just inserted. */
 QString newRowQuery(const QString& sequence);
@@ -61,6 +68,17 @@ bool lockStatement(const QString& statement);
 
 /** " LIMIT 1" where the dialect allows it on DELETE and UPDATE, else empty. */
 QString limitOne();
+
+/** The program's tables on the default connection in the order the
+ *  database lists them: MySQL's table list; on SQLite the schema's order.
+ *  Temporary tables are not among them. */
+QStringList tableNames();
+
+/** Starts a read of several tables that sees them all as at one moment,
+ *  while the other stations go on writing; false after showing an error. */
+bool beginSnapshot();
+/** Ends it. */
+void endSnapshot();
 
 /** Takes the shared scratch table "temp" for this station: waits while
  *  another station holds it, asks Force/Wait after sixteen probes, and

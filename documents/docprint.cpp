@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QPageSize>
 #include <QPrinter>
@@ -79,7 +80,7 @@ void DocPrint::updatePrinters()
     }
     m_role = InvoiceRole;
     m_printer = m_printers[InvoiceRole];
-    m_margin = settings->readDoubleEntry(key(InvoiceRole, "Margin"), 0.6);
+    m_margin = settings->readDoubleEntry(key(InvoiceRole, "Margin"));
     m_printerName = m_configuredNames[InvoiceRole].toLocal8Bit();
 }
 
@@ -104,11 +105,12 @@ void DocPrint::setPreviewSize(int width, int height)
     resize(width, height);
 }
 
-QString DocPrint::spoolFile(const QString& user)
+QString DocPrint::spoolTemplate(const QString& user)
 {
     QString name = user;
     name.replace(QLatin1Char(' '), QLatin1Char('_'));
-    return QLatin1String("/tmp/") + name + QLatin1String(".esp");
+    name.replace(QLatin1Char('/'), QLatin1Char('_'));
+    return QDir::tempPath() + QLatin1String("/brevalon-") + name + QLatin1String("-XXXXXX.esp");
 }
 
 void DocPrint::writeDebug(const QString& path, const QString& text, const char* failure)
@@ -152,6 +154,8 @@ void DocPrint::parseXml(const QString& xml)
     m_qr = QrSymbol();
     m_valid = false;
     m_emailFailed = false;
+    m_outputTaken = false;
+    m_outputFailed = false;
     m_pageHtml.clear();
     m_slipText.clear();
     m_slipBytes = SlipBytes();
@@ -161,7 +165,9 @@ void DocPrint::parseXml(const QString& xml)
     ModeComboBox->setCurrentIndex(0);
     updatePrinters();
 
-    const QString text = DocRender::correctAmpersands(xml);
+    // A character XML cannot carry would make the whole document unreadable
+    // and block the sale behind it; whatever brought it in, it goes here.
+    const QString text = DocRender::correctAmpersands(Utility::xmlText(xml));
     if (debugOn())
         writeDebug(QStringLiteral("/tmp/zendrik.xml"), text, "Debug document parsing failed...");
 
@@ -202,7 +208,7 @@ void DocPrint::parseXml(const QString& xml)
     else
         m_role = InvoiceRole;
     m_printer = m_printers[m_role];
-    m_margin = settings->readDoubleEntry(key(m_role, "Margin"), 0.6);
+    m_margin = settings->readDoubleEntry(key(m_role, "Margin"));
     m_printerName = m_configuredNames[m_role].toLocal8Bit();
     const QString mode = settings->readEntry(key(m_role, "Mode"));
     m_slip = m_defaultSlip = mode == QLatin1String("slip");
@@ -282,6 +288,13 @@ void DocPrint::processPage()
 void DocPrint::closePage()
 {
     done(0);
+}
+
+void DocPrint::reject()
+{
+    if (m_auto == QLatin1String("nocancel"))
+        return;
+    DocPrintGui::reject();
 }
 
 void DocPrint::mode_activated(int index)

@@ -74,8 +74,16 @@ public:
     double margin() const { return m_margin; }
     QString printerName() const { return QString::fromLocal8Bit(m_printerName); }
 
-    /** The spool file of a user's slips: "/tmp/" + name (blanks made "_") + ".esp". */
-    static QString spoolFile(const QString& user);
+    /** The name pattern of a user's spool files: a fresh file is made for
+     *  each job in the temporary folder ("brevalon-" + name, blanks made
+     *  "_", then six random characters and ".esp"). */
+    static QString spoolTemplate(const QString& user);
+
+    /** True once the current document reached its printer: the spooler
+     *  took the job, the page printer or the file was written. */
+    bool outputTaken() const { return m_outputTaken; }
+    /** True when an attempt to print the current document failed. */
+    bool outputFailed() const { return m_outputFailed; }
 
 public slots:
     void printPage() override;
@@ -83,12 +91,18 @@ public slots:
     void emailPage() override;
     void closePage() override;
     void mode_activated(int index) override;
+    /** Esc and the window's close: refused while the document may not be
+     *  cancelled (auto="nocancel"). */
+    void reject() override;
 
 private:
     void finish();
     bool printSlip();
     bool printDocumentPage(const QString& html);
     bool spool(const QByteArray& bytes, const QString& printer, int copies, bool remove);
+    /** False (after telling the operator) when the print system holds the
+     *  queue of @p printer stopped or refuses jobs for it. */
+    bool queueReady(const QString& printer);
     void makePaymentCode(const QDomElement& root);
     void showInstallError(const QString& file);
     void writeDebug(const QString& path, const QString& text, const char* failure);
@@ -96,6 +110,8 @@ private:
     QString m_caption;
     bool m_valid = false;
     bool m_emailFailed = false;
+    bool m_outputTaken = false;
+    bool m_outputFailed = false;
     QPrinter* m_printers[RoleCount] = {};
     int m_copies[RoleCount] = {};
     QString m_configuredNames[RoleCount];

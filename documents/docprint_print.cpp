@@ -12,21 +12,36 @@
 #include "documents/slipspool.h"
 
 #include <QComboBox>
+#include <QFile>
+#include <QTemporaryFile>
 #include <QPrintDialog>
 #include <QPrinter>
+
+#include <memory>
 
 void DocPrint::printPage()
 {
     if (!m_valid)
         return;
-    bool chosen = false;
+    // A printer chosen in the set-up dialog serves this one print: the
+    // role's own printer is left as its settings made it, so the next
+    // document of the role goes where the role goes.
+    std::unique_ptr<QPrinter> chosen;
+    QPrinter* const rolePrinter = m_printer;
+    const QByteArray roleName = m_printerName;
     if (ModeComboBox->currentIndex() != 0) {
-        QPrintDialog setup(m_printer, this);
+        chosen = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        if (!rolePrinter->printerName().isEmpty())
+            chosen->setPrinterName(rolePrinter->printerName());
+        chosen->setPageLayout(rolePrinter->pageLayout());
+        chosen->setColorMode(rolePrinter->colorMode());
+        chosen->setCopyCount(rolePrinter->copyCount());
+        QPrintDialog setup(chosen.get(), this);
         setup.setObjectName(QStringLiteral("PrintSetup"));
         if (ZkPrompt::exec(&setup) != QDialog::Accepted)
             return;
+        m_printer = chosen.get();
         m_printerName = m_printer->printerName().toLocal8Bit();
-        chosen = true;
     }
     bool printed;
     if (m_slip || m_slip40) {
@@ -37,11 +52,16 @@ void DocPrint::printPage()
     } else {
         printed = printDocumentPage(m_pageHtml);
     }
+    m_printer = rolePrinter;
+    m_printerName = roleName;
     if (printed) {
+        m_outputTaken = true;
         finish();
-    } else if (m_auto == QLatin1String("print")) {
+    } else {
+        m_outputFailed = true;
         // The document must not vanish: the window shows it instead.
-        m_auto.clear();
+        if (m_auto == QLatin1String("print"))
+            m_auto.clear();
     }
 }
 
@@ -59,14 +79,40 @@ bool DocPrint::printSlip()
     return spool(m_slipBytes.bytes, QString::fromLocal8Bit(m_printerName), copies, true);
 }
 
+bool DocPrint::queueReady(const QString& printer)
+{
+    // A stopped queue takes jobs and holds them: the spooler would say
+    // nothing, and the kitchen would wait for a docket that never comes.
+    const QString problem = SlipSpool::queueProblem(printer);
+    if (problem.isEmpty())
+        return true;
+    ZkPrompt::critical(this, tr("%1 Error").arg(m_caption),
+                       tr("The printer %1 cannot print now: %2.\n\nNothing was sent to it. Start the printer, "
+                          "then print again.")
+                           .arg(printer, problem));
+    return false;
+}
+
 bool DocPrint::spool(const QByteArray& bytes, const QString& printer, int copies, bool remove)
 {
-    const QString file = spoolFile(utils ? utils->userName() : QStringLiteral("noone"));
-    if (!SlipSpool::writeFile(file, bytes)) {
-        ZkPrompt::critical(this, tr("%1 Error").arg(m_caption), tr("Error creating slip printer file %1").arg(file));
+    if (!queueReady(printer))
+        return false;
+    // A fresh file of our own each time: a fixed name in a shared folder
+    // would follow a link planted there and overwrite what it points at.
+    const QString pattern = spoolTemplate(utils ? utils->userName() : QStringLiteral("noone"));
+    QTemporaryFile file(pattern);
+    file.setAutoRemove(false);
+    if (!file.open() || file.write(bytes) != bytes.size() || !file.flush()) {
+        ZkPrompt::critical(this, tr("%1 Error").arg(m_caption),
+                           tr("Error creating slip printer file %1")
+                               .arg(file.fileName().isEmpty() ? pattern : file.fileName()));
+        file.remove();
         return false;
     }
-    const QString said = SlipSpool::lpr(printer, copies, remove, file);
+    file.close();
+    const QString said = SlipSpool::lpr(printer, copies, remove, file.fileName());
+    // The spooler has its own copy; -r may have taken ours already.
+    QFile::remove(file.fileName());
     if (!said.isEmpty()) {
         ZkPrompt::critical(this, tr("%1 Error").arg(m_caption),
                            tr("The printer %1 did not take the document:\n\n%2")
@@ -78,6 +124,8 @@ bool DocPrint::spool(const QByteArray& bytes, const QString& printer, int copies
 
 bool DocPrint::printDocumentPage(const QString& html)
 {
+    if (m_printer->outputFileName().isEmpty() && !queueReady(m_printer->printerName()))
+        return false;
     m_printer->setDocName(m_fileName);
     const QColor colour(settings->readEntry(QStringLiteral("/Global/TextColor")));
     if (PagePrint::print(m_printer, html, view->font(), m_margin, colour.isValid() ? colour : QColor(Qt::black)) == 0) {

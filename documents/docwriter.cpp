@@ -19,7 +19,10 @@ DocWriter& DocWriter::open(const char* element)
 
 DocWriter& DocWriter::raw(const char* name, const QString& value)
 {
-    m_text += QLatin1String("    ") + QLatin1String(name) + QLatin1String("=\"") + value + QLatin1String("\"\n");
+    // Codes and numbers come from the database too: nothing XML cannot
+    // carry may pass.
+    m_text += QLatin1String("    ") + QLatin1String(name) + QLatin1String("=\"") + Utility::xmlText(value)
+        + QLatin1String("\"\n");
     return *this;
 }
 

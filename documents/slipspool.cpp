@@ -45,4 +45,35 @@ QString lpr(const QString& printer, int copies, bool remove, const QString& file
     return QString();
 }
 
+QString queueProblem(const QString& printer)
+{
+    if (printer.isEmpty())
+        return QString();
+    QProcess process;
+    // The words parsed below are the spooler's own, untranslated.
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));
+    env.insert(QStringLiteral("LANG"), QStringLiteral("C"));
+    process.setProcessEnvironment(env);
+    process.start(QStringLiteral("lpstat"), {QStringLiteral("-p"), printer, QStringLiteral("-a"), printer});
+    if (!process.waitForStarted() || !process.waitForFinished(10000))
+        return QString();
+    const QStringList lines = QString::fromLocal8Bit(process.readAllStandardOutput()).split(QLatin1Char('\n'));
+    QStringList problems;
+    for (int i = 0; i < lines.size(); ++i) {
+        const QString& line = lines.at(i);
+        // The reason a queue was stopped follows on lines of its own.
+        QStringList reason;
+        while (i + 1 < lines.size() && lines.at(i + 1).startsWith(QLatin1Char('\t')))
+            reason << lines.at(++i).trimmed();
+        const QString why = reason.isEmpty() ? QString() : QLatin1String(" (") + reason.join(QLatin1Char(' ')) + QLatin1Char(')');
+        if (line.startsWith(QLatin1String("printer ") + printer + QLatin1Char(' '))
+            && line.contains(QLatin1String(" disabled since")))
+            problems << QCoreApplication::translate("SlipSpool", "stopped") + why;
+        else if (line.startsWith(printer + QLatin1String(" not accepting requests")))
+            problems << QCoreApplication::translate("SlipSpool", "not accepting jobs") + why;
+    }
+    return problems.join(QLatin1String(", "));
+}
+
 } // namespace SlipSpool

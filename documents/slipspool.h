@@ -18,4 +18,10 @@ bool writeFile(const QString& path, const QByteArray& bytes);
  *  spooler took the job, otherwise what it said. */
 QString lpr(const QString& printer, int copies, bool remove, const QString& file);
 
+/** What keeps the print system's queue @p printer from printing, as
+ *  `lpstat` tells it: "stopped" or "not accepting jobs", with the reason
+ *  given. Empty when it can print, when @p printer is empty (the default
+ *  destination) or unknown (lpr says so), or when lpstat cannot run. */
+QString queueProblem(const QString& printer);
+
 } // namespace SlipSpool

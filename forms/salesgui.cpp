@@ -237,6 +237,7 @@ void SalesGui::connectDocumentsTab()
     connect(PullQuoteButton, &QPushButton::clicked, this, &SalesGui::pullQuote);
     connect(pushButton28, &QPushButton::clicked, this, &SalesGui::voidReceipt);
     connect(pushButton29, &QPushButton::clicked, this, &SalesGui::voidInvoice);
+    connect(DocketButton, &QPushButton::clicked, this, &SalesGui::reprintDocket);
     connect(FindInvoiceButton, &QPushButton::clicked, this, &SalesGui::findInvoice);
     connect(comboBox5, qOverload<int>(&QComboBox::activated), this, &SalesGui::historyPeriod);
 }

@@ -170,6 +170,7 @@ public slots:
     virtual void showPastReceipt();
     virtual void showPastQuote();
     virtual void voidInvoice();
+    virtual void reprintDocket();
     virtual void voidReceipt();
     virtual void clearInvoice();
     virtual void clearInvoiceGui();

@@ -565,6 +565,11 @@ void SalesGui::voidInvoice()
     notImpl(QStringLiteral("voidInvoice()"));
 }
 
+void SalesGui::reprintDocket()
+{
+    notImpl(QStringLiteral("reprintDocket()"));
+}
+
 void SalesGui::voidReceipt()
 {
     notImpl(QStringLiteral("voidReceipt()"));

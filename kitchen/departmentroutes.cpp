@@ -61,7 +61,7 @@ bool list(QStringList* lines)
     lines->clear();
     while (q.next()) {
         lines->append(QStringLiteral("%1: %2 (%3)")
-                          .arg(Utility::unescapeSQL(q.value(0).toString()), DocketRoute::word(q.value(1).toString()),
+                          .arg(q.value(0).toString(), DocketRoute::word(q.value(1).toString()),
                                stations(q.value(2).toInt())));
     }
     return true;

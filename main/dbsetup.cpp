@@ -1,5 +1,7 @@
 #include "main/dbsetup.h"
 
+#include <algorithm>
+
 #include <QFile>
 #include <QRegularExpression>
 #include <QSqlDatabase>
@@ -55,7 +57,10 @@ QStringList statements(const QString& script)
 
 bool hasTables(const QSqlDatabase& db)
 {
-    return !db.tables(QSql::Tables).isEmpty();
+    // SQLite's own bookkeeping (sqlite_sequence) outlives the tables.
+    const QStringList tables = db.tables(QSql::Tables);
+    return std::any_of(tables.begin(), tables.end(),
+                       [](const QString& t) { return !t.startsWith(QLatin1String("sqlite_")); });
 }
 
 bool dropAll(QSqlDatabase& db, QString* error)

@@ -3,6 +3,7 @@
 #include "core/globals.h"
 #include "core/utility.h"
 #include "core/zksettings.h"
+#include "main/staff.h"
 
 #include <QColor>
 #include <QFont>
@@ -135,33 +136,6 @@ QImage departmentTile(const Dept& dept)
     return image;
 }
 
-QString rightsList(bool all, const QStringList& granted)
-{
-    static const char* const flags[] = {
-        "MailStatement", "EmailRuns", "Backup", "CashUp", "CashDate", "MonthEnd", "ReceiveStock",
-        "PurgeClient", "MergeClient", "Inventory", "Departments", "Suppliers", "Stock", "Reports",
-        "AuditTrail", "JornalTrail", "ViewStatement", "Discount", "Preferences", "TaxControl",
-        "PriceOveride", "AllowUnValidated", "ViewActions", "CashOnlyLock", "Refunds", "ModifyClient",
-        "ViewDocuments", "StockPriceAdjust", "StockPriceView", "StickyCash", "VoidInvoice", "VoidReceipt"};
-    QStringList values;
-    for (const char* flag : flags) {
-        const bool on = all ? QLatin1String(flag) != QLatin1String("CashOnlyLock")
-                                  && QLatin1String(flag) != QLatin1String("StickyCash")
-                            : granted.contains(QLatin1String(flag));
-        values << (on ? QStringLiteral("'Y'") : QStringLiteral("'N'"));
-    }
-    return values.join(QLatin1Char(','));
-}
-
-QString rightsColumns()
-{
-    return QStringLiteral(
-        "MailStatement,EmailRuns,Backup,CashUp,CashDate,MonthEnd,ReceiveStock,PurgeClient,MergeClient,"
-        "Inventory,Departments,Suppliers,Stock,Reports,AuditTrail,JornalTrail,ViewStatement,Discount,"
-        "Preferences,TaxControl,PriceOveride,AllowUnValidated,ViewActions,CashOnlyLock,Refunds,"
-        "ModifyClient,ViewDocuments,StockPriceAdjust,StockPriceView,StickyCash,VoidInvoice,VoidReceipt");
-}
-
 } // namespace
 
 bool seed(QSqlDatabase& db, QString* error)
@@ -180,19 +154,21 @@ bool seed(QSqlDatabase& db, QString* error)
         "'Hand-over checked by: ____________', "
         "0.15, 0.02, 'VAT', 'LEVY', 'I', 'Retail', 'Staff', 'Wholesale', 1.6, 1.44, 1.28, 0, 2, 60, 1)");
 
-    const QString cols = QStringLiteral("INSERT INTO Personel (Name, Code, SP, Commision, Gross, CashAcc, ")
-        + rightsColumns() + QLatin1String(") VALUES (");
-    sql << cols + QLatin1String("'Admin', '9999', 'ADM', 0, 'Y', 1, ") + rightsList(true, {}) + QLatin1Char(')')
-        << cols + QLatin1String("'MARY', '1111', 'MM', 2.5, 'Y', 1, ")
-               + rightsList(false, {QStringLiteral("CashUp"), QStringLiteral("Discount"),
-                                    QStringLiteral("Refunds"), QStringLiteral("ModifyClient"),
-                                    QStringLiteral("ViewDocuments"), QStringLiteral("ViewStatement"),
-                                    QStringLiteral("VoidReceipt"), QStringLiteral("Reports")})
-               + QLatin1Char(')')
-        << cols + QLatin1String("'JOHN', '2222', 'JS', 5, 'Y', 1, ")
-               + rightsList(false, {QStringLiteral("ViewDocuments")}) + QLatin1Char(')')
-        << cols + QLatin1String("'SUE', '3333', 'SB', 5, 'Y', 1, ")
-               + rightsList(false, {QStringLiteral("ViewDocuments")}) + QLatin1Char(')');
+    const struct
+    {
+        Login login;
+        const char* initials;
+        double commission;
+        QStringList rights;
+    } staff[] = {
+        {kAdmin, "ADM", 0, Staff::administratorRights()},
+        {kCashier, "MM", 2.5,
+         {QStringLiteral("CashUp"), QStringLiteral("Discount"), QStringLiteral("Refunds"),
+          QStringLiteral("ModifyClient"), QStringLiteral("ViewDocuments"), QStringLiteral("ViewStatement"),
+          QStringLiteral("VoidReceipt"), QStringLiteral("Reports")}},
+        {kWaiter1, "JS", 5, {QStringLiteral("ViewDocuments")}},
+        {kWaiter2, "SB", 5, {QStringLiteral("ViewDocuments")}},
+    };
 
     const QString created = QStringLiteral("'2026-01-01'");
     sql << QStringLiteral("INSERT INTO Clients (AccountNumber, Name, PostalAddr, BadDebt, PriceTier, "
@@ -226,6 +202,11 @@ bool seed(QSqlDatabase& db, QString* error)
 
     for (const QString& statement : qAsConst(sql)) {
         if (!exec(db, statement, error))
+            return false;
+    }
+    for (const auto& person : staff) {
+        if (!Staff::insert(db, QLatin1String(person.login.name), QLatin1String(person.login.code),
+                           QLatin1String(person.initials), person.commission, person.rights, error))
             return false;
     }
 

@@ -75,8 +75,15 @@ int Startup::begin(QApplication& app)
     settings->writeEntry(QStringLiteral("/Global/InstallDir"), installDir);
     QCoreApplication::addLibraryPath(installDir + QLatin1String("/lib"));
 
-    // Without a file for the locale the texts simply stay in English.
-    (void)nls->load(QLocale::system().name(), installDir + QLatin1String("/Brevalon/i18n"));
+    // The files are named after their language ("German.qm"), which is also
+    // what /Global/i18n holds; a file named after the locale ("de_DE.qm")
+    // is taken as well. Without either the texts simply stay in English.
+    const QLocale locale = QLocale::system();
+    const QString i18n = Utility::translationsDir();
+    if (!nls->load(locale.name(), i18n))
+        (void)nls->load(QLocale::languageToString(locale.language()), i18n);
+    // Amounts are shown and read in one locale from the first window on.
+    Utility::useLocaleSetting();
 
     QWidget* splash = showSplash(installDir);
     defStyle = QStringLiteral("Polymer");

@@ -2,31 +2,157 @@
 
 #include "core/globals.h"
 #include "core/utility.h"
-#include "core/zkprompt.h"
+#include "core/zksettings.h"
+#include "core/zktransaction.h"
+#include "maintenance/prefsmisc.h"
+#include "maintenance/prefspersonnel.h"
+#include "maintenance/prefsprinters.h"
+#include "maintenance/prefssysinfo.h"
+#include "sales/sales.h"
 
 #include <QSqlQuery>
+#include <QSqlRecord>
 
 Prefs::Prefs(QWidget* parent)
-    : QDialog(parent)
+    : PrefsGui(parent)
 {
     setObjectName(QStringLiteral("Prefs"));
+    addPage(new PrefsSysInfo);
+    addPage(m_personnel = new PrefsPersonnel);
+    addPage(new PrefsPrinters);
+    addPage(new PrefsMisc);
+    // Further pages (the payment services, say) are added here, in the
+    // order their tabs should have.
+    TabWidget->setCurrentIndex(0);
+}
+
+Prefs::~Prefs() = default;
+
+QSqlRecord Prefs::readSysInfo(bool* exists)
+{
+    *exists = false;
+    QSqlQuery q;
+    if (!q.exec(QStringLiteral("SELECT * FROM SysInfo"))) {
+        Utility::showDBError(q);
+        return QSqlRecord();
+    }
+    *exists = q.next();
+    return *exists ? q.record() : QSqlRecord();
+}
+
+void Prefs::addPage(PrefsPage* page)
+{
+    m_pages << page;
+    // The tab widget owns the page's widget, and with it the page.
+    TabWidget->addTab(page->pageWidget(), page->pageTitle());
+    page->load(readSysInfo(&m_sysInfoExists));
+}
+
+void Prefs::reloadData()
+{
+    const QSqlRecord sysInfo = readSysInfo(&m_sysInfoExists);
+    for (PrefsPage* page : qAsConst(m_pages))
+        page->load(sysInfo);
+}
+
+QString Prefs::selectedUser() const
+{
+    return m_personnel->selectedUser();
+}
+
+void Prefs::setSelectedUser(const QString& name)
+{
+    m_personnel->setSelectedUser(name);
+}
+
+void Prefs::userSelected(const QString& name)
+{
+    m_personnel->userSelected(name);
+}
+
+void Prefs::newUser()
+{
+    m_personnel->newUser();
+}
+
+void Prefs::updateUser()
+{
+    m_personnel->updateUser();
+}
+
+void Prefs::deleteUser()
+{
+    m_personnel->deleteUser();
 }
 
 void Prefs::unlockLogin()
 {
-    if (m_selectedUser.isEmpty())
-        return;
-    const int answer = ZkPrompt::question(
-        this, tr("Unlock User"),
-        tr("Confirm that you will unlock user '%1', this will result in their sessions terminating")
-            .arg(m_selectedUser),
-        QStringList{tr("&Yes"), tr("&No")}, 1, 1);
-    if (answer != 0)
-        return;
-    utils->logAction(tr("Personel"), tr("Unlock user %1").arg(m_selectedUser), QString(), '0');
-    // The station where the user works notices the missing row the next
-    // time it checks the session, and ends.
-    QSqlQuery q;
-    if (!q.exec(QStringLiteral("DELETE FROM Login WHERE Name='%1'").arg(Utility::escapeSQL(m_selectedUser))))
-        Utility::showDBError(q);
+    m_personnel->unlockLogin();
+}
+
+void Prefs::saveSettings()
+{
+    PrefsSave save;
+    for (PrefsPage* page : qAsConst(m_pages)) {
+        if (!page->collect(save)) {
+            TabWidget->setCurrentWidget(page->pageWidget());
+            return;
+        }
+    }
+
+    {
+        ZkTransaction unit;
+        if (!unit.isOpen())
+            return;
+        if (!save.columns.isEmpty()) {
+            QStringList names;
+            QStringList values;
+            QStringList sets;
+            for (const PrefsSave::Column& c : qAsConst(save.columns)) {
+                names << c.name;
+                values << c.sql;
+                sets << c.name + QLatin1Char('=') + c.sql;
+            }
+            // A database without its SysInfo row gets one.
+            const QString sql = m_sysInfoExists
+                ? QStringLiteral("UPDATE SysInfo SET ") + sets.join(QLatin1String(", "))
+                : QStringLiteral("INSERT INTO SysInfo (%1) VALUES (%2)")
+                      .arg(names.join(QLatin1String(", ")), values.join(QLatin1String(", ")));
+            QSqlQuery q;
+            if (!q.exec(sql)) {
+                unit.rollback();
+                Utility::showDBError(q);
+                return;
+            }
+        }
+        for (const PrefsSave::Log& log : qAsConst(save.logs))
+            utils->logAction(log.action, log.info, QString(), log.type);
+        utils->logAction(QStringLiteral("Config"), tr("Settings saved"), QString(), '0');
+        if (!unit.commit())
+            return;
+    }
+
+    for (const PrefsSave::Setting& s : qAsConst(save.settings)) {
+        switch (s.value.typeId()) {
+        case QMetaType::Bool:
+            settings->writeEntry(s.key, s.value.toBool());
+            break;
+        case QMetaType::Int:
+            settings->writeEntry(s.key, s.value.toInt());
+            break;
+        case QMetaType::Double:
+            settings->writeEntry(s.key, s.value.toDouble());
+            break;
+        default:
+            settings->writeEntry(s.key, s.value.toString());
+        }
+    }
+    settings->sync();
+    // The new tax rates, rounding, devices and printers take effect now.
+    utils->initClass(true);
+    utils->newDocPrint();
+    // The language and the operator's style, as the sales window shows them.
+    if (shop)
+        shop->i18nInit();
+    accept();
 }

@@ -36,7 +36,7 @@ bool readClient(int account, bool lowerEmail, DocumentClient* client, bool* foun
     }
     *found = c.next();
     if (*found) {
-        auto col = [&c](int i) { return Utility::unescapeSQL(c.value(i).toString()); };
+        auto col = [&c](int i) { return c.value(i).toString(); };
         *client = DocumentClient{col(0), col(1), col(2), col(3), col(4), col(5), col(6)};
     }
     return true;

@@ -190,21 +190,11 @@ bool Utility::processInvoice(int number, bool reprint, double* total, double* ta
 
 void Utility::printDockets(int number)
 {
-    const struct
-    {
-        int printer;
-        const char* group;
-    } dockets[] = {{1, "/LabelPrinter/Mode"}, {2, "/KitchenPrinter/Mode"}};
     // The screens first: they wait on nothing, and a printer that jams or
     // is off keeps nothing from them.
     sendToScreens(number);
-    for (const auto& d : dockets) {
-        if (settings->readEntry(QLatin1String(d.group)) == QLatin1String("off"))
-            continue;
-        const QString docket = buildKitchen(number, d.printer);
-        if (!docket.isEmpty())
-            showDocument(docket, false);
-    }
+    for (const int printer : docketPrinters())
+        printDocket(number, printer);
 }
 
 void Utility::previewInvoice(int number)

@@ -119,9 +119,9 @@ QString Utility::buildInvoice(int number, bool reprint, double tendered, double*
             continue;
         const QString flag1 = lines.value(5).toString();
         const QString flag2 = lines.value(6).toString();
-        const QString serial = unescapeSQL(lines.value(7).toString());
+        const QString serial = lines.value(7).toString();
         const bool returnable = lines.value(11).toString() == QLatin1String("Y");
-        QString description = escapeXML(unescapeSQL(lines.value(1).toString()));
+        QString description = escapeXML(lines.value(1).toString());
         if (!serial.isEmpty())
             description += QLatin1String("\\n") + tr("Serial No: ") + escapeXML(serial);
 

@@ -3,8 +3,10 @@
 #include "core/globals.h"
 #include "core/zkclock.h"
 #include "core/zkdb.h"
+#include "core/zkprompt.h"
 #include "core/zksettings.h"
 #include "core/zktransaction.h"
+#include "documents/docprint.h"
 #include "documents/docwriter.h"
 #include "posting/docketroute.h"
 #include "posting/wholequantity.h"
@@ -23,7 +25,7 @@ struct Route
 
 } // namespace
 
-Utility::Docket Utility::composeDocket(int invoiceNumber, int station, DocketMedium medium)
+Utility::Docket Utility::composeDocket(int invoiceNumber, int station, DocketMedium medium, bool reprint)
 {
     QSqlQuery q;
     if (!q.exec(QStringLiteral("SELECT MyDate,SequenceNo,AccountNumber FROM Invoice WHERE MyNumber=%1").arg(invoiceNumber))) {
@@ -45,7 +47,7 @@ Utility::Docket Utility::composeDocket(int invoiceNumber, int station, DocketMed
         showDBError(c);
         return Docket();
     }
-    const QString client = c.next() ? unescapeSQL(c.value(0).toString()) : QString();
+    const QString client = c.next() ? c.value(0).toString() : QString();
     c.finish();
     const bool label = station == DocketRoute::Label;
     const bool paper = medium == DocketMedium::Paper;
@@ -61,39 +63,42 @@ Utility::Docket Utility::composeDocket(int invoiceNumber, int station, DocketMed
         .dates(when)
         .printMoment()
         .raw("sequence", QString::number(sequence));
+    if (reprint)
+        doc.text("reprint", tr("REPRINT"));
     const QString preview = label ? QStringLiteral("/LabelPrinter/Preview") : QStringLiteral("/KitchenPrinter/Preview");
     if (paper && settings->readEntry(preview) != QLatin1String("ON"))
         doc.raw("auto", QStringLiteral("print"));
 
     if (!makeTempInvoiceItemTable(QStringLiteral("WHERE InvoiceNumber=%1 ORDER BY MyNumber").arg(invoiceNumber), true))
         return Docket();
-    QSqlQuery lines;
+    QSqlQuery rows;
     // The description is upper-cased here, not by the server: SQLite's
-    // UPPER would turn its stored line-break escape into another text.
-    if (!lines.exec(QStringLiteral("SELECT Quantity,Description,UnitOfMeasure,Category,Department,MyNumber,"
+    // UPPER leaves every letter beyond ASCII as it is.
+    if (!rows.exec(QStringLiteral("SELECT Quantity,Description,UnitOfMeasure,Category,Department,MyNumber,"
                                    "Printed,Price FROM temp WHERE InvoiceNumber=%1 ORDER BY MyNumber")
                         .arg(invoiceNumber))) {
-        showDBError(lines);
+        showDBError(rows);
         ZkDb::releaseTemp();
         return Docket();
     }
     QHash<QString, Route> routes;
     Docket docket;
     bool previousMain = true; // the first line gets no separator
-    while (lines.next()) {
-        const QString category = lines.value(3).toString();
+    while (rows.next()) {
+        const QString category = rows.value(3).toString();
         // The mark holds the places a line has been (DocketRoute::mark): a
         // line of a department routed to two reaches each once, whichever
-        // docket is built first.
-        if (category == QLatin1String("Notes") || (lines.value(6).toInt() & mark) != 0)
+        // docket is built first. A reprint takes them all again.
+        const bool taken = (rows.value(6).toInt() & mark) != 0;
+        if (category == QLatin1String("Notes") || (taken && !reprint))
             continue;
-        const QString department = lines.value(4).toString();
+        const QString department = rows.value(4).toString();
         if (!routes.contains(department)) {
             QSqlQuery route;
             if (!route.exec(QStringLiteral("SELECT Printer, Route FROM Departments where Department='%1'")
                                 .arg(escapeSQL(department)))) {
                 showDBError(route);
-                lines.finish();
+                rows.finish();
                 ZkDb::releaseTemp();
                 return Docket();
             }
@@ -106,23 +111,25 @@ Utility::Docket Utility::composeDocket(int invoiceNumber, int station, DocketMed
         if (!(route.stations & station) || !DocketRoute::reaches(route.medium, medium))
             continue;
 
-        const double quantity = lines.value(0).toDouble();
+        const double quantity = rows.value(0).toDouble();
         const bool remark = category == QLatin1String("Remarks");
         // A free modifier (no charge, one of) belongs to the line above it.
-        const bool modifier = roundCents(lines.value(7).toDouble()) == 0 && quantity == 1.0;
+        const bool modifier = roundCents(rows.value(7).toDouble()) == 0 && quantity == 1.0;
         const bool mainLine = Posting::wholeQuantity(quantity) != 0 && !modifier;
         if (mainLine && !previousMain && !docket.lines.isEmpty())
             doc.open("item").raw("quantity", QString()).raw("iquantity", QString()).raw("desription", QString());
         doc.open("item")
             .raw("quantity", remark || modifier ? QString() : numStr(quantity, 2))
             .raw("iquantity", Posting::wholeQuantityText(quantity))
-            .text("uom", remark ? QString() : lines.value(2).toString())
-            .text("description", unescapeSQL(lines.value(1).toString()), true);
+            .text("uom", remark ? QString() : rows.value(2).toString())
+            .text("description", rows.value(1).toString(), true);
         previousMain = mainLine;
-        docket.lines << lines.value(5).toInt();
+        docket.lines << rows.value(5).toInt();
+        if (!taken)
+            docket.due << rows.value(5).toInt();
     }
     // SQLite keeps the table locked while a statement on it is open.
-    lines.finish();
+    rows.finish();
     ZkDb::releaseTemp();
     if (docket.lines.isEmpty())
         return Docket();
@@ -153,14 +160,12 @@ bool Utility::markDocket(int invoiceNumber, const QList<int>& lines, int mark)
     return true;
 }
 
-QString Utility::buildKitchen(int invoiceNumber, int printer)
+QString Utility::buildKitchen(int invoiceNumber, int printer, QList<int>* lines, bool reprint)
 {
-    const Docket docket = composeDocket(invoiceNumber, printer, DocketMedium::Paper);
-    if (docket.lines.isEmpty())
-        return QString();
-    if (!markDocket(invoiceNumber, docket.lines, DocketRoute::mark(printer, DocketMedium::Paper)))
-        return QString();
-    if (settings->readEntry(QStringLiteral("/Pell/Debug")) == QLatin1String("ON"))
+    const Docket docket = composeDocket(invoiceNumber, printer, DocketMedium::Paper, reprint);
+    if (lines)
+        *lines = docket.due;
+    if (!docket.document.isEmpty() && settings->readEntry(QStringLiteral("/Pell/Debug")) == QLatin1String("ON"))
         qDebug("%s", qPrintable(docket.document));
     return docket.document;
 }
@@ -211,4 +216,41 @@ bool Utility::sendToScreens(int invoiceNumber)
         }
     }
     return unit.commit();
+}
+
+QList<int> Utility::docketPrinters()
+{
+    QList<int> printers;
+    if (settings->readEntry(QStringLiteral("/LabelPrinter/Mode")) != QLatin1String("off"))
+        printers << 1;
+    if (settings->readEntry(QStringLiteral("/KitchenPrinter/Mode")) != QLatin1String("off"))
+        printers << 2;
+    return printers;
+}
+
+bool Utility::printDocket(int invoiceNumber, int printer, bool reprint, bool* due)
+{
+    QList<int> lines;
+    const QString docket = buildKitchen(invoiceNumber, printer, &lines, reprint);
+    if (due)
+        *due = !docket.isEmpty();
+    if (docket.isEmpty())
+        return true;
+    const bool processed = showDocument(docket, false);
+    // A line counts as sent once the spooler took its docket, or when the
+    // operator processed a docket shown for preview. After a failed print
+    // the window's Process and Close leave the lines unsent: they go out
+    // with the table's next docket, or a reprint from the Documents tab.
+    const bool sent = m_docPrint->outputTaken() || (processed && !m_docPrint->outputFailed());
+    if (!sent) {
+        if (m_docPrint->outputFailed())
+            ZkPrompt::warning(m_mainWindow, tr("Brevalon - Docket"),
+                              tr("The %1 docket of order %2 was not printed.\n\nIts lines stay unsent: they go "
+                                 "out with the next docket of this order, or reprint it from the Documents tab.")
+                                  .arg(printer == 1 ? tr("label") : tr("kitchen"))
+                                  .arg(invoiceNumber));
+        return false;
+    }
+    // A reprint marks only the lines it carried for the first time.
+    return lines.isEmpty() || markDocket(invoiceNumber, lines, DocketRoute::mark(printer, DocketMedium::Paper));
 }

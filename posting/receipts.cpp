@@ -52,7 +52,7 @@ QString Utility::buildReceipt(int number, bool firstPrint, double tendered, doub
     const QDateTime when = ZkDb::dateTime(q.value(0));
     const int account = q.value(1).toInt();
     const Tenders paid = tendersAt(q, 2);
-    const QString payRef = unescapeSQL(q.value(8).toString());
+    const QString payRef = q.value(8).toString();
     const QString storedEmail = q.value(12).toString();
     const QString cashier = q.value(14).toString();
     double balance = 0;
@@ -240,11 +240,18 @@ bool Utility::voidReceipt(int number)
         return false;
     logAction(tr("Void Receipt"), tr("Acc: %1").arg(getAccountNumber()), tr("Rec #: %1").arg(number), '0');
     QSqlQuery q;
-    if (!q.exec(QStringLiteral("UPDATE Journal SET Description='VR' WHERE MyNumber=%1 AND Description='R'").arg(number))
-        && showDBError(q))
-        return false;
-    if (!q.exec(QStringLiteral("UPDATE Journal SET CrossRef=0 WHERE CrossRef=%1 AND Description='I'").arg(number))
-        && showDBError(q))
-        return false;
+    // A cash-up may have archived the receipt and the invoices it paid.
+    for (const char* table : {"Journal", "JournalArchive"}) {
+        if (!q.exec(QStringLiteral("UPDATE %1 SET Description='VR' WHERE MyNumber=%2 AND Description='R'")
+                        .arg(QLatin1String(table))
+                        .arg(number))
+            && showDBError(q))
+            return false;
+        if (!q.exec(QStringLiteral("UPDATE %1 SET CrossRef=0 WHERE CrossRef=%2 AND Description='I'")
+                        .arg(QLatin1String(table))
+                        .arg(number))
+            && showDBError(q))
+            return false;
+    }
     return recordVoid(reason, 'R', number);
 }

@@ -15,6 +15,11 @@ void Sales::clear()
     if (!confirmClearSale())
         return;
     resetTill();
+    askNextWaiter();
+}
+
+void Sales::askNextWaiter()
+{
     // The next order starts with the waiter who takes it.
     if (!utils->adminLoggedIn())
         guiWaiter();
@@ -90,6 +95,10 @@ QString Sales::closedBanner() const
 
 void Sales::F5clearAll()
 {
+    // Lines taken back from an open order (Edit, a transfer) are nowhere
+    // but in the sale now: dropping them unasked would lose the order.
+    if (m_linesTakenBack && !confirmClearSale())
+        return;
     touchTopLevel();
     clearSaleParts();
     clear();

@@ -156,9 +156,10 @@ void Sales::newAccount()
         return;
     }
     // The new number is what the operator needs next: show the account.
+    // A sale already rung up stays with the account it was rung up for.
     const int account = ZkDb::newRowNumber(QStringLiteral("clients_accountnumber_seq"));
     if (account > 0)
-        loadAccount(account, false);
+        loadAccount(account, false, VendListView->topLevelItemCount() == 0);
     refreshClientList();
 }
 

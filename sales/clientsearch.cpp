@@ -281,7 +281,7 @@ void Sales::fillInDetails(QString account, bool touch)
     loadAccount(number, touch);
 }
 
-bool Sales::loadAccount(int account, bool touch)
+bool Sales::loadAccount(int account, bool touch, bool forSale)
 {
     // 0 and 1 stand for the operator's own cash account, as the sale's
     // account does.
@@ -301,7 +301,7 @@ bool Sales::loadAccount(int account, bool touch)
         ZkPrompt::warning(this, tr("Error"), tr("Could not find any match for search"));
         return false;
     }
-    auto text = [&q](int column) { return Utility::unescapeSQL(q.value(column).toString()); };
+    auto text = [&q](int column) { return q.value(column).toString(); };
     const QString name = text(0);
     AccEdit->setText(QString::number(target));
     SetNameEdit->setText(name);
@@ -323,6 +323,8 @@ bool Sales::loadAccount(int account, bool touch)
     // Long texts show their beginning.
     for (QLineEdit* field : {SetNameEdit, SetEmailEdit, SetIdEdit, SetPhoneEdit, SetFaxEdit, SetCellEdit, SetVatEdit})
         field->setCursorPosition(0);
+    if (!forSale)
+        return true;
 
     utils->setDetails(target);
     m_clientSelected = true;

@@ -233,6 +233,23 @@ void Sales::processInvoice()
     doInvoice(false);
 }
 
+bool Sales::accountHasNoOrder(const QString& caption)
+{
+    // The lines join the account's open order when it has one: a quote or
+    // a refund would take the table's order with it and close it.
+    const int account = utils->getAccountNumber() >= 0 ? utils->getAccountNumber() : utils->getCashAccountNumber();
+    const int pending = pendingInvoice(account);
+    if (pending < 0)
+        return false;
+    if (pending == 0)
+        return true;
+    ZkPrompt::warning(this, caption,
+                      tr("This account has an open order (Invoice # %1).\n\nA quote or a refund cannot be made on it: "
+                         "print its bill first, or choose another account.")
+                          .arg(pending));
+    return false;
+}
+
 bool Sales::saleHasLines()
 {
     if (VendListView->topLevelItemCount() > 0)
@@ -244,7 +261,7 @@ bool Sales::saleHasLines()
 
 void Sales::quoteInvoice()
 {
-    if (!saleHasLines())
+    if (!saleHasLines() || !accountHasNoOrder(tr("Quote")))
         return;
     setLineSigns(false);
     utils->setQuoteMode(true);
@@ -256,7 +273,7 @@ void Sales::quoteInvoice()
 
 void Sales::refundInvoice()
 {
-    if (!saleHasLines())
+    if (!saleHasLines() || !accountHasNoOrder(tr("Refund")))
         return;
     setLineSigns(true);
     utils->setRefundMode(true);
@@ -267,6 +284,7 @@ void Sales::refundInvoice()
 void Sales::clearInvoiceGui()
 {
     VendListView->clear();
+    m_linesTakenBack = false;
     ItemEchoLabel->clear();
     NotesEdit->clear();
     resetEntry();

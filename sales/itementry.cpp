@@ -41,14 +41,38 @@ bool isDigits(const QString& text)
     return std::all_of(text.begin(), text.end(), [](QChar c) { return c.isDigit(); });
 }
 
-// Runs a search; false after a failed statement (shown).
-bool search(const QString& sql, Found* found)
+// How a row must match the entry, compared here character for character:
+// a server's collation takes "CAFÉ" for "CAFE" and "A " for "A", and a
+// typed "%" or "_" would be a wildcard there.
+enum class Match { CodeOrDescription, Code, Prefix, Substring };
+
+bool matches(Match match, const QString& entry, const QString& description, const QString& code)
+{
+    const QString d = description.toUpper();
+    switch (match) {
+    case Match::CodeOrDescription:
+        return code.toUpper() == entry || d == entry;
+    case Match::Code:
+        return code.toUpper() == entry;
+    case Match::Prefix:
+        return d.startsWith(entry);
+    case Match::Substring:
+        return d.contains(entry);
+    }
+    return false;
+}
+
+// Runs a search and keeps the rows that match @p entry; false after a
+// failed statement (shown).
+bool search(const QString& sql, Match match, const QString& entry, Found* found)
 {
     QSqlQuery q;
     if (!q.exec(sql))
         return !Utility::showDBError(q);
     while (q.next()) {
-        found->descriptions << q.value(0).toString();
+        if (!matches(match, entry, q.value(0).toString(), q.value(1).toString()))
+            continue;
+        found->descriptions << q.value(0).toString().toUpper();
         found->codes << q.value(1).toString();
         if (q.record().count() > 2)
             found->prices << q.value(2).toDouble();
@@ -67,6 +91,11 @@ void Sales::setUpItemEntry()
     // A completion from the last search's list would turn a typed code or
     // search word into some other item's description.
     ItemComboBox->setCompleter(nullptr);
+    // No field holds more than its column: an unvalidated line's text is an
+    // item description, the salesperson is Personel.SP, a waiter a code.
+    ItemComboBox->lineEdit()->setMaxLength(255);
+    SalesGuiPersonEdit->setMaxLength(10);
+    WaiterEdit->setMaxLength(50);
     QuantityEdit->setText(QStringLiteral("1"));
     LessEdit->setText(m_defaultDiscount);
     checkPriceTiers();
@@ -128,7 +157,7 @@ void Sales::itemReturnPressed()
         Found found;
         bool exact = false;
         int current = 0;
-        if (!search(ItemLookup::exactSearch(table, escaped), &found))
+        if (!search(ItemLookup::exactSearch(table, escaped), Match::CodeOrDescription, entry, &found))
             return;
         if (!found.codes.isEmpty()) {
             for (int i = 0; i < found.codes.size(); ++i) {
@@ -144,7 +173,8 @@ void Sales::itemReturnPressed()
             // it some other code, searched for as typed.
             if (entry.size() == kScaleCodeLength && isDigits(digits)) {
                 const double value = digits.toInt();
-                if (!search(ItemLookup::codeSearch(table, Utility::escapeSQL(entry.left(kScaleItemLength))), &found))
+                if (!search(ItemLookup::codeSearch(table, Utility::escapeSQL(entry.left(kScaleItemLength))),
+                            Match::Code, entry.left(kScaleItemLength), &found))
                     return;
                 if (found.codes.isEmpty() || Utility::roundCents(found.prices.constFirst()) == 0) {
                     const QSignalBlocker blocker(PriceEdit);
@@ -160,9 +190,10 @@ void Sales::itemReturnPressed()
             }
             if (found.codes.isEmpty()) {
                 const QString pattern = Utility::escapeLike(entry);
-                if (!search(ItemLookup::prefixSearch(table, pattern), &found))
+                if (!search(ItemLookup::prefixSearch(table, pattern), Match::Prefix, entry, &found))
                     return;
-                if (found.codes.isEmpty() && !search(ItemLookup::substringSearch(table, pattern), &found))
+                if (found.codes.isEmpty()
+                    && !search(ItemLookup::substringSearch(table, pattern), Match::Substring, entry, &found))
                     return;
             }
         }
@@ -214,7 +245,12 @@ bool Sales::loadCurrentItem()
         Utility::showDBError(q);
         return false;
     }
-    if (!q.next()) {
+    // The server's collation may also return "CAFÉ" for "CAFE": only the
+    // row of this very code is the item.
+    bool found = false;
+    while (!found && q.next())
+        found = q.value(1).toString() == code;
+    if (!found) {
         if (!addComposition(entry) && !m_compositionPending)
             itemNotFound(entry);
         return false;

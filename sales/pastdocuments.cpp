@@ -75,6 +75,34 @@ void Sales::showPastReceipt()
     showPastDocument(ReceiptListView, 0, tr("View old Receipt"));
 }
 
+void Sales::reprintDocket()
+{
+    const QString caption = tr("Brevalon - Docket");
+    // The invoice picked in the list, or else the open order of the account.
+    const QList<QTreeWidgetItem*> rows = InvoiceListView->selectedItems();
+    int number = rows.isEmpty() ? 0 : rows.first()->text(0).toInt();
+    if (number <= 0 && utils->getAccountNumber() >= 0) {
+        number = pendingInvoice(utils->getAccountNumber());
+        if (number < 0)
+            return;
+    }
+    if (number <= 0) {
+        ZkPrompt::information(this, caption,
+                              tr("Select an invoice, or a table with an open order, to print its dockets again."));
+        return;
+    }
+    utils->logAction(tr("Reprint Docket"), tr("Inv #: %1").arg(number), QString(), '0');
+    bool any = false;
+    for (const int printer : Utility::docketPrinters()) {
+        bool due = false;
+        utils->printDocket(number, printer, true, &due);
+        any = any || due;
+    }
+    if (!any)
+        ZkPrompt::information(this, caption,
+                              tr("Invoice # %1 has no lines for the kitchen or the label printer.").arg(number));
+}
+
 void Sales::voidInvoice()
 {
     const QList<QTreeWidgetItem*> rows = InvoiceListView->selectedItems();
@@ -138,7 +166,7 @@ bool Sales::enterQuoteLines(int quote)
         }
         while (q.next())
             lines.append({q.value(0).toDouble(), q.value(1).toString(), q.value(2).toString(), q.value(3).toDouble(),
-                          Utility::unescapeSQL(q.value(4).toString()), Utility::unescapeSQL(q.value(5).toString())});
+                          q.value(4).toString(), q.value(5).toString()});
         if (!lines.isEmpty())
             break;
     }

@@ -75,7 +75,7 @@ void Sales::editInvoice()
         auto* row = new ZkListItem(VendListView, nullptr);
         taken << row;
         row->setText(ColQuantity, note ? QString() : quantityText(quantity));
-        row->setText(ColDescription, Utility::unescapeSQL(q.value(1).toString()));
+        row->setText(ColDescription, q.value(1).toString());
         row->setText(ColDiscount, quantityText(q.value(2).toDouble()));
         row->setText(ColAmount, Utility::numStr(q.value(3).toDouble(), 2));
         row->setText(ColCategory, category);
@@ -84,7 +84,7 @@ void Sales::editInvoice()
         row->setText(ColDate, ZkDb::dateTimeText(q.value(7)));
         row->setText(ColTax1, q.value(8).toString());
         row->setText(ColTax2, q.value(9).toString());
-        row->setText(ColSerial, Utility::unescapeSQL(q.value(10).toString()));
+        row->setText(ColSerial, q.value(10).toString());
         row->setText(ColSalesPerson, q.value(11).toString());
         row->setText(ColDepartment, q.value(12).toString());
         row->setText(ColCost, Utility::numStr(q.value(13).toDouble(), 2));
@@ -104,6 +104,7 @@ void Sales::editInvoice()
     }
     // From here the lines are the sale's. A header that stays (a failed
     // delete) stays the account's pending bill, which they join again.
+    m_linesTakenBack = true;
     if (!q.exec(QStringLiteral("DELETE FROM Returns WHERE InvoiceNumber=%1").arg(number)))
         Utility::showDBError(q);
     if (!q.exec(QStringLiteral("DELETE FROM Invoice WHERE MyNumber=%1").arg(number)))

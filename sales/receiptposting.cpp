@@ -47,10 +47,22 @@ void Sales::processReceipt()
     const double tendered = Utility::roundCents(cashField + card + cheque + coupon + eft);
     const bool keepCredit = checkBox4->isChecked();
 
-    if (Utility::roundCents(tendered - (change + tip)) == 0 && !keepCredit
-        && Utility::roundCents(utils->getBalBF(account, true)) > 0) {
+    // Nothing taken is no receipt: with money owed, and just as much with
+    // nothing owed, where it would only add an empty row to the ledger.
+    const bool nothingOwed = Utility::roundCents(utils->getBalBF(account, true)) <= 0;
+    if (Utility::roundCents(tendered - (change + tip)) == 0 && (!keepCredit || nothingOwed)) {
         ZkPrompt::setWaitCursor(false);
         ZkPrompt::critical(this, tr("Brevalon - Receipt"), tr("The amount tendered for this receipt is zero"));
+        return;
+    }
+
+    // Room charges belong to the hotel system, which this till does not
+    // reach yet: an "On Acc" amount must not be booked as a plain EFT.
+    if (eft != 0 && settings->readBoolEntry(QStringLiteral("/Global/Semper/Enabled"))) {
+        ZkPrompt::setWaitCursor(false);
+        ZkPrompt::critical(this, tr("Brevalon - Receipt"),
+                           tr("Room charges (On Acc) cannot be taken at this till yet.\n\nTake the payment in another "
+                              "form."));
         return;
     }
 
@@ -108,8 +120,21 @@ void Sales::processReceipt()
                      QString(), '0');
 
     const QString tipFor = utils->getWaiter();
-    if (markInvoicesPaid(number, outstanding)) {
-        clear();
+    const bool paidUp = markInvoicesPaid(number, outstanding);
+    // The drawer opens with the payment and the change shows while the
+    // till asks for the next waiter, not after.
+    utils->openDrawer();
+    ZkPrompt::setWaitCursor(false);
+    const QString changeDue = tip == 0 ? tr("Change due %1").arg(Utility::numStr(change, 2))
+                                       : tr("Change due %1    Tip for %2 %3")
+                                             .arg(Utility::numStr(change, 2), tipFor, Utility::numStr(tip, 2));
+    if (paidUp) {
+        if (confirmClearSale()) {
+            resetTill();
+            setStatus(changeDue);
+            askNextWaiter();
+            return;
+        }
     } else {
         // Part of the balance is still owed: the till stays on this tab.
         {
@@ -123,12 +148,7 @@ void Sales::processReceipt()
         refreshReceipt(account);
         ZkPrompt::beep();
     }
-    utils->openDrawer();
-    ZkPrompt::setWaitCursor(false);
-    if (tip == 0)
-        setStatus(tr("Change due %1").arg(Utility::numStr(change, 2)));
-    else
-        setStatus(tr("Change due %1    Tip for %2 %3").arg(Utility::numStr(change, 2), tipFor, Utility::numStr(tip, 2)));
+    setStatus(changeDue);
 }
 
 bool Sales::markInvoicesPaid(int receipt, double outstanding)

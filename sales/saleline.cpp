@@ -21,6 +21,7 @@ const QString kRemarks = QStringLiteral("Remarks");
 const double kMaxLineQuantity = 9999999.999;
 const double kMaxLineAmount = 99999999.99;
 const QString kNotes = QStringLiteral("Pvt. Notes");
+constexpr int kLongestNote = 4000;
 
 QString flag(bool on)
 {
@@ -32,13 +33,17 @@ QString flag(bool on)
 void Sales::vendAddItem()
 {
     const QString quantityText = QuantityEdit->text().trimmed();
-    const double quantity = Utility::strNum(quantityText);
-    const double price = Utility::strNum(PriceEdit->text());
+    const QString priceText = PriceEdit->text().trimmed();
+    bool quantityOk = false;
+    bool priceOk = false;
+    const double quantity = Utility::strNum(quantityText, &quantityOk);
+    const double price = Utility::strNum(priceText, &priceOk);
     if (quantity < 0) {
         ZkPrompt::warning(this, tr("Sales"), tr("You can not sell negative quantities !"));
         return;
     }
-    if (QuantityEdit->hasFocus() && Utility::roundCents(price) == 0) {
+    if (QuantityEdit->hasFocus() && quantityOk
+        && (priceText.isEmpty() || (priceOk && Utility::roundCents(price) == 0))) {
         focusSelected(PriceEdit);
         return;
     }
@@ -64,18 +69,48 @@ void Sales::vendAddItem()
             ZkPrompt::warning(this, tr("Brevalon - Sales"), tr("You have not validated this item"));
             return;
         }
+    }
+    // Only a plain number is a quantity or a price: "NaN" would make a line
+    // no server can store, and "12abc" would sell for nothing.
+    if (!quantityOk) {
+        ZkPrompt::warning(this, tr("Sales"),
+                          tr("\"%1\" is not a quantity.\nType the number of items, for example %2.")
+                              .arg(quantityText, Utility::numStr(1.5, 1)));
+        focusSelected(QuantityEdit);
+        return;
+    }
+    if (!priceOk || price < 0) {
+        ZkPrompt::warning(this, tr("Sales"),
+                          tr("\"%1\" is not a price.\nType the price of one item, for example %2.")
+                              .arg(priceText, Utility::numStr(12.5, 2)));
+        focusSelected(PriceEdit);
+        return;
+    }
+    if (unvalidated) {
         if (ZkPrompt::question(this, tr("Brevalon - Sales"),
                                tr("You have not validated this item\nDo you want to process it anyway ?\n\n"),
                                {tr("&Yes"), tr("&No")}, 0, 1)
             != 0)
             return;
+        // Nothing of an item loaded before may stick to a line that names
+        // none: not its unit, its deposit or its return date.
         m_item.code.clear();
         m_item.department.clear();
         m_item.cost = 0;
+        m_item.unit.clear();
+        m_item.returnable = false;
+        m_item.dtr.clear();
     }
 
     const QString discountText = LessEdit->text().trimmed();
-    const double discount = Utility::strNum(discountText);
+    bool discountOk = discountText.isEmpty();
+    const double discount = discountOk ? 0.0 : Utility::strNum(discountText, &discountOk);
+    if (!discountOk || discount < 0 || discount > 100) {
+        ZkPrompt::warning(this, tr("Sales"), tr("\"%1\" is not a discount.\nType a percentage from 0 to 100.")
+                                                 .arg(discountText));
+        focusSelected(LessEdit);
+        return;
+    }
     const double amount = quantity * (price - price * discount / 100);
     // The ledger keeps quantities and amounts in DECIMAL(10,3) and (10,2):
     // a line beyond them would be refused by one database and silently kept
@@ -111,11 +146,10 @@ void Sales::vendAddItem()
     echoLine(quantityText, entry, shown);
     const QString customerText =
         Utility::roundCents(quantity) == 1 ? entry : quantityText + QLatin1Char(' ') + entry;
-    utils->logAction(QStringLiteral("Add Item"), QStringLiteral("%1 @ %2").arg(customerText, shown), QString(), '0');
+    utils->logAction(tr("Add Item"), tr("%1 @ %2").arg(customerText, shown), QString(), '0');
     if (unvalidated)
-        utils->logAction(QStringLiteral("Unvalidated Item"),
-                         QStringLiteral("%1 %2 %3 @ %4").arg(quantityText, m_item.unit, entry, shown), QString(),
-                         '2');
+        utils->logAction(tr("Unvalidated Item"), tr("%1 %2 %3 @ %4").arg(quantityText, m_item.unit, entry, shown),
+                         QString(), '2');
 
     updateTotal();
     resetEntry();
@@ -184,6 +218,13 @@ void Sales::addEditorContents()
     const QString note = NotesEdit->toPlainText().trimmed();
     if (note.isEmpty()) {
         ZkPrompt::warning(this, tr("Sales"), tr("No valid message to vend"));
+        return;
+    }
+    // The line's description column holds 65 535 bytes on a server, which
+    // a note of this many characters never exceeds whatever its script.
+    if (note.size() > kLongestNote) {
+        ZkPrompt::warning(this, tr("Sales"),
+                          tr("A note may hold at most %1 characters; this one has %2.").arg(kLongestNote).arg(note.size()));
         return;
     }
     const QString zero = Utility::numStr(0, 2);

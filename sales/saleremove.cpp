@@ -35,8 +35,7 @@ void Sales::vendRemoveItem()
     const QString quantityText = row->text(ColQuantity);
     const QString description = row->text(ColDescription);
     const QString amountText = row->text(ColAmount);
-    utils->logAction(QStringLiteral("Remove Item"),
-                     QStringLiteral("%1 %2@ %3").arg(quantityText, description, amountText), QString(), '0');
+    utils->logAction(tr("Remove Item"), tr("%1 %2@ %3").arg(quantityText, description, amountText), QString(), '0');
 
     m_item = ItemState();
     m_compositionPending = false;

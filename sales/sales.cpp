@@ -7,6 +7,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QHeaderView>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QLabel>
 #include <QProcess>
 #include <QStatusBar>
@@ -150,6 +152,7 @@ QString Sales::status() const
 void Sales::i18nInit()
 {
     loadTranslation(settings->readEntry(QStringLiteral("/Global/i18n")));
+    Utility::useLocaleSetting();
     m_lineTypes.clear();
     m_lineTypes.insert(tr("Inventory"), QStringLiteral("Inventory"));
     m_lineTypes.insert(tr("Remarks"), QStringLiteral("Remarks"));
@@ -163,7 +166,7 @@ void Sales::loadTranslation(const QString& language)
     if (!nls)
         return;
     // English is the program's own language: no file, an empty translator.
-    const QDir dir(installDir() + QLatin1String("/i18n/Brevalon/"));
+    const QDir dir(Utility::translationsDir());
     QString file;
     if (language.compare(QLatin1String("English"), Qt::CaseInsensitive) != 0) {
         const QStringList candidates = dir.entryList({QStringLiteral("*.qm")}, QDir::Files, QDir::Name);
@@ -174,12 +177,29 @@ void Sales::loadTranslation(const QString& language)
             }
         }
     }
+    // Installing again is what tells the windows to take the new texts.
+    QCoreApplication::removeTranslator(nls);
     (void)nls->load(file);
+    QCoreApplication::installTranslator(nls);
+
+    if (!m_toolkitTexts)
+        m_toolkitTexts = new QTranslator(this);
+    QCoreApplication::removeTranslator(m_toolkitTexts);
+    // The file records its language ("de_DE"), which names Qt's file.
+    if (!file.isEmpty() && !nls->language().isEmpty()
+        && m_toolkitTexts->load(QLocale(nls->language()), QStringLiteral("qtbase"), QStringLiteral("_"),
+                                QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(m_toolkitTexts);
 }
 
 void Sales::updateTenderLabels()
 {
     EFTLabel->setText(settings->readBoolEntry(QStringLiteral("/Global/Semper/Enabled")) ? tr("On Acc") : tr("EFT"));
+    // The QR payment is offered only where the service is set up.
+    const bool snapScan = settings->readBoolEntry(QStringLiteral("/Global/SnapScan/Enabled"));
+    SnapScanButton->setVisible(snapScan);
+    F12Action->setEnabled(snapScan);
+    F12Action->setVisible(snapScan);
 }
 
 void Sales::languageChange()

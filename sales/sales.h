@@ -11,6 +11,7 @@ class QCloseEvent;
 class QLabel;
 class QProcess;
 class QTimer;
+class QTranslator;
 
 /**
  * The till: the program's main window. Its members live in files by concern
@@ -211,6 +212,13 @@ public slots:
     void resetSequence() override;
     void languageChange() override;
 
+    // Back office (maintenance/)
+    /** Writes the whole database to a .zbk file and hands it to the
+     *  backup-media command. */
+    void backup() override;
+    /** Runs the preferences and users dialog. */
+    void preferences() override;
+
     // Item entry and the current sale
     void itemReturnPressed() override;
     void itemSelected(const QString& text) override;
@@ -295,6 +303,9 @@ public slots:
     void showPastQuote() override;
     void voidInvoice() override;
     void voidReceipt() override;
+    /** Prints the dockets of the selected invoice (or the account's open
+     *  order) again, every line, marked as a reprint. */
+    void reprintDocket() override;
     void clearInvoice() override;
     void clearInvoiceGui() override;
     void historyPeriod(int period) override;
@@ -348,6 +359,9 @@ private:
     void updateTenderLabels();
     /** The operator's cash account (Personel.CashAcc); 1 when unknown. */
     int cashAccountNumber() const;
+    /** Loads the program's texts in @p language ("English": none) and the
+     *  toolkit's own texts (the buttons of input and file dialogs) in the
+     *  same language where Qt's translations are installed. */
     void loadTranslation(const QString& language);
     QString installDir() const;
     QString shareDir() const;
@@ -438,9 +452,10 @@ private:
     void initClientPage();
     /** Empties the page's fields, leaving its list of matches. */
     void clearClientForm();
-    /** Loads an account into the client page and makes it the sale's
-     *  account; false (after telling the operator) when there is none. */
-    bool loadAccount(int account, bool touch);
+    /** Loads an account into the client page and, with @p forSale, makes
+     *  it the sale's account; false (after telling the operator) when there
+     *  is none. */
+    bool loadAccount(int account, bool touch, bool forSale = true);
     /** The banner of a chosen account: a table with its waiter, a client
      *  with the shop's name. */
     void showAccountBanner(int account, const QString& name);
@@ -482,6 +497,9 @@ private:
     bool waiterMissing() const;
     /** True when the sale has lines; otherwise tells the operator so. */
     bool saleHasLines();
+    /** True when the sale's account has no open order; otherwise tells the
+     *  operator so under @p caption. */
+    bool accountHasNoOrder(const QString& caption);
     /** Turns every line of the sale negative (or positive): quantity,
      *  amount and cost. */
     void setLineSigns(bool negative);
@@ -505,6 +523,8 @@ private:
 
     int m_keptReceipt = 0;
     int m_keptInvoice = 0;
+    /** The sale holds lines taken out of an open order (Edit, a transfer). */
+    bool m_linesTakenBack = false;
     /** The tip that an overpayment without cash put in the tip field. */
     QString m_autoTip;
 
@@ -515,6 +535,8 @@ private:
     /** The till back to the next customer, without asking and without
      *  asking for the next waiter. */
     void resetTill();
+    /** Asks for the waiter of the next order (never the administrator). */
+    void askNextWaiter();
 
     // The restaurant (restaurant.cpp, waiters.cpp, transfer.cpp, editbill.cpp)
     /** A touch on the waiter field opens the keypad on the touch layout. */
@@ -553,6 +575,7 @@ private:
     QLabel* m_statusLabel = nullptr;
     QTimer* m_permTimer = nullptr;
     QProcess* m_helpViewer = nullptr;
+    QTranslator* m_toolkitTexts = nullptr;
     QPixmap m_pendingPixmap;
     QPixmap m_noPendingPixmap;
 };

@@ -68,8 +68,7 @@ void Sales::endSession()
     if (!loggedIn)
         return;
     // Texts fall back to English until the next operator's language loads.
-    if (nls)
-        (void)nls->load(QString());
+    loadTranslation(QStringLiteral("English"));
     utils->logAction(tr("Logout"), QString(), QString(), '1');
     deleteLoginRow(user);
     utils->setUserName(kNoone);
@@ -92,13 +91,14 @@ void Sales::showLoggedOut()
 void Sales::startSession()
 {
     const QString user = utils->userName();
+    // The user's language first, so that the title is in it too.
+    i18nInit();
     setWindowTitle(tr("Brevalon - ") + user + tr(" Logged in at ") + ZkClock::nowText());
     TillClosedLabel->hide();
     WorkArea->show();
     applySizes();
     tabWidget3->setCurrentWidget(touchLayout() ? tab_3 : tab_2);
     updateGuiControls(true);
-    i18nInit();
     clear();
 }
 

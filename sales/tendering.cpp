@@ -153,6 +153,9 @@ void Sales::setUpReceiptTab()
         note->setMinimumHeight(46);
     }
     dressBankNotes();
+    // Receipt.PayRef holds 255 characters; more would be refused by one
+    // server and cut short by another.
+    PayRefEdit->setMaxLength(255);
 }
 
 void Sales::cashDrawer()

@@ -210,7 +210,7 @@ def kitchen_page():
 <td align="right"><font size="+3" color="#ffffff"><b>No. {f('sequence')}</b></font></td></tr>
 </table>
 <table width="100%" cellspacing="0" cellpadding="2">
-<tr><td><font size="+1">Waiter <b>{f('waiter')}</b> &nbsp; Order {f('number')}</font></td>
+<tr><td><font size="+1">Waiter <b>{f('waiter')}</b> &nbsp; Order {f('number')} <b>{f('reprint')}</b></font></td>
 <td align="right"><font size="+1">Ordered {f('time')} &nbsp; Printed <b>{f('printtime')}</b></font></td></tr>
 </table>
 <hr>
@@ -363,7 +363,8 @@ def kitchen_slip(width):
         # The sequence number is what the kitchen calls the order by.
         f"<D>No. [-{half - 4}]{f('sequence')}</D>",
         f"Waiter [-{width - 7 - 20}]{f('waiter')}Printed [12]{f('printtime')}",
-        f"Order [-{width - 6}]{f('number')}",
+        # A docket printed again says so where the order number stands.
+        f"Order [-{width - 6 - 10}]{f('number')}[10]{f('reprint')}",
         rule(width, "="),
     ]) + "\n"
     # Double size from the quantity to the end of the wrapped description,

@@ -14,6 +14,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTest>
@@ -114,10 +115,48 @@ private slots:
         QTest::addColumn<QString>("info");
         QTest::newRow("keypad closed") << "1111" << true << "CANCEL OR BLANK ID";
         QTest::newRow("blank code") << "" << false << "CANCEL OR BLANK ID";
-        QTest::newRow("unknown code") << "4242" << false << "TRIED LOGIN 4242";
-        QTest::newRow("a code's prefix") << "111" << false << "TRIED LOGIN 111";
-        QTest::newRow("code that would end the quote") << "1111' OR '1'='1" << false << "TRIED LOGIN 1111' OR '1'='1";
-        QTest::newRow("backslash before the quote") << "1111\\" << false << "TRIED LOGIN 1111\\";
+        // The code typed is never written to the log, only its length.
+        QTest::newRow("unknown code") << "4242" << false << "TRIED LOGIN ****";
+        QTest::newRow("a code's prefix") << "111" << false << "TRIED LOGIN ***";
+        QTest::newRow("code that would end the quote") << "1111' OR '1'='1" << false << "TRIED LOGIN ***************";
+        QTest::newRow("backslash before the quote") << "1111\\" << false << "TRIED LOGIN *****";
+        // A server that pads with blanks would take it for 1111.
+        QTest::newRow("a trailing blank") << "1111 " << false << "TRIED LOGIN *****";
+        QTest::newRow("a leading blank") << " 1111" << false << "TRIED LOGIN *****";
+    }
+
+    void wrongCodesMakeTheNextTryWait()
+    {
+        TestShop shop;
+        logActions(true);
+        // Seconds waited before each try: three slips are free, then the
+        // wait doubles up to a minute; a login starts the count again.
+        const QList<int> waits{0, 0, 0, 5, 10, 20, 40, 60, 60, 0, 0};
+        const QStringList codes{"1", "2", "3", "4", "5", "6", "7", "8", "1111", "9", "9"};
+        for (int i = 0; i < codes.size(); ++i) {
+            const int before = shop.sleptSeconds();
+            shop.prompts().expectExec(QStringLiteral("NumEntry"), typeCode(codes.at(i)));
+            QCOMPARE(utils->validateLoginId(), codes.at(i) == QLatin1String("1111"));
+            QCOMPARE(shop.sleptSeconds() - before, waits.at(i));
+            if (utils->userName() != QLatin1String("noone"))
+                TestShop::exec(QStringLiteral("DELETE FROM Login"));
+        }
+        QCOMPARE(logged().filter(QStringLiteral("TRIED LOGIN")).size(), 10);
+        QVERIFY(logged().filter(QRegularExpression(QStringLiteral("TRIED LOGIN [^|]*\\d"))).isEmpty());
+    }
+
+    void settingsAreReadAgainAtLogin()
+    {
+        TestShop shop;
+        // Changed at another station while this one was logged out.
+        TestShop::exec(QStringLiteral("UPDATE SysInfo SET Tax1=0.2, RecFooter='Come again', Rounding=5"));
+        settings->writeEntry(QStringLiteral("/Global/LogActions"), true);
+        shop.prompts().expectExec(QStringLiteral("NumEntry"), typeCode(QStringLiteral("1111")));
+        QVERIFY(utils->validateLoginId());
+        QCOMPARE(utils->getTax1(), 0.2);
+        QCOMPARE(utils->sysInfo().recFooter, QStringLiteral("Come again"));
+        QCOMPARE(utils->roundingUnit(), 5);
+        QVERIFY(utils->logActions());
     }
 
     void refused()
@@ -164,15 +203,20 @@ private slots:
         QVERIFY(!utils->validateLoginId());
         QCOMPARE(utils->userName(), QStringLiteral("noone"));
 
-        // The administrator unlocks here; with nobody chosen nothing is asked.
+        // The administrator unlocks here; with nobody chosen there is nothing to unlock.
         utils->setUserName(QStringLiteral("Admin"));
         Prefs prefs;
+        shop.prompts().expect(ZkPrompt::Warning, QStringLiteral("Unlock User"),
+                              QStringLiteral("You must have a user selected to perform an unlock"));
         prefs.unlockLogin();
         prefs.setSelectedUser(user);
         shop.prompts().expect(ZkPrompt::Question, QStringLiteral("Unlock User"),
                               QStringLiteral("Confirm that you will unlock user '%1', this will result in their "
                                              "sessions terminating").arg(user),
                               confirm ? 0 : 1);
+        if (!confirm)
+            shop.prompts().expect(ZkPrompt::Information, QStringLiteral("Unlock User"),
+                                  QStringLiteral("Operation cancelled"));
         prefs.unlockLogin();
         QVERIFY(there.exec(QStringLiteral("SELECT Host FROM Login WHERE Name='%1'").arg(name)));
         QCOMPARE(there.next(), !confirm);
@@ -248,12 +292,12 @@ private slots:
     {
         QTest::addColumn<QString>("fault");
         QTest::addColumn<QString>("failing");
-        QTest::newRow("users unreadable") << "DROP TABLE Personel" << "SELECT Name FROM Personel";
+        QTest::newRow("users unreadable") << "DROP TABLE Personel" << "SELECT Code, Name FROM Personel";
         QTest::newRow("sessions unreadable") << "DROP TABLE Login" << "SELECT Name, Host FROM Login";
         QTest::newRow("cash account unreadable") << "DROP TABLE Clients" << "SELECT Name from Clients";
         QTest::newRow("session cannot be written") << "trigger" << "INSERT INTO Login";
         QTest::newRow("database lost while the code is typed")
-            << "lost" << "\nSELECT Name FROM Personel WHERE Code='1111'";
+            << "lost" << "\nSELECT Code, Name FROM Personel WHERE Code='1111'";
     }
 
     void faultsLeaveNobodyLoggedIn()

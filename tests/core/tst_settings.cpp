@@ -55,7 +55,10 @@ private slots:
         QTest::newRow("room-charge version") << "/Global/Semper/NewVersion" << "false" << "true";
         QTest::newRow("preview height") << "/Misc/PreviewHeight" << "790" << "590";
         QTest::newRow("report lines per page") << "/Misc/RichTextLines" << "36" << "24";
-        QTest::newRow("40-column bit image") << "/Slip40Codes/BitImage" << "" << "ESC * m nL nH d1...dk";
+        // One default where two were given: the renderer's own.
+        QTest::newRow("40-column bit image") << "/Slip40Codes/BitImage" << "ESC * m nL nH d1...dk"
+                                             << "ESC * m nL nH d1...dk";
+        QTest::newRow("page margin") << "/KitchenPrinter/Margin" << "0.6" << "0.6";
         // Anything but "No" would switch on hardware flow control.
         QTest::newRow("display flow") << "/Global/DisplayDSR" << "No" << "No";
         QTest::newRow("coloured buttons") << "/Global/ButtonColourMode" << "2" << "2";

@@ -13,6 +13,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QComboBox>
+#include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
@@ -89,6 +91,8 @@ private slots:
     void slipToPrintFile();
     void printFailuresAreReported_data();
     void printFailuresAreReported();
+    void nocancelHoldsAgainstEscAndClose();
+    void printerChosenOnceDoesNotStick();
     void paymentCodeOnDocuments();
 
 private:
@@ -293,9 +297,9 @@ void TestDocPrint::printFailuresAreReported_data()
     QTest::addColumn<QString>("message");
     QTest::newRow("the chosen slip file cannot be written") << "file"
                                                             << "Error creating slip printer file /nonexistent/slip.bin";
-    QTest::newRow("the spool file cannot be written: the automatic print shows the window")
+    QTest::newRow("the spool file cannot be made: the automatic print shows the window")
         << "spool" << "Error creating slip printer file %1";
-    QTest::newRow("no spooler: the docket stays spooled to print again")
+    QTest::newRow("no spooler: the window stays to print again")
         << "lpr" << "The printer brevalon_nowhere did not take the document";
 }
 
@@ -305,38 +309,101 @@ void TestDocPrint::printFailuresAreReported()
     QFETCH(QString, message);
     TestShop shop;
     utils->setUserName(m_user);
-    const QString spool = DocPrint::spoolFile(m_user);
-    QVERIFY(!spool.contains(QLatin1Char(' ')));
+    const QByteArray tmp = qgetenv("TMPDIR");
+    QTemporaryDir spoolDir;
+    qputenv("TMPDIR", failure == QLatin1String("spool") ? QByteArray("/proc") : spoolDir.path().toLocal8Bit());
+    // The fixed name a spool file once had, planted as a link to a file
+    // that must survive.
+    const QString planted = QStringLiteral("/tmp/") + QString(m_user).replace(' ', '_') + QStringLiteral(".esp");
+    QFile precious(spoolDir.filePath(QStringLiteral("precious")));
+    QVERIFY(precious.open(QIODevice::WriteOnly));
+    precious.write("keep me");
+    precious.close();
+    QFile::remove(planted);
+    QVERIFY(QFile::link(precious.fileName(), planted));
+    const QString pattern = DocPrint::spoolTemplate(m_user);
+    QVERIFY(!pattern.contains(QLatin1Char(' ')));
     DocPrint* dp = window(QStringLiteral("slip40"), QStringLiteral("brevalon_nowhere"));
-    shop.prompts().expect(ZkPrompt::Critical, QStringLiteral("Brevalon Error"), QString(message).replace("%1", spool));
+    shop.prompts().expect(ZkPrompt::Critical, QStringLiteral("Brevalon Error"), QString(message).replace("%1", pattern));
     const QByteArray path = qgetenv("PATH");
     QTemporaryDir empty;
     if (failure == QLatin1String("file")) {
         dp->parseXml(fixture(QStringLiteral("receipt.xml")));
         dp->currentPrinter()->setOutputFileName(QStringLiteral("/nonexistent/slip.bin"));
     } else if (failure == QLatin1String("spool")) {
-        QDir().mkpath(spool); // a folder where the file should be
         dp->parseXml(fixture(QStringLiteral("receipt.xml"))
                          .replace("printer=\"Receipt\"", "printer=\"Receipt\" auto=\"print\""));
-        QDir().rmdir(spool);
         shop.prompts().expectExec(QStringLiteral("DocPrint"), [](QDialog*) { return 0; });
         QCOMPARE(dp->exec(false), 0);
-        return;
     } else {
         dp->parseXml(fixture(QStringLiteral("receipt.xml")));
         qputenv("PATH", empty.path().toLocal8Bit());
     }
-    dp->setResult(-1);
-    dp->printPage();
-    qputenv("PATH", path);
-    QCOMPARE(dp->result(), -1); // the window stays
-    SlipOut::keep(dp->slipBytes(), true);
-    if (failure == QLatin1String("lpr")) {
-        QFile spooled(spool);
-        QVERIFY(spooled.open(QIODevice::ReadOnly));
-        QCOMPARE(spooled.readAll(), dp->slipBytes());
-        spooled.remove();
+    if (failure != QLatin1String("spool")) {
+        dp->setResult(-1);
+        dp->printPage();
+        QCOMPARE(dp->result(), -1); // the window stays
     }
+    qputenv("PATH", path);
+    qputenv("TMPDIR", tmp);
+    QVERIFY(dp->outputFailed());
+    QVERIFY(!dp->outputTaken());
+    SlipOut::keep(dp->slipBytes(), true);
+    // Nothing followed the link, and no spool file is left behind.
+    QVERIFY(precious.open(QIODevice::ReadOnly));
+    QCOMPARE(precious.readAll(), QByteArray("keep me"));
+    QFile::remove(planted);
+    QCOMPARE(QDir(spoolDir.path()).entryList({QStringLiteral("*.esp")}, QDir::Files), QStringList());
+}
+
+void TestDocPrint::nocancelHoldsAgainstEscAndClose()
+{
+    TestShop shop;
+    DocPrint* dp = window();
+    dp->parseXml(receiptWith(QStringLiteral("auto=\"nocancel\"")));
+    dp->show();
+    dp->setResult(-1);
+    QTest::keyClick(dp, Qt::Key_Escape);
+    QVERIFY(!dp->close());
+    QVERIFY(dp->isVisible());
+    QCOMPARE(dp->result(), -1);
+    dp->ProcessButton->click();
+    QVERIFY(!dp->isVisible());
+    QCOMPARE(dp->result(), 1);
+    // Any other document may be cancelled with Esc.
+    dp->parseXml(receiptWith(QString()));
+    dp->show();
+    QTest::keyClick(dp, Qt::Key_Escape);
+    QVERIFY(!dp->isVisible());
+    QCOMPARE(dp->result(), 0);
+}
+
+void TestDocPrint::printerChosenOnceDoesNotStick()
+{
+    TestShop shop;
+    DocPrint* dp = window(QStringLiteral("page"));
+    dp->parseXml(receiptWith(QStringLiteral("printer=\"Receipt\"")));
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("chosen.pdf"));
+    shop.prompts().expectExec(QStringLiteral("PrintSetup"), [&](QDialog* d) {
+        QPrinter* chosen = static_cast<QPrintDialog*>(d)->printer();
+        chosen->setOutputFileName(pdf);
+        chosen->setFromTo(1, 1);
+        chosen->setCopyCount(3);
+        return int(QDialog::Accepted);
+    });
+    dp->ModeComboBox->setCurrentIndex(3);
+    dp->printPage();
+    QVERIFY2(shop.prompts().done(), qPrintable(shop.prompts().pending()));
+    QVERIFY(QFile::exists(pdf));
+    QVERIFY(dp->outputTaken());
+    // The next receipt goes where the receipt printer goes, as it is set up.
+    dp->parseXml(receiptWith(QStringLiteral("printer=\"Receipt\"")));
+    QPrinter* role = dp->printer(DocPrint::ReceiptRole);
+    QCOMPARE(dp->currentPrinter(), role);
+    QCOMPARE(role->outputFileName(), QString());
+    QCOMPARE(role->fromPage(), 0);
+    QCOMPARE(role->copyCount(), 1);
 }
 
 void TestDocPrint::paymentCodeOnDocuments()

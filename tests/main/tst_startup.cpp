@@ -178,7 +178,12 @@ private slots:
         // Only the administrator exists in so bare a shop; the start goes on without a record.
         rows(shop, QStringLiteral("INSERT INTO Personel (Name, Code) VALUES ('Admin', '9999')"));
         shop.prompts().expectExec(QStringLiteral("NumEntry"), typeCode(QStringLiteral("9999")));
+        // The login reads the record again and says it is missing; the
+        // administrator is logged in all the same, to put it right.
+        shop.prompts().expect(ZkPrompt::Critical, QStringLiteral("Brevalon"),
+                              QStringLiteral("No Resturant details were located in the database"));
         QCOMPARE(Startup::begin(*qApp), 0);
+        QCOMPARE(utils->userName(), QStringLiteral("Admin"));
         QCOMPARE(utils->sysInfo().aline[0], QString());
         QCOMPARE(utils->taxMode(), 1);
         // Later reloads insist on the record.

@@ -186,6 +186,13 @@ void TestInvoices::lineItems_data()
     QTest::newRow("awkward text survives; both taxes")
         << l << QStringList{"description=SALAD \"HOUSE\" & <DRESSING> O'NEIL", "discount=12.50", "taxflags=*#",
                             "itaxflags="};
+    // A GS1 scanner puts 0x1D between its fields: the document stays readable.
+    QTest::newRow("a scanner's group separator in a remark")
+        << SaleRows::textLine("Remarks", "Lot\x1d" "42 (17)2712")
+        << QStringList{"description=LOT 42 (17)2712", "category=Remarks"};
+    l = line(389.00);
+    l.description = "Gas cylinder 9kg", l.serial = "SN\x1d" "0042\x01";
+    QTest::newRow("controls in a serial number") << l << QStringList{"description=GAS CYLINDER 9KG\\nSerial No: SN 0042"};
     QTest::newRow("a blank tax flag is neither") << line(10.00, " ", " ") << QStringList{"taxflags=*#", "itaxflags=*#"};
     QTest::newRow("a returned line keeps its minus")
         << line(-18.50, "Y", "N", -1)

@@ -7,6 +7,11 @@
 #include "core/zksettings.h"
 #include "tests/posting/postingshop.h"
 
+#include "documents/docprint.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
 #include <QTest>
 
 namespace {
@@ -50,6 +55,9 @@ private slots:
     void routing_data();
     void routing();
     void reprintPrintsOnlyNewLines();
+    void docketNotPrintedStaysUnsent_data();
+    void docketNotPrintedStaysUnsent();
+    void stoppedQueueIsToldAndTheDocketPrintsOnceStarted();
     void docketsAfterPosting_data();
     void docketsAfterPosting();
 };
@@ -112,18 +120,32 @@ void TestKitchen::reprintPrintsOnlyNewLines()
     auto mark = [](int line) {
         return TestShop::value(QStringLiteral("SELECT Printed FROM InvoiceItem WHERE MyNumber=%1").arg(line)).toInt();
     };
+    // Building a docket marks nothing; printing it (here: processed from
+    // the preview) does.
     QCOMPARE(docket(utils->buildKitchen(n, Kitchen)).size(), 2);
+    QCOMPARE(mark(first.at(0)), 0);
+    shop.expectDocument(1);
+    QVERIFY(utils->printDocket(n, Kitchen));
     QCOMPARE(mark(first.at(0)), int(Kitchen));
     QVERIFY(utils->buildKitchen(n, Kitchen).isEmpty());
     // The desserts line goes to the label printer still, once.
     QCOMPARE(docket(utils->buildKitchen(n, Label)), QStringList{"CHOCOLATE BROWNIE|1.00|1|SLICE"});
+    shop.expectDocument(1);
+    QVERIFY(utils->printDocket(n, Label));
     QCOMPARE(mark(first.at(1)), int(Label | Kitchen));
     QVERIFY(utils->buildKitchen(n, Label).isEmpty());
     // A second order on the table sends only what it added.
     SaleRows::addLines(n, {SaleRows::item("3006", 2)});
     QCOMPARE(docket(utils->buildKitchen(n, Kitchen)), QStringList{"MARGHERITA PIZZA|2.00|2|EACH"});
+    // A reprint takes every line again and says so.
+    const DocParts again = DocParts::parse(utils->buildKitchen(n, Kitchen, nullptr, true));
+    QCOMPARE(again.column("description"),
+             (QStringList{"GARLIC BREAD", "CHOCOLATE BROWNIE", "MARGHERITA PIZZA"}));
+    QCOMPARE(again.head["reprint"], QStringLiteral("REPRINT"));
 
     // Lines a cash-up archived keep their marks in the archive too.
+    shop.expectDocument(1);
+    QVERIFY(utils->printDocket(n, Kitchen));
     TestShop::exec(QStringLiteral("INSERT INTO InvoiceItemArchive SELECT * FROM InvoiceItem"));
     TestShop::exec(QStringLiteral("DELETE FROM InvoiceItem"));
     QVERIFY(utils->buildKitchen(n, Kitchen).isEmpty());
@@ -131,7 +153,97 @@ void TestKitchen::reprintPrintsOnlyNewLines()
     TestShop::exec(QStringLiteral("UPDATE InvoiceItemArchive SET Printed=0 WHERE Code='2001'"));
     QCOMPARE(docket(utils->buildKitchen(n, Kitchen)),
              (QStringList{"GARLIC BREAD|1.00|1|EACH", "SOUP OF THE DAY|1.00|1|BOWL"}));
+    shop.expectDocument(1);
+    QVERIFY(utils->printDocket(n, Kitchen));
     QCOMPARE(TestShop::value("SELECT Printed FROM InvoiceItemArchive WHERE Code='2001'").toInt(), int(Kitchen));
+}
+
+void TestKitchen::docketNotPrintedStaysUnsent_data()
+{
+    QTest::addColumn<bool>("spoolFails");
+    QTest::addColumn<int>("answer"); // the window's: 1 Process, 0 Close
+    QTest::addColumn<bool>("sent");
+    QTest::newRow("a preview processed is sent") << false << 1 << true;
+    QTest::newRow("a preview closed stays unsent") << false << 0 << false;
+    QTest::newRow("processed after a failed spool stays unsent") << true << 1 << false;
+    QTest::newRow("closed after a failed spool stays unsent") << true << 0 << false;
+}
+
+void TestKitchen::docketNotPrintedStaysUnsent()
+{
+    QFETCH(bool, spoolFails);
+    QFETCH(int, answer);
+    QFETCH(bool, sent);
+    PostingShop shop;
+    settings->writeEntry(QStringLiteral("/KitchenPrinter/Mode"), QStringLiteral("slip40"));
+    if (spoolFails) {
+        // Printing by itself to a queue the spooler does not know.
+        settings->writeEntry(QStringLiteral("/KitchenPrinter/Preview"), QStringLiteral("OFF"));
+        settings->writeEntry(QStringLiteral("/KitchenPrinter/PrinterName"), QStringLiteral("brevalon_no_such_queue"));
+        shop.prompts().expect(ZkPrompt::Critical, QStringLiteral("Brevalon Error"),
+                              QStringLiteral("The printer brevalon_no_such_queue did not take the document"));
+    }
+    const int n = SaleRows::invoice(kTable1, {SaleRows::item("2001"), SaleRows::item("3001")});
+    // The retry window shows the docket; whatever is pressed there, the
+    // lines wait for a printer that took them.
+    shop.expectDocument(answer);
+    if (spoolFails)
+        shop.prompts().expect(ZkPrompt::Warning, QStringLiteral("Brevalon - Docket"),
+                              QStringLiteral("The kitchen docket of order %1 was not printed").arg(n));
+    QCOMPARE(utils->printDocket(n, Kitchen), sent);
+    QCOMPARE(TestShop::count(QStringLiteral("SELECT * FROM InvoiceItem WHERE InvoiceNumber=%1 AND Printed=%2")
+                                 .arg(n)
+                                 .arg(int(Kitchen))),
+             sent ? 2 : 0);
+    // Not sent: the next docket of the order carries the lines.
+    QCOMPARE(docket(utils->buildKitchen(n, Kitchen)).size(), sent ? 0 : 2);
+}
+
+void TestKitchen::stoppedQueueIsToldAndTheDocketPrintsOnceStarted()
+{
+    const QString queue = qEnvironmentVariable("BREVALON_TEST_STOPPED_PRINTER");
+    const QString out = qEnvironmentVariable("BREVALON_TEST_STOPPED_PRINTER_OUT");
+    if (queue.isEmpty() || out.isEmpty())
+        QSKIP("needs the stoppable CUPS queue that scripts/test.sh starts (BREVALON_TEST_STOPPED_PRINTER)");
+    PostingShop shop;
+    settings->writeEntry(QStringLiteral("/KitchenPrinter/Mode"), QStringLiteral("slip40"));
+    settings->writeEntry(QStringLiteral("/KitchenPrinter/Preview"), QStringLiteral("OFF"));
+    settings->writeEntry(QStringLiteral("/KitchenPrinter/PrinterName"), queue);
+    auto lp = [](const QString& command, const QString& queue) {
+        QCOMPARE(QProcess::execute(command, {queue}), 0);
+    };
+    auto arrived = [&out](qint64 from) {
+        QFile f(out);
+        for (int i = 0; i < 200 && QFileInfo(out).size() <= from; ++i)
+            QTest::qWait(50);
+        QTest::qWait(300);
+        return f.open(QIODevice::ReadOnly) && f.seek(from) ? f.readAll() : QByteArray();
+    };
+    lp(QStringLiteral("cupsdisable"), queue);
+    const int n = SaleRows::invoice(kTable1, {SaleRows::item("3001")});
+    const qint64 before = QFileInfo(out).size();
+    // Stopped: said so, nothing handed over, the window stays to print
+    // again; the queue is started there and the docket printed.
+    shop.prompts().expect(ZkPrompt::Critical, QStringLiteral("Brevalon Error"),
+                          QStringLiteral("The printer %1 cannot print now: stopped").arg(queue));
+    QByteArray slip;
+    shop.prompts().expectExec(QStringLiteral("DocPrint"), [&](QDialog* d) {
+        auto* dp = static_cast<DocPrint*>(d);
+        slip = dp->slipBytes();
+        lp(QStringLiteral("cupsenable"), queue);
+        dp->printPage();
+        return dp->result();
+    });
+    QVERIFY(utils->printDocket(n, Kitchen));
+    QCOMPARE(arrived(before), slip);
+    QCOMPARE(TestShop::value(QStringLiteral("SELECT Printed FROM InvoiceItem WHERE InvoiceNumber=%1").arg(n)).toInt(),
+             int(Kitchen));
+    // The manager prints it again: the reprint arrives marked so.
+    const qint64 second = QFileInfo(out).size();
+    QVERIFY(utils->printDocket(n, Kitchen, true));
+    const QByteArray again = arrived(second);
+    QVERIFY2(again.contains("REPRINT"), again.constData());
+    QVERIFY(again.contains("BEEF BURGER"));
 }
 
 void TestKitchen::docketsAfterPosting_data()

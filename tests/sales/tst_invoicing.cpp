@@ -92,6 +92,12 @@ private slots:
     void refusedBeforeAnythingIsWritten_data();
     void refusedBeforeAnythingIsWritten();
     void noAccountFallsBackToCash();
+    void openOrderIsNeverSwallowed_data();
+    void openOrderIsNeverSwallowed();
+    void clearAllAsksForLinesTakenBack_data();
+    void clearAllAsksForLinesTakenBack();
+    void newAccountLeavesTheSaleWhereItIs();
+    void docketReprintedFromTheDocumentsTab();
     void voidsAndThePaidRefusal();
     void findInvoice_data();
     void findInvoice();
@@ -335,6 +341,110 @@ void TestInvoicing::refusedBeforeAnythingIsWritten()
     QCOMPARE(w.VendListView->topLevelItemCount(), code.isEmpty() ? 0 : 1);
     QCOMPARE(utils->getAccountNumber(), account);
     QCOMPARE(utils->documentMode(), 0);
+}
+
+void TestInvoicing::openOrderIsNeverSwallowed_data()
+{
+    QTest::addColumn<QString>("slot");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("a quote") << "quoteInvoice" << "Quote";
+    QTest::newRow("a refund") << "refundInvoice" << "Refund";
+}
+
+void TestInvoicing::openOrderIsNeverSwallowed()
+{
+    QFETCH(QString, slot);
+    QFETCH(QString, caption);
+    TenderTill till;
+    Sales& w = till.w();
+    const int order = SaleRows::invoice(2, {SaleRows::item(QStringLiteral("2001")), SaleRows::item(QStringLiteral("3001"))},
+                                        QStringLiteral("JOHN"));
+    till.choose(2);
+    utils->setWaiter(QStringLiteral("JOHN"));
+    till.ring(QStringLiteral("1001"));
+    const int before = Counter::written();
+    till.shop.prompts().expect(ZkPrompt::Warning, caption,
+                               QStringLiteral("This account has an open order (Invoice # %1)").arg(order));
+    QVERIFY(QMetaObject::invokeMethod(&w, qPrintable(slot)));
+    QVERIFY2(till.shop.prompts().done(), qPrintable(till.shop.prompts().pending()));
+    // The table's order is as it was; the line rung up waits in the sale.
+    QCOMPARE(Counter::written(), before);
+    QCOMPARE(TenderTill::text(QStringLiteral("SELECT Status FROM Invoice WHERE MyNumber=%1").arg(order)), QStringLiteral("P"));
+    QCOMPARE(TestShop::count(QStringLiteral("SELECT MyNumber FROM Journal")), 0);
+    QCOMPARE(w.VendListView->topLevelItemCount(), 1);
+    QCOMPARE(utils->documentMode(), 0);
+}
+
+void TestInvoicing::clearAllAsksForLinesTakenBack_data()
+{
+    QTest::addColumn<int>("answer"); // 0 Yes, 1 No
+    QTest::newRow("kept") << 1;
+    QTest::newRow("dropped when confirmed") << 0;
+}
+
+void TestInvoicing::clearAllAsksForLinesTakenBack()
+{
+    QFETCH(int, answer);
+    TenderTill till;
+    Sales& w = till.w();
+    const int order = SaleRows::invoice(15, {SaleRows::item(QStringLiteral("2001")), SaleRows::item(QStringLiteral("3001"))});
+    till.choose(15);
+    QTest::mouseClick(w.EditPushButton, Qt::LeftButton);
+    QCOMPARE(w.VendListView->topLevelItemCount(), 2);
+    QCOMPARE(TestShop::count(QStringLiteral("SELECT MyNumber FROM InvoiceItem WHERE InvoiceNumber=%1").arg(order)), 0);
+    // The order's lines are in the sale only now.
+    till.shop.prompts().expect(ZkPrompt::Question, QStringLiteral("Sales"),
+                               QStringLiteral("There are items in the Sales tab"), answer);
+    w.F5clearAll();
+    QVERIFY2(till.shop.prompts().done(), qPrintable(till.shop.prompts().pending()));
+    QCOMPARE(w.VendListView->topLevelItemCount(), answer == 1 ? 2 : 0);
+    QCOMPARE(utils->getAccountNumber(), answer == 1 ? 15 : 1);
+}
+
+void TestInvoicing::newAccountLeavesTheSaleWhereItIs()
+{
+    TenderTill till;
+    Sales& w = till.w();
+    till.choose(15);
+    till.ring(QStringLiteral("1001"));
+    w.TabWidget2->setCurrentWidget(w.tab_6);
+    w.SetNameEdit->setText(QStringLiteral("HARBOUR DIVERS"));
+    till.shop.prompts().expect(ZkPrompt::Question, QStringLiteral("New Account"),
+                               QStringLiteral("Confirm that you wish to add a new account for HARBOUR DIVERS"), 0);
+    w.newAccount();
+    QVERIFY2(till.shop.prompts().done(), qPrintable(till.shop.prompts().pending()));
+    const int created = TestShop::value(QStringLiteral("SELECT MAX(AccountNumber) FROM Clients")).toInt();
+    QVERIFY(created > 15);
+    QCOMPARE(w.AccEdit->text(), QString::number(created)); // shown on the page
+    QCOMPARE(utils->getAccountNumber(), 15);                 // the sale stays
+    QCOMPARE(w.VendListView->topLevelItemCount(), 1);
+}
+
+void TestInvoicing::docketReprintedFromTheDocumentsTab()
+{
+    TenderTill till;
+    Sales& w = till.w();
+    settings->writeEntry(QStringLiteral("/KitchenPrinter/Mode"), QStringLiteral("slip40"));
+    const int order = SaleRows::invoice(2, {SaleRows::item(QStringLiteral("2001")), SaleRows::item(QStringLiteral("3001"))},
+                                        QStringLiteral("JOHN"));
+    TestShop::exec(QStringLiteral("UPDATE InvoiceItem SET Printed=2"));
+    till.choose(2);
+    w.TabWidget2->setCurrentWidget(w.tab_5);
+    // No invoice picked: the table's open order, every line, marked a reprint.
+    Printed docket;
+    till.expectSlip(&docket, 0);
+    QTest::mouseClick(w.DocketButton, Qt::LeftButton);
+    QVERIFY2(till.shop.prompts().done(), qPrintable(till.shop.prompts().pending()));
+    QCOMPARE(docket.parts.head["number"], QString::number(order));
+    QCOMPARE(docket.parts.head["reprint"], QStringLiteral("REPRINT"));
+    QCOMPARE(docket.parts.column("description"), (QStringList{"GARLIC BREAD", "BEEF BURGER & CHIPS"}));
+    QCOMPARE(TenderTill::actions(QStringLiteral("REPRINT DOCKET")), QStringList{QStringLiteral("INV #: %1").arg(order)});
+    // An account with nothing to send says so.
+    till.choose(15);
+    till.shop.prompts().expect(ZkPrompt::Information, QStringLiteral("Brevalon - Docket"),
+                               QStringLiteral("Select an invoice, or a table with an open order"));
+    QTest::mouseClick(w.DocketButton, Qt::LeftButton);
+    QVERIFY2(till.shop.prompts().done(), qPrintable(till.shop.prompts().pending()));
 }
 
 void TestInvoicing::noAccountFallsBackToCash()

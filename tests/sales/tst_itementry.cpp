@@ -6,6 +6,7 @@
 
 #include "core/zklistitem.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QPushButton>
 #include <QTextEdit>
@@ -57,6 +58,11 @@ private slots:
     void badInputAddsNothing_data();
     void badInputAddsNothing();
     void lostDatabaseKeepsTheSale();
+    void numbersAreRefusedUnlessPlain_data();
+    void numbersAreRefusedUnlessPlain();
+    void unvalidatedLineInheritsNothing();
+    void searchLoadsOnlyWhatWasTyped_data();
+    void searchLoadsOnlyWhatWasTyped();
 };
 
 void TestItemEntry::scanningAddsTheItem_data()
@@ -498,6 +504,105 @@ void TestItemEntry::lostDatabaseKeepsTheSale()
     QCOMPARE(till.summary(),
              (QStringList{"CAPPUCCINO=32.00", "COCA-COLA 330ML=18.50", "ORANGE JUICE=24.00"}));
     QVERIFY(w.isVisible());
+}
+
+void TestItemEntry::numbersAreRefusedUnlessPlain_data()
+{
+    QTest::addColumn<QString>("field"); // QuantityEdit: an item's; PriceEdit: an unknown item's
+    QTest::addColumn<QString>("text");
+    for (const char* field : {"QuantityEdit", "PriceEdit"}) {
+        const QString f = QLatin1String(field);
+        QTest::newRow(qPrintable(f + ": not a number")) << f << "NaN";
+        QTest::newRow(qPrintable(f + ": infinity")) << f << "inf";
+        QTest::newRow(qPrintable(f + ": beyond a double")) << f << "1e309";
+        QTest::newRow(qPrintable(f + ": a pasted exponent")) << f << "1e3";
+        QTest::newRow(qPrintable(f + ": letters after the digits")) << f << "12abc";
+        QTest::newRow(qPrintable(f + ": empty")) << f << "";
+        QTest::newRow(qPrintable(f + ": Arabic-Indic digits")) << f << QString::fromUtf8("\u0661\u0662");
+        QTest::newRow(qPrintable(f + ": full-width digits")) << f << QString::fromUtf8("\uff11\uff12");
+        QTest::newRow(qPrintable(f + ": two points")) << f << "1.2.3";
+    }
+    QTest::newRow("a negative price") << "PriceEdit" << "-5";
+}
+
+void TestItemEntry::numbersAreRefusedUnlessPlain()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, text);
+    Counter till({"AllowUnValidated", "PriceOveride"});
+    Sales& w = till.w();
+    const bool price = field == QLatin1String("PriceEdit");
+    till.shop.prompts().expect(ZkPrompt::Warning, "Sales", price ? "is not a price" : "is not a quantity");
+    if (price) {
+        till.scan("GIFT WRAP");
+        w.PriceEdit->setText(text);
+        w.AddPushButton->click();
+    } else {
+        till.type("1102");
+        w.QuantityEdit->setText(text);
+        till.enter();
+    }
+    QVERIFY2(till.shop.prompts().done(), qPrintable(till.shop.prompts().seen().join(QLatin1Char('\n'))));
+    QCOMPARE(till.lines(), 0);
+    QCOMPARE(till.total(), "0.00");
+    QCOMPARE(Counter::written(), 0);
+    // The field in question waits for a number.
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w.findChild<QLineEdit*>(field)));
+}
+
+void TestItemEntry::unvalidatedLineInheritsNothing()
+{
+    Counter till({"AllowUnValidated", "PriceOveride"}, true);
+    Sales& w = till.w();
+    TestShop::exec("UPDATE Inventory SET DTR=30 WHERE Code='6006'");
+    till.scan("6006"); // the gas cylinder: returnable, a return date; loaded, not added
+    QVERIFY(w.itemValidated());
+    till.type("GIFT WRAP");
+    w.PriceEdit->setText("15");
+    till.shop.prompts().expect(ZkPrompt::Question, "Brevalon - Sales", "Do you want to process it anyway", 0);
+    w.AddPushButton->click();
+    QVERIFY2(till.shop.prompts().done(), qPrintable(till.shop.prompts().pending()));
+    QCOMPARE(till.lines(), 1);
+    const QStringList line = till.line(0);
+    QCOMPARE((QStringList{line.at(Sales::ColCode), line.at(Sales::ColUnit), line.at(Sales::ColReturnable),
+                          line.at(Sales::ColDtr), line.at(Sales::ColDepartment)}),
+             (QStringList{"", "", "N", "", ""}));
+}
+
+void TestItemEntry::searchLoadsOnlyWhatWasTyped_data()
+{
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QStringList>("listed");
+    QTest::addColumn<QString>("loaded"); // the code of the item loaded; empty: none
+    // A server's collation folds accents; "%" and "_" are wildcards there.
+    // None of that may bring another item in.
+    QTest::newRow("an accent is not the letter") << "CAFE" << QStringList{"CAFE LATTE", "CAFE NOIR"} << "1103";
+    QTest::newRow("the accented item by its own letters")
+        << QString::fromUtf8("CAF\u00c9") << QStringList{QString::fromUtf8("CAF\u00c9 AU LAIT")} << "CX1";
+    QTest::newRow("the accented description exactly")
+        << QString::fromUtf8("CAF\u00c9 AU LAIT") << QStringList{QString::fromUtf8("CAF\u00c9 AU LAIT")} << "CX1";
+    QTest::newRow("an underscore is no wildcard") << "C_FE" << QStringList{} << "";
+    QTest::newRow("a percent sign is no wildcard") << "%NOIR" << QStringList{} << "";
+}
+
+void TestItemEntry::searchLoadsOnlyWhatWasTyped()
+{
+    QFETCH(QString, entry);
+    QFETCH(QStringList, listed);
+    QFETCH(QString, loaded);
+    Counter till({}, true);
+    Sales& w = till.w();
+    TestShop::exec(QString::fromUtf8("INSERT INTO Inventory (Code, Department, Description, UnitOfMeasure, Price, "
+                                     "Tax1, Tax2) VALUES ('CX1', 'DELI', 'CAF\u00c9 AU LAIT', 'CUP', 21, 'Y', 'N'), "
+                                     "('CX2', 'DELI', 'CAFE NOIR', 'CUP', 18, 'Y', 'N')"));
+    till.scan(entry);
+    QStringList shown;
+    for (int i = 0; i < w.ItemComboBox->count(); ++i)
+        shown << w.ItemComboBox->itemText(i);
+    QCOMPARE(shown, listed);
+    QCOMPARE(w.itemValidated(), !loaded.isEmpty());
+    QCOMPARE(w.codeLabel->text(), loaded);
+    QCOMPARE(till.lines(), 0);
 }
 
 BREVALON_TEST_MAIN(TestItemEntry)

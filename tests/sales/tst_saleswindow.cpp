@@ -288,7 +288,10 @@ void TestSalesWindow::helpStartsOneViewer()
 {
     Till till;
     Sales& w = *till.window;
-    // Help starts one viewer (a stand-in that notes how it was started), not one per press.
+    // Help starts one viewer (a stand-in that notes how it was started) on
+    // the compiled manual, not one per press.
+    QVERIFY(QFile::link(TestShop::installDir() + QLatin1String("/help"), till.installDir() + QLatin1String("/help")));
+    QVERIFY(QFile::exists(till.installDir() + QLatin1String("/help/Brevalon/brevalon.qhc")));
     const QString bin = till.installDir() + QLatin1String("/bin");
     QDir().mkpath(bin);
     const QString log = till.shop.home() + QLatin1String("/viewer.log");
@@ -307,7 +310,8 @@ void TestSalesWindow::helpStartsOneViewer()
     QFile read(log);
     QVERIFY(read.open(QIODevice::ReadOnly));
     QCOMPARE(QString::fromUtf8(read.readAll()),
-             QString("-profile %1/help/Qelmora/contents.dcf %1/help/Brevalon/index.html\n")
+             QString("-collectionFile %1/help/Brevalon/brevalon.qhc -showUrl "
+                     "qthelp://org.zendrik.brevalon/doc/index.html\n")
                  .arg(till.installDir()));
     viewer->kill();
     viewer->waitForFinished();
@@ -350,6 +354,13 @@ void TestSalesWindow::keysDispatchByTab()
     w.F3Action->trigger();
     QCOMPARE(w.calls.value("refreshReceipt"), 1);
     QCOMPARE(w.calls.value("previewInvoice"), 2);
+    // The QR payment is offered only where the service is set up.
+    QVERIFY(!w.SnapScanButton->isVisibleTo(&w));
+    w.F12Action->trigger();
+    QCOMPARE(w.calls.value("snapScanPayment"), 0);
+    settings->writeEntry("/Global/SnapScan/Enabled", true);
+    w.i18nInit();
+    QVERIFY(w.SnapScanButton->isVisibleTo(&w));
     w.F12Action->trigger();
     w.SnapScanButton->click();
     QCOMPARE(w.calls.value("snapScanPayment"), 2);

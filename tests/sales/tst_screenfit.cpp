@@ -72,8 +72,11 @@ void TestScreenFit::windowFitsTheScreen()
         }
         QCOMPARE(captions, 7); // the demo shop's departments
     }
-    // A total of many digits shows whole, in a smaller type.
+    // A total of many digits, grouped as most locales write it, shows whole,
+    // in a smaller type.
+    Utility::setLocale(QStringLiteral("en_US"));
     w.showTotal(99999999.99);
+    Utility::setLocale(QStringLiteral("C"));
     QCOMPARE(w.TotalLCD->text(), "99,999,999.99");
     QVERIFY(QFontMetrics(w.TotalLCD->font()).horizontalAdvance(w.TotalLCD->text())
             <= w.TotalLCD->contentsRect().width());

@@ -62,6 +62,10 @@ private slots:
     void paymentPosted_data();
     void paymentPosted();
     void zeroTenderIsRefused();
+    void paymentRefused_data();
+    void paymentRefused();
+    void drawerOpensBeforeTheNextWaiter();
+    void paymentReferenceKeptToItsColumn();
     void failedPostingKeepsTheNumber_data();
     void failedPostingKeepsTheNumber();
     void cashiersAids();
@@ -265,6 +269,94 @@ void TestTendering::zeroTenderIsRefused()
     QCOMPARE(w.keptReceiptNumber(), 0);
     QCOMPARE(w.TabWidget2->currentWidget(), w.tab_4);
     QCOMPARE(w.CurBalEdit->text(), QStringLiteral("85.50"));
+}
+
+void TestTendering::paymentRefused_data()
+{
+    QTest::addColumn<bool>("owed");
+    QTest::addColumn<bool>("semper");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("amount");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("nothing tendered and nothing owed") << false << false << "CashAmountEdit" << ""
+                                                       << "The amount tendered for this receipt is zero";
+    QTest::newRow("keep credit does not make nothing a payment") << false << false << "" << ""
+                                                                 << "The amount tendered for this receipt is zero";
+    // Until the hotel link exists, a room charge is not booked as an EFT.
+    QTest::newRow("a room charge with the hotel link on") << true << true << "EFTAmountEdit" << "85.50"
+                                                          << "Room charges (On Acc) cannot be taken at this till yet";
+}
+
+void TestTendering::paymentRefused()
+{
+    QFETCH(bool, owed);
+    QFETCH(bool, semper);
+    QFETCH(QString, field);
+    QFETCH(QString, amount);
+    QFETCH(QString, message);
+    TenderTill till;
+    Sales& w = till.w();
+    settings->writeEntry(QStringLiteral("/Global/Semper/Enabled"), semper);
+    till.choose(15);
+    if (owed)
+        billLunch(till);
+    w.TabWidget2->setCurrentWidget(w.tab_4);
+    if (field.isEmpty())
+        w.checkBox4->click(); // Keep Credit
+    else
+        Counter::retype(w.findChild<QLineEdit*>(field), amount);
+    const int before = Counter::written();
+    till.shop.prompts().expect(ZkPrompt::Critical, QStringLiteral("Brevalon - Receipt"), message);
+    QTest::mouseClick(w.ProcessButton, Qt::LeftButton);
+    QVERIFY2(till.shop.prompts().done(), qPrintable(till.shop.prompts().pending()));
+    QCOMPARE(TestShop::count(QStringLiteral("SELECT MyNumber FROM Receipt")), 0);
+    QCOMPARE(TestShop::count(QStringLiteral("SELECT MyNumber FROM Journal WHERE Description='R'")), 0);
+    QCOMPARE(Counter::written(), before);
+    QCOMPARE(w.keptReceiptNumber(), 0);
+}
+
+void TestTendering::drawerOpensBeforeTheNextWaiter()
+{
+    TenderTill till;
+    ProbeSales& w = *till.window;
+    w.probeWaiter = false;
+    billLunch(till);
+    // The waiter is asked on the keypad; the drawer is kicked through a
+    // receipt printer that is not there, which the till reports.
+    settings->writeEntry(QStringLiteral("/Personal/VendPage/MARY"), true);
+    settings->writeEntry(QStringLiteral("/Global/CashDraw"), QStringLiteral("SLIP40"));
+    settings->writeEntry(QStringLiteral("/ReceiptPrinter/PrinterName"), QStringLiteral("brevalon_no_such_queue"));
+    Counter::retype(w.CashAmountEdit, QStringLiteral("100"));
+    QString shownToTheWaiter;
+    till.shop.prompts()
+        .expectExec(QStringLiteral("DocPrint"), [](QDialog*) { return 1; })
+        .expect(ZkPrompt::Critical, QStringLiteral("Brevalon Error"),
+                QStringLiteral("The printer brevalon_no_such_queue did not take the document"))
+        .expectExec(QStringLiteral("NumEntry"), [&](QDialog*) {
+            shownToTheWaiter = w.status();
+            return int(QDialog::Rejected);
+        });
+    QTest::keyClick(w.CashAmountEdit, Qt::Key_Return);
+    QVERIFY2(till.shop.prompts().done(), qPrintable(till.shop.prompts().pending()));
+    QCOMPARE(shownToTheWaiter, QStringLiteral("Change due 14.50"));
+    QCOMPARE(lastReceipt() > 0, true);
+}
+
+void TestTendering::paymentReferenceKeptToItsColumn()
+{
+    TenderTill till;
+    Sales& w = till.w();
+    till.choose(15);
+    billLunch(till);
+    const QString reference = QString(300, QLatin1Char('R'));
+    w.PayRefEdit->setFocus();
+    QTest::keyClicks(w.PayRefEdit, reference);
+    QCOMPARE(w.PayRefEdit->text().size(), 255);
+    Counter::retype(w.CashAmountEdit, QStringLiteral("85.50"));
+    till.expectSlip(nullptr);
+    QTest::keyClick(w.CashAmountEdit, Qt::Key_Return);
+    QVERIFY2(till.shop.prompts().done(), qPrintable(till.shop.prompts().pending()));
+    QCOMPARE(TenderTill::text(QStringLiteral("SELECT PayRef FROM Receipt")), reference.left(255));
 }
 
 void TestTendering::failedPostingKeepsTheNumber_data()

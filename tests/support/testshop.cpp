@@ -106,6 +106,7 @@ TestShop::TestShop(Contents contents, Services services)
     writeConnection(*store);
     store->sync();
     settings = store;
+    Utility::useLocaleSetting();
     prepareDatabase(contents);
 
     if (services == DatabaseOnly) {
@@ -155,6 +156,9 @@ QString TestShop::installDir()
 void TestShop::writeConnection(ZkSettings& store, bool withInstallDir) const
 {
     store.writeEntry(QStringLiteral("/Global/DBDriver"), driverSetting());
+    // Every figure a test compares is written in one locale, whatever
+    // LANG the suite runs under.
+    store.writeEntry(QStringLiteral("/Global/Locale"), QStringLiteral("C"));
     if (withInstallDir)
         store.writeEntry(QStringLiteral("/Global/InstallDir"), installDir());
     if (isMariaDb()) {
@@ -257,6 +261,8 @@ int brevalonTestMain(int argc, char** argv, QObject* test)
                                "(BREVALON_TEST_MYSQL_PORT is not set)\n";
         return 77;
     }
+    // Tests without a shop see the same locale as those with one.
+    Utility::setLocale(QStringLiteral("C"));
     const int status = QTest::qExec(test, argc, argv);
     if (TestShop::isMariaDb() && QSqlDatabase::contains(QLatin1String(kAdminConnection))) {
         {
