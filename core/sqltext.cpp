@@ -1,6 +1,7 @@
 #include "core/utility.h"
 
 #include "core/globals.h"
+#include "core/zkdb.h"
 #include "core/zkprompt.h"
 
 #include <QSqlError>
