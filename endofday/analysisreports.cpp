@@ -176,7 +176,7 @@ bool departments(const Period& period, qint64 interest, QString* document)
     Department total;
     for (auto it = sums.cbegin(); it != sums.cend(); ++it) {
         doc.open("item")
-            .text("description", Utility::unescapeSQL(it.key()))
+            .text("description", it.key())
             .money("value", money(it->value))
             .money("cost", money(it->cost))
             .money("percent", percentOf(money(it->value), money(invoiced)))

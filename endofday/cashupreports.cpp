@@ -299,7 +299,7 @@ bool itemsSoldReport(const CashUpScope& scope, const char* autoAction, QString* 
             return false;
         while (q.next())
             doc.open("item")
-                .text("description", Utility::unescapeSQL(q.value(0).toString()))
+                .text("description", q.value(0).toString())
                 .raw("quantity", quantityText(q.value(1).toDouble()));
     }
     doc.open("tail");

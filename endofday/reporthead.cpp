@@ -36,7 +36,7 @@ QString clientName(int account, const QString& name)
 {
     if (QString::number(account).startsWith(QLatin1Char('-')))
         return QCoreApplication::translate("Utility", "CASH");
-    return Utility::unescapeSQL(name);
+    return name;
 }
 
 QString quantityText(double quantity)

@@ -14,4 +14,10 @@ bool run(QSqlQuery& q, const QString& statement);
  *  until the unit ends, where the server locks rows (" FOR UPDATE"). */
 QString lockRows();
 
+/** For crash tests only: the process kills itself (SIGKILL) just before
+ *  the @p n-th statement run() runs from now on; 0 switches that off. */
+void abortAtStatement(int n);
+/** Statements run() ran since the last abortAtStatement. */
+int statementsRun();
+
 } // namespace EndOfDay

@@ -64,7 +64,7 @@ bool WaiterReports::waitersOf(const QDate& day, QStringList* waiters)
     waiters->clear();
     while (q.next())
         if (!q.value(0).toString().isEmpty())
-            *waiters << Utility::unescapeSQL(q.value(0).toString());
+            *waiters << q.value(0).toString();
     return true;
 }
 
@@ -215,7 +215,7 @@ QStringList WaiterReports::build() const
             .raw("no", q.value(0).toString())
             .text("client", clientName(q.value(1).toInt(), q.value(7).toString()))
             .money("amount", q.value(2).toDouble())
-            .text("waiter", Utility::unescapeSQL(q.value(3).toString()))
+            .text("waiter", q.value(3).toString())
             .money("cash", money(one.cash))
             .money("cashtip", money(one.cashTip))
             .money("other", money(one.other))
