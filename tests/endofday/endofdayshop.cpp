@@ -11,6 +11,16 @@ namespace {
 using L = EndOfDayShop::Line;
 using P = EndOfDayShop::Paid;
 
+// A value as the reader sees it: the document window keeps the document's
+// entities in its attributes.
+QString asRead(QString value)
+{
+    value.replace(QLatin1String("&apos;"), QLatin1String("'")).replace(QLatin1String("&quot;"), QLatin1String("\""));
+    return value.replace(QLatin1String("&lt;"), QLatin1String("<"))
+        .replace(QLatin1String("&gt;"), QLatin1String(">"))
+        .replace(QLatin1String("&amp;"), QLatin1String("&"));
+}
+
 } // namespace
 
 void EndOfDayShop::document(int number, int account, const QString& code, const QList<Line>& lines,
@@ -114,7 +124,7 @@ QStringList EndOfDayShop::rows(const DocParts& doc, const QStringList& fields)
     for (const DocElement& item : doc.items) {
         QStringList values;
         for (const QString& field : fields)
-            values << item[field];
+            values << asRead(item[field]);
         out << values.join(QLatin1String(" | "));
     }
     return out;
@@ -124,7 +134,7 @@ QString EndOfDayShop::tail(const DocParts& doc, const QStringList& fields)
 {
     QStringList values;
     for (const QString& field : fields)
-        values << doc.tail[field];
+        values << asRead(doc.tail[field]);
     return values.join(QLatin1String(" | "));
 }
 

@@ -6,6 +6,7 @@
 
 #include "core/globals.h"
 #include "core/utility.h"
+#include "core/zksettings.h"
 #include "tests/endofday/endofdayshop.h"
 
 #include <QFile>
