@@ -129,6 +129,7 @@ void TestCashUpCrash::killedAtEveryStatement()
     const QStringList counted = figures(whole.reports);
     const QStringList finished = books();
     QVERIFY2(whole.statements > 20, qPrintable(QString::number(whole.statements)));
+    qInfo("the cash-up runs %d statements; killed before each in turn", whole.statements);
 
     int firstTaken = 0;
     for (int at = 1; at <= whole.statements; ++at) {
