@@ -208,7 +208,7 @@ bool taxAndIncome(const Period& period, qint64 interest, QString* document)
                     { QStringLiteral("InvoiceItem"), QStringLiteral("Invoice") },
                     QStringLiteral("Invoice.MyNumber=InvoiceItem.InvoiceNumber AND ")
                         + period.during(QStringLiteral("InvoiceItem.MyDate"))
-                        + QStringLiteral(" AND InvoiceItem.InvoiceNumber NOT IN (%1)").arg(notSold()),
+                        + QStringLiteral(" AND ") + wasSold(QStringLiteral("InvoiceItem.InvoiceNumber")),
                     QStringLiteral("L")))))
         return false;
     const bool taxOnTop = utils->taxMode() == 0;
@@ -279,7 +279,10 @@ bool taxAndIncome(const Period& period, qint64 interest, QString* document)
         .money("badtotal", money(tenders[5]))
         .money("inttotal", money(interest))
         .money("total", money(net))
+        .money("tax1total", tax1)
+        .money("tax2total", tax2)
         .money("income", money(net) - Utility::roundCents(tax1) - Utility::roundCents(tax2));
+    writeTaxNames(doc);
     *document = doc.finish();
     return true;
 }

@@ -211,6 +211,7 @@ QString invoicesReport(const Book& book, const CashUpScope& scope, const char* a
         .money("margin", outlay == 0 ? 0.0 : (double(invoiced) / double(outlay) - 1) * 100)
         .money("tax1", money(tax1))
         .money("tax2", money(tax2));
+    writeTaxNames(doc);
     return doc.finish();
 }
 
@@ -294,8 +295,9 @@ bool itemsSoldReport(const CashUpScope& scope, const char* autoAction, QString* 
         QSqlQuery q;
         if (!run(q,
                 QStringLiteral("SELECT Description, SUM(Quantity) FROM %1 WHERE Price>0 AND %2 AND "
-                               "InvoiceNumber NOT IN (%3) GROUP BY Description ORDER BY Description")
-                    .arg(QLatin1String(table), scope.soldLines(), notSold())))
+                               "%3 GROUP BY Description ORDER BY Description")
+                    .arg(QLatin1String(table), scope.soldLines(),
+                        wasSold(QLatin1String(table) + QLatin1String(".InvoiceNumber")))))
             return false;
         while (q.next())
             doc.open("item")

@@ -5,7 +5,6 @@
 #include "core/zkclock.h"
 #include "core/zksettings.h"
 #include "documents/docwriter.h"
-#include "endofday/bothtables.h"
 
 #include <QCoreApplication>
 
@@ -28,8 +27,14 @@ void writeHead(
     for (int i = 0; i < 7; ++i)
         doc.text(qPrintable(QStringLiteral("aline%1").arg(i + 1)), shop.aline[i]);
     if (taxNames)
-        doc.text("tax1name", shop.tax1Name).text("tax2name", shop.tax2Name);
+        writeTaxNames(doc);
     doc.raw("auto", QLatin1String(autoAction)).printMoment();
+}
+
+void writeTaxNames(DocWriter& doc)
+{
+    const SysInfoRecord& shop = utils->sysInfo();
+    doc.text("tax1name", shop.tax1Name).text("tax2name", shop.tax2Name);
 }
 
 QString clientName(int account, const QString& name)
@@ -47,10 +52,15 @@ QString quantityText(double quantity)
     return Utility::numStr(quantity, 3);
 }
 
-QString notSold()
+QString wasSold(const QString& column)
 {
-    return BothTables::select(QStringLiteral("MyNumber"), { QStringLiteral("Journal") },
-        QStringLiteral("Description IN ('Q','VI')"));
+    QString condition;
+    for (const char* table : { "Journal", "JournalArchive" })
+        condition += QStringLiteral("%1NOT EXISTS (SELECT 1 FROM %2 AS NS WHERE NS.MyNumber=%3 AND "
+                                    "NS.Description IN ('Q','VI'))")
+                         .arg(condition.isEmpty() ? QString() : QStringLiteral(" AND "),
+                             QLatin1String(table), column);
+    return condition;
 }
 
 double percentOf(double part, double whole)

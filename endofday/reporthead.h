@@ -19,6 +19,9 @@ extern const char* const kShowOnly;
 void writeHead(
     DocWriter& doc, const QString& type, const QString& summary, bool taxNames, const char* autoAction);
 
+/** The names of the two taxes, for a head or a tail that labels them. */
+void writeTaxNames(DocWriter& doc);
+
 /** The client column of an end-of-day report: "CASH" for an account whose
  *  number is negative, else the client's name (@p name as stored). */
 QString clientName(int account, const QString& name);
@@ -27,9 +30,11 @@ QString clientName(int account, const QString& name);
  *  it is one, else three decimals. */
 QString quantityText(double quantity);
 
-/** A SELECT of the numbers of the documents whose lines were no sale, live
- *  or archived: quotes, and invoices voided (their goods went back). */
-QString notSold();
+/** The condition that the document numbered by @p column was a sale: no
+ *  ledger row, live or archived, makes it a quote or a voided invoice
+ *  (whose goods went back). One index lookup a line, where NOT IN over a
+ *  UNION had MariaDB read both ledgers again for every line. */
+QString wasSold(const QString& column);
 
 /** A share in percent, 0 when there is nothing to share. */
 double percentOf(double part, double whole);

@@ -1,5 +1,5 @@
 // The waiter cash-up: one waiter's invoices, receipts, tips and hand-in of
-// one day. A report only; nothing is written but the action log.
+// one day. A report only: nothing is written, not even to the action log.
 
 #include "core/utility.h"
 
@@ -55,8 +55,6 @@ void Utility::waiterCashUp()
             != 0)
         return;
 
-    logAction(tr("Waiter Report"),
-        tr("%1 on %2").arg(choice.getValue(), day.toString(QStringLiteral("yyyy-MM-dd"))), QString(), '0');
     ZkPrompt::setWaitCursor(true);
     const QStringList documents = reports.build();
     for (const QString& document : documents) {

@@ -212,11 +212,13 @@ def analysis_pages(g, taxes):
             + '<table width="60%%" cellspacing="0" cellpadding="4">\n<tr bgcolor="%s">%s%s</tr>\n'
             % (g.INK, g.th("Tender", "left", "60%"), g.th("Amount", "right", "40%")))
     item = '<tr><td>%s</td><td align="right">%s</td></tr>\n' % (f("type"), f("amount"))
-    income = [("Received", f("rectotal"), False), ("Less coupons", "-" + f("disctotal"), False),
-              ("Less bad debts written off", "-" + f("badtotal"), False),
-              ("Less interest charged", "-" + f("inttotal"), False), ("Takings", f("total"), False)]
+    # What comes off is named "Less" and shown as it is: a sign put in front
+    # would read "-0.00", or "--" before a negative figure.
+    income = [("Received", f("rectotal"), False), ("Less coupons", f("disctotal"), False),
+              ("Less bad debts written off", f("badtotal"), False),
+              ("Less interest charged", f("inttotal"), False), ("Takings", f("total"), False)]
     for n in range(1, taxes + 1):
-        income.append(("Less %s" % f("tax%dname" % n), "-" + f("tax%dtotal" % n), False))
+        income.append(("Less %s" % f("tax%dname" % n), f("tax%dtotal" % n), False))
     income.append(("INCOME", f("income"), True))
     tail = "</table>\n<br>\n" + p.figures(income)
     out["Monthend3"] = (head, item, p.end(tail))
@@ -447,11 +449,11 @@ def analysis_slips(g, width, taxes):
     for n in range(1, taxes + 1):
         sales.append("[-%d]%s[14]%s" % (width - 14, f("tax%dname" % n), f("tax%dtotal" % n)))
     sales += [s.big("SALES", "total"), s.rule(), "RECEIVED"]
-    income = [s.value("Received", "rectotal"), "Less coupons[%d]-%s" % (width - 13, f("disctotal")),
-              "Less bad debts[%d]-%s" % (width - 15, f("badtotal")),
-              "Less interest[%d]-%s" % (width - 14, f("inttotal")), s.value("Takings", "total")]
+    income = [s.value("Received", "rectotal"), s.value("Less coupons", "disctotal"),
+              s.value("Less bad debts", "badtotal"), s.value("Less interest", "inttotal"),
+              s.value("Takings", "total")]
     for n in range(1, taxes + 1):
-        income.append("Less [-%d]%s[14]-%s" % (width - 20, f("tax%dname" % n), f("tax%dtotal" % n)))
+        income.append("Less [-%d]%s[14]%s" % (width - 20, f("tax%dname" % n), f("tax%dtotal" % n)))
     income += [s.rule(), s.big("INCOME", "income")]
     head = s.top(title, ANALYSIS["Monthend3"], "Period") + s.rule("=") + "\n" + "SALES\n" + "\n".join(sales) + "\n"
     item = "[-%d]%s[14]%s\n" % (width - 14, f("type"), f("amount"))
