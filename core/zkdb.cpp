@@ -202,6 +202,11 @@ void endSnapshot()
     q.exec(QStringLiteral("COMMIT"));
 }
 
+QString caseBlind()
+{
+    return dialect() == Sqlite ? QStringLiteral(" COLLATE NOCASE") : QString();
+}
+
 namespace {
 
 bool tempExists()

@@ -79,6 +79,10 @@ QStringList tableNames();
 bool beginSnapshot();
 /** Ends it. */
 void endSnapshot();
+/** What follows a text comparison or ORDER BY term to make it case-blind
+ *  and served by the case-blind indexes of the schema: SQLite's NOCASE;
+ *  MariaDB's columns compare case-blind by their collation already. */
+QString caseBlind();
 
 /** Takes the shared scratch table "temp" for this station: waits while
  *  another station holds it, asks Force/Wait after sixteen probes, and

@@ -9,6 +9,7 @@
 #include "core/zkdb.h"
 #include "core/zkprompt.h"
 #include "core/zksettings.h"
+#include "payments/sempermessages.h"
 
 #include <QSignalBlocker>
 #include <QSqlQuery>
@@ -56,15 +57,14 @@ void Sales::processReceipt()
         return;
     }
 
-    // Room charges belong to the hotel system, which this till does not
-    // reach yet: an "On Acc" amount must not be booked as a plain EFT.
-    if (eft != 0 && settings->readBoolEntry(QStringLiteral("/Global/Semper/Enabled"))) {
+    // A room charge's room is chosen before anything is written; without
+    // one there is no payment.
+    SemperEntry room;
+    if (!chooseRoom(eft, &room)) {
         ZkPrompt::setWaitCursor(false);
-        ZkPrompt::critical(this, tr("Brevalon - Receipt"),
-                           tr("Room charges (On Acc) cannot be taken at this till yet.\n\nTake the payment in another "
-                              "form."));
         return;
     }
+    ZkPrompt::setWaitCursor(true);
 
     // The change and the tip leave the drawer: the cash kept is what remains.
     const double cash = Utility::roundCents(cashField - change - tip);
@@ -124,6 +124,8 @@ void Sales::processReceipt()
     // The drawer opens with the payment and the change shows while the
     // till asks for the next waiter, not after.
     utils->openDrawer();
+    // The receipt stands whatever the hotel system answers.
+    chargeRoom(room, number, eft);
     ZkPrompt::setWaitCursor(false);
     const QString changeDue = tip == 0 ? tr("Change due %1").arg(Utility::numStr(change, 2))
                                        : tr("Change due %1    Tip for %2 %3")

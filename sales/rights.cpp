@@ -94,7 +94,11 @@ void Sales::buildRightTargets()
         action(fileReceiveStockAction),
         action(editClientPurgeAction),
         action(editClientMergeAction),
-        action(editInventoryAction),
+        // Compositions are priced sets of items: kept under the same right.
+        [this](bool on) {
+            editInventoryAction->setEnabled(on);
+            editManageGroupCompositionsAction->setEnabled(on);
+        },
         action(editManageGroupDepartmentsAction),
         action(editManageGroupSuppliersAction),
         action(editManageGroupOrdersAction),

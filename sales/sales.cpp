@@ -3,6 +3,7 @@
 #include "core/globals.h"
 #include "core/utility.h"
 #include "core/zksettings.h"
+#include "reports/reporter.h"
 
 #include <QApplication>
 #include <QDir>
@@ -40,6 +41,7 @@ Sales::Sales(QWidget* parent, const char* name)
     if (settings->readBoolEntry(ZkSettings::userKey(QStringLiteral("/Personal/VendPage/"), utils->userName())))
         tabWidget3->setCurrentWidget(tab_3);
     utils->poleDisplay(programName(), programVersion());
+    m_reporter = new Reporter(this);
 
     m_permTimer = new QTimer(this);
     m_permTimer->setObjectName(QStringLiteral("PermissionTimer"));

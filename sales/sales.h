@@ -5,13 +5,18 @@
 #include <QHash>
 #include <QPixmap>
 #include <array>
+#include <chrono>
 #include <functional>
 
 class QCloseEvent;
+class QDeadlineTimer;
 class QLabel;
 class QProcess;
+class QTcpSocket;
 class QTimer;
 class QTranslator;
+class Reporter;
+struct SemperEntry;
 
 /**
  * The till: the program's main window. Its members live in files by concern
@@ -34,7 +39,11 @@ class QTranslator;
  * find an invoice) in pastdocuments.cpp, the Documents tab's lists in
  * documentstab.cpp. The restaurant: choosing a table in restaurant.cpp, the
  * waiter in waiters.cpp, moving an order to another table in transfer.cpp,
- * changing a printed bill in editbill.cpp.
+ * changing a printed bill in editbill.cpp. The reports of the Reports
+ * menu live in reports/ (the open orders in pendingorders.cpp) and are shown
+ * in the one Reporter the window owns. External payments: the QR payment in
+ * snapscanpayment.cpp, the link to the hotel system in semperlink.cpp,
+ * charging a room in roomcharge.cpp.
  */
 class Sales : public SalesGui
 {
@@ -190,6 +199,9 @@ public:
     /** The table an order is being moved from; -1 when no transfer is on. */
     int transferSource() const { return m_transferFrom; }
 
+    /** The report viewer that every report of the menu is shown in. */
+    Reporter* reporter() const { return m_reporter; }
+
 public slots:
     void logout() override;
     void clear() override;
@@ -218,6 +230,12 @@ public slots:
     void backup() override;
     /** Runs the preferences and users dialog. */
     void preferences() override;
+    // The back office (backoffice.cpp)
+    void editInventory() override;
+    void manageDepartments() override;
+    void manageCompositions() override;
+    void manageSuppliers() override;
+    void receiveStock() override;
 
     // Item entry and the current sale
     void itemReturnPressed() override;
@@ -255,6 +273,9 @@ public slots:
     void waiterSelected() override;
     void transferTable() override;
     void editBill() override;
+
+    // Reports (reports/)
+    void pendingOrders() override;
 
     // The receipt tab's balance, as far as choosing an account needs it
     void refreshReceipt(int account) override;
@@ -311,6 +332,17 @@ public slots:
     void historyPeriod(int period) override;
     void tabChanged(QWidget* page) override;
 
+    // External payments: the QR payment (snapscanpayment.cpp), the link to
+    // the hotel system (semperlink.cpp) and room charges (roomcharge.cpp)
+    void snapScanPayment() override;
+    void semperComms() override;
+    void socketConnected() override;
+    void socketReadyRead() override;
+    void socketConnectionClosed() override;
+    void socketClosed() override;
+    void closeConnection() override;
+    void socketError(int error) override;
+
     // End of day (endofday/salesmenu.cpp)
     void cashUp() override;
     void waiterCashUp() override;
@@ -329,12 +361,26 @@ public:
      *  statement (shown). */
     static int pendingInvoice(int account);
 
+    /** The text the next semperComms sends to the hotel system. */
+    void setSemperRequest(const QString& request) { m_semperRequest = request; }
+    /** What the hotel system answered; "ERROR" after a failed conversation
+     *  until its message was shown. */
+    QString semperReply() const { return m_semperReply; }
+    /** How long one conversation with the hotel system may take, from the
+     *  connection to the hotel system's close: 15 seconds unless a test
+     *  shortens it. */
+    static std::chrono::milliseconds semperWait();
+    static void setSemperWait(std::chrono::milliseconds limit);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     /** Redraws the touch places when their size changes. */
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    /** Whether the operator may open a back-office dialog under @p right
+     *  (read afresh); logs the opening as @p action. */
+    bool openBackOffice(Right right, const QString& action);
     /** The sale page's buttons in a smaller type while they are wider
      *  than @p roomWidth allows. */
     void narrowSaleButtons(int roomWidth);
@@ -521,6 +567,25 @@ private:
      *  false when it had none. */
     bool enterQuoteLines(int quote);
 
+    // External payments (semperlink.cpp, roomcharge.cpp)
+    QTcpSocket* semperSocket();
+    /** Processes events until the hotel link is idle; false when
+     *  @p deadline passed first. */
+    bool waitSemperIdle(const QDeadlineTimer& deadline);
+    /** With the hotel link on and an "On Acc" amount, asks the hotel system
+     *  for its guests and accounts and the cashier for the room; @p room is
+     *  left empty for a sale settled at the till. False (the amount taken
+     *  off) when the cashier chose nothing. */
+    bool chooseRoom(double onAccount, SemperEntry* room);
+    /** Sends the charge of a posted receipt to the room chosen; a failure is
+     *  shown and logged, the receipt stays. */
+    void chargeRoom(const SemperEntry& room, int receipt, double amount);
+    QTcpSocket* m_semperSocket = nullptr;
+    QString m_semperRequest;
+    QString m_semperReply;
+    bool m_semperClosing = false;
+    bool m_semperFailed = false;
+
     int m_keptReceipt = 0;
     int m_keptInvoice = 0;
     /** The sale holds lines taken out of an open order (Edit, a transfer). */
@@ -576,6 +641,7 @@ private:
     QTimer* m_permTimer = nullptr;
     QProcess* m_helpViewer = nullptr;
     QTranslator* m_toolkitTexts = nullptr;
+    Reporter* m_reporter = nullptr;
     QPixmap m_pendingPixmap;
     QPixmap m_noPendingPixmap;
 };

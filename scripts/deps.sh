@@ -9,7 +9,7 @@ packages=(
   libqrencode-dev libcurl4-openssl-dev
   mariadb-server mariadb-client libmariadb-dev
   xvfb xauth xdotool imagemagick zbar-tools socat
-  cups cups-bsd cups-client python3-aiosmtpd poppler-utils
+  cups cups-bsd cups-client python3-aiosmtpd poppler-utils openssl
   fonts-dejavu-core locales
   qt6-translations-l10n assistant-qt6 lintian dpkg-dev
   chromium

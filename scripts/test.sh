@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Sets up and runs every test: installs the packages, builds, starts the
 # servers the tests use (a private MariaDB, a private CUPS with a raw queue,
-# an SMTP server, serial-port pairs), installs the ESC/POS parser that checks
-# the slips and the driver of the browser that looks at the kitchen screens,
-# runs CTest against SQLite and MariaDB, and stops the servers
+# an SMTP server, serial-port pairs, stand-ins for the payment service and
+# the hotel system), installs the ESC/POS parser that checks the slips and
+# the driver of the browser that looks at the kitchen screens, runs CTest
+# against SQLite and MariaDB, and stops the servers
 # again.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
@@ -112,6 +113,42 @@ start_serial() {
   echo "serial ports for the tests: $run/com1, $run/com2"
 }
 start_serial || echo "socat could not make serial ports: the device tests will skip"
+
+# --- The payment service: HTTPS with a self-signed certificate -------------
+# Its certificate is trusted only where a test names it, through
+# BREVALON_SNAPSCAN_CA_FILE; the till trusts no other.
+start_snapscan() {
+  command -v openssl >/dev/null || return 1
+  local dir=$run/snapscan port
+  rm -rf "$dir"
+  mkdir -p "$dir"
+  openssl req -x509 -newkey rsa:2048 -nodes -days 2 -subj "/CN=127.0.0.1" \
+    -addext "subjectAltName=IP:127.0.0.1" -keyout "$dir/key.pem" -out "$dir/cert.pem" >"$dir/openssl.log" 2>&1 ||
+    return 1
+  port=$(free_port)
+  python3 "$top/scripts/snapscanstub.py" "$port" "$dir/cert.pem" "$dir/key.pem" >"$dir/server.log" 2>&1 &
+  pids+=($!)
+  wait_for python3 -c "import socket; socket.create_connection(('127.0.0.1', $port), 1)" || return 1
+  export BREVALON_TEST_SNAPSCAN_HOST="127.0.0.1:$port" BREVALON_TEST_SNAPSCAN_CA="$dir/cert.pem"
+  echo "payment service for the tests on https://127.0.0.1:$port"
+}
+start_snapscan || echo "the payment service stand-in could not be started: its tests will skip"
+
+# --- The hotel system: a TCP link answering its lists and charges ----------
+start_semper() {
+  local dir=$run/semper port silent
+  rm -rf "$dir"
+  mkdir -p "$dir"
+  port=$(free_port)
+  silent=$(free_port)
+  python3 "$top/scripts/semperstub.py" "$port" "$silent" "$dir/requests.log" >"$dir/server.log" 2>&1 &
+  pids+=($!)
+  wait_for python3 -c "import socket; socket.create_connection(('127.0.0.1', $port), 1).close()" || return 1
+  export BREVALON_TEST_SEMPER_PORT=$port BREVALON_TEST_SEMPER_SILENT_PORT=$silent
+  export BREVALON_TEST_SEMPER_LOG="$dir/requests.log"
+  echo "hotel system for the tests on 127.0.0.1:$port (silent on $silent)"
+}
+start_semper || echo "the hotel system stand-in could not be started: its tests will skip"
 
 # --- npm: the ESC/POS parser that reads every slip the tests produce, and
 # the driver of the browser that looks at the kitchen screens -------------

@@ -164,7 +164,9 @@ CREATE TABLE Inventory (
   Tax1 CHAR(1), Tax2 CHAR(1), Returnable CHAR(1), Rank INTEGER DEFAULT 0, DTR INTEGER DEFAULT 0
 ) ENGINE=InnoDB DEFAULT CHARSET=utf8mb4;
 CREATE INDEX InventoryDescription ON Inventory (Description);
-CREATE INDEX InventoryDepartment ON Inventory (Department, Rank);
+-- The item list pages through the catalogue in button order.
+CREATE INDEX InventoryDepartment ON Inventory (Department, Rank, Code);
+CREATE INDEX InventoryRank ON Inventory (Rank, Code);
 CREATE INDEX InventorySupplier ON Inventory (Supplier);
 
 CREATE TABLE Images (
@@ -213,6 +215,7 @@ CREATE TABLE StockTraceItem (
 ) ENGINE=InnoDB DEFAULT CHARSET=utf8mb4;
 CREATE INDEX StockTraceItemTrace ON StockTraceItem (TraceNumber);
 CREATE INDEX StockTraceItemCode ON StockTraceItem (Code);
+CREATE INDEX StockTraceItemDescription ON StockTraceItem (Description);
 
 -- The dockets the tills sent to the kitchen screens, one per order and
 -- station (1 label, 2 kitchen), each as the document a printer would have

@@ -165,7 +165,9 @@ CREATE TABLE Inventory (
 );
 CREATE INDEX InventoryDescription ON Inventory (Description COLLATE NOCASE);
 CREATE INDEX InventoryCodeNocase ON Inventory (Code COLLATE NOCASE);
-CREATE INDEX InventoryDepartment ON Inventory (Department, Rank);
+-- The item list pages through the catalogue in button order.
+CREATE INDEX InventoryDepartment ON Inventory (Department, Rank, Code);
+CREATE INDEX InventoryRank ON Inventory (Rank, Code);
 CREATE INDEX InventorySupplier ON Inventory (Supplier);
 
 CREATE TABLE Images (
@@ -214,6 +216,7 @@ CREATE TABLE StockTraceItem (
 );
 CREATE INDEX StockTraceItemTrace ON StockTraceItem (TraceNumber);
 CREATE INDEX StockTraceItemCode ON StockTraceItem (Code);
+CREATE INDEX StockTraceItemDescription ON StockTraceItem (Description);
 
 -- The dockets the tills sent to the kitchen screens, one per order and
 -- station (1 label, 2 kitchen), each as the document a printer would have

@@ -100,8 +100,11 @@ public:
             if (spooling()) {
                 printer.mark();
                 dp->printPage();
+                // Waited for even when unread: the spooler delivers late, and
+                // a slip arriving during the next check would be taken there.
+                const QByteArray delivered = printer.take(bytes.size());
                 if (shown)
-                    shown->bytes = printer.take(bytes.size());
+                    shown->bytes = delivered;
             } else {
                 const QString file = m_files.filePath(QStringLiteral("slip%1.bin").arg(++m_printed));
                 dp->currentPrinter()->setOutputFileName(file);

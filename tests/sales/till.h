@@ -29,6 +29,8 @@ public:
     /** Off: previews and the receipt tab's refresh run for real (the
      *  tendering and document tests). */
     bool probeDocuments = true;
+    /** Off: the QR payment asks the payment service for real. */
+    bool probePayments = true;
 
     void previewInvoice() override
     {
@@ -46,7 +48,14 @@ public:
         }
         ++calls[QStringLiteral("refreshReceipt")];
     }
-    void snapScanPayment() override { ++calls[QStringLiteral("snapScanPayment")]; }
+    void snapScanPayment() override
+    {
+        if (!probePayments) {
+            Sales::snapScanPayment();
+            return;
+        }
+        ++calls[QStringLiteral("snapScanPayment")];
+    }
     void guiWaiter() override
     {
         if (probeWaiter)

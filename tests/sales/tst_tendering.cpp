@@ -274,29 +274,23 @@ void TestTendering::zeroTenderIsRefused()
 void TestTendering::paymentRefused_data()
 {
     QTest::addColumn<bool>("owed");
-    QTest::addColumn<bool>("semper");
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("amount");
     QTest::addColumn<QString>("message");
-    QTest::newRow("nothing tendered and nothing owed") << false << false << "CashAmountEdit" << ""
+    QTest::newRow("nothing tendered and nothing owed") << false << "CashAmountEdit" << ""
                                                        << "The amount tendered for this receipt is zero";
-    QTest::newRow("keep credit does not make nothing a payment") << false << false << "" << ""
+    QTest::newRow("keep credit does not make nothing a payment") << false << "" << ""
                                                                  << "The amount tendered for this receipt is zero";
-    // Until the hotel link exists, a room charge is not booked as an EFT.
-    QTest::newRow("a room charge with the hotel link on") << true << true << "EFTAmountEdit" << "85.50"
-                                                          << "Room charges (On Acc) cannot be taken at this till yet";
 }
 
 void TestTendering::paymentRefused()
 {
     QFETCH(bool, owed);
-    QFETCH(bool, semper);
     QFETCH(QString, field);
     QFETCH(QString, amount);
     QFETCH(QString, message);
     TenderTill till;
     Sales& w = till.w();
-    settings->writeEntry(QStringLiteral("/Global/Semper/Enabled"), semper);
     till.choose(15);
     if (owed)
         billLunch(till);

@@ -1,0 +1,102 @@
+#pragma once
+
+// A shop for the back-office dialogs: the action log on, MARY logged in,
+// prompts written compactly, pictures to choose, and the tables the dialogs
+// keep taken as text, so that a refusal can be shown to change nothing.
+
+#include "core/globals.h"
+#include "core/utility.h"
+#include "core/zksettings.h"
+#include "tests/support/actionrows.h"
+#include "tests/support/testshop.h"
+
+#include <QImage>
+#include <QMap>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QStringList>
+#include <QTest>
+
+class BackOffice : public TestShop
+{
+public:
+    BackOffice()
+    {
+        settings->writeEntry(QStringLiteral("/Global/LogActions"), true);
+        utils->initClass(true);
+        utils->setUserName(QStringLiteral("MARY"));
+    }
+
+    /** Expects prompts written "kind|caption|text|button", kind I, W, Q or
+     *  T (a text input answered with the button field as its text). */
+    void expect(const QStringList& list)
+    {
+        const QMap<QString, ZkPrompt::Kind> kinds {{"I", ZkPrompt::Information},
+                                                   {"W", ZkPrompt::Warning},
+                                                   {"Q", ZkPrompt::Question},
+                                                   {"T", ZkPrompt::TextInput}};
+        for (const QString& p : list) {
+            const QString kind = p.section('|', 0, 0);
+            // An empty caption is any caption.
+            const QString caption = p.section('|', 1, 1).isEmpty() ? QString() : p.section('|', 1, 1);
+            const QString answer = p.section('|', 3, 3);
+            if (kind == QLatin1String("T"))
+                prompts().expect(ZkPrompt::TextInput, caption, p.section('|', 2, 2), 0, answer, !answer.isEmpty());
+            else
+                prompts().expect(kinds.value(kind), caption, p.section('|', 2, 2), answer.toInt());
+        }
+    }
+
+    /** Expects the picture file dialog, answered with @p path. */
+    void expectPictureFile(const QString& path)
+    {
+        prompts().expect(ZkPrompt::OpenFile, QStringLiteral("Choose Image"), QString(), 0, path);
+    }
+
+    /** A picture of @p width by @p height in the shop's home. */
+    QString pictureFile(int width = 120, int height = 90) const
+    {
+        QImage image(width, height, QImage::Format_ARGB32);
+        image.fill(QColor(200, 60, 50));
+        const QString path = home() + QStringLiteral("/picture%1x%2.png").arg(width).arg(height);
+        image.save(path);
+        return path;
+    }
+
+    /** A file that only calls itself a picture. */
+    QString fakePictureFile() const
+    {
+        const QString path = home() + QStringLiteral("/notes.png");
+        QFile f(path);
+        f.open(QIODevice::WriteOnly);
+        f.write("these are my notes, not a picture\n");
+        return path;
+    }
+
+    /** Every row of the tables the back office keeps, as text. */
+    static QStringList snapshot()
+    {
+        QStringList rows;
+        for (const char* table : {"Inventory", "Images", "Departments", "Compositions", "CompositionContents", "Supply",
+                                  "StockTrace", "StockTraceItem"}) {
+            QSqlQuery q;
+            // A table a test took away has no rows to show.
+            if (!q.exec(QStringLiteral("SELECT * FROM %1").arg(QLatin1String(table))))
+                continue;
+            while (q.next()) {
+                QStringList cells {QLatin1String(table)};
+                for (int c = 0; c < q.record().count(); ++c)
+                    cells << q.value(c).toString();
+                rows << cells.join(QLatin1Char('|'));
+            }
+        }
+        rows.sort();
+        return rows;
+    }
+
+    /** The first column of the first row of a query, as text. */
+    static QString text(const QString& sql) { return value(sql).toString(); }
+    static double number(const QString& sql) { return value(sql).toDouble(); }
+};
+
+#define PROMPTED(shop) QVERIFY2((shop).prompts().done(), qPrintable((shop).prompts().pending()))

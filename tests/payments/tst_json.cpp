@@ -1,0 +1,153 @@
+// The JSON reader and writer: what JSON allows is read and written back in
+// one canonical form, what it does not allow is refused, and the tree
+// answers what a payment reply is asked.
+
+#include "payments/json.h"
+
+#include <QTest>
+
+class TestJson : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void readAndWritten_data();
+    void readAndWritten();
+    void refused_data();
+    void refused();
+    void treeAnswers();
+    void writerEscapes();
+};
+
+void TestJson::readAndWritten_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QString>("written");
+    QTest::newRow("null with white space") << QByteArray(" \t\r\nnull \n") << "null";
+    QTest::newRow("true") << QByteArray("true") << "true";
+    QTest::newRow("false") << QByteArray("false") << "false";
+    QTest::newRow("zero") << QByteArray("0") << "0";
+    QTest::newRow("minus zero") << QByteArray("-0") << "0";
+    QTest::newRow("fraction") << QByteArray("12.5") << "12.5";
+    QTest::newRow("exponent") << QByteArray("1e3") << "1000";
+    QTest::newRow("negative exponent, capital E") << QByteArray("-2.5E-3") << "-0.0025";
+    QTest::newRow("exponent with plus") << QByteArray("1.5e+2") << "150";
+    QTest::newRow("largest double") << QByteArray("1.7976931348623157e308") << "1.7976931348623157e+308";
+    QTest::newRow("cents beyond 32 bits") << QByteArray("9999999999") << "9999999999";
+    QTest::newRow("escapes that stay") << QByteArray(R"("a\"b\\c\b\f\n\r\t")") << R"("a\"b\\c\b\f\n\r\t")";
+    QTest::newRow("escaped solidus is a solidus") << QByteArray(R"("a\/b")") << R"("a/b")";
+    QTest::newRow("unicode escape") << QByteArray(R"("caf\u00e9")") << QStringLiteral("\"caf\u00e9\"");
+    QTest::newRow("surrogate pair") << QByteArray(R"("\ud83d\ude00")") << QStringLiteral("\"\U0001F600\"");
+    QTest::newRow("UTF-8 as it is") << QByteArray("\"Z\xc3\xbcrich\"") << QStringLiteral("\"Z\u00fcrich\"");
+    QTest::newRow("empty array and object") << QByteArray("[ [ ] , { } ]") << "[[],{}]";
+    QTest::newRow("nesting") << QByteArray("[1,[2,[3,[4]]]]") << "[1,[2,[3,[4]]]]";
+    QTest::newRow("members in key order") << QByteArray(R"({"b":1,"a":[true,null],"A":"x"})")
+                                          << R"({"A":"x","a":[true,null],"b":1})";
+    QTest::newRow("a payment reply")
+        << QByteArray(R"({"status":"completed","total_amount":11000,"required_amount":10000,"auth_code":"X1"})")
+        << R"({"auth_code":"X1","required_amount":10000,"status":"completed","total_amount":11000})";
+}
+
+void TestJson::readAndWritten()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(QString, written);
+    const std::unique_ptr<JSONValue> value = JSON::Parse(text.constData());
+    QVERIFY2(value, text.constData());
+    QCOMPARE(JSON::Stringify(value.get()), written);
+    // What is written reads back to itself.
+    const std::unique_ptr<JSONValue> again = JSON::Parse(written.toUtf8());
+    QVERIFY(again);
+    QCOMPARE(again->Stringify(), written);
+}
+
+void TestJson::refused_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::newRow("nothing") << QByteArray("");
+    QTest::newRow("white space only") << QByteArray(" \n ");
+    QTest::newRow("literal cut short") << QByteArray("tru");
+    QTest::newRow("literal in capitals") << QByteArray("NULL");
+    QTest::newRow("leading zero") << QByteArray("01");
+    QTest::newRow("plus sign") << QByteArray("+1");
+    QTest::newRow("no integer part") << QByteArray(".5");
+    QTest::newRow("no fraction digits") << QByteArray("1.");
+    QTest::newRow("point before exponent") << QByteArray("1.e5");
+    QTest::newRow("exponent without digits") << QByteArray("1e");
+    QTest::newRow("minus alone") << QByteArray("-");
+    QTest::newRow("hexadecimal") << QByteArray("0x10");
+    QTest::newRow("not a number") << QByteArray("NaN");
+    QTest::newRow("infinity") << QByteArray("-Infinity");
+    QTest::newRow("beyond a double") << QByteArray("1e999");
+    QTest::newRow("single quotes") << QByteArray("'a'");
+    QTest::newRow("unterminated string") << QByteArray("\"abc");
+    QTest::newRow("unknown escape") << QByteArray(R"("\x41")");
+    QTest::newRow("short unicode escape") << QByteArray(R"("\u12")");
+    QTest::newRow("unicode escape not hex") << QByteArray(R"("\u12g4")");
+    QTest::newRow("raw tab in a string") << QByteArray("\"a\tb\"");
+    QTest::newRow("raw line break in a string") << QByteArray("\"a\nb\"");
+    QTest::newRow("not UTF-8") << QByteArray("\"\xff\xfe\"");
+    QTest::newRow("trailing comma in an array") << QByteArray("[1,]");
+    QTest::newRow("missing comma") << QByteArray("[1 2]");
+    QTest::newRow("missing colon") << QByteArray(R"({"a" 1})");
+    QTest::newRow("bare key") << QByteArray("{a:1}");
+    QTest::newRow("trailing comma in an object") << QByteArray(R"({"a":1,})");
+    QTest::newRow("two values") << QByteArray("1 2");
+    QTest::newRow("two values with a comma") << QByteArray("1,2");
+    QTest::newRow("bracket too many") << QByteArray("[1]]");
+    QTest::newRow("brackets that close the wrapper") << QByteArray("1],[2");
+    QTest::newRow("comment") << QByteArray("// note\n1");
+    QTest::newRow("nested beyond reason") << QByteArray(5000, '[') + QByteArray(5000, ']');
+}
+
+void TestJson::refused()
+{
+    QFETCH(QByteArray, text);
+    QVERIFY(!JSON::Parse(text));
+}
+
+void TestJson::treeAnswers()
+{
+    const std::unique_ptr<JSONValue> v =
+        JSON::Parse(R"({"status":"completed","total":110.5,"ok":true,"list":[1,"two",null],"none":null})");
+    QVERIFY(v);
+    QVERIFY(v->IsObject());
+    QCOMPARE(v->CountChildren(), std::size_t(5));
+    QVERIFY(v->HasChild(QStringLiteral("status")) && !v->HasChild(QStringLiteral("Status")));
+    QCOMPARE(v->Child(QStringLiteral("status"))->AsString(), QStringLiteral("completed"));
+    QCOMPARE(v->Child(QStringLiteral("total"))->AsNumber(), 110.5);
+    QVERIFY(v->Child(QStringLiteral("ok"))->IsBool() && v->Child(QStringLiteral("ok"))->AsBool());
+    QVERIFY(v->Child(QStringLiteral("none"))->IsNull());
+    const JSONValue* list = v->Child(QStringLiteral("list"));
+    QVERIFY(list->IsArray());
+    QCOMPARE(list->CountChildren(), std::size_t(3));
+    QVERIFY(list->HasChild(2) && !list->HasChild(3));
+    QVERIFY(list->Child(3) == nullptr);
+    QCOMPARE(list->Child(1)->AsString(), QStringLiteral("two"));
+    QCOMPARE(list->AsArray().at(0)->AsNumber(), 1.0);
+    // A value asked for as another kind gives nothing, not a crash.
+    QCOMPARE(list->Child(1)->AsNumber(), 0.0);
+    QCOMPARE(list->Child(0)->AsString(), QString());
+    QVERIFY(list->AsObject().empty() && list->Child(QStringLiteral("x")) == nullptr);
+    QCOMPARE(v->Child(QStringLiteral("status"))->CountChildren(), std::size_t(0));
+    QVERIFY(!JSON::Parse(static_cast<const char*>(nullptr)));
+}
+
+void TestJson::writerEscapes()
+{
+    JSONValue::Object members;
+    members.emplace(QStringLiteral("k\"ey"),
+                    std::make_unique<JSONValue>(QStringLiteral("q\"b\\s\b f\f n\n r\r t\t c\x01 e\x1f /")));
+    JSONValue::Array items;
+    items.push_back(std::make_unique<JSONValue>(std::move(members)));
+    items.push_back(std::make_unique<JSONValue>(-1.5));
+    items.push_back(std::make_unique<JSONValue>(false));
+    items.push_back(std::make_unique<JSONValue>());
+    const JSONValue value(std::move(items));
+    const char* written = "[{\"k\\\"ey\":\"q\\\"b\\\\s\\b f\\f n\\n r\\r t\\t c\\u0001 e\\u001f /\"},-1.5,false,null]";
+    QCOMPARE(value.Stringify(), QString::fromLatin1(written));
+    QCOMPARE(JSON::Stringify(nullptr), QString());
+}
+
+QTEST_APPLESS_MAIN(TestJson)
+#include "tst_json.moc"
