@@ -343,6 +343,22 @@ public:
      *  other mode previewed. Not built yet: tells the operator so. */
     void processStatement(int mode);
 
+    // ---- End of day (endofday/) ----
+
+    /** The cash-up: the five reports of what was posted since the last one
+     *  and, when processing, the rows marked and archived. */
+    void cashUp();
+    /** The report-only cash-up of one waiter's day. */
+    void waiterCashUp();
+    /** The cash-up reports of a past day, asked for. */
+    void cashDate();
+    /** The period analysis of a month, asked for. */
+    void monthEnd();
+    /** The period analysis between two dates, asked for. */
+    void analysis();
+    /** The period analysis from @p start to @p end ("yyyy-MM-dd"), shown. */
+    void analysis(const QString& start, const QString& end);
+
 private:
     void buildPalettes();
     /** Releases the device ports and opens them again from the settings. */

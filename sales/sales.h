@@ -343,6 +343,13 @@ public slots:
     void closeConnection() override;
     void socketError(int error) override;
 
+    // End of day (endofday/salesmenu.cpp)
+    void cashUp() override;
+    void waiterCashUp() override;
+    void cashDate() override;
+    void monthEnd() override;
+    void analysis() override;
+
 public:
     /** The number a receipt whose print was cancelled (and so was taken off
      *  again) keeps for the next attempt; 0 when none. */

@@ -9,6 +9,8 @@ without tax) consistent. Edit here, run it, and commit what it writes.
 import os
 import sys
 
+import templates_endofday
+
 TOP = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 OUT = os.path.join(TOP, "share", "Brevalon", "English")
 
@@ -399,6 +401,7 @@ def build():
                 emit(folder, name, invoice_page(kind, exc, taxes), ".html")
                 emit(folder, name, invoice_slip(kind, exc, taxes, 80), ".slip")
                 emit(folder, name, invoice_slip(kind, exc, taxes, 40), ".slip40")
+    templates_endofday.build(sys.modules[__name__])
 
 
 def main():

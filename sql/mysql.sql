@@ -80,6 +80,7 @@ CREATE INDEX InvoiceItemInvoice ON InvoiceItem (InvoiceNumber);
 CREATE INDEX InvoiceItemCode ON InvoiceItem (Code);
 CREATE INDEX InvoiceItemDate ON InvoiceItem (MyDate);
 CREATE INDEX InvoiceItemSerial ON InvoiceItem (SerialNo);
+CREATE INDEX InvoiceItemCashUp ON InvoiceItem (CashUp);
 
 -- Lines moved out by a cash-up keep their numbers.
 CREATE TABLE InvoiceItemArchive (
@@ -94,6 +95,7 @@ CREATE INDEX InvoiceItemArchiveInvoice ON InvoiceItemArchive (InvoiceNumber);
 CREATE INDEX InvoiceItemArchiveCode ON InvoiceItemArchive (Code);
 CREATE INDEX InvoiceItemArchiveDate ON InvoiceItemArchive (MyDate);
 CREATE INDEX InvoiceItemArchiveSerial ON InvoiceItemArchive (SerialNo);
+CREATE INDEX InvoiceItemArchiveCashUp ON InvoiceItemArchive (CashUp);
 
 CREATE TABLE Receipt (
   MyNumber INTEGER NOT NULL AUTO_INCREMENT PRIMARY KEY,
@@ -108,6 +110,9 @@ CREATE TABLE Receipt (
 CREATE INDEX ReceiptAccount ON Receipt (AccountNumber);
 CREATE INDEX ReceiptDate ON Receipt (MyDate);
 
+-- Status: 'P' once counted by a cash-up; 'U' while a cash-up that has taken
+-- the row has not finished; anything else not counted yet. The lines'
+-- CashUp says the same with 1, 2 and 0.
 CREATE TABLE Journal (
   AccountNumber INTEGER, Description VARCHAR(4), MyDate DATETIME,
   Amount DECIMAL(10,2) DEFAULT 0, Rounding DECIMAL(10,2) DEFAULT 0, TipAmount DECIMAL(10,2) DEFAULT 0,
