@@ -4,7 +4,7 @@
 #include "core/utility.h"
 #include "core/zksettings.h"
 #include "documents/docwriter.h"
-#include "endofday/bothtables.h"
+#include "core/archivedrows.h"
 #include "endofday/reporthead.h"
 #include "endofday/statement.h"
 
@@ -45,7 +45,7 @@ bool dailySummary(const Period& period, QString* document)
     if (!run(q,
             QStringLiteral("SELECT Day, Kind, COUNT(*), SUM(Owed) FROM %1 GROUP BY Day, Kind ORDER BY Day")
                 .arg(
-                    BothTables::from(QStringLiteral("SUBSTR(MyDate, 1, 10) AS Day, SUBSTR(Description, 1, 1) "
+                    ArchivedRows::from(QStringLiteral("SUBSTR(MyDate, 1, 10) AS Day, SUBSTR(Description, 1, 1) "
                                                     "AS Kind, ")
                             + kOwedCents + QLatin1String(" AS Owed"),
                         { QStringLiteral("Journal") },
@@ -117,7 +117,7 @@ bool departments(const Period& period, qint64 interest, QString* document)
     QSqlQuery q;
     if (!run(q,
             QStringLiteral("SELECT SUM(Owed) FROM %1")
-                .arg(BothTables::from(kOwedCents + QLatin1String(" AS Owed"), { QStringLiteral("Journal") },
+                .arg(ArchivedRows::from(kOwedCents + QLatin1String(" AS Owed"), { QStringLiteral("Journal") },
                     period.during(QStringLiteral("MyDate")) + QLatin1String(" AND Description='I'"),
                     QStringLiteral("I")))))
         return false;
@@ -139,7 +139,7 @@ bool departments(const Period& period, qint64 interest, QString* document)
     if (!run(q,
             QStringLiteral("SELECT Department, Price, T1, T2, COUNT(*), SUM(Cost) FROM %1 "
                            "GROUP BY Department, Price, T1, T2")
-                .arg(BothTables::from(
+                .arg(ArchivedRows::from(
                     QStringLiteral(
                         "InvoiceItem.Department AS Department, InvoiceItem.Price AS Price, "
                         "InvoiceItem.Cost AS Cost, InvoiceItem.Tax1 AS T1, InvoiceItem.Tax2 AS T2"),
@@ -202,7 +202,7 @@ bool taxAndIncome(const Period& period, qint64 interest, QString* document)
     QSqlQuery q;
     if (!run(q,
             QStringLiteral("SELECT R1, R2, T1, T2, SUM(Price) FROM %1 GROUP BY R1, R2, T1, T2")
-                .arg(BothTables::from(
+                .arg(ArchivedRows::from(
                     QStringLiteral("Invoice.Tax1 AS R1, Invoice.Tax2 AS R2, InvoiceItem.Tax1 AS T1, "
                                    "InvoiceItem.Tax2 AS T2, InvoiceItem.Price AS Price"),
                     { QStringLiteral("InvoiceItem"), QStringLiteral("Invoice") },
@@ -237,7 +237,7 @@ bool taxAndIncome(const Period& period, qint64 interest, QString* document)
     if (!run(q,
             QStringLiteral(
                 "SELECT SUM(Cash), SUM(Card), SUM(Cheque), SUM(EFT), SUM(Coupon), SUM(BadDebt) FROM %1")
-                .arg(BothTables::from(
+                .arg(ArchivedRows::from(
                     QStringLiteral(
                         "ROUND(Receipt.CashAmount * 100) AS Cash, ROUND(Receipt.CardAmount * 100) AS "
                         "Card, ROUND(Receipt.ChequeAmount * 100) AS Cheque, "

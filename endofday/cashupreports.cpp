@@ -4,7 +4,7 @@
 #include "core/utility.h"
 #include "core/zksettings.h"
 #include "documents/docwriter.h"
-#include "endofday/bothtables.h"
+#include "core/archivedrows.h"
 #include "endofday/cashupscope.h"
 #include "endofday/reporthead.h"
 #include "endofday/statement.h"
@@ -105,7 +105,7 @@ bool readBook(const CashUpScope& scope, Book* book)
                            "SUM(CASE WHEN Tax2='Y' AND COALESCE(Tax1,'N')<>'Y' THEN Price ELSE 0 END), "
                            "SUM(CASE WHEN Tax1='Y' AND Tax2='Y' THEN Price ELSE 0 END) "
                            "FROM %1 GROUP BY InvoiceNumber")
-                .arg(BothTables::from(QStringLiteral("InvoiceNumber, Cost, Price, Tax1, Tax2"),
+                .arg(ArchivedRows::from(QStringLiteral("InvoiceNumber, Cost, Price, Tax1, Tax2"),
                     { QStringLiteral("InvoiceItem") }, QStringLiteral("InvoiceNumber IN (%1)").arg(invoices),
                     QStringLiteral("L")))))
         return false;

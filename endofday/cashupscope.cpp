@@ -1,7 +1,7 @@
 #include "endofday/cashupscope.h"
 
 #include "core/zkclock.h"
-#include "endofday/bothtables.h"
+#include "core/archivedrows.h"
 
 namespace {
 
@@ -50,7 +50,7 @@ QString CashUpScope::ledger(const QString& columns, const QString& where) const
     case Day:
         break;
     }
-    return BothTables::select(columns, { QStringLiteral("Journal") },
+    return ArchivedRows::select(columns, { QStringLiteral("Journal") },
         joined(QStringLiteral("MyDate BETWEEN '%1' AND '%2'").arg(dayStart(), dayEnd()), where));
 }
 
@@ -58,7 +58,7 @@ QString CashUpScope::balanceRows(const QString& columns, const QString& where) c
 {
     if (m_kind != Day)
         return QLatin1String("SELECT ") + columns + QLatin1String(" FROM Journal WHERE ") + where;
-    return BothTables::select(
+    return ArchivedRows::select(
         columns, { QStringLiteral("Journal") }, joined(QStringLiteral("MyDate<='%1'").arg(dayEnd()), where));
 }
 

@@ -1,5 +1,6 @@
 #include "endofday/cashupsteps.h"
 
+#include "core/zkdb.h"
 #include "core/zktransaction.h"
 #include "endofday/statement.h"
 
@@ -85,7 +86,7 @@ bool archiveLines(int batch)
                                     "Invoice.MyNumber=InvoiceItem.InvoiceNumber AND Invoice.Status<>'P' "
                                     "ORDER BY InvoiceItem.MyNumber LIMIT %1")
                          .arg(batch)
-                    + EndOfDay::lockRows(),
+                    + ZkDb::forUpdate(),
                 &lines))
             return false;
         if (lines.isEmpty())
@@ -132,7 +133,7 @@ bool archiveLedgers(int batch)
         if (!run(q,
                 QStringLiteral("SELECT AccountNumber FROM Journal WHERE AccountNumber IN (%1)")
                         .arg(candidates)
-                    + EndOfDay::lockRows())
+                    + ZkDb::forUpdate())
             || !numbers(QStringLiteral("SELECT AccountNumber FROM Journal WHERE AccountNumber IN (%1) ")
                             .arg(candidates)
                     + kSettled,

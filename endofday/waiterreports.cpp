@@ -2,7 +2,7 @@
 
 #include "core/utility.h"
 #include "documents/docwriter.h"
-#include "endofday/bothtables.h"
+#include "core/archivedrows.h"
 #include "endofday/reporthead.h"
 #include "endofday/statement.h"
 
@@ -85,7 +85,7 @@ bool WaiterReports::unpaidInvoices(QString* lines) const
     if (!run(q,
             QStringLiteral("SELECT U.Number, U.Account, U.Owed, Clients.Name FROM %1 LEFT JOIN Clients ON "
                            "Clients.AccountNumber=U.Account ORDER BY U.Number")
-                .arg(BothTables::from(
+                .arg(ArchivedRows::from(
                     QStringLiteral("Journal.MyNumber AS Number, Journal.AccountNumber AS Account, "
                                    "Journal.Amount - Journal.Rounding AS Owed"),
                     { QStringLiteral("Journal"), QStringLiteral("Invoice") },
@@ -116,7 +116,7 @@ QStringList WaiterReports::build() const
     if (!run(q,
             QStringLiteral("SELECT W.Number, W.Account, W.Owed, Clients.Name FROM %1 LEFT JOIN Clients ON "
                            "Clients.AccountNumber=W.Account ORDER BY W.Number")
-                .arg(BothTables::from(
+                .arg(ArchivedRows::from(
                     QStringLiteral("Journal.MyNumber AS Number, Journal.AccountNumber AS Account, "
                                    "Journal.Amount - Journal.Rounding AS Owed"),
                     { QStringLiteral("Journal"), QStringLiteral("Invoice") },
@@ -145,7 +145,7 @@ QStringList WaiterReports::build() const
             QStringLiteral(
                 "SELECT W.Number, W.Account, W.Posted, W.Cash, W.Other, W.Tip, Clients.Name FROM %1 "
                 "LEFT JOIN Clients ON Clients.AccountNumber=W.Account ORDER BY W.Number")
-                .arg(BothTables::from(
+                .arg(ArchivedRows::from(
                     QStringLiteral("Journal.MyNumber AS Number, Journal.AccountNumber AS Account, "
                                    "Journal.Amount AS Posted, ")
                         + kTenders,
@@ -193,7 +193,7 @@ QStringList WaiterReports::build() const
             QStringLiteral(
                 "SELECT W.Number, W.Account, W.Owed, W.Taker, W.Cash, W.Other, W.Tip, Clients.Name "
                 "FROM %1 LEFT JOIN Clients ON Clients.AccountNumber=W.Account ORDER BY W.Number")
-                .arg(BothTables::from(
+                .arg(ArchivedRows::from(
                     QStringLiteral("Journal.MyNumber AS Number, Journal.AccountNumber AS Account, "
                                    "Journal.Amount - Journal.Rounding AS Owed, Receipt.Waiter AS Taker, ")
                         + kTenders,

@@ -19,7 +19,6 @@
 #include "core/zkprompt.h"
 #include "core/zksettings.h"
 #include "documents/docprint.h"
-#include "endofday/statement.h"
 #include "tests/support/testshop.h"
 
 #include <QApplication>
@@ -119,9 +118,9 @@ int main(int argc, char** argv)
     utils->setUserName(QStringLiteral("MARY"));
     ZkPrompt::setHandler(answer);
 
-    EndOfDay::abortAtStatement(crashAt);
+    ZkDb::abortAtStatement(crashAt);
     utils->cashUp();
-    note(QStringLiteral("STATEMENTS %1").arg(EndOfDay::statementsRun()));
+    note(QStringLiteral("STATEMENTS %1").arg(ZkDb::statementsRun()));
     note(QStringLiteral("DONE"));
     ZkPrompt::setHandler({});
     return 0;
