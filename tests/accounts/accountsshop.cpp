@@ -3,6 +3,12 @@
 #include "core/globals.h"
 #include "core/utility.h"
 
+#include "documents/docimages.h"
+#include "documents/docprint.h"
+#include "documents/pageprint.h"
+
+#include <QDir>
+#include <QPrinter>
 #include <QTest>
 
 AccountsShop::AccountsShop()
@@ -38,4 +44,21 @@ int AccountsShop::client(const QString& name, const QString& email, const QStrin
                         "' ', '2026-01-01')")
              .arg(Utility::escapeSQL(name), Utility::escapeSQL(email), Utility::escapeSQL(postal)));
     return value(QStringLiteral("SELECT MAX(AccountNumber) FROM Clients")).toInt();
+}
+
+void AccountsShop::keepPage(DocPrint* window)
+{
+    const QString folder = qEnvironmentVariable("BREVALON_KEEP_OUTPUT");
+    if (folder.isEmpty())
+        return;
+    static int kept = 0;
+    QDir().mkpath(folder);
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QStringLiteral("%1/%2-%3-%4.pdf")
+                                  .arg(folder, QString::fromLatin1(QTest::currentTestFunction()))
+                                  .arg(++kept)
+                                  .arg(window->documentRoot().firstChildElement(QStringLiteral("head"))
+                                           .attribute(QStringLiteral("type"))));
+    PagePrint::print(&printer, window->pageHtml(), window->view->font(), window->margin(), Qt::black);
 }

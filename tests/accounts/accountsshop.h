@@ -2,6 +2,8 @@
 
 #include "tests/posting/postingshop.h"
 
+class DocPrint;
+
 /**
  * The posting shop for the account runs: no interest and no day limit
  * unless a test sets them, and helpers that write ledger rows and clients
@@ -20,4 +22,7 @@ public:
     /** A new client; returns its account number. */
     static int client(const QString& name, const QString& email = QString(),
                       const QString& postal = QString());
+    /** With BREVALON_KEEP_OUTPUT set, prints the window's page to a PDF of
+     *  that folder, for a person to look at. */
+    static void keepPage(DocPrint* window);
 };
