@@ -60,7 +60,7 @@ void Supplier::refreshSuppliers()
         auto* row = new ZkListItem(SupplierListView);
         for (int c = 0; c < ColumnCount; ++c) {
             // The list shows each text on one line; the fields get it whole.
-            const QString text = Utility::unescapeSQL(q.value(c).toString());
+            const QString text = q.value(c).toString();
             row->setText(c, QString(text).replace(QLatin1Char('\n'), QLatin1String(" / ")));
             row->setData(c, Qt::UserRole, text);
         }

@@ -29,10 +29,10 @@ void Sales::pendingOrders()
     while (q.next()) {
         // An order whose account was purged still shows, by its number.
         const QString table
-            = q.value(4).isNull() ? q.value(0).toString() : Utility::unescapeSQL(q.value(4).toString());
+            = q.value(4).isNull() ? q.value(0).toString() : q.value(4).toString();
         report.row({q.value(3).toString(), table,
                     ZkDb::dateTime(q.value(1)).toString(QStringLiteral("hh:mm")),
-                    Utility::unescapeSQL(q.value(2).toString())});
+                    q.value(2).toString()});
     }
     if (report.rowCount() == 0) {
         ZkPrompt::information(this, tr("Brevalon - Pending Orders"), tr("There are no Pending Orders"));
