@@ -103,11 +103,11 @@ Utility::StatementResult Utility::processStatement(int mode)
     while (rows.next()) {
         const QString code = rows.value(2).toString().trimmed();
         // The interest charge has no document number to show.
-        const QString description = code == QLatin1String("IA")
-                                        ? AccountDoc::codeText(code)
-                                        : AccountDoc::codeText(code) + QLatin1String("  ") + rows.value(1).toString();
+        QString description = escapeXML(AccountDoc::html(AccountDoc::codeText(code)));
+        if (code != QLatin1String("IA"))
+            description += QLatin1String("  ") + QString::number(rows.value(1).toInt());
         doc.open("item")
-            .text("description", description)
+            .raw("description", description)
             .raw("date", ZkDb::dateTime(rows.value(0)).date().toString(QStringLiteral("yyyy-MM-dd")))
             .money("amount", rows.value(3).toDouble() - rows.value(4).toDouble());
     }

@@ -284,7 +284,7 @@ def renewal_page():
     head = page_shop_block("RENEWAL NOTICE", [("Reference", f('number')), ("Date", f('shortdate')),
                                               ("Account", f('acc'))])
     head += page_parties("ACCOUNT HOLDER", "DELIVERY ADDRESS")
-    head += f"""<p>Dear {f('client')},</p>
+    head += f"""<p>Dear customer,</p>
 <p>our records show that the following item is due back or due for renewal:</p>
 <table width="100%" cellspacing="0" cellpadding="6" bgcolor="{PANEL}">
 <tr><td width="25%"><font color="{SOFT}"><b>Item</b></font></td><td><font size="+1"><b>{f('description')}</b></font></td></tr>

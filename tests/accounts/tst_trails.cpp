@@ -9,6 +9,7 @@
 #include "tests/accounts/accountsshop.h"
 
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QTest>
 
