@@ -72,7 +72,9 @@ void Utility::manageStockOrders()
         doc.open("head").raw("type", QStringLiteral("order")).raw("printer", QStringLiteral("Mail"));
         if (settings->readEntry(QStringLiteral("/MailPrinter/Mode")) == QLatin1String("logo"))
             doc.raw("logo", QStringLiteral("&lt;img src=PrintLogo&gt;"));
-        doc.raw("number", AccountDoc::todaysNumber(m_account))
+        // Without a client chosen the day alone numbers the order.
+        doc.raw("number", m_account >= 0 ? AccountDoc::todaysNumber(m_account)
+                                         : QString::number(ZkClock::today().day()))
             .dates(ZkClock::now())
             .text("company", AccountDoc::html(sup.company))
             .text("att", AccountDoc::html(sup.contact))

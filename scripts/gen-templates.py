@@ -242,13 +242,15 @@ def listing_row(cells):
 
 
 def printed_line():
-    return f'<font color="{SOFT}" size="-1">Printed {f("printdate")} {f("printtime")}</font>'
+    """The print moment: a head field, so it stands in the head."""
+    return f'<p align="right"><font color="{SOFT}" size="-1">Printed {f("printdate")} {f("printtime")}</font></p>\n'
 
 
 def statement_page():
     head = page_shop_block("STATEMENT", [("Statement No.", f('number')), ("Date", f('shortdate')),
                                          ("Account", f('acc'))])
     head += page_parties("ACCOUNT HOLDER", "DELIVERY ADDRESS")
+    head += printed_line()
     head += listing_head([("Date", "left", "18%"), ("Transaction", "left", "60%"), ("Amount", "right", "22%")])
     item = f"""<tr>
 <td valign="top">{f('date')}</td>
@@ -272,8 +274,6 @@ def statement_page():
 {f('statefoot1')}<br>
 {f('statefoot2')}<br>
 {f('statefoot3')}<br>
-<br>
-{printed_line()}
 </body>
 </html>
 """
@@ -291,13 +291,12 @@ def renewal_page():
 <tr><td><font color="{SOFT}"><b>Due on</b></font></td><td><font size="+1"><b>{f('expiry')}</b></font></td></tr>
 </table>
 <p>Please return it or renew it by that date. If you have already done so, thank you, and please disregard this notice.</p>
-"""
-    tail = f"""<br>
+<p>Yours sincerely,<br>
 <b>{f('aline1')}</b><br>
-{f('aline4')}<br>
-<br>
-{printed_line()}
-</body>
+{f('aline5')}</p>
+"""
+    head += printed_line()
+    tail = """</body>
 </html>
 """
     return head, "", tail
@@ -306,10 +305,10 @@ def renewal_page():
 def trail_page(title, columns, cells):
     head = page_shop_block(title, [("Reference", f('number')), ("Date", f('shortdate')), ("Account", f('acc'))])
     head += page_parties("ACCOUNT HOLDER", "DELIVERY ADDRESS")
+    head += printed_line()
     head += listing_head(columns)
     tail = f"""</table>
 <hr>
-{printed_line()}
 </body>
 </html>
 """
@@ -341,10 +340,10 @@ def stock_page():
 </table>
 <br>
 """
+    head += printed_line()
     head += listing_head([("Qty", "right", "14%"), ("Unit", "left", "16%"), ("Description", "left", "70%")])
     tail = f"""</table>
 <hr>
-{printed_line()}
 </body>
 </html>
 """
@@ -370,12 +369,11 @@ Tel {f('phone')} &nbsp; Fax {f('fax')} &nbsp; Cell {f('cell')}<br>
 </table>
 <br>
 """
+    head += printed_line()
     head += listing_head([("Qty", "right", "14%"), ("Unit", "left", "16%"), ("Description", "left", "70%")])
     tail = f"""</table>
 <hr>
 <b>Please confirm the delivery date and quote our order number on your invoice.</b><br>
-<br>
-{printed_line()}
 </body>
 </html>
 """
