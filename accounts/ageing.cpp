@@ -30,14 +30,21 @@ Ageing buckets(double payments, const double before[4])
     return a;
 }
 
-bool read(int account, const QDate& reference, const QString& debits, Ageing* ageing)
+bool read(int account, const QDate& reference, const QString& debits, Ageing* ageing, const QDate& before)
 {
-    // One pass over the account's rows: the receipts and the four sums of
-    // debit rows older than one to four months.
+    // One pass over the account's rows: the receipts, the debit rows older
+    // than one to four months, all debit rows and those before @p before.
+    auto debitSum = [&debits](const QString& dated) {
+        return QStringLiteral(", SUM(CASE WHEN %1%2 THEN Amount-Rounding ELSE 0 END)").arg(debits, dated);
+    };
+    auto datedBefore = [](const QDate& d) {
+        return QStringLiteral(" AND MyDate<'%1'").arg(d.toString(QStringLiteral("yyyy-MM-dd")));
+    };
     QString sums = QStringLiteral("SUM(CASE WHEN Description='R' THEN Amount-Rounding ELSE 0 END)");
     for (int n = 1; n <= 4; ++n)
-        sums += QStringLiteral(", SUM(CASE WHEN %1 AND MyDate<'%2' THEN Amount-Rounding ELSE 0 END)")
-                    .arg(debits, reference.addMonths(-n).toString(QStringLiteral("yyyy-MM-dd")));
+        sums += debitSum(datedBefore(reference.addMonths(-n)));
+    sums += debitSum(QString());
+    sums += before.isValid() ? debitSum(datedBefore(before)) : QStringLiteral(", 0");
     QSqlQuery q;
     if (!q.exec(QStringLiteral("SELECT ") + sums + QStringLiteral(" FROM ")
                 + ArchivedRows::from(QStringLiteral("Description,MyDate,Amount,Rounding"), {QStringLiteral("Journal")},
@@ -45,14 +52,14 @@ bool read(int account, const QDate& reference, const QString& debits, Ageing* ag
         Utility::showDBError(q);
         return false;
     }
-    double before[4] = {0, 0, 0, 0};
-    double payments = 0;
+    double sum[7] = {0, 0, 0, 0, 0, 0, 0};
     if (q.next()) {
-        payments = Utility::roundCents(q.value(0).toDouble());
-        for (int n = 0; n < 4; ++n)
-            before[n] = Utility::roundCents(q.value(n + 1).toDouble());
+        for (int i = 0; i < 7; ++i)
+            sum[i] = Utility::roundCents(q.value(i).toDouble());
     }
-    *ageing = buckets(payments, before);
+    *ageing = buckets(sum[0], sum + 1);
+    ageing->debits = sum[5];
+    ageing->debitsBefore = sum[6];
     return true;
 }
 

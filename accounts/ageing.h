@@ -14,6 +14,8 @@ struct Ageing
     double day90 = 0;  ///< three months or more
     double day120 = 0; ///< four months or more
     double payments = 0; ///< the account's receipts (a negative sum)
+    double debits = 0;   ///< all the account's debit rows
+    double debitsBefore = 0; ///< its debit rows dated before the date asked for
 
     double overdue() const;
     bool anyOwing() const { return day30 > 0 || day60 > 0 || day90 > 0 || day120 > 0; }
@@ -34,9 +36,11 @@ namespace AccountAgeing {
 Ageing buckets(double payments, const double before[4]);
 
 /** Reads the account's receipts and debit rows, live and archived, and
- *  ages them to @p reference. @p debits is the condition that makes a row
- *  a debit. False after a failed statement (shown). */
-bool read(int account, const QDate& reference, const QString& debits, Ageing* ageing);
+ *  ages them to @p reference; sums as well the debit rows dated before
+ *  @p before, when given. @p debits is the condition that makes a row a
+ *  debit. False after a failed statement (shown). */
+bool read(int account, const QDate& reference, const QString& debits, Ageing* ageing,
+          const QDate& before = QDate());
 
 /** The month's interest at @p rate (a fraction) on the buckets: each bucket
  *  is charged for the months it is overdue, on its own debt and on the

@@ -38,6 +38,25 @@ bool Utility::processInterest()
                        "(%1, 'IA', '%2 00:00:00', %3, 0, 'C')")
             .arg(QString::number(m_account), day, money(c.total())),
     };
+    // The month's charge worked out again comes to the same more often
+    // than not (a statement run after a preview run): then there is
+    // nothing to replace.
+    QSqlQuery same;
+    if (!same.exec(QStringLiteral("SELECT (SELECT COUNT(*) FROM Interest WHERE AccountNumber=%1 AND MyDate='%2' AND "
+                                  "D30=%3 AND D60=%4 AND D90=%5 AND D120=%6), (SELECT COUNT(*) FROM Interest WHERE "
+                                  "AccountNumber=%1 AND MyDate='%2'), (SELECT COUNT(*) FROM Journal WHERE "
+                                  "AccountNumber=%1 AND Description='IA' AND MyDate>='%2' AND MyDate<'%7' AND "
+                                  "Amount=%8), (SELECT COUNT(*) FROM Journal WHERE AccountNumber=%1 AND "
+                                  "Description='IA' AND MyDate>='%2' AND MyDate<'%7')")
+                       .arg(QString::number(m_account), day, money(c.d30), money(c.d60), money(c.d90), money(c.d120),
+                            nextDay, money(c.total())))) {
+        showDBError(same);
+        return false;
+    }
+    if (same.next() && same.value(0).toInt() == 1 && same.value(1).toInt() == 1 && same.value(2).toInt() == 1
+        && same.value(3).toInt() == 1)
+        return true;
+
     ZkTransaction unit;
     if (!unit.isOpen())
         return false;

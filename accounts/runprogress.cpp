@@ -24,6 +24,11 @@ RunProgress::~RunProgress()
 
 bool RunProgress::step(int done, const QString& what)
 {
+    // Ten times a second is as often as anyone reads it; drawing it for
+    // every step of a long run would cost more than the steps.
+    if (m_shown.isValid() && m_shown.elapsed() < 100)
+        return !m_dialog->wasCanceled();
+    m_shown.start();
     m_dialog->setLabelText(QCoreApplication::translate("Utility", "%1 of %2: %3")
                                .arg(done + 1)
                                .arg(m_dialog->maximum())

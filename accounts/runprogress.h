@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QString>
 
 class QProgressDialog;
@@ -24,4 +25,5 @@ public:
 
 private:
     QProgressDialog* m_dialog;
+    QElapsedTimer m_shown; // since the window was last brought up to date
 };

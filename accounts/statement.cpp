@@ -15,26 +15,6 @@
 #include <QSqlQuery>
 #include <QVariant>
 
-namespace {
-
-// Sum of Amount - Rounding over the account's rows, live and archived,
-// that meet @p where; false after a failed statement (shown).
-bool ledgerSum(int account, const QString& where, double* sum)
-{
-    QSqlQuery q;
-    if (!q.exec(QStringLiteral("SELECT SUM(Amount-Rounding) FROM ")
-                + ArchivedRows::from(QStringLiteral("Description,MyDate,Amount,Rounding"), {QStringLiteral("Journal")},
-                                     QStringLiteral("AccountNumber=%1").arg(account), QStringLiteral("Ledger"))
-                + QStringLiteral(" WHERE ") + where)) {
-        Utility::showDBError(q);
-        return false;
-    }
-    *sum = q.next() ? Utility::roundCents(q.value(0).toDouble()) : 0.0;
-    return true;
-}
-
-} // namespace
-
 Utility::StatementResult Utility::processStatement(int mode)
 {
     if (m_account == -1) {
@@ -46,21 +26,21 @@ Utility::StatementResult Utility::processStatement(int mode)
         return StatementFailed;
 
     const QDate today = ZkClock::today();
-    double debits = 0;
+    const bool dayLimit = m_info.maxStatementDays >= 1;
     Ageing aged;
-    if (!ledgerSum(account, AccountAgeing::statementDebits(), &debits)
-        || !AccountAgeing::read(account, today, AccountAgeing::statementDebits(), &aged))
+    if (!AccountAgeing::read(account, today, AccountAgeing::statementDebits(), &aged,
+                             dayLimit ? today.addDays(-m_info.maxStatementDays) : QDate()))
         return StatementFailed;
 
     bool handOver = false;
-    if (m_info.maxStatementDays >= 1) {
-        double old = 0;
-        const QString limit = today.addDays(-m_info.maxStatementDays).toString(QStringLiteral("yyyy-MM-dd"));
-        if (!ledgerSum(account, AccountAgeing::statementDebits() + QStringLiteral(" AND MyDate<'%1'").arg(limit), &old))
-            return StatementFailed;
-        if (roundCents(old + aged.payments) > 0) {
+    if (dayLimit) {
+        if (roundCents(aged.debitsBefore + aged.payments) > 0) {
             QSqlQuery q;
-            if (!q.exec(QStringLiteral("UPDATE Clients SET BadDebt='Y' WHERE AccountNumber=%1").arg(account))) {
+            // Marked once: a write that changes nothing would still cost a
+            // commit on every run.
+            if (!q.exec(QStringLiteral("UPDATE Clients SET BadDebt='Y' WHERE AccountNumber=%1 AND (BadDebt IS NULL OR "
+                                       "BadDebt<>'Y')")
+                            .arg(account))) {
                 showDBError(q);
                 return StatementFailed;
             }
@@ -112,7 +92,7 @@ Utility::StatementResult Utility::processStatement(int mode)
             .money("amount", rows.value(3).toDouble() - rows.value(4).toDouble());
     }
 
-    const double total = roundCents(debits + aged.payments);
+    const double total = roundCents(aged.debits + aged.payments);
     doc.open("tail")
         .money("total", total)
         .money("current", total - aged.overdue())
