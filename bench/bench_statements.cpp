@@ -145,6 +145,11 @@ int main(int argc, char** argv)
     out << "mail statements, preview, " << g_statements << " statements: median "
         << QString::number(median / 1000.0, 'f', 1) << " s (target 60 s), "
         << QString::number(g_statements ? median / g_statements : 0, 'f', 1) << " ms a statement, worst run "
-        << QString::number(BigShop::worst(ms) / 1000.0, 'f', 1) << " s over " << runs << " runs\n";
+        << QString::number(BigShop::worst(ms) / 1000.0, 'f', 1) << " s over " << runs << " runs (";
+    // The first run charges the month's interest and marks the bad debts;
+    // the runs after it find them done.
+    for (int i = 0; i < ms.size(); ++i)
+        out << (i ? ", " : "") << QString::number(ms.at(i) / 1000.0, 'f', 1) << " s";
+    out << ")\n";
     return g_statements >= clients ? 0 : 1;
 }
