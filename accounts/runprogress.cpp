@@ -15,6 +15,9 @@ RunProgress::RunProgress(QWidget* parent, const QString& caption, int steps)
     m_dialog->setAutoClose(false);
     m_dialog->setAutoReset(false);
     m_dialog->setValue(0);
+    // Shown at once: the run's first question or statement comes before
+    // any time could pass that would show it by itself.
+    m_dialog->show();
 }
 
 RunProgress::~RunProgress()
