@@ -27,6 +27,8 @@ void owe(TenderTill& till, const QString& merchant, bool pick = true)
     settings->writeEntry(QStringLiteral("/Global/SnapScan/Host"), standIn());
     settings->writeEntry(QStringLiteral("/Global/SnapScan/MerchantId"), merchant);
     qputenv("BREVALON_SNAPSCAN_CA_FILE", qgetenv("BREVALON_TEST_SNAPSCAN_CA"));
+    // As after the preferences are saved: F12 is offered once the service is.
+    till.w().i18nInit();
     till.window->probePayments = false;
     TenderTill::journal(15, "I", 100, kInvoice);
     till.choose(15);
