@@ -337,11 +337,33 @@ public:
      *  as one unit. False after a failure (shown). */
     bool sendToScreens(int invoiceNumber);
 
-    // ---- Statements (posting/statements.cpp) ----
+    // ---- Client accounts and stock runs (accounts/) ----
 
+    /** What became of a statement. */
+    enum StatementResult { StatementFailed, StatementSkipped, StatementClosed, StatementProcessed };
+
+    /** Charges the month's interest on arrears of the current account
+     *  (replacing a charge made earlier in the month); false after a
+     *  failure (shown). */
+    bool processInterest();
     /** The statement of the current account: 1 printed, 2 e-mailed, any
-     *  other mode previewed. Not built yet: tells the operator so. */
-    void processStatement(int mode);
+     *  other mode previewed. */
+    StatementResult processStatement(int mode);
+    /** Statements for every client owing more than 1.00 (asks the mode). */
+    void mailStatements();
+    /** Statements e-mailed to every client owing more than 1.00 who has an
+     *  address; a run broken off is finished by running it again. */
+    void emailStatements();
+    /** Reminders of the returnables due back within 20 days. */
+    void mailRenewals();
+    /** Every ledger row of the current account, live and archived. */
+    void processJournalTrail();
+    /** Every item line the current account bought. */
+    void processAuditTrail();
+    /** The stock received and adjusted in a month the operator picks. */
+    void stockTraceAudit();
+    /** One order form per supplier for its items at or below re-order level. */
+    void manageStockOrders();
 
     // ---- End of day (endofday/) ----
 
@@ -360,6 +382,9 @@ public:
     void analysis(const QString& start, const QString& end);
 
 private:
+    /** The statement run in @p mode; @p addressed leaves out the clients
+     *  without an e-mail address. */
+    void runStatements(int mode, bool addressed);
     void buildPalettes();
     /** Releases the device ports and opens them again from the settings. */
     void openPorts();

@@ -154,6 +154,7 @@ void DocPrint::parseXml(const QString& xml)
     m_qr = QrSymbol();
     m_valid = false;
     m_emailFailed = false;
+    m_emailSent = false;
     m_outputTaken = false;
     m_outputFailed = false;
     m_pageHtml.clear();

@@ -84,6 +84,11 @@ public:
     bool outputTaken() const { return m_outputTaken; }
     /** True when an attempt to print the current document failed. */
     bool outputFailed() const { return m_outputFailed; }
+    /** True once the current document was handed to the mail server. */
+    bool emailSent() const { return m_emailSent; }
+    /** True when the mail server refused the current document or could
+     *  not be reached. */
+    bool emailFailed() const { return m_emailFailed; }
 
 public slots:
     void printPage() override;
@@ -110,6 +115,7 @@ private:
     QString m_caption;
     bool m_valid = false;
     bool m_emailFailed = false;
+    bool m_emailSent = false;
     bool m_outputTaken = false;
     bool m_outputFailed = false;
     QPrinter* m_printers[RoleCount] = {};

@@ -62,6 +62,7 @@ void DocPrint::emailPage()
     setWindowTitle(caption);
 
     if (result == Smtp::Sent) {
+        m_emailSent = true;
         finish();
     } else {
         m_auto.clear();

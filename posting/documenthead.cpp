@@ -46,10 +46,17 @@ void write(DocWriter& doc, const QString& type, const QString& printer, const QS
            const QDateTime& when, int account, const DocumentClient& client, const QString& email,
            const SysInfoRecord& shop)
 {
+    write(doc, type, printer, printerGroup, QString::number(number), when, account, client, email, shop);
+}
+
+void write(DocWriter& doc, const QString& type, const QString& printer, const QString& printerGroup,
+           const QString& number, const QDateTime& when, int account, const DocumentClient& client,
+           const QString& email, const SysInfoRecord& shop)
+{
     doc.open("head").raw("type", type).raw("printer", printer);
     if (settings->readEntry(printerGroup + QLatin1String("/Mode")) == QLatin1String("logo"))
         doc.raw("logo", QStringLiteral("&lt;img src=PrintLogo&gt;"));
-    doc.raw("number", QString::number(number))
+    doc.raw("number", number)
         .dates(when)
         .raw("acc", QString::number(account))
         .raw("client", clientLine(client.name, client.vatNo))

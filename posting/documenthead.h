@@ -25,5 +25,9 @@ bool readClient(int account, bool lowerEmail, DocumentClient* client, bool* foun
 void write(DocWriter& doc, const QString& type, const QString& printer, const QString& printerGroup, int number,
            const QDateTime& when, int account, const DocumentClient& client, const QString& email,
            const SysInfoRecord& shop);
+/** As above, for documents numbered by a text ("5/12": day and account). */
+void write(DocWriter& doc, const QString& type, const QString& printer, const QString& printerGroup,
+           const QString& number, const QDateTime& when, int account, const DocumentClient& client,
+           const QString& email, const SysInfoRecord& shop);
 
 } // namespace DocumentHead

@@ -236,6 +236,15 @@ public slots:
     void manageCompositions() override;
     void manageSuppliers() override;
     void receiveStock() override;
+    // Statements, renewals, trails and stock orders (accounts/)
+    void mailStatements() override;
+    void emailRun() override;
+    void renewals() override;
+    void viewStatement() override;
+    void journalTrail() override;
+    void auditTrail() override;
+    void stockTraceAudit() override;
+    void manageStockOrders() override;
 
     // Item entry and the current sale
     void itemReturnPressed() override;

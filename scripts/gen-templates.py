@@ -230,6 +230,158 @@ def kitchen_page():
     return head, item, tail
 
 
+# ---------------------------------------------------------------- account and stock pages
+
+def listing_head(columns):
+    return (f'<table width="100%" cellspacing="0" cellpadding="4">\n<tr bgcolor="{INK}">'
+            + "".join(th(label, align, width) for label, align, width in columns) + "</tr>\n")
+
+
+def listing_row(cells):
+    """One shaded row: the document gives each item its bgcolor."""
+    return (f'<tr bgcolor="{f("bgcolor")}">\n'
+            + "".join(f'<td align="{align}" valign="top">{value}</td>\n' for align, value in cells) + "</tr>\n")
+
+
+def printed_line():
+    """The print moment: a head field, so it stands in the head."""
+    return f'<p align="right"><font color="{SOFT}" size="-1">Printed {f("printdate")} {f("printtime")}</font></p>\n'
+
+
+def statement_page():
+    head = page_shop_block("STATEMENT", [("Statement No.", f('number')), ("Date", f('shortdate')),
+                                         ("Account", f('acc'))])
+    head += page_parties("ACCOUNT HOLDER", "DELIVERY ADDRESS")
+    head += printed_line()
+    head += listing_head([("Date", "left", "18%"), ("Transaction", "left", "60%"), ("Amount", "right", "22%")])
+    item = f"""<tr>
+<td valign="top">{f('date')}</td>
+<td valign="top">{f('description')}</td>
+<td align="right" valign="top">{f('amount')}</td>
+</tr>
+"""
+    ages = [("Current", "current"), ("30 days", "day30"), ("60 days", "day60"), ("90 days", "day90"),
+            ("120 days +", "day120")]
+    labels = "".join(f'<td align="right" width="16%"><font color="{SOFT}" size="-1"><b>{label}</b></font></td>'
+                     for label, _ in ages)
+    values = "".join(f'<td align="right">{f(field)}</td>' for _, field in ages)
+    tail = f"""</table>
+<hr>
+<table width="100%" cellspacing="0" cellpadding="4" bgcolor="{PANEL}">
+<tr>{labels}<td align="right" width="20%" bgcolor="{INK}"><font color="#ffffff"><b>BALANCE DUE</b></font></td></tr>
+<tr>{values}<td align="right" bgcolor="{INK}"><font color="#ffffff" size="+1"><b>{f('total')}</b></font></td></tr>
+</table>
+<br>
+<font color="#b00020"><b>{f('handed')}</b></font><br>
+{f('statefoot1')}<br>
+{f('statefoot2')}<br>
+{f('statefoot3')}<br>
+</body>
+</html>
+"""
+    return head, item, tail
+
+
+def renewal_page():
+    head = page_shop_block("RENEWAL NOTICE", [("Reference", f('number')), ("Date", f('shortdate')),
+                                              ("Account", f('acc'))])
+    head += page_parties("ACCOUNT HOLDER", "DELIVERY ADDRESS")
+    head += f"""<p>Dear customer,</p>
+<p>our records show that the following item is due back or due for renewal:</p>
+<table width="100%" cellspacing="0" cellpadding="6" bgcolor="{PANEL}">
+<tr><td width="25%"><font color="{SOFT}"><b>Item</b></font></td><td><font size="+1"><b>{f('description')}</b></font></td></tr>
+<tr><td><font color="{SOFT}"><b>Due on</b></font></td><td><font size="+1"><b>{f('expiry')}</b></font></td></tr>
+</table>
+<p>Please return it or renew it by that date. If you have already done so, thank you, and please disregard this notice.</p>
+<p>Yours sincerely,<br>
+<b>{f('aline1')}</b><br>
+{f('aline5')}</p>
+"""
+    head += printed_line()
+    tail = """</body>
+</html>
+"""
+    return head, "", tail
+
+
+def trail_page(title, columns, cells):
+    head = page_shop_block(title, [("Reference", f('number')), ("Date", f('shortdate')), ("Account", f('acc'))])
+    head += page_parties("ACCOUNT HOLDER", "DELIVERY ADDRESS")
+    head += printed_line()
+    head += listing_head(columns)
+    tail = f"""</table>
+<hr>
+</body>
+</html>
+"""
+    return head, listing_row(cells), tail
+
+
+def journal_page():
+    return trail_page("ACCOUNT HISTORY",
+                      [("Date", "left", "16%"), ("Ref.", "right", "12%"), ("Transaction", "left", "40%"),
+                       ("Amount", "right", "18%"), ("Paid by / for", "right", "14%")],
+                      [("left", f('date')), ("right", f('ref')), ("left", f('description')),
+                       ("right", f('amount')), ("right", f('crossref'))])
+
+
+def audit_page():
+    return trail_page("PURCHASE HISTORY",
+                      [("Date", "left", "16%"), ("Item", "left", "52%"), ("Qty", "right", "12%"),
+                       ("Price", "right", "20%")],
+                      [("left", f('date')), ("left", f('description')), ("right", f('quantity')),
+                       ("right", f('amount'))])
+
+
+def stock_page():
+    head = page_shop_block("STOCK RECEIVED", [("Delivery No.", f('number')), ("Date", f('shortdate')),
+                                              ("Time", f('time')), ("Received by", f('sp'))])
+    head += f"""<table width="100%" cellspacing="4" cellpadding="6">
+<tr><td bgcolor="{PANEL}"><font color="{SOFT}" size="-1"><b>NOTES</b></font><br>
+{f('notes')}</td></tr>
+</table>
+<br>
+"""
+    head += printed_line()
+    head += listing_head([("Qty", "right", "14%"), ("Unit", "left", "16%"), ("Description", "left", "70%")])
+    tail = f"""</table>
+<hr>
+</body>
+</html>
+"""
+    return head, listing_row([("right", f('quantity')), ("left", f('uom')), ("left", f('description'))]), tail
+
+
+def order_page():
+    head = page_shop_block("PURCHASE ORDER", [("Order No.", f('number')), ("Date", f('shortdate'))])
+    head += f"""<table width="100%" cellspacing="4" cellpadding="6">
+<tr>
+<td width="50%" valign="top" bgcolor="{PANEL}"><font color="{SOFT}" size="-1"><b>SUPPLIER</b></font><br>
+<font size="+1"><b>{f('company')}</b></font><br>
+Attention: {f('att')}<br>
+{f('postal')}<br>
+Tel {f('phone')} &nbsp; Fax {f('fax')} &nbsp; Cell {f('cell')}<br>
+{f('email')}</td>
+<td width="50%" valign="top" bgcolor="{PANEL}"><font color="{SOFT}" size="-1"><b>DELIVER TO</b></font><br>
+<b>{f('aline1')}</b><br>
+{f('aline2')}<br>
+{f('aline3')}<br>
+{f('aline4')}</td>
+</tr>
+</table>
+<br>
+"""
+    head += printed_line()
+    head += listing_head([("Qty", "right", "14%"), ("Unit", "left", "16%"), ("Description", "left", "70%")])
+    tail = f"""</table>
+<hr>
+<b>Please confirm the delivery date and quote our order number on your invoice.</b><br>
+</body>
+</html>
+"""
+    return head, listing_row([("right", f('quantity')), ("left", f('uom')), ("left", f('description'))]), tail
+
+
 # ---------------------------------------------------------------- slips
 
 def rule(width, ch="-"):
@@ -392,6 +544,12 @@ def build():
         emit("", name, receipt_slip(refund, 80), ".slip")
         emit("", name, receipt_slip(refund, 40), ".slip40")
     emit("", "Kitchen", kitchen_page(), ".html")
+    emit("", "Statement", statement_page(), ".html")
+    emit("", "Renewal", renewal_page(), ".html")
+    emit("", "Journal", journal_page(), ".html")
+    emit("", "Audit", audit_page(), ".html")
+    emit("", "Stock", stock_page(), ".html")
+    emit("", "Order", order_page(), ".html")
     emit("", "Kitchen", kitchen_slip(80), ".slip")
     emit("", "Kitchen", kitchen_slip(40), ".slip40")
     for kind in INVOICE_KINDS:

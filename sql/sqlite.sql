@@ -151,6 +151,13 @@ CREATE TABLE Interest (
 );
 CREATE INDEX InterestAccount ON Interest (AccountNumber, MyDate);
 
+-- The statements an e-mail run handed to the mail server: a run broken off
+-- half way sends only the rest when it is run again.
+CREATE TABLE StatementMail (
+  AccountNumber INTEGER, MyDate DATETIME, Email VARCHAR(255)
+);
+CREATE INDEX StatementMailDate ON StatementMail (MyDate, AccountNumber);
+
 CREATE TABLE DTRHistory (
   DateDue DATE, InvoiceItemNumber INTEGER, Code VARCHAR(13), AccountNumber INTEGER, Sent CHAR(1) DEFAULT 'N'
 );

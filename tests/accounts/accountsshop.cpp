@@ -1,0 +1,64 @@
+#include "tests/accounts/accountsshop.h"
+
+#include "core/globals.h"
+#include "core/utility.h"
+
+#include "documents/docimages.h"
+#include "documents/docprint.h"
+#include "documents/pageprint.h"
+
+#include <QDir>
+#include <QPrinter>
+#include <QTest>
+
+AccountsShop::AccountsShop()
+{
+    setTerms(0, 0);
+}
+
+void AccountsShop::setTerms(double arrearsInterest, int maxStatementDays)
+{
+    exec(QStringLiteral("UPDATE SysInfo SET ArrearsInterest=%1, MaxStatementDays=%2")
+             .arg(arrearsInterest)
+             .arg(maxStatementDays));
+    if (!utils->initClass(true))
+        QTest::qFail("initClass failed", __FILE__, __LINE__);
+}
+
+void AccountsShop::ledgerRow(int account, const QString& code, const QString& date, double amount, int number,
+                             const QString& table, int crossRef)
+{
+    exec(QStringLiteral("INSERT INTO %1 (AccountNumber, Description, MyDate, Amount, Rounding, MyNumber, Status, "
+                        "CrossRef) VALUES (%2, '%3', '%4 09:00:00', %5, 0, %6, 'C', %7)")
+             .arg(table)
+             .arg(account)
+             .arg(code, date)
+             .arg(amount, 0, 'f', 2)
+             .arg(number)
+             .arg(crossRef));
+}
+
+int AccountsShop::client(const QString& name, const QString& email, const QString& postal)
+{
+    exec(QStringLiteral("INSERT INTO Clients (Name, Email, PostalAddr, BadDebt, Created) VALUES ('%1', '%2', '%3', "
+                        "' ', '2026-01-01')")
+             .arg(Utility::escapeSQL(name), Utility::escapeSQL(email), Utility::escapeSQL(postal)));
+    return value(QStringLiteral("SELECT MAX(AccountNumber) FROM Clients")).toInt();
+}
+
+void AccountsShop::keepPage(DocPrint* window)
+{
+    const QString folder = qEnvironmentVariable("BREVALON_KEEP_OUTPUT");
+    if (folder.isEmpty())
+        return;
+    static int kept = 0;
+    QDir().mkpath(folder);
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QStringLiteral("%1/%2-%3-%4.pdf")
+                                  .arg(folder, QString::fromLatin1(QTest::currentTestFunction()))
+                                  .arg(++kept)
+                                  .arg(window->documentRoot().firstChildElement(QStringLiteral("head"))
+                                           .attribute(QStringLiteral("type"))));
+    PagePrint::print(&printer, window->pageHtml(), window->view->font(), window->margin(), Qt::black);
+}
