@@ -20,6 +20,7 @@ start_mariadb() {
   mariadbd --no-defaults --datadir="$datadir" --socket="$run/mariadb.sock" --port="$myport" \
     --bind-address=127.0.0.1 --user="$(id -un)" --pid-file="$run/mariadb.pid" \
     --innodb-flush-log-at-trx-commit="$([ "${MARIADB_DURABLE:-0}" = 1 ] && echo 1 || echo 2)" \
+    ${MARIADB_BUFFER_POOL:+--innodb-buffer-pool-size=$MARIADB_BUFFER_POOL} \
     >"$run/mariadb.log" 2>&1 &
   pids+=($!)
   for _ in $(seq 1 100); do
