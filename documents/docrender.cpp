@@ -158,6 +158,28 @@ QString fillPageLine(const QString& line, const QDomElement& e)
     return out;
 }
 
+// The entities a slip value may hold, and the characters of Unicode's
+// private use area that stand for them while a value is wrapped.
+const std::pair<QLatin1String, QChar> kEntities[] = {
+    { QLatin1String("&amp;"), QChar(0xE000) }, { QLatin1String("&apos;"), QChar(0xE001) },
+    { QLatin1String("&quot;"), QChar(0xE002) }, { QLatin1String("&lt;"), QChar(0xE003) },
+    { QLatin1String("&gt;"), QChar(0xE004) },
+};
+
+QString entitiesAsCharacters(QString value)
+{
+    for (const auto& [entity, stand] : kEntities)
+        value.replace(entity, QString(stand));
+    return value;
+}
+
+QString charactersAsEntities(QString value)
+{
+    for (const auto& [entity, stand] : kEntities)
+        value.replace(stand, entity);
+    return value;
+}
+
 QStringList wrapField(const QString& value, int n)
 {
     static const QRegularExpression breaks(QStringLiteral(" ?\\\\[nN]"));
@@ -235,9 +257,13 @@ QStringList fillSlipLine(const QString& line, const QDomElement& e)
         if (m.capturedStart(1) >= 0) {
             out += fixedField(value, markWidth(m.captured(1)));
         } else {
-            const int n = markWidth(m.captured(2));
-            const int surplus = escapedCodeSize(value);
-            const QStringList pieces = wrapField(value, n < 0 ? n - surplus : n + surplus);
+            // An entity is one column on paper: the value is wrapped with
+            // each entity as one character, so that every piece of a
+            // wrapped field is as wide as the field, wherever the entities
+            // fall.
+            QStringList pieces = wrapField(entitiesAsCharacters(value), markWidth(m.captured(2)));
+            for (QString& piece : pieces)
+                piece = charactersAsEntities(piece);
             continuationColumn = printedWidth(out);
             out += pieces.first();
             continuation = pieces.mid(1);
