@@ -14,7 +14,13 @@ QString tr(const char* text)
     return QCoreApplication::translate("DepartmentRoutes", text);
 }
 
-QString stations(int printer)
+} // namespace
+
+namespace DepartmentRoutes {
+
+// In this namespace, not the anonymous one, so that the translators find
+// these texts under its name.
+static QString stations(int printer)
 {
     switch (printer & 3) {
     case DocketRoute::Label:
@@ -26,10 +32,6 @@ QString stations(int printer)
     }
     return tr("no station");
 }
-
-} // namespace
-
-namespace DepartmentRoutes {
 
 bool set(const QString& department, const QString& word, QString* error)
 {
