@@ -9,6 +9,7 @@ without tax) consistent. Edit here, run it, and commit what it writes.
 import os
 import sys
 
+import templates_accounts
 import templates_endofday
 
 TOP = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
@@ -559,6 +560,7 @@ def build():
                 emit(folder, name, invoice_page(kind, exc, taxes), ".html")
                 emit(folder, name, invoice_slip(kind, exc, taxes, 80), ".slip")
                 emit(folder, name, invoice_slip(kind, exc, taxes, 40), ".slip40")
+    templates_accounts.build(sys.modules[__name__])
     templates_endofday.build(sys.modules[__name__])
 
 

@@ -6,8 +6,10 @@
 #include "documents/docimages.h"
 #include "documents/docprint.h"
 #include "documents/pageprint.h"
+#include "tests/support/slipout.h"
 
 #include <QDir>
+#include <QDomElement>
 #include <QPrinter>
 #include <QTest>
 
@@ -46,8 +48,32 @@ int AccountsShop::client(const QString& name, const QString& email, const QStrin
     return value(QStringLiteral("SELECT MAX(AccountNumber) FROM Clients")).toInt();
 }
 
-void AccountsShop::keepPage(DocPrint* window)
+void AccountsShop::checkPaper(DocPrint* window)
 {
+    const QDomElement root = window->documentRoot();
+    const QString type = root.firstChildElement(QStringLiteral("head")).attribute(QStringLiteral("type"));
+    for (const int width : {80, 40}) {
+        window->mode_activated(width == 80 ? 1 : 2);
+        const QString slip = window->slipText();
+        SlipOut::keep(window->slipBytes(), width == 40, type);
+        if (slip.isEmpty())
+            QTest::qFail(qPrintable(type + QStringLiteral(": no slip")), __FILE__, __LINE__);
+        for (const QString& line : slip.split(QLatin1Char('\n')))
+            if (SlipOut::paperWidth(line) > width)
+                QTest::qFail(qPrintable(QStringLiteral("%1: %2 columns on a %3-column slip: %4")
+                                            .arg(type).arg(SlipOut::paperWidth(line)).arg(width).arg(line)),
+                             __FILE__, __LINE__);
+        // Words of a description wrap apart; each word is on the slip.
+        const QString printed = SlipOut::asPrinted(slip).simplified();
+        for (QDomElement e = root.firstChildElement(QStringLiteral("item")); !e.isNull();
+             e = e.nextSiblingElement(QStringLiteral("item")))
+            for (const QString& word :
+                 SlipOut::asPrinted(e.attribute(QStringLiteral("description"))).split(QLatin1Char(' '), Qt::SkipEmptyParts))
+                if (!printed.contains(word))
+                    QTest::qFail(qPrintable(type + QStringLiteral(" slip lacks ") + word + QLatin1Char('\n') + slip),
+                                 __FILE__, __LINE__);
+    }
+    window->mode_activated(0);
     const QString folder = qEnvironmentVariable("BREVALON_KEEP_OUTPUT");
     if (folder.isEmpty())
         return;

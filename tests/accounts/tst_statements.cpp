@@ -48,7 +48,7 @@ void expectShown(AccountsShop& shop, int result, QList<Shown>* shown)
     shop.prompts().expectExec(QStringLiteral("DocPrint"), [=](QDialog* d) {
         auto* dp = static_cast<DocPrint*>(d);
         shown->append({DocParts::fromRoot(dp->documentRoot()), dp->view->toPlainText()});
-        AccountsShop::keepPage(dp);
+        AccountsShop::checkPaper(dp);
         return result;
     });
 }

@@ -17,7 +17,7 @@ void expectParts(AccountsShop& shop, int result, QList<DocParts>* shown)
 {
     shop.prompts().expectExec(QStringLiteral("DocPrint"), [=](QDialog* d) {
         shown->append(DocParts::fromRoot(static_cast<DocPrint*>(d)->documentRoot()));
-        AccountsShop::keepPage(static_cast<DocPrint*>(d));
+        AccountsShop::checkPaper(static_cast<DocPrint*>(d));
         return result;
     });
 }

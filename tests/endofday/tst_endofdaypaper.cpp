@@ -23,37 +23,6 @@
 
 namespace {
 
-// The columns a slip line takes on paper: tags take none, an entity one,
-// and double-size type two a character.
-int paperWidth(const QString& line)
-{
-    static const QRegularExpression tag(QStringLiteral("</?(B|EM|D|CUT|ICUT|LOGO|SNAPSCAN)>|&\\d+&"),
-        QRegularExpression::CaseInsensitiveOption);
-    static const QRegularExpression entity(QStringLiteral("&(amp|lt|gt|quot|apos);"));
-    int width = 0;
-    bool twice = false;
-    QString rest = line;
-    rest.replace(entity, QStringLiteral("_"));
-    int at = 0;
-    for (auto m = tag.globalMatch(rest); m.hasNext();) {
-        const auto match = m.next();
-        width += int(match.capturedStart() - at) * (twice ? 2 : 1);
-        if (match.captured(1).compare(QLatin1String("D"), Qt::CaseInsensitive) == 0)
-            twice = !match.captured().startsWith(QLatin1String("</"));
-        at = int(match.capturedEnd());
-    }
-    return width + int(rest.size() - at) * (twice ? 2 : 1);
-}
-
-// A slip's text as the printer prints it: its entities are characters.
-QString asPrinted(QString slip)
-{
-    slip.replace(QLatin1String("&apos;"), QLatin1String("'")).replace(QLatin1String("&quot;"), QLatin1String("\""));
-    return slip.replace(QLatin1String("&lt;"), QLatin1String("<"))
-        .replace(QLatin1String("&gt;"), QLatin1String(">"))
-        .replace(QLatin1String("&amp;"), QLatin1String("&"));
-}
-
 struct Paper
 {
     QString type, page, slip, slip40;
@@ -160,17 +129,17 @@ void TestEndOfDayPaper::reports()
         for (const QString& text : shown.at(i).split('|')) {
             QVERIFY2(paper.page.contains(text),
                 qPrintable(paper.type + " page lacks " + text + ":\n" + paper.page));
-            QVERIFY2(asPrinted(paper.slip).contains(text),
+            QVERIFY2(SlipOut::asPrinted(paper.slip).contains(text),
                 qPrintable(paper.type + " slip lacks " + text + ":\n" + paper.slip));
-            QVERIFY2(asPrinted(paper.slip40).contains(text),
+            QVERIFY2(SlipOut::asPrinted(paper.slip40).contains(text),
                 qPrintable(paper.type + " 40-column slip lacks " + text + ":\n" + paper.slip40));
         }
         for (const auto& [text, width] : { std::pair { paper.slip, 80 }, { paper.slip40, 40 } })
             for (const QString& line : text.split('\n'))
-                QVERIFY2(paperWidth(line) <= width,
+                QVERIFY2(SlipOut::paperWidth(line) <= width,
                     qPrintable(QStringLiteral("%1: %2 columns on a %3-column slip: %4")
                                    .arg(paper.type)
-                                   .arg(paperWidth(line))
+                                   .arg(SlipOut::paperWidth(line))
                                    .arg(width)
                                    .arg(line)));
     }

@@ -32,4 +32,32 @@ void keep(const QByteArray& bytes, bool forty, const QString& what)
         QFAIL(qPrintable(QStringLiteral("cannot keep the slip in ") + path));
 }
 
+int paperWidth(const QString& line)
+{
+    static const QRegularExpression tag(QStringLiteral("</?(B|EM|D|CUT|ICUT|LOGO|SNAPSCAN)>|&\\d+&"),
+        QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression entity(QStringLiteral("&(amp|lt|gt|quot|apos);"));
+    int width = 0;
+    bool twice = false;
+    QString rest = line;
+    rest.replace(entity, QStringLiteral("_"));
+    int at = 0;
+    for (auto m = tag.globalMatch(rest); m.hasNext();) {
+        const auto match = m.next();
+        width += int(match.capturedStart() - at) * (twice ? 2 : 1);
+        if (match.captured(1).compare(QLatin1String("D"), Qt::CaseInsensitive) == 0)
+            twice = !match.captured().startsWith(QLatin1String("</"));
+        at = int(match.capturedEnd());
+    }
+    return width + int(rest.size() - at) * (twice ? 2 : 1);
+}
+
+QString asPrinted(QString slip)
+{
+    slip.replace(QLatin1String("&apos;"), QLatin1String("'")).replace(QLatin1String("&quot;"), QLatin1String("\""));
+    return slip.replace(QLatin1String("&lt;"), QLatin1String("<"))
+        .replace(QLatin1String("&gt;"), QLatin1String(">"))
+        .replace(QLatin1String("&amp;"), QLatin1String("&"));
+}
+
 } // namespace SlipOut

@@ -17,4 +17,11 @@ namespace SlipOut {
  *  tells apart several slips of one test row. Empty bytes are no slip. */
 void keep(const QByteArray& bytes, bool forty, const QString& what = QString());
 
+/** The columns a slip line takes on paper: tags take none, an entity one,
+ *  and double-size type two a character. */
+int paperWidth(const QString& line);
+
+/** A slip's text as the printer prints it: its entities are characters. */
+QString asPrinted(QString slip);
+
 } // namespace SlipOut
