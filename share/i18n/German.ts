@@ -1052,1164 +1052,1164 @@ Es wurde nichts an ihn gesendet. Bitte den Drucker starten und erneut drucken.</
     <name>PrefsMisc</name>
     <message>
         <source>Changed report preview font size</source>
-        <translation type="unfinished"></translation>
+        <translation>Schriftgröße der Berichtsvorschau geändert</translation>
     </message>
     <message>
         <source>Changed report preview scaling</source>
-        <translation type="unfinished"></translation>
+        <translation>Skalierung der Berichtsvorschau geändert</translation>
     </message>
     <message>
         <source>Changed report preview width</source>
-        <translation type="unfinished"></translation>
+        <translation>Breite der Berichtsvorschau geändert</translation>
     </message>
     <message>
         <source>Changed report preview height</source>
-        <translation type="unfinished"></translation>
+        <translation>Höhe der Berichtsvorschau geändert</translation>
     </message>
     <message>
         <source>Changed report lines per page</source>
-        <translation type="unfinished"></translation>
+        <translation>Berichtszeilen pro Seite geändert</translation>
     </message>
     <message>
         <source>Changed document preview font size</source>
-        <translation type="unfinished"></translation>
+        <translation>Schriftgröße der Belegvorschau geändert</translation>
     </message>
     <message>
         <source>Changed document preview width</source>
-        <translation type="unfinished"></translation>
+        <translation>Breite der Belegvorschau geändert</translation>
     </message>
     <message>
         <source>Changed document preview height</source>
-        <translation type="unfinished"></translation>
+        <translation>Höhe der Belegvorschau geändert</translation>
     </message>
     <message>
         <source>Changed Button Colour Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastenfarben geändert</translation>
     </message>
     <message>
         <source>Changed Rounding</source>
-        <translation type="unfinished"></translation>
+        <translation>Rundung geändert</translation>
     </message>
     <message>
         <source>Changed Arrears Interest</source>
-        <translation type="unfinished"></translation>
+        <translation>Verzugszinsen geändert</translation>
     </message>
     <message>
         <source>Changed Max Statement days</source>
-        <translation type="unfinished"></translation>
+        <translation>Max. Tage für Kontoauszüge geändert</translation>
     </message>
     <message>
         <source>Display Pole Changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Kundenanzeige geändert</translation>
     </message>
     <message>
         <source>Display Pole Speed Changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Baudrate der Kundenanzeige geändert</translation>
     </message>
     <message>
         <source>Display Pole DTR-DSR Changed</source>
-        <translation type="unfinished"></translation>
+        <translation>DTR-DSR der Kundenanzeige geändert</translation>
     </message>
     <message>
         <source>Cash Drawer Changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Kassenschublade geändert</translation>
     </message>
     <message>
         <source>Cash Draw Speed Changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Baudrate der Kassenschublade geändert</translation>
     </message>
     <message>
         <source>Cas Drawer DTR-DSR Changed</source>
-        <translation type="unfinished"></translation>
+        <translation>DTR-DSR der Kassenschublade geändert</translation>
     </message>
     <message>
         <source>Bank note %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Geldschein %1</translation>
     </message>
     <message>
         <source>Changed Bank Note %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Geldschein %1 geändert</translation>
     </message>
     <message>
         <source>Changed Qty Check</source>
-        <translation type="unfinished"></translation>
+        <translation>Mengenabfrage geändert</translation>
     </message>
     <message>
         <source>Changed Take Out Change</source>
-        <translation type="unfinished"></translation>
+        <translation>Rückgeld außer Haus geändert</translation>
     </message>
     <message>
         <source>Changed FullScreen</source>
-        <translation type="unfinished"></translation>
+        <translation>Vollbild geändert</translation>
     </message>
     <message>
         <source>Changed Log Actions</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktionsprotokoll geändert</translation>
     </message>
     <message>
         <source>Changed Print Receipt</source>
-        <translation type="unfinished"></translation>
+        <translation>Quittungsdruck geändert</translation>
     </message>
     <message>
         <source>Changed Backup Media App</source>
-        <translation type="unfinished"></translation>
+        <translation>Sicherungsprogramm geändert</translation>
     </message>
     <message>
         <source>Brevalon</source>
-        <translation type="unfinished">Brevalon</translation>
+        <translation>Brevalon</translation>
     </message>
     <message>
         <source>Do you wish to remove the Bank Note ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Geldschein entfernen?</translation>
     </message>
     <message>
         <source>&amp;Yes</source>
-        <translation type="unfinished">&amp;Ja</translation>
+        <translation>&amp;Ja</translation>
     </message>
     <message>
         <source>&amp;No</source>
-        <translation type="unfinished">&amp;Nein</translation>
+        <translation>&amp;Nein</translation>
     </message>
     <message>
         <source>Choose a Bank Note</source>
-        <translation type="unfinished"></translation>
+        <translation>Geldschein wählen</translation>
     </message>
     <message>
         <source>Images (*.png *.xpm *.jpg *.bmp)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilder (*.png *.xpm *.jpg *.bmp)</translation>
     </message>
     <message>
         <source>&amp;Misc</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sonstiges</translation>
     </message>
 </context>
 <context>
     <name>PrefsMiscGui</name>
     <message>
         <source>Report Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Berichtsvorschau</translation>
     </message>
     <message>
         <source>Font Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Schriftgröße</translation>
     </message>
     <message>
         <source>Scaling</source>
-        <translation type="unfinished"></translation>
+        <translation>Skalierung</translation>
     </message>
     <message>
         <source>Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Breite</translation>
     </message>
     <message>
         <source>Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Höhe</translation>
     </message>
     <message>
         <source>Lines per page</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeilen pro Seite</translation>
     </message>
     <message>
         <source>Document Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Belegvorschau</translation>
     </message>
     <message>
         <source>Button Colour Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastenfarben</translation>
     </message>
     <message>
         <source>No Colours</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Farben</translation>
     </message>
     <message>
         <source>Text Colours</source>
-        <translation type="unfinished"></translation>
+        <translation>Textfarben</translation>
     </message>
     <message>
         <source>Button Colours</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastenfarben</translation>
     </message>
     <message>
         <source>Accounts</source>
-        <translation type="unfinished"></translation>
+        <translation>Konten</translation>
     </message>
     <message>
         <source>Rounding (cents)</source>
-        <translation type="unfinished"></translation>
+        <translation>Rundung (Cent)</translation>
     </message>
     <message>
         <source>Interest on Arrears %</source>
-        <translation type="unfinished"></translation>
+        <translation>Verzugszinsen %</translation>
     </message>
     <message>
         <source>Max statement days</source>
-        <translation type="unfinished"></translation>
+        <translation>Max. Tage für Kontoauszüge</translation>
     </message>
     <message>
         <source>Epson DM-D Display Pole</source>
-        <translation type="unfinished"></translation>
+        <translation>Kundenanzeige Epson DM-D</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Anschluss</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Keiner</translation>
     </message>
     <message>
         <source>COM1</source>
-        <translation type="unfinished">COM1</translation>
+        <translation>COM1</translation>
     </message>
     <message>
         <source>COM2</source>
-        <translation type="unfinished">COM2</translation>
+        <translation>COM2</translation>
     </message>
     <message>
         <source>Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Baudrate</translation>
     </message>
     <message>
         <source>1200</source>
-        <translation type="unfinished"></translation>
+        <translation>1200</translation>
     </message>
     <message>
         <source>2400</source>
-        <translation type="unfinished"></translation>
+        <translation>2400</translation>
     </message>
     <message>
         <source>4800</source>
-        <translation type="unfinished"></translation>
+        <translation>4800</translation>
     </message>
     <message>
         <source>9600</source>
-        <translation type="unfinished"></translation>
+        <translation>9600</translation>
     </message>
     <message>
         <source>19200</source>
-        <translation type="unfinished"></translation>
+        <translation>19200</translation>
     </message>
     <message>
         <source>38400</source>
-        <translation type="unfinished"></translation>
+        <translation>38400</translation>
     </message>
     <message>
         <source>57600</source>
-        <translation type="unfinished"></translation>
+        <translation>57600</translation>
     </message>
     <message>
         <source>DTR-DSR</source>
-        <translation type="unfinished"></translation>
+        <translation>DTR-DSR</translation>
     </message>
     <message>
         <source>Cash Drawer</source>
-        <translation type="unfinished"></translation>
+        <translation>Kassenschublade</translation>
     </message>
     <message>
         <source>Bank Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Geldscheine</translation>
     </message>
     <message>
         <source>Note 1 ..</source>
-        <translation type="unfinished"></translation>
+        <translation>Schein 1 ..</translation>
     </message>
     <message>
         <source>Note 2 ..</source>
-        <translation type="unfinished"></translation>
+        <translation>Schein 2 ..</translation>
     </message>
     <message>
         <source>Note 3 ..</source>
-        <translation type="unfinished"></translation>
+        <translation>Schein 3 ..</translation>
     </message>
     <message>
         <source>Note 4 ..</source>
-        <translation type="unfinished"></translation>
+        <translation>Schein 4 ..</translation>
     </message>
     <message>
         <source>Note 5 ..</source>
-        <translation type="unfinished"></translation>
+        <translation>Schein 5 ..</translation>
     </message>
     <message>
         <source>Note 6 ..</source>
-        <translation type="unfinished"></translation>
+        <translation>Schein 6 ..</translation>
     </message>
     <message>
         <source>Counter</source>
-        <translation type="unfinished"></translation>
+        <translation>Theke</translation>
     </message>
     <message>
         <source>Qty Check</source>
-        <translation type="unfinished"></translation>
+        <translation>Menge abfragen</translation>
     </message>
     <message>
         <source>Take Out Change</source>
-        <translation type="unfinished"></translation>
+        <translation>Rückgeld außer Haus</translation>
     </message>
     <message>
         <source>FullScreen</source>
-        <translation type="unfinished"></translation>
+        <translation>Vollbild</translation>
     </message>
     <message>
         <source>Log Actions</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktionen protokollieren</translation>
     </message>
     <message>
         <source>Print Receipt</source>
-        <translation type="unfinished"></translation>
+        <translation>Quittung drucken</translation>
     </message>
     <message>
         <source>Backup App.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sicherungsprogramm</translation>
     </message>
 </context>
 <context>
     <name>PrefsPersonnel</name>
     <message>
         <source>Operation cancelled</source>
-        <translation type="unfinished">Vorgang abgebrochen</translation>
+        <translation>Vorgang abgebrochen</translation>
     </message>
     <message>
         <source>A login code is made of digits only, as typed on the keypad.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Anmeldecode besteht nur aus Ziffern, wie sie am Zahlenfeld eingegeben werden.</translation>
     </message>
     <message>
         <source>%1 already logs in with this code. Every user needs a code of their own.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 meldet sich bereits mit diesem Code an. Jeder Benutzer braucht einen eigenen Code.</translation>
     </message>
     <message>
         <source>New User</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuer Benutzer</translation>
     </message>
     <message>
         <source>Enter the new users name</source>
-        <translation type="unfinished"></translation>
+        <translation>Namen des neuen Benutzers eingeben</translation>
     </message>
     <message>
         <source>Enter the users SP initials</source>
-        <translation type="unfinished"></translation>
+        <translation>VK-Kürzel des Benutzers eingeben</translation>
     </message>
     <message>
         <source>Enter the user Login code</source>
-        <translation type="unfinished"></translation>
+        <translation>Anmeldecode des Benutzers eingeben</translation>
     </message>
     <message>
         <source>There is already a user %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt bereits einen Benutzer %1.</translation>
     </message>
     <message>
         <source>Personel</source>
-        <translation type="unfinished">Personal</translation>
+        <translation>Personal</translation>
     </message>
     <message>
         <source>New user %1 added to system</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuer Benutzer %1 angelegt</translation>
     </message>
     <message>
         <source>Update User</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzer ändern</translation>
     </message>
     <message>
         <source>You must have a user selected to perform an update</source>
-        <translation type="unfinished"></translation>
+        <translation>Vor dem Ändern bitte einen Benutzer wählen</translation>
     </message>
     <message>
         <source>The commission is a per cent from 0 to 100.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Provision ist ein Prozentsatz von 0 bis 100.</translation>
     </message>
     <message>
         <source>The cash account is an account number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Barkonto ist eine Kontonummer.</translation>
     </message>
     <message>
         <source>Changed GUI Style for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Oberfläche für %1 geändert</translation>
     </message>
     <message>
         <source>User %1 updated</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzer %1 geändert</translation>
     </message>
     <message>
         <source>Delete User</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzer löschen</translation>
     </message>
     <message>
         <source>You must have a user selected to perform a delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Vor dem Löschen bitte einen Benutzer wählen</translation>
     </message>
     <message>
         <source>You may not delete the Administrator</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Administrator darf nicht gelöscht werden</translation>
     </message>
     <message>
         <source>Confirm that you will remove user &apos;%1&apos; from the system</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte bestätigen: Benutzer &apos;%1&apos; aus dem System entfernen</translation>
     </message>
     <message>
         <source>&amp;Yes</source>
-        <translation type="unfinished">&amp;Ja</translation>
+        <translation>&amp;Ja</translation>
     </message>
     <message>
         <source>&amp;No</source>
-        <translation type="unfinished">&amp;Nein</translation>
+        <translation>&amp;Nein</translation>
     </message>
     <message>
         <source>User %1 deleted from system</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzer %1 aus dem System gelöscht</translation>
     </message>
     <message>
         <source>Unlock User</source>
-        <translation type="unfinished">Benutzer entsperren</translation>
+        <translation>Benutzer entsperren</translation>
     </message>
     <message>
         <source>You must have a user selected to perform an unlock</source>
-        <translation type="unfinished"></translation>
+        <translation>Vor dem Entsperren bitte einen Benutzer wählen</translation>
     </message>
     <message>
         <source>Confirm that you will unlock user &apos;%1&apos;, this will result in their sessions terminating</source>
-        <translation type="unfinished">Bitte bestätigen: Benutzer &apos;%1&apos; wird entsperrt, seine Sitzungen werden dabei beendet</translation>
+        <translation>Bitte bestätigen: Benutzer &apos;%1&apos; wird entsperrt, seine Sitzungen werden dabei beendet</translation>
     </message>
     <message>
         <source>Unlock user %1</source>
-        <translation type="unfinished">Benutzer %1 entsperrt</translation>
+        <translation>Benutzer %1 entsperrt</translation>
     </message>
     <message>
         <source>&amp;Personnel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Personal</translation>
     </message>
 </context>
 <context>
     <name>PrefsPersonnelGui</name>
     <message>
         <source>Users</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzer</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Neu</translation>
     </message>
     <message>
         <source>Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Ändern</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>Unlock</source>
-        <translation type="unfinished"></translation>
+        <translation>Entsperren</translation>
     </message>
     <message>
         <source>Details</source>
-        <translation type="unfinished"></translation>
+        <translation>Details</translation>
     </message>
     <message>
         <source>S/P Initials</source>
-        <translation type="unfinished"></translation>
+        <translation>VK-Kürzel</translation>
     </message>
     <message>
         <source>Login Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Anmeldecode</translation>
     </message>
     <message>
         <source>Commission %</source>
-        <translation type="unfinished"></translation>
+        <translation>Provision %</translation>
     </message>
     <message>
         <source>Commission on</source>
-        <translation type="unfinished"></translation>
+        <translation>Provision auf</translation>
     </message>
     <message>
         <source>Gross</source>
-        <translation type="unfinished"></translation>
+        <translation>Brutto</translation>
     </message>
     <message>
         <source>Nett.</source>
-        <translation type="unfinished"></translation>
+        <translation>Netto</translation>
     </message>
     <message>
         <source>Cash Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Barkonto</translation>
     </message>
     <message>
         <source>GUI Style</source>
-        <translation type="unfinished"></translation>
+        <translation>Oberfläche</translation>
     </message>
     <message>
         <source>Touch Interface</source>
-        <translation type="unfinished"></translation>
+        <translation>Touch-Oberfläche</translation>
     </message>
     <message>
         <source>Permissions</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechte</translation>
     </message>
     <message>
         <source>Mail Statements</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontoauszüge per Post</translation>
     </message>
     <message>
         <source>Email Runs</source>
-        <translation type="unfinished"></translation>
+        <translation>E-Mail-Versand</translation>
     </message>
     <message>
         <source>Backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Datensicherung</translation>
     </message>
     <message>
         <source>Cash Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Kassenabschluss</translation>
     </message>
     <message>
         <source>Cash Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Kassentag</translation>
     </message>
     <message>
         <source>Month End</source>
-        <translation type="unfinished"></translation>
+        <translation>Monatsabschluss</translation>
     </message>
     <message>
         <source>Receive Stock</source>
-        <translation type="unfinished"></translation>
+        <translation>Wareneingang</translation>
     </message>
     <message>
         <source>Purge Clients</source>
-        <translation type="unfinished"></translation>
+        <translation>Kunden löschen</translation>
     </message>
     <message>
         <source>Merge Clients</source>
-        <translation type="unfinished">Kunden zusammenführen</translation>
+        <translation>Kunden zusammenführen</translation>
     </message>
     <message>
         <source>Inventory</source>
-        <translation type="unfinished">Artikel</translation>
+        <translation>Artikel</translation>
     </message>
     <message>
         <source>Departments</source>
-        <translation type="unfinished"></translation>
+        <translation>Warengruppen</translation>
     </message>
     <message>
         <source>Suppliers</source>
-        <translation type="unfinished"></translation>
+        <translation>Lieferanten</translation>
     </message>
     <message>
         <source>Stock Orders</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestellungen</translation>
     </message>
     <message>
         <source>Reports</source>
-        <translation type="unfinished"></translation>
+        <translation>Berichte</translation>
     </message>
     <message>
         <source>Audit Trail</source>
-        <translation type="unfinished"></translation>
+        <translation>Protokoll</translation>
     </message>
     <message>
         <source>Journal Trail</source>
-        <translation type="unfinished"></translation>
+        <translation>Journal</translation>
     </message>
     <message>
         <source>View Statements</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontoauszüge ansehen</translation>
     </message>
     <message>
         <source>Discounts</source>
-        <translation type="unfinished"></translation>
+        <translation>Rabatte</translation>
     </message>
     <message>
         <source>Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <source>Tax Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Steuern ändern</translation>
     </message>
     <message>
         <source>Price Override</source>
-        <translation type="unfinished"></translation>
+        <translation>Preis überschreiben</translation>
     </message>
     <message>
         <source>Unvalidated Items</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungeprüfte Artikel</translation>
     </message>
     <message>
         <source>View Actions</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktionen ansehen</translation>
     </message>
     <message>
         <source>Cash Only Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur Barverkauf</translation>
     </message>
     <message>
         <source>Refunds</source>
-        <translation type="unfinished"></translation>
+        <translation>Rückgaben</translation>
     </message>
     <message>
         <source>Modify Clients</source>
-        <translation type="unfinished"></translation>
+        <translation>Kunden ändern</translation>
     </message>
     <message>
         <source>View Documents</source>
-        <translation type="unfinished"></translation>
+        <translation>Belege ansehen</translation>
     </message>
     <message>
         <source>Stock Price Adjust</source>
-        <translation type="unfinished"></translation>
+        <translation>Preise anpassen</translation>
     </message>
     <message>
         <source>Stock Price View</source>
-        <translation type="unfinished"></translation>
+        <translation>Preise ansehen</translation>
     </message>
     <message>
         <source>Sticky Cash</source>
-        <translation type="unfinished"></translation>
+        <translation>Barkonto vorwählen</translation>
     </message>
     <message>
         <source>Void Invoices</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechnungen stornieren</translation>
     </message>
     <message>
         <source>Void Receipts</source>
-        <translation type="unfinished"></translation>
+        <translation>Quittungen stornieren</translation>
     </message>
 </context>
 <context>
     <name>PrefsPrinters</name>
     <message>
         <source>Invoice</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechnung</translation>
     </message>
     <message>
         <source>Receipt</source>
-        <translation type="unfinished"></translation>
+        <translation>Quittung</translation>
     </message>
     <message>
         <source>Mail</source>
-        <translation type="unfinished"></translation>
+        <translation>Post</translation>
     </message>
     <message>
         <source>Kitchen</source>
-        <translation type="unfinished">Küche</translation>
+        <translation>Küche</translation>
     </message>
     <message>
         <source>Label</source>
-        <translation type="unfinished">Etikett</translation>
+        <translation>Etikett</translation>
     </message>
     <message>
         <source>Page</source>
-        <translation type="unfinished">Seite</translation>
+        <translation>Seite</translation>
     </message>
     <message>
         <source>Slip80</source>
-        <translation type="unfinished">Bon 80</translation>
+        <translation>Bon 80</translation>
     </message>
     <message>
         <source>Slip40</source>
-        <translation type="unfinished">Bon 40</translation>
+        <translation>Bon 40</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus</translation>
     </message>
     <message>
         <source>Changed %1 printer mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modus des Druckers %1 geändert</translation>
     </message>
     <message>
         <source>Changed %1 printer preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorschau des Druckers %1 geändert</translation>
     </message>
     <message>
         <source>Changed SMTP Server</source>
-        <translation type="unfinished"></translation>
+        <translation>SMTP-Server geändert</translation>
     </message>
     <message>
         <source>Changed Email Address</source>
-        <translation type="unfinished"></translation>
+        <translation>E-Mail-Adresse geändert</translation>
     </message>
     <message>
         <source>Changed SMTP Port</source>
-        <translation type="unfinished"></translation>
+        <translation>SMTP-Port geändert</translation>
     </message>
     <message>
         <source>Init</source>
-        <translation type="unfinished"></translation>
+        <translation>Init</translation>
     </message>
     <message>
         <source>Bold</source>
-        <translation type="unfinished"></translation>
+        <translation>Fett</translation>
     </message>
     <message>
         <source>BoldOff</source>
-        <translation type="unfinished"></translation>
+        <translation>Fett aus</translation>
     </message>
     <message>
         <source>Emp.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hervorh.</translation>
     </message>
     <message>
         <source>Emp. Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Hervorh. aus</translation>
     </message>
     <message>
         <source>Double</source>
-        <translation type="unfinished"></translation>
+        <translation>Doppelt</translation>
     </message>
     <message>
         <source>DoubleOff</source>
-        <translation type="unfinished"></translation>
+        <translation>Doppelt aus</translation>
     </message>
     <message>
         <source>End of Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Seitenende</translation>
     </message>
     <message>
         <source>Paper Cut</source>
-        <translation type="unfinished"></translation>
+        <translation>Papierschnitt</translation>
     </message>
     <message>
         <source>Logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Logo</translation>
     </message>
     <message>
         <source>Drawer Kick</source>
-        <translation type="unfinished"></translation>
+        <translation>Schublade öffnen</translation>
     </message>
     <message>
         <source>Bit Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Rastergrafik</translation>
     </message>
     <message>
         <source>Changed slip printer %1 codes</source>
-        <translation type="unfinished"></translation>
+        <translation>Bondrucker-Codes %1 geändert</translation>
     </message>
     <message>
         <source>Changed slip40 printer %1 codes</source>
-        <translation type="unfinished"></translation>
+        <translation>Bondrucker-40-Codes %1 geändert</translation>
     </message>
     <message>
         <source>Changed printer black</source>
-        <translation type="unfinished"></translation>
+        <translation>Druckfarbe Text geändert</translation>
     </message>
     <message>
         <source>Changed printer Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Druckfarbe Rot geändert</translation>
     </message>
     <message>
         <source>Changed printer Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Druckfarbe Blau geändert</translation>
     </message>
     <message>
         <source>Changed printer DarkBlue</source>
-        <translation type="unfinished"></translation>
+        <translation>Druckfarbe Dunkelblau geändert</translation>
     </message>
     <message>
         <source>Choose a logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Logo wählen</translation>
     </message>
     <message>
         <source>Images (*.png *.xpm *.jpg *.bmp)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilder (*.png *.xpm *.jpg *.bmp)</translation>
     </message>
     <message>
         <source>Logo changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Logo geändert</translation>
     </message>
     <message>
         <source>Old %1 : New %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt %1 : Neu %2</translation>
     </message>
     <message>
         <source>%1, page size %2, orientation %3, colour mode %4, %5 copies</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, Seitengröße %2, Ausrichtung %3, Farbmodus %4, %5 Exemplare</translation>
     </message>
     <message>
         <source>Receipt printer config</source>
-        <translation type="unfinished"></translation>
+        <translation>Quittungsdrucker eingerichtet</translation>
     </message>
     <message>
         <source>Config Invoice Printer</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechnungsdrucker einrichten</translation>
     </message>
     <message>
         <source>Config Mail Printer</source>
-        <translation type="unfinished"></translation>
+        <translation>Postdrucker einrichten</translation>
     </message>
     <message>
         <source>Config KitchenPrinter</source>
-        <translation type="unfinished"></translation>
+        <translation>Küchendrucker einrichten</translation>
     </message>
     <message>
         <source>Config Label Printer</source>
-        <translation type="unfinished"></translation>
+        <translation>Etikettendrucker einrichten</translation>
     </message>
     <message>
         <source>Printers &amp;&amp; &amp;Email</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucker &amp;&amp; &amp;E-Mail</translation>
     </message>
 </context>
 <context>
     <name>PrefsPrintersGui</name>
     <message>
         <source>Printers</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucker</translation>
     </message>
     <message>
         <source>Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modus</translation>
     </message>
     <message>
         <source>Preview</source>
-        <translation type="unfinished">Vorschau</translation>
+        <translation>Vorschau</translation>
     </message>
     <message>
         <source>Invoice</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechnung</translation>
     </message>
     <message>
         <source>Setup ..</source>
-        <translation type="unfinished"></translation>
+        <translation>Einrichten ..</translation>
     </message>
     <message>
         <source>Receipt</source>
-        <translation type="unfinished"></translation>
+        <translation>Quittung</translation>
     </message>
     <message>
         <source>Mailing</source>
-        <translation type="unfinished"></translation>
+        <translation>Post</translation>
     </message>
     <message>
         <source>Kitchen 2 (Kitchen)</source>
-        <translation type="unfinished"></translation>
+        <translation>Küche 2 (Küche)</translation>
     </message>
     <message>
         <source>Kitchen 1 (Labels)</source>
-        <translation type="unfinished"></translation>
+        <translation>Küche 1 (Etiketten)</translation>
     </message>
     <message>
         <source>Company Logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmenlogo</translation>
     </message>
     <message>
         <source>Browse ..</source>
-        <translation type="unfinished"></translation>
+        <translation>Durchsuchen ..</translation>
     </message>
     <message>
         <source>Email</source>
-        <translation type="unfinished">E-Mail</translation>
+        <translation>E-Mail</translation>
     </message>
     <message>
         <source>SMTP Server</source>
-        <translation type="unfinished"></translation>
+        <translation>SMTP-Server</translation>
     </message>
     <message>
         <source>Email Address</source>
-        <translation type="unfinished"></translation>
+        <translation>E-Mail-Adresse</translation>
     </message>
     <message>
         <source>SMTP Port</source>
-        <translation type="unfinished"></translation>
+        <translation>SMTP-Port</translation>
     </message>
     <message>
         <source>Page Colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Seitenfarben</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Text</translation>
     </message>
     <message>
         <source>..</source>
-        <translation type="unfinished"></translation>
+        <translation>..</translation>
     </message>
     <message>
         <source>Red background</source>
-        <translation type="unfinished"></translation>
+        <translation>Roter Hintergrund</translation>
     </message>
     <message>
         <source>Dark blue background</source>
-        <translation type="unfinished"></translation>
+        <translation>Dunkelblauer Hintergrund</translation>
     </message>
     <message>
         <source>Blue background</source>
-        <translation type="unfinished"></translation>
+        <translation>Blauer Hintergrund</translation>
     </message>
     <message>
         <source>Slip Printer Codes</source>
-        <translation type="unfinished"></translation>
+        <translation>Steuercodes der Bondrucker</translation>
     </message>
     <message>
         <source>Slip80 Codes</source>
-        <translation type="unfinished"></translation>
+        <translation>Codes Bon 80</translation>
     </message>
     <message>
         <source>Slip40 Codes</source>
-        <translation type="unfinished"></translation>
+        <translation>Codes Bon 40</translation>
     </message>
     <message>
         <source>Printer Init</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucker-Init</translation>
     </message>
     <message>
         <source>Bold</source>
-        <translation type="unfinished"></translation>
+        <translation>Fett</translation>
     </message>
     <message>
         <source>Bold Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Fett aus</translation>
     </message>
     <message>
         <source>Emphasis</source>
-        <translation type="unfinished"></translation>
+        <translation>Hervorhebung</translation>
     </message>
     <message>
         <source>Emphasis Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Hervorhebung aus</translation>
     </message>
     <message>
         <source>Double</source>
-        <translation type="unfinished"></translation>
+        <translation>Doppelt</translation>
     </message>
     <message>
         <source>Double Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Doppelt aus</translation>
     </message>
     <message>
         <source>End of Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Seitenende</translation>
     </message>
     <message>
         <source>Paper Cut</source>
-        <translation type="unfinished"></translation>
+        <translation>Papierschnitt</translation>
     </message>
     <message>
         <source>Logo (NV)</source>
-        <translation type="unfinished"></translation>
+        <translation>Logo (NV)</translation>
     </message>
     <message>
         <source>Drawer Kick</source>
-        <translation type="unfinished"></translation>
+        <translation>Schublade öffnen</translation>
     </message>
     <message>
         <source>Bit Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Rastergrafik</translation>
     </message>
 </context>
 <context>
     <name>PrefsSysInfo</name>
     <message>
         <source>Changed Business Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmenname geändert</translation>
     </message>
     <message>
         <source>The business name</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Firmenname</translation>
     </message>
     <message>
         <source>Changed Address Line %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresszeile %1 geändert</translation>
     </message>
     <message>
         <source>Changed Invoice Footer 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fußzeile 1 der Rechnung geändert</translation>
     </message>
     <message>
         <source>Changed Invoice Footer 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Fußzeile 2 der Rechnung geändert</translation>
     </message>
     <message>
         <source>Changed Statement Footer 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fußzeile 1 des Kontoauszugs geändert</translation>
     </message>
     <message>
         <source>Changed Statement Footer 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Fußzeile 2 des Kontoauszugs geändert</translation>
     </message>
     <message>
         <source>Changed Statement Footer 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Fußzeile 3 des Kontoauszugs geändert</translation>
     </message>
     <message>
         <source>Changed Hand Over Footer</source>
-        <translation type="unfinished"></translation>
+        <translation>Fußzeile der Inkassoübergabe geändert</translation>
     </message>
     <message>
         <source>Changed Receipt Footer</source>
-        <translation type="unfinished"></translation>
+        <translation>Fußzeile der Quittung geändert</translation>
     </message>
     <message>
         <source>Changed Tax Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name der Steuer geändert</translation>
     </message>
     <message>
         <source>Changed Tax Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Steuersatz geändert</translation>
     </message>
     <message>
         <source>Changed Levy Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name der Abgabe geändert</translation>
     </message>
     <message>
         <source>Changed Levy Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Satz der Abgabe geändert</translation>
     </message>
     <message>
         <source>Exclusive</source>
-        <translation type="unfinished"></translation>
+        <translation>zzgl. Steuer</translation>
     </message>
     <message>
         <source>Inclusive</source>
-        <translation type="unfinished"></translation>
+        <translation>inkl. Steuer</translation>
     </message>
     <message>
         <source>Changed Tax Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Steuermodus geändert</translation>
     </message>
     <message>
         <source>Changed Base Price Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name des Grundpreises geändert</translation>
     </message>
     <message>
         <source>Changed Base Price Markup</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufschlag des Grundpreises geändert</translation>
     </message>
     <message>
         <source>Changed Tier 1 Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name der Stufe 1 geändert</translation>
     </message>
     <message>
         <source>Changed Tier 1 Markup</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufschlag der Stufe 1 geändert</translation>
     </message>
     <message>
         <source>Changed Tier 2 Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name der Stufe 2 geändert</translation>
     </message>
     <message>
         <source>Changed Tier 2 Markup</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufschlag der Stufe 2 geändert</translation>
     </message>
     <message>
         <source>Changed Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache geändert</translation>
     </message>
     <message>
         <source>&amp;SysInfo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Firmendaten</translation>
     </message>
 </context>
 <context>
     <name>PrefsSysInfoGui</name>
     <message>
         <source>Business</source>
-        <translation type="unfinished"></translation>
+        <translation>Firma</translation>
     </message>
     <message>
         <source>Line 1 (business name)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile 1 (Firmenname)</translation>
     </message>
     <message>
         <source>Line 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile 2</translation>
     </message>
     <message>
         <source>Line 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile 3</translation>
     </message>
     <message>
         <source>Line 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile 4</translation>
     </message>
     <message>
         <source>Line 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile 5</translation>
     </message>
     <message>
         <source>Line 6</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile 6</translation>
     </message>
     <message>
         <source>Line 7</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile 7</translation>
     </message>
     <message>
         <source>Footers</source>
-        <translation type="unfinished"></translation>
+        <translation>Fußzeilen</translation>
     </message>
     <message>
         <source>Invoice Footer 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechnung Fußzeile 1</translation>
     </message>
     <message>
         <source>Invoice Footer 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechnung Fußzeile 2</translation>
     </message>
     <message>
         <source>Statement Footer 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontoauszug Fußzeile 1</translation>
     </message>
     <message>
         <source>Statement Footer 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontoauszug Fußzeile 2</translation>
     </message>
     <message>
         <source>Statement Footer 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontoauszug Fußzeile 3</translation>
     </message>
     <message>
         <source>Hand Over Footer</source>
-        <translation type="unfinished"></translation>
+        <translation>Fußzeile Inkassoübergabe</translation>
     </message>
     <message>
         <source>Receipt Footer</source>
-        <translation type="unfinished"></translation>
+        <translation>Quittung Fußzeile</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache</translation>
     </message>
     <message>
         <source>Taxes</source>
-        <translation type="unfinished"></translation>
+        <translation>Steuern</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished">Name</translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Rate (0.15 = 15%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Satz (0.15 = 15%)</translation>
     </message>
     <message>
         <source>Tax</source>
-        <translation type="unfinished"></translation>
+        <translation>Steuer</translation>
     </message>
     <message>
         <source>Levy</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgabe</translation>
     </message>
     <message>
         <source>Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modus</translation>
     </message>
     <message>
         <source>Price Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Preisstufen</translation>
     </message>
     <message>
         <source>Markup</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufschlag</translation>
     </message>
     <message>
         <source>Base Price</source>
-        <translation type="unfinished"></translation>
+        <translation>Grundpreis</translation>
     </message>
     <message>
         <source>Tier 1</source>
-        <translation type="unfinished">Stufe 1</translation>
+        <translation>Stufe 1</translation>
     </message>
     <message>
         <source>Tier 2</source>
-        <translation type="unfinished">Stufe 2</translation>
+        <translation>Stufe 2</translation>
     </message>
 </context>
 <context>
