@@ -2968,297 +2968,307 @@ Brevalon wirklich beenden?</translation>
     </message>
     <message>
         <source>Choose a destination backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Ziel der Datensicherung wählen</translation>
     </message>
     <message>
         <source>Brevalon Backup (*.zbk)</source>
-        <translation type="unfinished"></translation>
+        <translation>Brevalon-Datensicherung (*.zbk)</translation>
     </message>
     <message>
         <source>Backup aborted, no destination choosen</source>
-        <translation type="unfinished"></translation>
+        <translation>Datensicherung abgebrochen, kein Ziel gewählt</translation>
     </message>
     <message>
         <source>Processing %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wird verarbeitet</translation>
     </message>
     <message>
         <source>Backup aborted, can&apos;t create %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Datensicherung abgebrochen, %1 kann nicht angelegt werden</translation>
     </message>
     <message>
         <source>Backup aborted</source>
-        <translation type="unfinished"></translation>
+        <translation>Datensicherung abgebrochen</translation>
     </message>
     <message>
         <source>Backup aborted, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Datensicherung abgebrochen, %1</translation>
     </message>
     <message>
         <source>Brevalon Backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Brevalon – Datensicherung</translation>
     </message>
     <message>
         <source>Skiping Writing Backup to media</source>
-        <translation type="unfinished"></translation>
+        <translation>Sicherung wird nicht auf den Datenträger geschrieben</translation>
     </message>
     <message>
         <source>No Backup Media App</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Sicherungsprogramm eingestellt</translation>
     </message>
     <message>
         <source>Backup complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Datensicherung abgeschlossen</translation>
     </message>
     <message>
         <source>Writing Backup to media ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Sicherung wird auf den Datenträger geschrieben ...</translation>
     </message>
     <message>
         <source>Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgeschlossen</translation>
     </message>
     <message>
         <source>Failed</source>
-        <translation type="unfinished">Fehlgeschlagen</translation>
+        <translation>Fehlgeschlagen</translation>
     </message>
     <message>
         <source>exit status %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rückgabewert %1</translation>
     </message>
     <message>
         <source>Backup created, but writing to media failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Datensicherung erstellt, aber das Schreiben auf den Datenträger ist fehlgeschlagen.</translation>
     </message>
     <message>
         <source>Pending Order Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Offene Bestellungen</translation>
     </message>
     <message>
         <source>Invoice No.</source>
-        <translation type="unfinished">Rechnungs-Nr.</translation>
+        <translation>Rechnungs-Nr.</translation>
     </message>
     <message>
         <source>Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Tisch</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeit</translation>
     </message>
     <message>
         <source>Waiter</source>
-        <translation type="unfinished">Kellner</translation>
+        <translation>Kellner</translation>
     </message>
     <message>
         <source>Brevalon - Pending Orders</source>
-        <translation type="unfinished"></translation>
+        <translation>Brevalon – Offene Bestellungen</translation>
     </message>
     <message>
         <source>There are no Pending Orders</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine offenen Bestellungen vorhanden</translation>
     </message>
     <message>
         <source>Manage</source>
-        <translation type="unfinished"></translation>
+        <translation>Stammdaten</translation>
     </message>
     <message>
         <source>Departments</source>
-        <translation type="unfinished"></translation>
+        <translation>Warengruppen</translation>
     </message>
     <message>
         <source>Compositions</source>
-        <translation type="unfinished"></translation>
+        <translation>Zusammenstellungen</translation>
     </message>
     <message>
         <source>Suppliers</source>
-        <translation type="unfinished"></translation>
+        <translation>Lieferanten</translation>
     </message>
     <message>
         <source>Receive Stock</source>
-        <translation type="unfinished"></translation>
+        <translation>Wareneingang</translation>
     </message>
     <message>
         <source>This account has an open order (Invoice # %1).
 
 A quote or a refund cannot be made on it: print its bill first, or choose another account.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Konto hat eine offene Bestellung (Rechnung Nr. %1).
+
+Darauf ist kein Angebot und keine Rückgabe möglich: bitte zuerst die Rechnung drucken oder ein anderes Konto wählen.</translation>
     </message>
     <message>
         <source>Quote</source>
-        <translation type="unfinished"></translation>
+        <translation>Angebot</translation>
     </message>
     <message>
         <source>Refund</source>
-        <translation type="unfinished">Rückgabe</translation>
+        <translation>Rückgabe</translation>
     </message>
     <message>
         <source>Brevalon - Docket</source>
-        <translation type="unfinished"></translation>
+        <translation>Brevalon – Bon</translation>
     </message>
     <message>
         <source>Select an invoice, or a table with an open order, to print its dockets again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte eine Rechnung oder einen Tisch mit offener Bestellung wählen, um die Bons erneut zu drucken.</translation>
     </message>
     <message>
         <source>Reprint Docket</source>
-        <translation type="unfinished"></translation>
+        <translation>Bon nachdrucken</translation>
     </message>
     <message>
         <source>Invoice # %1 has no lines for the kitchen or the label printer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechnung Nr. %1 hat keine Zeilen für die Küche oder den Etikettendrucker.</translation>
     </message>
     <message>
         <source>Invoice # %1 has just been paid at another till.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechnung Nr. %1 wurde soeben an einer anderen Kasse bezahlt.</translation>
     </message>
     <message>
         <source>Semper Interface failure, please contact support</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler der Semper-Schnittstelle, bitte den Support verständigen</translation>
     </message>
     <message>
         <source>Rec #%1: %2 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Qu.-Nr. %1: %2 auf %3</translation>
     </message>
     <message>
         <source>Room Charge Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Zimmerbelastung fehlgeschlagen</translation>
     </message>
     <message>
         <source>Receipt #%1 is posted, but the hotel system did not take its charge of %2 to %3.
 
 Check the hotel system and make the charge there by hand.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quittung Nr. %1 ist gebucht, aber das Hotelsystem hat die Belastung von %2 auf %3 nicht angenommen.
+
+Bitte das Hotelsystem prüfen und die Belastung dort von Hand buchen.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a quantity.
 Type the number of items, for example %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist keine Menge.
+Bitte die Stückzahl eingeben, zum Beispiel %2.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a price.
 Type the price of one item, for example %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist kein Preis.
+Bitte den Preis für ein Stück eingeben, zum Beispiel %2.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a discount.
 Type a percentage from 0 to 100.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist kein Rabatt.
+Bitte einen Prozentsatz von 0 bis 100 eingeben.</translation>
     </message>
     <message>
         <source>Add Item</source>
-        <translation type="unfinished"></translation>
+        <translation>Artikel hinzufügen</translation>
     </message>
     <message>
         <source>%1 @ %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 @ %2</translation>
     </message>
     <message>
         <source>Unvalidated Item</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungeprüfter Artikel</translation>
     </message>
     <message>
         <source>%1 %2 %3 @ %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 %3 @ %4</translation>
     </message>
     <message>
         <source>A note may hold at most %1 characters; this one has %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Notiz darf höchstens %1 Zeichen lang sein; diese hat %2.</translation>
     </message>
     <message>
         <source>Remove Item</source>
-        <translation type="unfinished"></translation>
+        <translation>Artikel entfernen</translation>
     </message>
     <message>
         <source>%1 %2@ %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2@ %3</translation>
     </message>
     <message>
         <source>Semper comms in progress...</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindung mit Semper läuft...</translation>
     </message>
     <message>
         <source>Connection closed by Semper</source>
-        <translation type="unfinished"></translation>
+        <translation>Semper hat die Verbindung beendet</translation>
     </message>
     <message>
         <source>Semper Connection Closed</source>
-        <translation type="unfinished"></translation>
+        <translation>Semper-Verbindung beendet</translation>
     </message>
     <message>
         <source>Semper Interface Error number %1 occurred
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler Nr. %1 der Semper-Schnittstelle
+</translation>
     </message>
     <message>
         <source>: no answer within %1 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>: keine Antwort innerhalb von %1 Sekunden</translation>
     </message>
     <message>
         <source>Could not initialise curl</source>
-        <translation type="unfinished"></translation>
+        <translation>curl konnte nicht initialisiert werden</translation>
     </message>
     <message>
         <source>SnapScan did not answer within %1 seconds, payment not verified</source>
-        <translation type="unfinished"></translation>
+        <translation>SnapScan hat nicht innerhalb von %1 Sekunden geantwortet, Zahlung nicht bestätigt</translation>
     </message>
     <message>
         <source>SnapScan could not be reached, payment not verified:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>SnapScan nicht erreichbar, Zahlung nicht bestätigt:
+%1</translation>
     </message>
     <message>
         <source>SnapScan your Merchant information is incorrect
 Please check preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>SnapScan: Ihre Händlerdaten sind falsch
+Bitte die Einstellungen prüfen</translation>
     </message>
     <message>
         <source>SnapScan Invoice (%1) not yet paid</source>
-        <translation type="unfinished"></translation>
+        <translation>SnapScan: Rechnung (%1) noch nicht bezahlt</translation>
     </message>
     <message>
         <source>SnapScan Communication Error, payment not verified (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>SnapScan-Kommunikationsfehler, Zahlung nicht bestätigt (%1)</translation>
     </message>
     <message>
         <source>SnapScan payment pending please try again shortly</source>
-        <translation type="unfinished"></translation>
+        <translation>SnapScan-Zahlung steht noch aus, bitte gleich erneut versuchen</translation>
     </message>
     <message>
         <source>SnapScan payment failed, please try again shortly</source>
-        <translation type="unfinished"></translation>
+        <translation>SnapScan-Zahlung fehlgeschlagen, bitte gleich erneut versuchen</translation>
     </message>
     <message>
         <source>SnapScan reply refused, payment not verified: the amounts paid and required (%1) are not a payment</source>
-        <translation type="unfinished"></translation>
+        <translation>SnapScan-Antwort abgelehnt, Zahlung nicht bestätigt: gezahlter und geforderter Betrag (%1) ergeben keine Zahlung</translation>
     </message>
     <message>
         <source>No outstanding payments</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine offenen Zahlungen</translation>
     </message>
     <message>
         <source>No invoice selected for payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Rechnung zum Bezahlen gewählt</translation>
     </message>
     <message>
         <source>Processing SnapScan payment for Invoice #%1</source>
-        <translation type="unfinished"></translation>
+        <translation>SnapScan-Zahlung für Rechnung Nr. %1 wird verarbeitet</translation>
     </message>
     <message>
         <source>SnapScan Invoice (%1) was paid for %2, but %3 is due: payment not taken</source>
-        <translation type="unfinished"></translation>
+        <translation>SnapScan: Rechnung (%1) wurde mit %2 bezahlt, fällig sind aber %3: Zahlung nicht übernommen</translation>
     </message>
     <message>
         <source>SnapScan %1</source>
-        <translation type="unfinished"></translation>
+        <translation>SnapScan %1</translation>
     </message>
     <message>
         <source>SnapScan Auth: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>SnapScan-Autorisierung: %1</translation>
     </message>
     <message>
         <source>Patron left %1 (%2%) tip via SnapScan</source>
-        <translation type="unfinished"></translation>
+        <translation>Gast hat %1 (%2%) Trinkgeld über SnapScan gegeben</translation>
     </message>
 </context>
 <context>
@@ -4091,11 +4101,11 @@ umbuchen</translation>
     </message>
     <message>
         <source>Reprint Docket</source>
-        <translation type="unfinished"></translation>
+        <translation>Bon nachdrucken</translation>
     </message>
     <message>
         <source>Print the kitchen and label dockets of the selected invoice, or of the open order, again</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Küchen- und Etikettenbons der gewählten Rechnung oder der offenen Bestellung erneut drucken</translation>
     </message>
 </context>
 <context>
@@ -4186,401 +4196,411 @@ umbuchen</translation>
     <name>Stock</name>
     <message>
         <source>Brevalon - Receive Stock</source>
-        <translation type="unfinished"></translation>
+        <translation>Brevalon – Wareneingang</translation>
     </message>
     <message>
         <source>No item matches %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Artikel passt zu %1</translation>
     </message>
     <message>
         <source>On hand %1, on order %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestand %1, bestellt %2</translation>
     </message>
     <message>
         <source>You have not validated this item
 You can not receive unknown stock
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Artikel ist nicht geprüft.
+Unbekannte Ware kann nicht eingebucht werden
+
+</translation>
     </message>
     <message>
         <source>The quantity</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Menge</translation>
     </message>
     <message>
         <source>Check your quantity, zero or negative values are not accpted.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte die Menge prüfen, null oder negative Werte sind nicht zulässig.
+</translation>
     </message>
     <message>
         <source>The price</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Preis</translation>
     </message>
     <message>
         <source>The markup</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Aufschlag</translation>
     </message>
     <message>
         <source>The cost</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Einkaufspreis</translation>
     </message>
     <message>
         <source>The recieved stock list is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Liste des Wareneingangs ist leer</translation>
     </message>
     <message>
         <source>Highlight the line to take out of the list first</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte zuerst die zu entfernende Zeile markieren</translation>
     </message>
     <message>
         <source>Receive Stock</source>
-        <translation type="unfinished"></translation>
+        <translation>Wareneingang</translation>
     </message>
     <message>
         <source>%1 is no longer on file.
 Nothing was received; take it out of the list and process again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist nicht mehr vorhanden.
+Es wurde nichts eingebucht; bitte aus der Liste entfernen und erneut buchen.</translation>
     </message>
     <message>
         <source>Stock Receieved</source>
-        <translation type="unfinished"></translation>
+        <translation>Wareneingang gebucht</translation>
     </message>
     <message numerus="yes">
         <source>Trace %1, %n line(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Vorgang %1, %n Zeile</numerusform>
+            <numerusform>Vorgang %1, %n Zeilen</numerusform>
         </translation>
     </message>
     <message>
         <source>Stock Price Adjustment</source>
-        <translation type="unfinished"></translation>
+        <translation>Preisanpassung</translation>
     </message>
     <message>
         <source>%8 - Code %1, Price %2 -&gt; %3, Markup %4 -&gt; %5, Cost %6 -&gt; %7</source>
-        <translation type="unfinished"></translation>
+        <translation>%8 - Code %1, Preis %2 -&gt; %3, Aufschlag %4 -&gt; %5, Einkauf %6 -&gt; %7</translation>
     </message>
     <message>
         <source>You have not processed this stock
 Do you want to abandon recieving stock ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Wareneingang ist nicht gebucht.
+Wareneingang wirklich verwerfen?</translation>
     </message>
     <message>
         <source>&amp;Yes</source>
-        <translation type="unfinished">&amp;Ja</translation>
+        <translation>&amp;Ja</translation>
     </message>
     <message>
         <source>&amp;No</source>
-        <translation type="unfinished">&amp;Nein</translation>
+        <translation>&amp;Nein</translation>
     </message>
 </context>
 <context>
     <name>StockGui</name>
     <message>
         <source>Brevalon - Recieve Stock</source>
-        <translation type="unfinished"></translation>
+        <translation>Brevalon – Wareneingang</translation>
     </message>
     <message>
         <source>&amp;Supplier</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lieferant</translation>
     </message>
     <message>
         <source>The supplier who delivered</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Lieferant dieser Lieferung</translation>
     </message>
     <message>
         <source>&amp;Item</source>
-        <translation type="unfinished">A&amp;rtikel</translation>
+        <translation>A&amp;rtikel</translation>
     </message>
     <message>
         <source>Scan or type the code, or the start of the description, and press Return</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Code scannen oder eingeben, oder den Anfang der Bezeichnung, dann Enter drücken</translation>
     </message>
     <message>
         <source>&amp;Quantity</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Menge</translation>
     </message>
     <message>
         <source>Stock evel
 Adjustment</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestands-
+korrektur</translation>
     </message>
     <message>
         <source>A correction of the stock level, not a delivery: it may be negative</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Korrektur des Bestands, keine Lieferung: darf negativ sein</translation>
     </message>
     <message>
         <source>Adjust prices if required</source>
-        <translation type="unfinished"></translation>
+        <translation>Preise bei Bedarf anpassen</translation>
     </message>
     <message>
         <source>&amp;Price</source>
-        <translation type="unfinished">&amp;Preis</translation>
+        <translation>&amp;Preis</translation>
     </message>
     <message>
         <source>&amp;Markup</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aufschlag</translation>
     </message>
     <message>
         <source>C&amp;ost</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Einkauf</translation>
     </message>
     <message>
         <source>&amp;Add</source>
-        <translation type="unfinished">&amp;Hinzufügen</translation>
+        <translation>&amp;Hinzufügen</translation>
     </message>
     <message>
         <source>Put the item in the list of stock received</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Artikel in die Liste des Wareneingangs aufnehmen</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Ent&amp;fernen</translation>
     </message>
     <message>
         <source>Take the highlighted line out of the list</source>
-        <translation type="unfinished"></translation>
+        <translation>Die markierte Zeile aus der Liste entfernen</translation>
     </message>
     <message>
         <source>&amp;Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Notizen</translation>
     </message>
     <message>
         <source>These notes only get added when &lt;b&gt;Process&lt;/b&gt; is pressed</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Notizen werden erst beim &lt;b&gt;Buchen&lt;/b&gt; übernommen</translation>
     </message>
     <message>
         <source>Process</source>
-        <translation type="unfinished">Buchen</translation>
+        <translation>Buchen</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Abbrechen</translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Qty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Menge</translation>
     </message>
     <message>
         <source>UOM</source>
-        <translation type="unfinished"></translation>
+        <translation>Einheit</translation>
     </message>
     <message>
         <source>Item</source>
-        <translation type="unfinished">Artikel</translation>
+        <translation>Artikel</translation>
     </message>
     <message>
         <source>Supplier</source>
-        <translation type="unfinished"></translation>
+        <translation>Lieferant</translation>
     </message>
     <message>
         <source>Adjustment</source>
-        <translation type="unfinished"></translation>
+        <translation>Korrektur</translation>
     </message>
     <message>
         <source>Price</source>
-        <translation type="unfinished"></translation>
+        <translation>Preis</translation>
     </message>
     <message>
         <source>Markup</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufschlag</translation>
     </message>
     <message>
         <source>Cost</source>
-        <translation type="unfinished">Einkauf</translation>
+        <translation>Einkauf</translation>
     </message>
     <message>
         <source>Code</source>
-        <translation type="unfinished">Code</translation>
+        <translation>Code</translation>
     </message>
 </context>
 <context>
     <name>Supplier</name>
     <message>
         <source>&amp;Yes</source>
-        <translation type="unfinished">&amp;Ja</translation>
+        <translation>&amp;Ja</translation>
     </message>
     <message>
         <source>&amp;No</source>
-        <translation type="unfinished">&amp;Nein</translation>
+        <translation>&amp;Nein</translation>
     </message>
     <message>
         <source>Operation cancelled</source>
-        <translation type="unfinished">Vorgang abgebrochen</translation>
+        <translation>Vorgang abgebrochen</translation>
     </message>
     <message>
         <source>Add Supplier</source>
-        <translation type="unfinished"></translation>
+        <translation>Lieferant anlegen</translation>
     </message>
     <message>
         <source>You must specify the Company</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte die Firma angeben</translation>
     </message>
     <message>
         <source>The supplier %1 is already on file</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Lieferanten %1 gibt es bereits</translation>
     </message>
     <message>
         <source>Confirm that you will add %1
 to the list of suppliers with the details shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte bestätigen: %1
+mit den angezeigten Angaben als Lieferant anlegen.</translation>
     </message>
     <message>
         <source>Suppliers</source>
-        <translation type="unfinished"></translation>
+        <translation>Lieferanten</translation>
     </message>
     <message>
         <source>Added %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 angelegt</translation>
     </message>
     <message>
         <source>Update Supplier</source>
-        <translation type="unfinished"></translation>
+        <translation>Lieferant ändern</translation>
     </message>
     <message>
         <source>You have not selected a valid supplier. Try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde kein gültiger Lieferant gewählt. Bitte erneut versuchen.</translation>
     </message>
     <message>
         <source>Confirm that you will update %1
  in the list of suppliers with the details shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte bestätigen: Lieferant %1
+mit den angezeigten Angaben ändern.</translation>
     </message>
     <message>
         <source>Updated %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 geändert</translation>
     </message>
     <message>
         <source>Delete Supplier</source>
-        <translation type="unfinished"></translation>
+        <translation>Lieferant löschen</translation>
     </message>
     <message>
         <source>Confirm that you will delete %1
 from the list of suppliers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte bestätigen: %1
+aus der Liste der Lieferanten löschen.</translation>
     </message>
     <message>
         <source>Deleted %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 gelöscht</translation>
     </message>
 </context>
 <context>
     <name>SupplierGui</name>
     <message>
         <source>Brevalon - Suppliers</source>
-        <translation type="unfinished"></translation>
+        <translation>Brevalon – Lieferanten</translation>
     </message>
     <message>
         <source>C&amp;ompany</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Firma</translation>
     </message>
     <message>
         <source>Co&amp;ntact</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ansprechpartner</translation>
     </message>
     <message>
         <source>&amp;Email</source>
-        <translation type="unfinished">&amp;E-Mail</translation>
+        <translation>&amp;E-Mail</translation>
     </message>
     <message>
         <source>&amp;Tel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Telefon</translation>
     </message>
     <message>
         <source>F&amp;ax</source>
-        <translation type="unfinished"></translation>
+        <translation>Fa&amp;x</translation>
     </message>
     <message>
         <source>Ce&amp;ll</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mobil</translation>
     </message>
     <message>
         <source>&amp;Postal Address</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Postanschrift</translation>
     </message>
     <message>
         <source>P&amp;hysical Address</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hausanschrift</translation>
     </message>
     <message>
         <source>N&amp;otes</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Notizen</translation>
     </message>
     <message>
         <source>F8 New</source>
-        <translation type="unfinished">F8 Neu</translation>
+        <translation>F8 Neu</translation>
     </message>
     <message>
         <source>F8</source>
-        <translation type="unfinished">F8</translation>
+        <translation>F8</translation>
     </message>
     <message>
         <source>F5 Update</source>
-        <translation type="unfinished">F5 Ändern</translation>
+        <translation>F5 Ändern</translation>
     </message>
     <message>
         <source>F5</source>
-        <translation type="unfinished">F5</translation>
+        <translation>F5</translation>
     </message>
     <message>
         <source>F6 Delete</source>
-        <translation type="unfinished">F6 Löschen</translation>
+        <translation>F6 Löschen</translation>
     </message>
     <message>
         <source>F6</source>
-        <translation type="unfinished">F6</translation>
+        <translation>F6</translation>
     </message>
     <message>
         <source>F3 Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>F3 Leeren</translation>
     </message>
     <message>
         <source>F3</source>
-        <translation type="unfinished">F3</translation>
+        <translation>F3</translation>
     </message>
     <message>
         <source>Empty the fields for a new supplier</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Felder für einen neuen Lieferanten leeren</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished">&amp;Beenden</translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>Company</source>
-        <translation type="unfinished"></translation>
+        <translation>Firma</translation>
     </message>
     <message>
         <source>Contact</source>
-        <translation type="unfinished"></translation>
+        <translation>Ansprechpartner</translation>
     </message>
     <message>
         <source>Email</source>
-        <translation type="unfinished">E-Mail</translation>
+        <translation>E-Mail</translation>
     </message>
     <message>
         <source>Tel</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefon</translation>
     </message>
     <message>
         <source>Fax</source>
-        <translation type="unfinished">Fax</translation>
+        <translation>Fax</translation>
     </message>
     <message>
         <source>Cell</source>
-        <translation type="unfinished">Mobil</translation>
+        <translation>Mobil</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished">Notizen</translation>
+        <translation>Notizen</translation>
     </message>
     <message>
         <source>Postal Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Postanschrift</translation>
     </message>
     <message>
         <source>Physical Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Hausanschrift</translation>
     </message>
 </context>
 <context>
