@@ -4932,848 +4932,867 @@ Für Konto %1 wurde kein Kontoauszug gedruckt.</translation>
     </message>
     <message>
         <source>Invoice</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechnung</translation>
     </message>
     <message>
         <source>Receipt</source>
-        <translation type="unfinished"></translation>
+        <translation>Quittung</translation>
     </message>
     <message>
         <source>Quote</source>
-        <translation type="unfinished"></translation>
+        <translation>Angebot</translation>
     </message>
     <message>
         <source>Interest on arrears</source>
-        <translation type="unfinished"></translation>
+        <translation>Verzugszinsen</translation>
     </message>
     <message>
         <source>Mail Renewals</source>
-        <translation type="unfinished"></translation>
+        <translation>Verlängerungen per Post</translation>
     </message>
     <message>
         <source>Confirm that you wish to print renewals for mailing
 This may take a few minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte bestätigen: Verlängerungen für den Postversand drucken
+Das kann einige Minuten dauern</translation>
     </message>
     <message>
         <source>Brevalon - Mail Renewals</source>
-        <translation type="unfinished"></translation>
+        <translation>Brevalon – Verlängerungen per Post</translation>
     </message>
     <message>
         <source>Please select the mode for renewals</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte die Ausgabe der Verlängerungen wählen</translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation type="unfinished">&amp;Drucken</translation>
+        <translation>&amp;Drucken</translation>
     </message>
     <message>
         <source>Pre&amp;view</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vorschau</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished">&amp;Abbrechen</translation>
+        <translation>&amp;Abbrechen</translation>
     </message>
     <message>
         <source>Brevalon - Renewals</source>
-        <translation type="unfinished"></translation>
+        <translation>Brevalon – Verlängerungen</translation>
     </message>
     <message>
         <source>Operation completed</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorgang abgeschlossen</translation>
     </message>
     <message>
         <source>%1 of %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2: %3</translation>
     </message>
     <message>
         <source>You have not selected a valid client.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde kein gültiger Kunde gewählt.</translation>
     </message>
     <message>
         <source>Brevalon - Mail Statements</source>
-        <translation type="unfinished"></translation>
+        <translation>Brevalon – Kontoauszüge per Post</translation>
     </message>
     <message>
         <source>Account #%1 is past the %2 day limit
 This account should have been handed over
 Would you like to skip the printing of its statment ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Konto Nr. %1 hat die Grenze von %2 Tagen überschritten
+Dieses Konto hätte ans Inkasso übergeben werden sollen
+Den Druck seines Kontoauszugs überspringen?</translation>
     </message>
     <message>
         <source>Balance B/F</source>
-        <translation type="unfinished"></translation>
+        <translation>Saldovortrag</translation>
     </message>
     <message>
         <source>Mail Statements</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontoauszüge per Post</translation>
     </message>
     <message>
         <source>Confirm that you wish to print statements for mailing
 This may take a few minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte bestätigen: Kontoauszüge für den Postversand drucken
+Das kann einige Minuten dauern</translation>
     </message>
     <message>
         <source>Please select the mode for statements</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte die Ausgabe der Kontoauszüge wählen</translation>
     </message>
     <message>
         <source>&amp;Email</source>
-        <translation type="unfinished">&amp;E-Mail</translation>
+        <translation>&amp;E-Mail</translation>
     </message>
     <message>
         <source>Preview</source>
-        <translation type="unfinished">Vorschau</translation>
+        <translation>Vorschau</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucken</translation>
     </message>
     <message>
         <source>Email</source>
-        <translation type="unfinished">E-Mail</translation>
+        <translation>E-Mail</translation>
     </message>
     <message>
         <source>Email Statements</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontoauszüge per E-Mail</translation>
     </message>
     <message>
         <source>Confirm that you wish to e-mail statements to every client with an e-mail address
 This may take a few minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte bestätigen: Kontoauszüge an alle Kunden mit E-Mail-Adresse senden
+Das kann einige Minuten dauern</translation>
     </message>
     <message>
         <source>The statement of %1 could not be e-mailed.
 Go on with the next clients?</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Kontoauszug von %1 konnte nicht per E-Mail gesendet werden.
+Mit den nächsten Kunden weitermachen?</translation>
     </message>
     <message>
         <source>&amp;Go on</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Weiter</translation>
     </message>
     <message>
         <source>&amp;Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Stopp</translation>
     </message>
     <message>
         <source>Statements e-mailed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontoauszüge per E-Mail gesendet: %1</translation>
     </message>
     <message>
         <source>Already e-mailed this month, not sent again: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Diesen Monat schon gesendet, nicht erneut gesendet: %1</translation>
     </message>
     <message>
         <source>Not e-mailed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht gesendet:</translation>
     </message>
     <message>
         <source>No e-mail address:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ohne E-Mail-Adresse:</translation>
     </message>
     <message>
         <source>Run the statements by e-mail again to send the rest: those already sent are not sent twice.</source>
-        <translation type="unfinished"></translation>
+        <translation>Den E-Mail-Versand der Kontoauszüge noch einmal starten, um den Rest zu senden: bereits gesendete werden nicht doppelt gesendet.</translation>
     </message>
     <message>
         <source>Order Management</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestellwesen</translation>
     </message>
     <message>
         <source>Confirm that you wish to print order forms
 This may take a few minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte bestätigen: Bestellformulare drucken
+Das kann einige Minuten dauern</translation>
     </message>
     <message>
         <source>Report For ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Bericht für ...</translation>
     </message>
     <message>
         <source>Brevalon - Stock Trace Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Brevalon – Wareneingangsprotokoll</translation>
     </message>
     <message>
         <source>No Stock Received for the specified period.</source>
-        <translation type="unfinished"></translation>
+        <translation>Im gewählten Zeitraum gab es keinen Wareneingang.</translation>
     </message>
     <message>
         <source>** Level Adjustment ** </source>
-        <translation type="unfinished"></translation>
+        <translation>** Bestandskorrektur ** </translation>
     </message>
     <message>
         <source>Audit Trail</source>
-        <translation type="unfinished"></translation>
+        <translation>Protokoll</translation>
     </message>
     <message>
         <source>No transactions found for this account</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Buchungen für dieses Konto gefunden</translation>
     </message>
     <message>
         <source>Brevalon - Too many wrong codes: wait %1 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Brevalon – Zu viele falsche Codes: bitte %1 Sekunden warten</translation>
     </message>
     <message>
         <source>No database connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Verbindung zur Datenbank</translation>
     </message>
     <message>
         <source>The connection to the database is closed</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Verbindung zur Datenbank ist geschlossen</translation>
     </message>
     <message>
         <source>The connection to the database was lost and has been opened again. What you just did was not done: please do it once more.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Verbindung zur Datenbank war unterbrochen und wurde wiederhergestellt. Der letzte Vorgang wurde nicht ausgeführt: bitte noch einmal ausführen.</translation>
     </message>
     <message>
         <source>The database cannot be reached. Nothing of what you just did was written. The till connects again by itself once the database is back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datenbank ist nicht erreichbar. Vom letzten Vorgang wurde nichts gespeichert. Die Kasse verbindet sich von selbst wieder, sobald die Datenbank wieder erreichbar ist.</translation>
     </message>
     <message>
         <source>Month End</source>
-        <translation type="unfinished"></translation>
+        <translation>Monatsabschluss</translation>
     </message>
     <message>
         <source>For the month %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Für den Monat %1</translation>
     </message>
     <message>
         <source>Start Date for Analysis</source>
-        <translation type="unfinished"></translation>
+        <translation>Anfangsdatum der Auswertung</translation>
     </message>
     <message>
         <source>End Date for Analysis</source>
-        <translation type="unfinished"></translation>
+        <translation>Enddatum der Auswertung</translation>
     </message>
     <message>
         <source>Brevalon - Analysis</source>
-        <translation type="unfinished"></translation>
+        <translation>Brevalon – Auswertung</translation>
     </message>
     <message>
         <source>The end date %1 is before the start date %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Enddatum %1 liegt vor dem Anfangsdatum %2.</translation>
     </message>
     <message>
         <source>Analysis </source>
-        <translation type="unfinished"></translation>
+        <translation>Auswertung </translation>
     </message>
     <message>
         <source>For %1 through %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Für %1 bis %2</translation>
     </message>
     <message>
         <source>Brevalon - Cash Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Brevalon – Kassenabschluss</translation>
     </message>
     <message>
         <source>&lt;font color=red&gt;&lt;b&gt;There are pending orders&lt;/b&gt;&lt;/font&gt;&lt;p&gt;Would you still like to continue with Cash Up ?</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;font color=red&gt;&lt;b&gt;Es gibt offene Bestellungen&lt;/b&gt;&lt;/font&gt;&lt;p&gt;Trotzdem mit dem Kassenabschluss fortfahren?</translation>
     </message>
     <message>
         <source>Please select the mode for cash up</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte die Ausgabe des Kassenabschlusses wählen</translation>
     </message>
     <message>
         <source>&amp;Print/Process</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Drucken/Buchen</translation>
     </message>
     <message>
         <source>Cash Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Kassenabschluss</translation>
     </message>
     <message>
         <source>Preiview</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorschau</translation>
     </message>
     <message>
         <source>The last cash up did not finish.
 What it had not finished is counted in this one, once.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der letzte Kassenabschluss wurde nicht beendet.
+Was dabei offen blieb, wird einmal in diesem mitgezählt.</translation>
     </message>
     <message>
         <source>Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgeschlossen</translation>
     </message>
     <message>
         <source>Cash Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Kassentag</translation>
     </message>
     <message>
         <source>CASH</source>
-        <translation type="unfinished"></translation>
+        <translation>BAR</translation>
     </message>
     <message>
         <source>Waiter Cash Up</source>
-        <translation type="unfinished">Kellnerabrechnung</translation>
+        <translation>Kellnerabrechnung</translation>
     </message>
     <message>
         <source>No waiter served on %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Am %1 hat kein Kellner bedient.</translation>
     </message>
     <message>
         <source>Select Waiter for Cash Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Kellner für die Abrechnung wählen</translation>
     </message>
     <message>
         <source>&lt;font color=red&gt;&lt;b&gt;There are pending orders&lt;/b&gt;&lt;/font&gt;&lt;p&gt;Would you still like to continue with Waiter Cash Up ?</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;font color=red&gt;&lt;b&gt;Es gibt offene Bestellungen&lt;/b&gt;&lt;/font&gt;&lt;p&gt;Trotzdem mit der Kellnerabrechnung fortfahren?</translation>
     </message>
     <message>
         <source>&lt;font color=red&gt;&lt;b&gt;The following orders have not been paid&lt;/b&gt;&lt;/font&gt;&lt;p&gt;Would you still like to continue with Waiter Cash Up ?&lt;p&gt;%1</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;font color=red&gt;&lt;b&gt;Folgende Bestellungen sind nicht bezahlt&lt;/b&gt;&lt;/font&gt;&lt;p&gt;Trotzdem mit der Kellnerabrechnung fortfahren?&lt;p&gt;%1</translation>
     </message>
     <message>
         <source>REPRINT</source>
-        <translation type="unfinished"></translation>
+        <translation>NACHDRUCK</translation>
     </message>
     <message>
         <source>Brevalon - Docket</source>
-        <translation type="unfinished"></translation>
+        <translation>Brevalon – Bon</translation>
     </message>
     <message>
         <source>The %1 docket of order %2 was not printed.
 
 Its lines stay unsent: they go out with the next docket of this order, or reprint it from the Documents tab.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der %1 der Bestellung %2 wurde nicht gedruckt.
+
+Seine Zeilen bleiben ungesendet: sie gehen mit dem nächsten Bon dieser Bestellung hinaus, oder der Bon wird über den Reiter Belege nachgedruckt.</translation>
     </message>
     <message>
         <source>label</source>
-        <translation type="unfinished"></translation>
+        <translation>Etikettenbon</translation>
     </message>
     <message>
         <source>kitchen</source>
-        <translation type="unfinished"></translation>
+        <translation>Küchenbon</translation>
     </message>
 </context>
 <context>
     <name>VendTable</name>
     <message>
         <source>The base</source>
-        <translation type="unfinished"></translation>
+        <translation>Grundpreis</translation>
     </message>
     <message>
         <source>The tier 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Stufe 1</translation>
     </message>
     <message>
         <source>The tier 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Stufe 2</translation>
     </message>
     <message>
         <source>The cost</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Einkaufspreis</translation>
     </message>
     <message>
         <source>%1 markup of %2 gives a negative price.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Aufschlag (%1) von %2 ergibt einen negativen Preis.</translation>
     </message>
     <message>
         <source>%1 markup</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Aufschlag (%1)</translation>
     </message>
     <message>
         <source>%1 price</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Preis (%1)</translation>
     </message>
     <message>
         <source>The stock on hand</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Bestand</translation>
     </message>
     <message>
         <source>The re-order level</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Meldebestand</translation>
     </message>
     <message>
         <source>The quantity to order to</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Höchstbestand</translation>
     </message>
     <message>
         <source>The quantity on order</source>
-        <translation type="unfinished"></translation>
+        <translation>Die bestellte Menge</translation>
     </message>
     <message>
         <source>The days to renewal</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Tage bis zur Verlängerung</translation>
     </message>
     <message>
         <source>New Entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuer Eintrag</translation>
     </message>
     <message>
         <source>You must specify the Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte die Bezeichnung angeben</translation>
     </message>
     <message>
         <source>You must specify the Code and Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte Code und Bezeichnung angeben</translation>
     </message>
     <message>
         <source>The product %1 is already allocated Code %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Dem Artikel %1 ist bereits der Code %2 zugeordnet</translation>
     </message>
     <message>
         <source>The code %1 is already allocated to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Code %1 ist bereits %2 zugeordnet</translation>
     </message>
     <message>
         <source>Initial stock quanity on hand</source>
-        <translation type="unfinished"></translation>
+        <translation>Anfangsbestand</translation>
     </message>
     <message>
         <source>Inventory</source>
-        <translation type="unfinished">Artikel</translation>
+        <translation>Artikel</translation>
     </message>
     <message>
         <source>Added %1 Stock Level %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 angelegt, Bestand %2</translation>
     </message>
     <message>
         <source>Modify Entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Eintrag ändern</translation>
     </message>
     <message>
         <source>You must higlight an entry to modify</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte zuerst den zu ändernden Eintrag markieren</translation>
     </message>
     <message>
         <source>Confirm that you will update the highlighted entry
 %1, Code %2
 with the values shown ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte bestätigen: markierten Eintrag
+%1, Code %2
+mit den angezeigten Werten ändern?</translation>
     </message>
     <message>
         <source>&amp;Yes</source>
-        <translation type="unfinished">&amp;Ja</translation>
+        <translation>&amp;Ja</translation>
     </message>
     <message>
         <source>&amp;No</source>
-        <translation type="unfinished">&amp;Nein</translation>
+        <translation>&amp;Nein</translation>
     </message>
     <message>
         <source>Operation cancelled</source>
-        <translation type="unfinished">Vorgang abgebrochen</translation>
+        <translation>Vorgang abgebrochen</translation>
     </message>
     <message>
         <source>The entry %1, Code %2 is no longer on file.
 Another till may have deleted it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Eintrag %1, Code %2 ist nicht mehr vorhanden.
+Vielleicht hat eine andere Kasse ihn gelöscht.</translation>
     </message>
     <message>
         <source>Stock level corrected by hand</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestand von Hand korrigiert</translation>
     </message>
     <message>
         <source>Update %1 : %2 was %3 now %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderung %1 : %2 war %3, jetzt %4</translation>
     </message>
     <message>
         <source>Code</source>
-        <translation type="unfinished">Code</translation>
+        <translation>Code</translation>
     </message>
     <message>
         <source>Department</source>
-        <translation type="unfinished">Warengruppe</translation>
+        <translation>Warengruppe</translation>
     </message>
     <message>
         <source>UOM</source>
-        <translation type="unfinished"></translation>
+        <translation>Einheit</translation>
     </message>
     <message>
         <source>Price</source>
-        <translation type="unfinished"></translation>
+        <translation>Preis</translation>
     </message>
     <message>
         <source>Tier1 Price</source>
-        <translation type="unfinished"></translation>
+        <translation>Preis Stufe 1</translation>
     </message>
     <message>
         <source>Tier2 Price</source>
-        <translation type="unfinished"></translation>
+        <translation>Preis Stufe 2</translation>
     </message>
     <message>
         <source>Stock Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestand</translation>
     </message>
     <message>
         <source>Tax1</source>
-        <translation type="unfinished"></translation>
+        <translation>Steuer 1</translation>
     </message>
     <message>
         <source>Enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>aktiviert</translation>
     </message>
     <message>
         <source>Disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>deaktiviert</translation>
     </message>
     <message>
         <source>Tax2</source>
-        <translation type="unfinished"></translation>
+        <translation>Steuer 2</translation>
     </message>
     <message>
         <source>Returnable</source>
-        <translation type="unfinished">Pfand</translation>
+        <translation>Pfand</translation>
     </message>
     <message>
         <source>Set</source>
-        <translation type="unfinished"></translation>
+        <translation>gesetzt</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>zurückgesetzt</translation>
     </message>
     <message>
         <source>Update %1 : %2 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderung %1 : %2 %3</translation>
     </message>
     <message>
         <source>%1 is part of the composition %2.
 Take it out of the composition first.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 gehört zur Zusammenstellung %2.
+Bitte zuerst aus der Zusammenstellung entfernen.</translation>
     </message>
     <message>
         <source>%1 is on the open bill or order %2.
 It can be deleted once that is closed.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 steht auf der offenen Rechnung oder Bestellung %2.
+Der Artikel kann gelöscht werden, sobald diese abgeschlossen ist.</translation>
     </message>
     <message>
         <source>Delete Entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Eintrag löschen</translation>
     </message>
     <message>
         <source>You must higlight an entry to delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte zuerst den zu löschenden Eintrag markieren</translation>
     </message>
     <message>
         <source>Confirm that you will delete the highlighted entry
 %1, Code %2
 from the system?</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte bestätigen: markierten Eintrag
+%1, Code %2
+aus dem System löschen?</translation>
     </message>
     <message>
         <source>Deleted %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 gelöscht</translation>
     </message>
     <message>
         <source>Brevalon - Stock Management</source>
-        <translation type="unfinished"></translation>
+        <translation>Brevalon – Artikelverwaltung</translation>
     </message>
     <message>
         <source>&lt;b&gt;Price calculation conflict&lt;/b&gt;&lt;br&gt;&lt;font color=&quot;red&quot;&gt;&lt;em&gt;Selling at %1 : Calculated as %2&lt;/em&gt;&lt;/font&gt;&lt;br&gt;Would you like to update the &lt;b&gt;Cost&lt;/b&gt; or &lt;b&gt;Markup&lt;/b&gt;&lt;br&gt;You may also choose to ignore the issue</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Widerspruch in der Preiskalkulation&lt;/b&gt;&lt;br&gt;&lt;font color=&quot;red&quot;&gt;&lt;em&gt;Verkaufspreis %1 : Berechnet %2&lt;/em&gt;&lt;/font&gt;&lt;br&gt;Soll der &lt;b&gt;Einkauf&lt;/b&gt; oder der &lt;b&gt;Aufschlag&lt;/b&gt; angepasst werden?&lt;br&gt;Der Widerspruch kann auch ignoriert werden</translation>
     </message>
     <message>
         <source>&amp;Markup</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aufschlag</translation>
     </message>
     <message>
         <source>&amp;Cost</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Einkauf</translation>
     </message>
     <message>
         <source>&amp;Ignore</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ignorieren</translation>
     </message>
     <message>
         <source>There is no cost to work a markup out from.
 Enter the cost first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ohne Einkaufspreis lässt sich kein Aufschlag berechnen.
+Bitte zuerst den Einkaufspreis eingeben.</translation>
     </message>
     <message>
         <source>There is no base markup to work the cost out from.
 Enter the markup first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ohne Aufschlag auf den Grundpreis lässt sich kein Einkaufspreis berechnen.
+Bitte zuerst den Aufschlag eingeben.</translation>
     </message>
     <message>
         <source>Inventory Ranking</source>
-        <translation type="unfinished"></translation>
+        <translation>Reihenfolge der Artikel</translation>
     </message>
     <message>
         <source>Update %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 geändert</translation>
     </message>
     <message>
         <source>Selected item is already at top of ranking</source>
-        <translation type="unfinished"></translation>
+        <translation>Der gewählte Artikel steht bereits ganz vorn</translation>
     </message>
     <message>
         <source>Selected item is already at bottom of ranking</source>
-        <translation type="unfinished"></translation>
+        <translation>Der gewählte Artikel steht bereits ganz hinten</translation>
     </message>
     <message>
         <source>Brevalon</source>
-        <translation type="unfinished">Brevalon</translation>
+        <translation>Brevalon</translation>
     </message>
     <message>
         <source>Confirm that you wish to update the stock levels based on stock receieved and dispensed ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte bestätigen: Bestände aus Wareneingang und Verkauf neu berechnen?</translation>
     </message>
     <message>
         <source>Update %1 : Stock Level was %2 now %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderung %1 : Bestand war %2, jetzt %3</translation>
     </message>
     <message>
         <source>Tax 1</source>
-        <translation type="unfinished">Steuer 1</translation>
+        <translation>Steuer 1</translation>
     </message>
     <message>
         <source>Tax 2</source>
-        <translation type="unfinished">Steuer 2</translation>
+        <translation>Steuer 2</translation>
     </message>
     <message>
         <source>No Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Filter</translation>
     </message>
     <message>
         <source>The entry with Code %1 is no longer on file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Eintrag mit Code %1 ist nicht mehr vorhanden.</translation>
     </message>
     <message>
         <source>&lt;b&gt;&lt;/b&gt;No entry with code &lt;b&gt;%1&lt;/b&gt; located</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;&lt;/b&gt;Kein Eintrag mit Code &lt;b&gt;%1&lt;/b&gt; gefunden</translation>
     </message>
     <message>
         <source>&lt;b&gt;&lt;/b&gt;No entry matching &lt;b&gt;%1&lt;/b&gt; found</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;&lt;/b&gt;Kein Eintrag passt zu &lt;b&gt;%1&lt;/b&gt;</translation>
     </message>
     <message>
         <source>&lt;b&gt;&lt;/b&gt;The exact match of &lt;b&gt;%1&lt;/b&gt; was not found.&lt;p&gt;The closest match &lt;b&gt;%2&lt;/b&gt; has been choosen</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;&lt;/b&gt;Kein genauer Treffer für &lt;b&gt;%1&lt;/b&gt;.&lt;p&gt;Der ähnlichste Eintrag &lt;b&gt;%2&lt;/b&gt; wurde gewählt</translation>
     </message>
     <message>
         <source>&lt;b&gt;&lt;/b&gt;No entry with Department &lt;b&gt;%1&lt;/b&gt; located</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;&lt;/b&gt;Kein Eintrag mit Warengruppe &lt;b&gt;%1&lt;/b&gt; gefunden</translation>
     </message>
 </context>
 <context>
     <name>VendTableGui</name>
     <message>
         <source>Brevalon - Stock Management</source>
-        <translation type="unfinished"></translation>
+        <translation>Brevalon – Artikelverwaltung</translation>
     </message>
     <message>
         <source>&amp;Find</source>
-        <translation type="unfinished">&amp;Suchen</translation>
+        <translation>&amp;Finden</translation>
     </message>
     <message>
         <source>Code, description or department</source>
-        <translation type="unfinished"></translation>
+        <translation>Code, Bezeichnung oder Warengruppe</translation>
     </message>
     <message>
         <source>Type what to look for and press Return</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchbegriff eingeben und Enter drücken</translation>
     </message>
     <message>
         <source>&amp;Search</source>
-        <translation type="unfinished">&amp;Suchen</translation>
+        <translation>&amp;Suchen</translation>
     </message>
     <message>
         <source>Fi&amp;lter</source>
-        <translation type="unfinished"></translation>
+        <translation>Fi&amp;lter</translation>
     </message>
     <message>
         <source>Show the items of one department only</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur die Artikel einer Warengruppe zeigen</translation>
     </message>
     <message>
         <source>&amp;Code</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Code</translation>
     </message>
     <message>
         <source>The item code or bar code: scan it here to find the item</source>
-        <translation type="unfinished"></translation>
+        <translation>Artikelcode oder Strichcode: hier scannen, um den Artikel zu finden</translation>
     </message>
     <message>
         <source>&amp;Department</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Warengruppe</translation>
     </message>
     <message>
         <source>Su&amp;pplier</source>
-        <translation type="unfinished"></translation>
+        <translation>Liefe&amp;rant</translation>
     </message>
     <message>
         <source>Descr&amp;iption</source>
-        <translation type="unfinished"></translation>
+        <translation>Be&amp;zeichnung</translation>
     </message>
     <message>
         <source>&amp;UOM</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Einheit</translation>
     </message>
     <message>
         <source>Unit of measure, e.g. EACH, KG, BTL</source>
-        <translation type="unfinished"></translation>
+        <translation>Mengeneinheit, z. B. STK, KG, FL</translation>
     </message>
     <message>
         <source>C&amp;ost</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein&amp;kauf</translation>
     </message>
     <message>
         <source>Base Markup</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufschlag Grundpreis</translation>
     </message>
     <message>
         <source>The selling price before tax is the cost times the markup</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Verkaufspreis vor Steuer ist der Einkaufspreis mal dem Aufschlag</translation>
     </message>
     <message>
         <source>Base Price</source>
-        <translation type="unfinished"></translation>
+        <translation>Grundpreis</translation>
     </message>
     <message>
         <source>Tax 1</source>
-        <translation type="unfinished">Steuer 1</translation>
+        <translation>Steuer 1</translation>
     </message>
     <message>
         <source>Tax 2</source>
-        <translation type="unfinished">Steuer 2</translation>
+        <translation>Steuer 2</translation>
     </message>
     <message>
         <source>Tier1 Markup</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufschlag Stufe 1</translation>
     </message>
     <message>
         <source>Tier1 Price</source>
-        <translation type="unfinished"></translation>
+        <translation>Preis Stufe 1</translation>
     </message>
     <message>
         <source>&amp;Returnable</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pfand</translation>
     </message>
     <message>
         <source>D&amp;TR</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;DTR</translation>
     </message>
     <message>
         <source>Days to renewal: a reminder falls due this many days after the sale (0: none)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tage bis zur Verlängerung: so viele Tage nach dem Verkauf wird eine Erinnerung fällig (0: keine)</translation>
     </message>
     <message>
         <source>Tier2 Markup</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufschlag Stufe 2</translation>
     </message>
     <message>
         <source>Tier2 Price</source>
-        <translation type="unfinished"></translation>
+        <translation>Preis Stufe 2</translation>
     </message>
     <message>
         <source>On &amp;Hand</source>
-        <translation type="unfinished"></translation>
+        <translation>Bes&amp;tand</translation>
     </message>
     <message>
         <source>Stock on hand</source>
-        <translation type="unfinished"></translation>
+        <translation>Lagerbestand</translation>
     </message>
     <message>
         <source>R&amp;e-Order</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Meldebestand</translation>
     </message>
     <message>
         <source>Order more when the stock falls to this level</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachbestellen, wenn der Bestand auf diesen Wert fällt</translation>
     </message>
     <message>
         <source>Order &amp;To</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Höchstbestand</translation>
     </message>
     <message>
         <source>Order up to this quantity (0: the item is not stocked)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bis zu dieser Menge bestellen (0: Artikel wird nicht gelagert)</translation>
     </message>
     <message>
         <source>On Or&amp;der</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;In Bestellung</translation>
     </message>
     <message>
         <source>Re&amp;build Level</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neu berechnen</translation>
     </message>
     <message>
         <source>Work the stock on hand out again from the stock received and sold</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Bestand aus Wareneingang und Verkauf neu berechnen</translation>
     </message>
     <message>
         <source>Touch &amp;Label</source>
-        <translation type="unfinished"></translation>
+        <translation>T&amp;ouch-Text</translation>
     </message>
     <message>
         <source>The text on the item&apos;s touch button</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Text auf der Touch-Taste des Artikels</translation>
     </message>
     <message>
         <source>Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild</translation>
     </message>
     <message>
         <source>Choose the picture of the touch button, or remove it</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Bild der Touch-Taste wählen oder entfernen</translation>
     </message>
     <message>
         <source>F8 New</source>
-        <translation type="unfinished">F8 Neu</translation>
+        <translation>F8 Neu</translation>
     </message>
     <message>
         <source>F8</source>
-        <translation type="unfinished">F8</translation>
+        <translation>F8</translation>
     </message>
     <message>
         <source>F5 Update</source>
-        <translation type="unfinished">F5 Ändern</translation>
+        <translation>F5 Ändern</translation>
     </message>
     <message>
         <source>F5</source>
-        <translation type="unfinished">F5</translation>
+        <translation>F5</translation>
     </message>
     <message>
         <source>F6 Delete</source>
-        <translation type="unfinished">F6 Löschen</translation>
+        <translation>F6 Löschen</translation>
     </message>
     <message>
         <source>F6</source>
-        <translation type="unfinished">F6</translation>
+        <translation>F6</translation>
     </message>
     <message>
         <source>F3 Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>F3 Leeren</translation>
     </message>
     <message>
         <source>F3</source>
-        <translation type="unfinished">F3</translation>
+        <translation>F3</translation>
     </message>
     <message>
         <source>Empty the fields for a new item</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Felder für einen neuen Artikel leeren</translation>
     </message>
     <message>
         <source>Move &amp;Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach &amp;vorn</translation>
     </message>
     <message>
         <source>Move the item&apos;s touch button one place earlier</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Touch-Taste des Artikels einen Platz nach vorn setzen</translation>
     </message>
     <message>
         <source>Move Do&amp;wn</source>
-        <translation type="unfinished"></translation>
+        <translation>N&amp;ach hinten</translation>
     </message>
     <message>
         <source>Move the item&apos;s touch button one place later</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Touch-Taste des Artikels einen Platz nach hinten setzen</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished">&amp;Beenden</translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>Search By Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Suche nach Code</translation>
     </message>
     <message>
         <source>Search By Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Suche nach Bezeichnung</translation>
     </message>
     <message>
         <source>Search By Department</source>
-        <translation type="unfinished"></translation>
+        <translation>Suche nach Warengruppe</translation>
     </message>
 </context>
 <context>
