@@ -1335,7 +1335,7 @@ Es wurde nichts an ihn gesendet. Bitte den Drucker starten und erneut drucken.</
     </message>
     <message>
         <source>Counter</source>
-        <translation>Theke</translation>
+        <translation>Kasse</translation>
     </message>
     <message>
         <source>Qty Check</source>
