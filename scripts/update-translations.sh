@@ -64,7 +64,10 @@ for context in root.iter("context"):
         if kind in ("vanished", "obsolete"):
             continue
         total += 1
-        if kind == "unfinished" or not (translation.text or "").strip():
+        # A plural message keeps its text in one numerusform per plural form.
+        forms = [f.text or "" for f in translation.iter("numerusform")] if translation is not None else []
+        texts = forms if message.get("numerus") == "yes" else [translation.text if translation is not None else ""]
+        if kind == "unfinished" or not texts or not all((t or "").strip() for t in texts):
             missing.append(f"  {name}: {message.findtext('source')!r}")
 print(f"{path}: {total} texts, {len(missing)} not yet translated")
 for line in missing:
