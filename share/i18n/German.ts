@@ -704,6 +704,22 @@ aus dem System löschen?</translation>
         <source>There is no department %1</source>
         <translation>Es gibt keine Warengruppe %1</translation>
     </message>
+    <message>
+        <source>label</source>
+        <translation>Etikettenbon</translation>
+    </message>
+    <message>
+        <source>kitchen</source>
+        <translation>Küchenbon</translation>
+    </message>
+    <message>
+        <source>label and kitchen</source>
+        <translation>Etiketten- und Küchenbon</translation>
+    </message>
+    <message>
+        <source>no station</source>
+        <translation>keine Station</translation>
+    </message>
 </context>
 <context>
     <name>DocPrint</name>
