@@ -2,6 +2,7 @@
 
 #include "core/zkdb.h"
 
+#include <QElapsedTimer>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QString>
@@ -13,6 +14,8 @@ bool doomed = false;
 bool kept = false;
 QSqlError keptError;
 QString keptStatement;
+QElapsedTimer openFor;
+qint64 openTotal = 0;
 
 QString beginStatement()
 {
@@ -58,6 +61,7 @@ ZkTransaction::ZkTransaction()
         m_open = true;
         return;
     }
+    openFor.start();
     if (ZkDb::connectionLost())
         ZkDb::reconnect();
     QSqlQuery q;
@@ -69,6 +73,7 @@ ZkTransaction::ZkTransaction()
         begun = ZkDb::exec(q, beginStatement());
     }
     if (!begun) {
+        openTotal += openFor.nsecsElapsed();
         ZkDb::showError(q.lastError(), q.lastQuery());
         return;
     }
@@ -98,11 +103,14 @@ bool ZkTransaction::commit()
     if (doomed) {
         doomed = false;
         rollbackNow();
+        openTotal += openFor.nsecsElapsed();
         showKept();
         return false;
     }
     QSqlQuery q;
-    if (ZkDb::exec(q, QStringLiteral("COMMIT")))
+    const bool committed = ZkDb::exec(q, QStringLiteral("COMMIT"));
+    openTotal += openFor.nsecsElapsed();
+    if (committed)
         return true;
     // A failed COMMIT leaves MySQL's transaction open and SQLite's either
     // way; end it so the next unit starts clean.
@@ -127,6 +135,7 @@ void ZkTransaction::rollback()
     depth = 0;
     doomed = false;
     rollbackNow();
+    openTotal += openFor.nsecsElapsed();
     showKept();
 }
 
@@ -158,4 +167,9 @@ bool ZkTransaction::keepError(const QSqlError& error, const QString& statement)
         q.exec(QStringLiteral("START TRANSACTION"));
     }
     return true;
+}
+
+qint64 ZkTransaction::openNanoseconds()
+{
+    return openTotal;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QtGlobal>
+
 class QSqlError;
 class QString;
 
@@ -70,6 +72,10 @@ public:
      *  statement's error to be shown after the rollback and dooms the unit;
      *  true when it was kept. Outside a unit, false (show it now). */
     static bool keepError(const QSqlError& error, const QString& statement);
+
+    /** For the benchmarks: nanoseconds the outermost units of this process
+     *  were open, from before their BEGIN to after their COMMIT or ROLLBACK. */
+    static qint64 openNanoseconds();
 
 private:
     bool m_open = false;
