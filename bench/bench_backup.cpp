@@ -91,16 +91,12 @@ Result repeat(int runs, const QStringList& command, const QString& outFile, cons
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    if (qEnvironmentVariableIsEmpty("BREVALON_BUILD_DIR"))
-        qputenv("BREVALON_BUILD_DIR",
-                QDir(QCoreApplication::applicationDirPath() + QLatin1String("/..")).absolutePath().toLocal8Bit());
+    QApplication app(BigShop::offscreen(argc), argv);
+    BigShop::useThisBuild();
     // Lines in 10-line invoices, each with its journal row: 909 090 lines
     // and 90 909 journal rows make the million.
-    const int lines = argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : 909090;
-    const int runs = argc > 2 ? QString::fromLocal8Bit(argv[2]).toInt() : 3;
+    const int lines = BigShop::argument(argc, argv, 1, 909090);
+    const int runs = BigShop::argument(argc, argv, 2, 3);
     QTextStream out(stdout);
 
     TestShop shop;

@@ -199,14 +199,10 @@ void report(QTextStream& out, const char* what, const QVector<double>& ms)
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    if (qEnvironmentVariableIsEmpty("BREVALON_BUILD_DIR"))
-        qputenv("BREVALON_BUILD_DIR",
-            QDir(QCoreApplication::applicationDirPath() + QLatin1String("/..")).absolutePath().toLocal8Bit());
-    const int cashUps = argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : 5;
-    const int perDay = argc > 2 ? QString::fromLocal8Bit(argv[2]).toInt() / kLinesPerInvoice : 520;
+    QApplication app(BigShop::offscreen(argc), argv);
+    BigShop::useThisBuild();
+    const int cashUps = BigShop::argument(argc, argv, 1, 5);
+    const int perDay = BigShop::argument(argc, argv, 2, 520 * kLinesPerInvoice) / kLinesPerInvoice;
     QTextStream out(stdout);
 
     TestShop shop;

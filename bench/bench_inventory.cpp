@@ -61,12 +61,9 @@ Result measure(const QString& kind, int runs, const std::function<void(int)>& op
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    QApplication app(BigShop::offscreen(argc), argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
-    if (qEnvironmentVariableIsEmpty("BREVALON_BUILD_DIR"))
-        qputenv("BREVALON_BUILD_DIR", (QCoreApplication::applicationDirPath() + QLatin1String("/..")).toLocal8Bit());
+    BigShop::useThisBuild();
     QTextStream out(stdout);
     if (TestShop::isMariaDb() && qEnvironmentVariableIsEmpty("BREVALON_TEST_MYSQL_PORT")) {
         out << "bench_inventory: MariaDB needs the server that scripts/test.sh starts "

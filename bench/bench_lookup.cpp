@@ -66,12 +66,9 @@ struct Result
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    QApplication app(BigShop::offscreen(argc), argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
-    if (qEnvironmentVariableIsEmpty("BREVALON_BUILD_DIR"))
-        qputenv("BREVALON_BUILD_DIR", (QCoreApplication::applicationDirPath() + QLatin1String("/..")).toLocal8Bit());
+    BigShop::useThisBuild();
     QTextStream out(stdout);
     if (TestShop::isMariaDb() && qEnvironmentVariableIsEmpty("BREVALON_TEST_MYSQL_PORT")) {
         out << "bench_lookup: MariaDB needs the server that scripts/test.sh starts (BREVALON_TEST_MYSQL_PORT)\n";

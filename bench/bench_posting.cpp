@@ -104,13 +104,9 @@ void sell(int sale, const QList<SaleLine>& lines)
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    // The templates of this build, as the tests use them.
-    if (qEnvironmentVariableIsEmpty("BREVALON_BUILD_DIR"))
-        qputenv("BREVALON_BUILD_DIR", QDir(QCoreApplication::applicationDirPath() + QLatin1String("/..")).absolutePath().toLocal8Bit());
-    const int sales = argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : 50;
+    QApplication app(BigShop::offscreen(argc), argv);
+    BigShop::useThisBuild();
+    const int sales = BigShop::argument(argc, argv, 1, 50);
     QTextStream out(stdout);
 
     TestShop shop;

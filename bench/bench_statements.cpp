@@ -110,14 +110,11 @@ void seed(int clients, int rows)
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    if (qEnvironmentVariableIsEmpty("BREVALON_BUILD_DIR"))
-        qputenv("BREVALON_BUILD_DIR", QDir(QCoreApplication::applicationDirPath() + QLatin1String("/..")).absolutePath().toLocal8Bit());
-    const int clients = argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : 5000;
-    const int rows = argc > 2 ? QString::fromLocal8Bit(argv[2]).toInt() : 1000000;
-    const int runs = argc > 3 ? QString::fromLocal8Bit(argv[3]).toInt() : 1;
+    QApplication app(BigShop::offscreen(argc), argv);
+    BigShop::useThisBuild();
+    const int clients = BigShop::argument(argc, argv, 1, 5000);
+    const int rows = BigShop::argument(argc, argv, 2, 1000000);
+    const int runs = BigShop::argument(argc, argv, 3, 1);
     QTextStream out(stdout);
     if (TestShop::isMariaDb() && qEnvironmentVariableIsEmpty("BREVALON_TEST_MYSQL_PORT")) {
         out << "bench_statements: MariaDB needs the server that scripts/test.sh starts (BREVALON_TEST_MYSQL_PORT)\n";

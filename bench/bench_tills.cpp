@@ -19,13 +19,9 @@
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    if (qEnvironmentVariableIsEmpty("BREVALON_BUILD_DIR"))
-        qputenv("BREVALON_BUILD_DIR",
-                QDir(QCoreApplication::applicationDirPath() + QLatin1String("/..")).absolutePath().toLocal8Bit());
-    const int sales = argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : 1000;
+    QApplication app(BigShop::offscreen(argc), argv);
+    BigShop::useThisBuild();
+    const int sales = BigShop::argument(argc, argv, 1, 1000);
     QTextStream out(stdout);
 
     TestShop shop;

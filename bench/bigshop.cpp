@@ -1,5 +1,7 @@
 #include "bench/bigshop.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -129,6 +131,25 @@ double median(QVector<double> ms)
 double worst(const QVector<double>& ms)
 {
     return ms.isEmpty() ? 0 : *std::max_element(ms.begin(), ms.end());
+}
+
+int& offscreen(int& argc)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    return argc;
+}
+
+void useThisBuild()
+{
+    if (qEnvironmentVariableIsEmpty("BREVALON_BUILD_DIR"))
+        qputenv("BREVALON_BUILD_DIR",
+                QDir(QCoreApplication::applicationDirPath() + QLatin1String("/..")).absolutePath().toLocal8Bit());
+}
+
+int argument(int argc, char** argv, int n, int fallback)
+{
+    return argc > n ? QString::fromLocal8Bit(argv[n]).toInt() : fallback;
 }
 
 } // namespace BigShop

@@ -20,6 +20,16 @@ void grow(int items, int lines);
 QString someCode(int i);
 QString someDescriptionPrefix(int i);
 
+/** For the benchmark's QApplication, as "QApplication app(
+ *  BigShop::offscreen(argc), argv)": it draws offscreen unless a platform
+ *  is asked for. Returns @p argc. */
+int& offscreen(int& argc);
+/** After the QApplication: the templates of the build the program belongs
+ *  to, as the tests use them, unless BREVALON_BUILD_DIR names others. */
+void useThisBuild();
+/** The @p n-th argument of the command line as a number, else @p fallback. */
+int argument(int argc, char** argv, int n, int fallback);
+
 /** Runs @p op @p runs times and returns the times in milliseconds. */
 QVector<double> time(int runs, const std::function<void(int)>& op);
 
