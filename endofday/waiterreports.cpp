@@ -79,20 +79,26 @@ bool WaiterReports::pendingOrders(int* count) const
     return true;
 }
 
+bool WaiterReports::readInvoices(QSqlQuery& q, bool unpaidOnly) const
+{
+    return run(q,
+        QStringLiteral("SELECT W.Number, W.Account, W.Owed, Clients.Name FROM %1 LEFT JOIN Clients ON "
+                       "Clients.AccountNumber=W.Account ORDER BY W.Number")
+            .arg(ArchivedRows::from(
+                QStringLiteral("Journal.MyNumber AS Number, Journal.AccountNumber AS Account, "
+                               "Journal.Amount - Journal.Rounding AS Owed"),
+                { QStringLiteral("Journal"), QStringLiteral("Invoice") },
+                QStringLiteral("Journal.Description='I' AND %1Invoice.MyNumber=Journal.MyNumber AND "
+                               "Invoice.Waiter='%2' AND %3")
+                    .arg(unpaidOnly ? QStringLiteral("Journal.CrossRef=0 AND ") : QString(),
+                        Utility::escapeSQL(m_waiter), dayRange(QStringLiteral("Journal.MyDate"))),
+                QStringLiteral("W"))));
+}
+
 bool WaiterReports::unpaidInvoices(QString* lines) const
 {
     QSqlQuery q;
-    if (!run(q,
-            QStringLiteral("SELECT U.Number, U.Account, U.Owed, Clients.Name FROM %1 LEFT JOIN Clients ON "
-                           "Clients.AccountNumber=U.Account ORDER BY U.Number")
-                .arg(ArchivedRows::from(
-                    QStringLiteral("Journal.MyNumber AS Number, Journal.AccountNumber AS Account, "
-                                   "Journal.Amount - Journal.Rounding AS Owed"),
-                    { QStringLiteral("Journal"), QStringLiteral("Invoice") },
-                    QStringLiteral("Journal.Description='I' AND Journal.CrossRef=0 AND "
-                                   "Invoice.MyNumber=Journal.MyNumber AND Invoice.Waiter='%1' AND %2")
-                        .arg(Utility::escapeSQL(m_waiter), dayRange(QStringLiteral("Journal.MyDate"))),
-                    QStringLiteral("U")))))
+    if (!readInvoices(q, true))
         return false;
     lines->clear();
     while (q.next())
@@ -113,17 +119,7 @@ QStringList WaiterReports::build() const
 
     // The waiter's invoices of the day.
     QSqlQuery q;
-    if (!run(q,
-            QStringLiteral("SELECT W.Number, W.Account, W.Owed, Clients.Name FROM %1 LEFT JOIN Clients ON "
-                           "Clients.AccountNumber=W.Account ORDER BY W.Number")
-                .arg(ArchivedRows::from(
-                    QStringLiteral("Journal.MyNumber AS Number, Journal.AccountNumber AS Account, "
-                                   "Journal.Amount - Journal.Rounding AS Owed"),
-                    { QStringLiteral("Journal"), QStringLiteral("Invoice") },
-                    QStringLiteral("Journal.Description='I' AND Invoice.MyNumber=Journal.MyNumber AND "
-                                   "Invoice.Waiter='%1' AND %2")
-                        .arg(waiter, dayRange(QStringLiteral("Journal.MyDate"))),
-                    QStringLiteral("W")))))
+    if (!readInvoices(q, false))
         return {};
     DocWriter invoices;
     head(invoices, "waiter1");

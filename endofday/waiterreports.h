@@ -9,6 +9,8 @@
  * the receipts taken, "waiter3" what is due and the tips, "waiter4" the
  * waiter's invoices that other waiters took the money for. Reads only.
  */
+class QSqlQuery;
+
 class WaiterReports
 {
     Q_DECLARE_TR_FUNCTIONS(WaiterReports)
@@ -30,6 +32,10 @@ public:
 
 private:
     QString dayRange(const QString& column) const;
+    /** Reads the waiter's invoices of the day (number, account, amount
+     *  owed, client name) in number order; only those not paid yet when
+     *  @p unpaidOnly. */
+    bool readInvoices(QSqlQuery& q, bool unpaidOnly) const;
 
     QDate m_day;
     QString m_waiter;
