@@ -114,7 +114,7 @@ void Sales::vendReport(const QString& category, bool quantities)
                                      QStringLiteral("Category='%1' AND %2 AND %3 GROUP BY Description")
                                          .arg(Utility::escapeSQL(category), months.covers(QStringLiteral("MyDate")),
                                               SaleLines::sold(QStringLiteral("InvoiceItem.InvoiceNumber"))),
-                                     QStringLiteral("Lines"))
+                                     QStringLiteral("ItemLines"))
                 + QStringLiteral(" GROUP BY Description"))) {
         Utility::showDBError(q);
         return;
