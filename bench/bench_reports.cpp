@@ -84,7 +84,7 @@ struct Item
 
 /** A year of trade: @p lines lines in invoices of five, spread evenly over
  *  the year and over @p clients accounts; one invoice in eight unpaid,
- *  one in fifty with two returnable crates out. */
+ *  one document in a hundred a quote, one in fifty with two returnable crates out. */
 void seed(int lines, int clients)
 {
     QSqlQuery q;
@@ -145,12 +145,15 @@ void seed(int lines, int clients)
                 returns.add(QStringLiteral("(%1, %2, '%3', 'O')").arg(n).arg(number).arg(when));
         }
         Batch& ledger = isLive ? liveLedger : oldLedger;
-        const bool paid = n % 8 != 0;
-        ledger.add(QStringLiteral("(%1, 'I', '%2', %3, 0, %4, %5)")
+        // One document in a hundred a quote: no sale, left out by number.
+        const bool quote = n % 100 == 1;
+        const bool paid = !quote && n % 8 != 0;
+        ledger.add(QStringLiteral("(%1, '%6', '%2', %3, 0, %4, %5)")
                        .arg(account)
                        .arg(when, money(total))
                        .arg(n)
-                       .arg(paid ? n : 0));
+                       .arg(paid ? n : 0)
+                       .arg(quote ? QStringLiteral("Q") : QStringLiteral("I")));
         if (paid)
             ledger.add(QStringLiteral("(%1, 'R', '%2', %3, 0, %4, 0)").arg(account).arg(when, money(-total)).arg(n));
     }

@@ -11,6 +11,7 @@
 #include "core/zkprompt.h"
 #include "reports/reportdates.h"
 #include "reports/reporter.h"
+#include "reports/salelines.h"
 #include "reports/reportwriter.h"
 
 #include <QCoreApplication>
@@ -101,22 +102,21 @@ void Sales::vendReport(const QString& category, bool quantities)
         }
     }
 
-    // Lines of invoices and refunds only (joined to their ledger row, live
-    // or archived); each half sums its own lines by description first and
-    // the outer statement adds the halves.
-    const QString value = quantities ? QStringLiteral("InvoiceItem.Quantity") : QStringLiteral("1");
-    const QString perHalf = QStringLiteral("InvoiceItem.Description AS Description")
-                            + months.sums(value, QStringLiteral("InvoiceItem.MyDate"));
+    // Each half sums its own lines by description first; the outer
+    // statement adds the live and the archived sums.
+    const QString value = quantities ? QStringLiteral("Quantity") : QStringLiteral("1");
+    QString sold;
+    if (!SaleLines::sold(QStringLiteral("InvoiceNumber"), months.month(0), &sold))
+        return;
+    const QString perHalf = QStringLiteral("Description") + months.sums(value, QStringLiteral("MyDate"));
     QString outer = QStringLiteral("SELECT Description");
     for (int i = 0; i < SixMonths::kCount; ++i)
         outer += QStringLiteral(", SUM(M%1)").arg(i);
     if (!q.exec(outer + QStringLiteral(" FROM ")
-                + ArchivedRows::from(perHalf, {QStringLiteral("InvoiceItem"), QStringLiteral("Journal")},
-                                     QStringLiteral("InvoiceItem.InvoiceNumber=Journal.MyNumber AND "
-                                                    "Journal.Description IN ('I','RF') AND InvoiceItem.Category='%1' "
-                                                    "AND %2 GROUP BY InvoiceItem.Description")
-                                         .arg(Utility::escapeSQL(category),
-                                              months.covers(QStringLiteral("InvoiceItem.MyDate"))),
+                + ArchivedRows::from(perHalf, {QStringLiteral("InvoiceItem")},
+                                     QStringLiteral("Category='%1' AND %2 AND %3 GROUP BY Description")
+                                         .arg(Utility::escapeSQL(category), months.covers(QStringLiteral("MyDate")),
+                                              sold),
                                      QStringLiteral("ItemLines"))
                 + QStringLiteral(" GROUP BY Description"))) {
         Utility::showDBError(q);
@@ -143,23 +143,17 @@ void Sales::SpPerformanceReport()
     const SixMonths months(until);
 
     // Archived lines only: what a cash-up has not yet counted is not
-    // performance yet. Of invoices and refunds, joined to their ledger row.
-    QString outer = QStringLiteral("SELECT Description, SP");
-    for (int i = 0; i < SixMonths::kCount; ++i)
-        outer += QStringLiteral(", SUM(M%1)").arg(i);
+    // performance yet.
+    QString sold;
+    if (!SaleLines::sold(QStringLiteral("L.InvoiceNumber"), months.month(0), &sold))
+        return;
     QSqlQuery q;
     q.setForwardOnly(true);
-    if (!q.exec(outer + QStringLiteral(" FROM ")
-                + ArchivedRows::from(
-                    QStringLiteral("L.Description AS Description, L.SP AS SP")
-                        + months.sums(QStringLiteral("L.Quantity"), QStringLiteral("L.MyDate")),
-                    {ArchivedRows::archiveOf(QStringLiteral("InvoiceItem")) + QStringLiteral(" AS L"),
-                     QStringLiteral("Journal")},
-                    QStringLiteral("L.InvoiceNumber=Journal.MyNumber AND Journal.Description IN ('I','RF') AND "
-                                   "L.Category NOT IN ('Notes','Remarks') AND %1 GROUP BY L.Description, L.SP")
-                        .arg(months.covers(QStringLiteral("L.MyDate"))),
-                    QStringLiteral("Performance"))
-                + QStringLiteral(" GROUP BY Description, SP ORDER BY Description, SP"))) {
+    if (!q.exec(QStringLiteral("SELECT Description, SP") + months.sums(QStringLiteral("Quantity"), QStringLiteral("MyDate"))
+                + QStringLiteral(" FROM %1 AS L WHERE Category NOT IN ('Notes','Remarks') AND %2 AND %3 "
+                                 "GROUP BY Description, SP ORDER BY Description, SP")
+                      .arg(ArchivedRows::archiveOf(QStringLiteral("InvoiceItem")),
+                           months.covers(QStringLiteral("MyDate")), sold))) {
         Utility::showDBError(q);
         return;
     }

@@ -79,6 +79,9 @@ void Sales::commissionReport()
     // The counted (archived) lines first, then those a cash-up has yet to
     // count, in a colour of their own.
     const QString live = QStringLiteral("InvoiceItem");
+    QString sold;
+    if (!SaleLines::sold(QStringLiteral("L.InvoiceNumber"), ReportDates::monthOf(month), &sold))
+        return;
     double sales = 0, commission = 0;
     for (const QString& table : {ArchivedRows::archiveOf(live), live}) {
         QSqlQuery q;
@@ -87,7 +90,7 @@ void Sales::commissionReport()
                                    "FROM %1 AS L, Personel WHERE Personel.SP=L.SP AND Personel.SP<>'' AND %2 AND %3 "
                                    "GROUP BY Personel.Name, Personel.Commision ORDER BY Personel.Name")
                         .arg(table, ReportDates::inMonth(QStringLiteral("L.MyDate"), month),
-                             SaleLines::sold(QStringLiteral("L.InvoiceNumber"))))) {
+                             sold))) {
             Utility::showDBError(q);
             return;
         }
