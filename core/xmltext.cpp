@@ -25,9 +25,37 @@ QString Utility::xmlText(const QString& text)
     return s;
 }
 
+namespace {
+
+/** Whether escapeXML would hand @p text back as it is: nothing to escape
+ *  or to drop, no line break, and its spaces single and inside. Reports
+ *  write hundreds of thousands of such cells. */
+bool alreadyPlain(const QString& text)
+{
+    const int n = int(text.size());
+    for (int i = 0; i < n; ++i) {
+        const QChar c = text.at(i);
+        const ushort u = c.unicode();
+        if (u < 0x20 || u == '&' || u == '\'' || u == '"' || u == '<' || u == '>')
+            return false;
+        if (u == ' ') {
+            if (i == 0 || i == n - 1 || text.at(i - 1).unicode() == ' ')
+                return false;
+        } else if (u >= 0x7f && (c.isSpace() || c.isSurrogate() || u >= 0xFFFE)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
 QString Utility::escapeXML(const QString& text, bool upper)
 {
-    QString s = xmlText(upper ? text.toUpper() : text);
+    const QString plain = upper ? text.toUpper() : text;
+    if (alreadyPlain(plain))
+        return plain;
+    QString s = xmlText(plain);
     // The ampersand goes first, or the entities made after it would be
     // escaped a second time.
     s.replace(QLatin1Char('&'), QLatin1String("&amp;"));

@@ -136,6 +136,7 @@ void SalesGui::connectMenus()
         {ViewReportsGroupPending_OrdersAction, &SalesGui::pendingOrders},
         {ViewReportsGroupDaily_Stock_SalesAction, &SalesGui::dailySalesReport},
         {ViewReportsGroupVoided_documentsAction, &SalesGui::voidsReport},
+        {ViewReportsGroupPreparation_TimesAction, &SalesGui::preparationTimesReport},
     };
     for (const auto& e : entries)
         connect(e.action, &QAction::triggered, this, e.slot);

@@ -95,6 +95,7 @@ public slots:
     virtual void pendingOrders();
     virtual void dailySalesReport();
     virtual void voidsReport();
+    virtual void preparationTimesReport();
 
     // Function keys (F1, F2, F9, F10 and F11 are the form's own)
     virtual void F3();

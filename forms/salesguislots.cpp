@@ -238,6 +238,11 @@ void SalesGui::voidsReport()
     notImpl(QStringLiteral("voidsReport()"));
 }
 
+void SalesGui::preparationTimesReport()
+{
+    notImpl(QStringLiteral("preparationTimesReport()"));
+}
+
 void SalesGui::F3()
 {
     notImpl(QStringLiteral("F3()"));

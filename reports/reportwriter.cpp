@@ -1,6 +1,9 @@
 #include "reports/reportwriter.h"
 
+#include "core/utility.h"
 #include "documents/docwriter.h"
+
+#include <cmath>
 
 namespace {
 
@@ -76,4 +79,15 @@ QString ReportWriter::finish() const
 QString ReportWriter::monthHeading(const QDate& month)
 {
     return month.toString(QStringLiteral("yyyy-MM"));
+}
+
+QString ReportWriter::money(double amount)
+{
+    return Utility::numStr(Utility::roundCents(amount), 2);
+}
+
+QString ReportWriter::quantity(double quantity)
+{
+    const double q = std::round(quantity * 1000.0) / 1000.0;
+    return Utility::numStr(q, q == std::floor(q) ? 0 : 3);
 }

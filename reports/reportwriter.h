@@ -53,6 +53,11 @@ public:
 
     /** The heading of a month column, as the chart reads it ("2026-07"). */
     static QString monthHeading(const QDate& month);
+    /** Money in a cell: two decimals. */
+    static QString money(double amount);
+    /** A quantity in a cell: a whole number when it is one, else three
+     *  decimals. */
+    static QString quantity(double quantity);
 
 private:
     struct Row

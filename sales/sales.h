@@ -283,8 +283,32 @@ public slots:
     void transferTable() override;
     void editBill() override;
 
-    // Reports (reports/)
+    // Reports (reports/): the open orders; the six-month reports; the
+    // day's sales, commission and voids; the action log; the client
+    // reports; returnables; stock levels and the price list
     void pendingOrders() override;
+    void merchandiseReport() override;
+    /** Six months of the lines of @p category, one row per entry of the
+     *  table named like it: quantities when @p quantities, else the number
+     *  of lines. */
+    void vendReport(const QString& category, bool quantities);
+    void SpPerformanceReport() override;
+    void newClientsReport() override;
+    void dailySalesReport() override;
+    void commissionReport() override;
+    void voidsReport() override;
+    void actionReport() override;
+    void clientDebtReport() override;
+    void outstandingInvoices() override;
+    void allClientsReport() override;
+    void clientPurchasesReport() override;
+    void clientExpenditureReport() override;
+    void returnablesReport() override;
+    void editReturns() override;
+    void stockLevelReport() override;
+    void priceList() override;
+    /** The kitchen screens' preparation times over the days asked for. */
+    void preparationTimesReport() override;
 
     // The receipt tab's balance, as far as choosing an account needs it
     void refreshReceipt(int account) override;
@@ -668,6 +692,9 @@ private:
     QProcess* m_helpViewer = nullptr;
     QTranslator* m_toolkitTexts = nullptr;
     Reporter* m_reporter = nullptr;
+    /** The question to clear the action log, asked when the viewer that
+     *  shows the log closes. */
+    QMetaObject::Connection m_clearLogOnClose;
     QPixmap m_pendingPixmap;
     QPixmap m_noPendingPixmap;
 };

@@ -81,6 +81,8 @@ CREATE INDEX InvoiceItemCode ON InvoiceItem (Code);
 CREATE INDEX InvoiceItemDate ON InvoiceItem (MyDate);
 CREATE INDEX InvoiceItemSerial ON InvoiceItem (SerialNo);
 CREATE INDEX InvoiceItemCashUp ON InvoiceItem (CashUp);
+-- The commission report reads a salesperson's lines of a month.
+CREATE INDEX InvoiceItemSP ON InvoiceItem (SP, MyDate);
 
 -- Lines moved out by a cash-up keep their numbers.
 CREATE TABLE InvoiceItemArchive (
@@ -96,6 +98,7 @@ CREATE INDEX InvoiceItemArchiveCode ON InvoiceItemArchive (Code);
 CREATE INDEX InvoiceItemArchiveDate ON InvoiceItemArchive (MyDate);
 CREATE INDEX InvoiceItemArchiveSerial ON InvoiceItemArchive (SerialNo);
 CREATE INDEX InvoiceItemArchiveCashUp ON InvoiceItemArchive (CashUp);
+CREATE INDEX InvoiceItemArchiveSP ON InvoiceItemArchive (SP, MyDate);
 
 CREATE TABLE Receipt (
   MyNumber INTEGER PRIMARY KEY AUTOINCREMENT,

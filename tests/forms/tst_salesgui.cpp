@@ -117,7 +117,7 @@ void TestSalesGui::everyNamedPartExists()
             QCOMPARE(form.ViewReportsActionGroup->actions().contains(a),
                      a != form.ViewReportsGroupActionsAction);
     }
-    QCOMPARE(form.ViewReportsActionGroup->actions().size(), 17);
+    QCOMPARE(form.ViewReportsActionGroup->actions().size(), 18); // with the kitchen preparation times
 }
 
 void TestSalesGui::keysWorkWithoutTheMenuBar_data()
