@@ -62,7 +62,7 @@ Months monthValues(const QSqlQuery& q, int from)
 
 bool askUntil(QWidget* parent, QDate* until)
 {
-    return ReportDates::ask(parent, tr("Report Until"), false, until);
+    return ReportDates::ask(parent, QCoreApplication::translate("Sales", "Report Until"), false, until);
 }
 
 } // namespace
