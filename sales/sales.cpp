@@ -168,9 +168,10 @@ void Sales::loadTranslation(const QString& language)
     if (!nls)
         return;
     // English is the program's own language: no file, an empty translator.
+    // So is a language left unset (every file name starts with nothing).
     const QDir dir(Utility::translationsDir());
     QString file;
-    if (language.compare(QLatin1String("English"), Qt::CaseInsensitive) != 0) {
+    if (!language.trimmed().isEmpty() && language.compare(QLatin1String("English"), Qt::CaseInsensitive) != 0) {
         const QStringList candidates = dir.entryList({QStringLiteral("*.qm")}, QDir::Files, QDir::Name);
         for (const QString& name : candidates) {
             if (name.startsWith(language, Qt::CaseInsensitive)) {
