@@ -63,6 +63,10 @@ SplitEntry::SplitEntry(int invoice, QWidget* parent)
     m_lines->header()->setStretchLastSection(false);
     connect(m_lines, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) { touched(item); });
 
+    m_total = new QLabel(this);
+    m_total->setFont(big);
+    m_total->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+
     QSqlQuery q;
     if (!q.exec(QStringLiteral("SELECT MyNumber, Quantity, Description, Price FROM InvoiceItem WHERE InvoiceNumber=%1 "
                                "AND Quantity<>0 ORDER BY MyNumber")
@@ -83,10 +87,6 @@ SplitEntry::SplitEntry(int invoice, QWidget* parent)
         m_lines->resizeColumnToContents(c);
     if (m_lines->topLevelItemCount() > 0)
         m_lines->setCurrentItem(m_lines->topLevelItem(0));
-
-    m_total = new QLabel(this);
-    m_total->setFont(big);
-    m_total->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
     QPushButton* less = touchButton(tr("One Less\n-"), this);
     QPushButton* all = touchButton(tr("All of\nLine A"), this);
