@@ -81,6 +81,7 @@ SplitEntry::SplitEntry(int invoice, QWidget* parent)
         item->setData(0, AmountRole, q.value(3).toDouble());
         for (const int c : {ColQuantity, ColAmount, ColMoving})
             item->setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
+        item->setSizeHint(ColDescription, QSize(0, 44)); // a finger's height
         showMoving(item, 0);
     }
     for (const int c : {ColQuantity, ColAmount, ColMoving})

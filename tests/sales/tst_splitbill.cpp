@@ -228,6 +228,7 @@ void TestSplitBill::splitByItemsAndPay()
     QStringList receipts;
     till.pay(RestaurantTill::table(4), other, w.CardAmountEdit, QStringLiteral("220"), false, &receipts);
     QCOMPARE(SplitTill::payList(), QStringList{QStringLiteral("TABLE 4 \u00b7 1/2")});
+    QCOMPARE(w.PayListView->topLevelItemCount(), 1);
     till.pay(RestaurantTill::table(4), bill, w.CashAmountEdit, QStringLiteral("200"), true, &receipts);
 
     const QString first = row(QStringLiteral("SELECT min(MyNumber) FROM Receipt"));
