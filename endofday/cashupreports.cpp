@@ -93,7 +93,8 @@ bool readBook(const CashUpScope& scope, Book* book)
 
     const QString invoices = scope.ledger(QStringLiteral("MyNumber"), kInvoices);
     if (!run(q,
-            QStringLiteral("SELECT MyNumber, Tax1, Tax2, SplitOf FROM Invoice WHERE MyNumber IN (%1)").arg(invoices)))
+            QStringLiteral("SELECT MyNumber, Tax1, Tax2, SplitOf FROM Invoice WHERE MyNumber IN (%1)")
+                .arg(invoices)))
         return false;
     while (q.next()) {
         book->rates.insert(q.value(0).toInt(), { q.value(1).toDouble(), q.value(2).toDouble() });

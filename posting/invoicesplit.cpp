@@ -55,15 +55,17 @@ bool run(const QString& sql)
 bool readLines(int invoice, QList<Line>* lines)
 {
     QSqlQuery q;
-    if (!ZkDb::exec(q, QStringLiteral("SELECT MyNumber, Quantity, Price, Cost, Returnable FROM InvoiceItem WHERE "
-                                      "InvoiceNumber=%1 ORDER BY MyNumber")
-                           .arg(invoice))) {
+    if (!ZkDb::exec(q,
+            QStringLiteral("SELECT MyNumber, Quantity, Price, Cost, Returnable FROM InvoiceItem WHERE "
+                           "InvoiceNumber=%1 ORDER BY MyNumber")
+                .arg(invoice))) {
         Utility::showDBError(q);
         return false;
     }
     while (q.next()) {
-        lines->append({q.value(0).toInt(), qRound64(q.value(1).toDouble() * 1000), qRound64(q.value(2).toDouble() * 100),
-                       qRound64(q.value(3).toDouble() * 100), q.value(4).toString() == QLatin1String("Y")});
+        lines->append({ q.value(0).toInt(), qRound64(q.value(1).toDouble() * 1000),
+            qRound64(q.value(2).toDouble() * 100), qRound64(q.value(3).toDouble() * 100),
+            q.value(4).toString() == QLatin1String("Y") });
     }
     return true;
 }
@@ -78,19 +80,22 @@ bool setLine(const Line& line, qint64 milli, qint64 cents, qint64 cost)
 // amounts; its kitchen marks come along, so no docket prints it again.
 bool copyLine(const Line& line, int bill, qint64 milli, qint64 cents, qint64 cost, bool tracked)
 {
-    static const QString same = QStringLiteral("MyDate, SP, Category, Department, Code, UnitOfMeasure, Discount, "
-                                               "Description, Tax1, Tax2, SerialNo, Returnable, DTR, Printed, CashUp");
-    if (!run(QStringLiteral("INSERT INTO InvoiceItem (InvoiceNumber, Quantity, Price, Cost, %1) SELECT %2, %3, %4, %5, "
-                            "%1 FROM InvoiceItem WHERE MyNumber=%6")
+    static const QString same
+        = QStringLiteral("MyDate, SP, Category, Department, Code, UnitOfMeasure, Discount, "
+                         "Description, Tax1, Tax2, SerialNo, Returnable, DTR, Printed, CashUp");
+    if (!run(QStringLiteral(
+            "INSERT INTO InvoiceItem (InvoiceNumber, Quantity, Price, Cost, %1) SELECT %2, %3, %4, %5, "
+            "%1 FROM InvoiceItem WHERE MyNumber=%6")
                  .arg(same, QString::number(bill), quantity(milli), money(cents), money(cost),
-                      QString::number(line.number))))
+                     QString::number(line.number))))
         return false;
     if (!tracked || !line.returnable)
         return true;
     const int copy = ZkDb::newRowNumber(QStringLiteral("invoiceitem_seq"));
     return copy > 0
-        && run(QStringLiteral("INSERT INTO Returns (InvoiceNumber, InvoiceItemNumber, DateDone, Status) SELECT %1, %2, "
-                              "DateDone, Status FROM Returns WHERE InvoiceItemNumber=%3")
+        && run(QStringLiteral(
+            "INSERT INTO Returns (InvoiceNumber, InvoiceItemNumber, DateDone, Status) SELECT %1, %2, "
+            "DateDone, Status FROM Returns WHERE InvoiceItemNumber=%3")
                    .arg(bill)
                    .arg(copy)
                    .arg(line.number));
@@ -98,8 +103,12 @@ bool copyLine(const Line& line, int bill, qint64 milli, qint64 cents, qint64 cos
 
 bool moveLine(const Line& line, int bill)
 {
-    return run(QStringLiteral("UPDATE InvoiceItem SET InvoiceNumber=%1 WHERE MyNumber=%2").arg(bill).arg(line.number))
-        && run(QStringLiteral("UPDATE Returns SET InvoiceNumber=%1 WHERE InvoiceItemNumber=%2").arg(bill).arg(line.number));
+    return run(QStringLiteral("UPDATE InvoiceItem SET InvoiceNumber=%1 WHERE MyNumber=%2")
+                   .arg(bill)
+                   .arg(line.number))
+        && run(QStringLiteral("UPDATE Returns SET InvoiceNumber=%1 WHERE InvoiceItemNumber=%2")
+                   .arg(bill)
+                   .arg(line.number));
 }
 
 } // namespace
@@ -129,8 +138,9 @@ bool Utility::beginSplit(int number, int* root, QString* refusal)
         if (!posted)
             return false;
     } else {
-        if (!ZkDb::exec(q, QStringLiteral("SELECT CrossRef, Status FROM Journal WHERE MyNumber=%1 AND Description='I'")
-                               .arg(number))) {
+        if (!ZkDb::exec(q,
+                QStringLiteral("SELECT CrossRef, Status FROM Journal WHERE MyNumber=%1 AND Description='I'")
+                    .arg(number))) {
             showDBError(q);
             return false;
         }
@@ -150,9 +160,10 @@ bool Utility::beginSplit(int number, int* root, QString* refusal)
 
 int Utility::newSplitBill(int source, int root)
 {
-    if (!run(QStringLiteral("INSERT INTO Invoice (MyDate, AccountNumber, Status, Tax1, Tax2, Waiter, Station, SplitOf) "
-                            "SELECT MyDate, AccountNumber, 'C', Tax1, Tax2, Waiter, Station, %1 FROM Invoice WHERE "
-                            "MyNumber=%2")
+    if (!run(QStringLiteral(
+            "INSERT INTO Invoice (MyDate, AccountNumber, Status, Tax1, Tax2, Waiter, Station, SplitOf) "
+            "SELECT MyDate, AccountNumber, 'C', Tax1, Tax2, Waiter, Station, %1 FROM Invoice WHERE "
+            "MyNumber=%2")
                  .arg(root)
                  .arg(source)))
         return -1;
@@ -170,13 +181,15 @@ bool Utility::postSplitTotal(int number, int source)
     const double rounding = getRounding(&amount);
     const QString due = QString::number(amount, 'f', 2), cut = QString::number(rounding, 'f', 2);
     if (number == source)
-        return run(QStringLiteral("UPDATE Journal SET Amount=%1, Rounding=%2 WHERE MyNumber=%3 AND Description='I'")
-                       .arg(due, cut, QString::number(number)));
+        return run(
+            QStringLiteral("UPDATE Journal SET Amount=%1, Rounding=%2 WHERE MyNumber=%3 AND Description='I'")
+                .arg(due, cut, QString::number(number)));
     // The new bill belongs to the evening of the bill it came from.
-    return run(QStringLiteral("INSERT INTO Journal (AccountNumber, Description, MyDate, Amount, Rounding, MyNumber) "
-                              "SELECT AccountNumber, 'I', MyDate, %1, %2, %3 FROM Journal WHERE MyNumber=%4 AND "
-                              "Description='I'")
-                   .arg(due, cut, QString::number(number), QString::number(source)));
+    return run(
+        QStringLiteral("INSERT INTO Journal (AccountNumber, Description, MyDate, Amount, Rounding, MyNumber) "
+                       "SELECT AccountNumber, 'I', MyDate, %1, %2, %3 FROM Journal WHERE MyNumber=%4 AND "
+                       "Description='I'")
+            .arg(due, cut, QString::number(number), QString::number(source)));
 }
 
 QList<int> Utility::splitInvoice(int number, const QList<SplitMove>& moves, QString* refusal)
@@ -203,7 +216,8 @@ QList<int> Utility::splitInvoice(int number, const QList<SplitMove>& moves, QStr
         const qint64 milli = qRound64(move.quantity * 1000);
         if (milli == 0)
             continue;
-        const auto line = std::find_if(lines.cbegin(), lines.cend(), [&](const Line& l) { return l.number == move.line; });
+        const auto line = std::find_if(
+            lines.cbegin(), lines.cend(), [&](const Line& l) { return l.number == move.line; });
         if (line == lines.cend()) {
             *refusal = tr("Bill # %1 has changed meanwhile: split it again").arg(number);
             return done({});
@@ -211,7 +225,8 @@ QList<int> Utility::splitInvoice(int number, const QList<SplitMove>& moves, QStr
         moving[move.line] += milli;
         if (milli < 0 || moving[move.line] > qAbs(line->milli)) {
             *refusal = tr("A line of %1 cannot give %2 to the new bill")
-                           .arg(numStr(double(line->milli) / 1000, 3), numStr(double(moving[move.line]) / 1000, 3));
+                           .arg(numStr(double(line->milli) / 1000, 3),
+                               numStr(double(moving[move.line]) / 1000, 3));
             return done({});
         }
     }
@@ -219,9 +234,8 @@ QList<int> Utility::splitInvoice(int number, const QList<SplitMove>& moves, QStr
         *refusal = tr("Choose what goes to the new bill");
         return done({});
     }
-    const bool everything = std::all_of(lines.cbegin(), lines.cend(), [&](const Line& l) {
-        return moving.value(l.number) == qAbs(l.milli);
-    });
+    const bool everything = std::all_of(
+        lines.cbegin(), lines.cend(), [&](const Line& l) { return moving.value(l.number) == qAbs(l.milli); });
     if (everything) {
         *refusal = tr("Something must stay on bill # %1").arg(number);
         return done({});
@@ -250,7 +264,7 @@ QList<int> Utility::splitInvoice(int number, const QList<SplitMove>& moves, QStr
     }
     if (!postSplitTotal(number, number) || !postSplitTotal(bill, number) || !unit.commit())
         return done({});
-    return done({number, bill});
+    return done({ number, bill });
 }
 
 QList<int> Utility::splitInvoiceEvenly(int number, int parts, QString* refusal)
@@ -282,7 +296,8 @@ QList<int> Utility::splitInvoiceEvenly(int number, int parts, QString* refusal)
         return done({});
     }
     if (parts > total) {
-        *refusal = tr("A bill of %1 cannot be split into %2 parts").arg(numStr(double(total) / 100, 2)).arg(parts);
+        *refusal
+            = tr("A bill of %1 cannot be split into %2 parts").arg(numStr(double(total) / 100, 2)).arg(parts);
         return done({});
     }
 
@@ -318,7 +333,7 @@ QList<int> Utility::splitInvoiceEvenly(int number, int parts, QString* refusal)
         share[parts - 1][i] = lines[i].cents - given;
     }
 
-    QList<int> bills{number};
+    QList<int> bills { number };
     for (int k = 1; k < parts; ++k) {
         const int bill = newSplitBill(number, root);
         if (bill < 0)
@@ -334,7 +349,7 @@ QList<int> Utility::splitInvoiceEvenly(int number, int parts, QString* refusal)
             return done({});
         for (int k = 1; k < parts; ++k) {
             if (!copyLine(line, bills[k], k == last ? line.milli - last * milli : milli, share[k][i],
-                          k == last ? line.cost - last * cost : cost, false))
+                    k == last ? line.cost - last * cost : cost, false))
                 return done({});
         }
     }

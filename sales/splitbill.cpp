@@ -32,9 +32,8 @@ int Sales::billToSplit(int account)
     if (PayListView->topLevelItemCount() == 1)
         return PayListView->topLevelItem(0)->text(0).toInt();
     ZkPrompt::information(this, caption,
-                          PayListView->topLevelItemCount() == 0
-                              ? tr("%1 has no bill to split").arg(m_accountName)
-                              : tr("Choose one bill to split in the list of open invoices"));
+        PayListView->topLevelItemCount() == 0 ? tr("%1 has no bill to split").arg(m_accountName)
+                                              : tr("Choose one bill to split in the list of open invoices"));
     return 0;
 }
 
@@ -53,8 +52,9 @@ void Sales::splitBill()
     const int bill = billToSplit(account);
     if (bill <= 0)
         return;
-    const int how = ZkPrompt::question(this, caption, tr("Split bill # %1 of %2 between the guests").arg(bill).arg(m_accountName),
-                                       {tr("By &Items"), tr("&Evenly"), tr("Cancel")}, 0, 2);
+    const int how = ZkPrompt::question(this, caption,
+        tr("Split bill # %1 of %2 between the guests").arg(bill).arg(m_accountName),
+        { tr("By &Items"), tr("&Evenly"), tr("Cancel") }, 0, 2);
     QList<int> bills;
     QString refusal;
     if (how == 0) {
@@ -92,7 +92,7 @@ void Sales::splitBill()
     for (const int b : bills)
         numbers << QString::number(b);
     utils->logAction(tr("Split Bill"), tr("Inv #: %1 into %2").arg(bill).arg(numbers.join(QLatin1Char(' '))),
-                     QString(), '0');
+        QString(), '0');
     utils->printSplitBills(bills);
     // The table's order is a bill now; the first of its bills is offered.
     checkPending(nullptr, nullptr);

@@ -43,7 +43,8 @@ SplitEntry::SplitEntry(int invoice, QWidget* parent)
     setModal(true);
     resize(760, 520);
 
-    auto* title = new QLabel(tr("Bill # %1: touch a line to move one more of it to the new bill").arg(invoice), this);
+    auto* title
+        = new QLabel(tr("Bill # %1: touch a line to move one more of it to the new bill").arg(invoice), this);
     QFont big = title->font();
     big.setPointSize(13);
     big.setBold(true);
@@ -55,9 +56,9 @@ SplitEntry::SplitEntry(int invoice, QWidget* parent)
     m_lines->setRootIsDecorated(false);
     m_lines->setUniformRowHeights(true);
     m_lines->setAllColumnsShowFocus(true);
-    m_lines->setHeaderLabels({tr("Qty"), tr("Description"), tr("Amount"), tr("To New Bill")});
+    m_lines->setHeaderLabels({ tr("Qty"), tr("Description"), tr("Amount"), tr("To New Bill") });
     QFont list(settings->readEntry(QStringLiteral("/Global/ListFont")),
-               qMax(12, settings->readNumEntry(QStringLiteral("/Global/ListFontSize"))));
+        qMax(12, settings->readNumEntry(QStringLiteral("/Global/ListFontSize"))));
     m_lines->setFont(list);
     m_lines->header()->setSectionResizeMode(ColDescription, QHeaderView::Stretch);
     m_lines->header()->setStretchLastSection(false);
@@ -68,23 +69,25 @@ SplitEntry::SplitEntry(int invoice, QWidget* parent)
     m_total->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
     QSqlQuery q;
-    if (!q.exec(QStringLiteral("SELECT MyNumber, Quantity, Description, Price FROM InvoiceItem WHERE InvoiceNumber=%1 "
-                               "AND Quantity<>0 ORDER BY MyNumber")
+    if (!q.exec(QStringLiteral(
+            "SELECT MyNumber, Quantity, Description, Price FROM InvoiceItem WHERE InvoiceNumber=%1 "
+            "AND Quantity<>0 ORDER BY MyNumber")
                     .arg(invoice)))
         Utility::showDBError(q);
     while (q.next()) {
         const double quantity = q.value(1).toDouble();
-        auto* item = new QTreeWidgetItem(m_lines, {Utility::numStr(quantity, 3), q.value(2).toString(),
-                                                   Utility::numStr(q.value(3).toDouble(), 2), QString()});
+        auto* item = new QTreeWidgetItem(m_lines,
+            { Utility::numStr(quantity, 3), q.value(2).toString(), Utility::numStr(q.value(3).toDouble(), 2),
+                QString() });
         item->setData(0, LineRole, q.value(0).toInt());
         item->setData(0, QuantityRole, quantity);
         item->setData(0, AmountRole, q.value(3).toDouble());
-        for (const int c : {ColQuantity, ColAmount, ColMoving})
+        for (const int c : { ColQuantity, ColAmount, ColMoving })
             item->setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
         item->setSizeHint(ColDescription, QSize(0, 44)); // a finger's height
         showMoving(item, 0);
     }
-    for (const int c : {ColQuantity, ColAmount, ColMoving})
+    for (const int c : { ColQuantity, ColAmount, ColMoving })
         m_lines->resizeColumnToContents(c);
     if (m_lines->topLevelItemCount() > 0)
         m_lines->setCurrentItem(m_lines->topLevelItem(0));
@@ -104,7 +107,7 @@ SplitEntry::SplitEntry(int invoice, QWidget* parent)
     connect(m_split, &QPushButton::clicked, this, &QDialog::accept);
 
     auto* buttons = new QHBoxLayout;
-    for (QPushButton* b : {less, all, none})
+    for (QPushButton* b : { less, all, none })
         buttons->addWidget(b);
     buttons->addStretch();
     buttons->addWidget(cancel);
@@ -136,7 +139,7 @@ QList<Utility::SplitMove> SplitEntry::moves() const
         const QTreeWidgetItem* item = m_lines->topLevelItem(i);
         const double moving = item->data(0, MovingRole).toDouble();
         if (moving != 0)
-            chosen.append({item->data(0, LineRole).toInt(), moving});
+            chosen.append({ item->data(0, LineRole).toInt(), moving });
     }
     return chosen;
 }
@@ -172,12 +175,14 @@ void SplitEntry::showMoving(QTreeWidgetItem* item, double quantity)
         const QTreeWidgetItem* row = m_lines->topLevelItem(i);
         const double all = qAbs(row->data(0, QuantityRole).toDouble());
         const double amount = row->data(0, AmountRole).toDouble();
-        const double part = all == 0 ? 0 : Utility::roundCents(amount * row->data(0, MovingRole).toDouble() / all);
+        const double part
+            = all == 0 ? 0 : Utility::roundCents(amount * row->data(0, MovingRole).toDouble() / all);
         moved += part;
         kept += amount - part;
     }
     m_total->setText(tr("This bill %1    New bill %2")
-                         .arg(Utility::numStr(Utility::roundCents(kept), 2), Utility::numStr(Utility::roundCents(moved), 2)));
+                         .arg(Utility::numStr(Utility::roundCents(kept), 2),
+                             Utility::numStr(Utility::roundCents(moved), 2)));
 }
 
 void SplitEntry::keyPressEvent(QKeyEvent* event)

@@ -77,8 +77,8 @@ bool TableEntry::isTableName(const QString& name)
     return name.contains(tr("TABLE")) || name.contains(tr("ROOM"));
 }
 
-void TableEntry::showTables(const QString& title, const QStringList& names, const QStringList& notes, bool busy,
-                            const QList<int>& bills)
+void TableEntry::showTables(const QString& title, const QStringList& names, const QStringList& notes,
+    bool busy, const QList<int>& bills)
 {
     m_title = title;
     titleLabel->setText(title);
@@ -167,10 +167,11 @@ void TableEntry::payBill()
     // Only bills still unpaid wait here: a paid table is free again. A
     // table whose bill was split shows each of its bills apart.
     QSqlQuery q;
-    if (!q.exec(QStringLiteral("SELECT Clients.Name,Invoice.Waiter,Invoice.AccountNumber,Invoice.MyNumber,"
-                               "Invoice.SplitOf FROM Journal,Clients,Invoice WHERE "
-                               "Journal.AccountNumber=Clients.AccountNumber AND Journal.MyNumber=Invoice.MyNumber AND "
-                               "Journal.Description='I' AND Journal.CrossRef=0 ORDER BY Invoice.MyNumber"))) {
+    if (!q.exec(QStringLiteral(
+            "SELECT Clients.Name,Invoice.Waiter,Invoice.AccountNumber,Invoice.MyNumber,"
+            "Invoice.SplitOf FROM Journal,Clients,Invoice WHERE "
+            "Journal.AccountNumber=Clients.AccountNumber AND Journal.MyNumber=Invoice.MyNumber AND "
+            "Journal.Description='I' AND Journal.CrossRef=0 ORDER BY Invoice.MyNumber"))) {
         Utility::showDBError(q);
         return;
     }
@@ -202,7 +203,8 @@ void TableEntry::payBill()
 QString TableEntry::splitPart(int bill, int root)
 {
     QSqlQuery q;
-    if (!q.exec(QStringLiteral("SELECT MyNumber FROM Invoice WHERE SplitOf=%1 ORDER BY MyNumber").arg(root))) {
+    if (!q.exec(
+            QStringLiteral("SELECT MyNumber FROM Invoice WHERE SplitOf=%1 ORDER BY MyNumber").arg(root))) {
         Utility::showDBError(q);
         return QString();
     }

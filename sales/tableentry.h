@@ -47,7 +47,7 @@ protected:
 private:
     /** Shows @p names (with an optional second line each) as table icons. */
     void showTables(const QString& title, const QStringList& names, const QStringList& notes, bool busy,
-                    const QList<int>& bills = {});
+        const QList<int>& bills = {});
     static bool isTableName(const QString& name);
     /** "k/n": which of the bills split from @p root @p bill is; empty
      *  after a failed statement (shown). */
