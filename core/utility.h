@@ -295,6 +295,25 @@ public:
      *  a newer pending invoice of the account. False when it failed. */
     bool retractInvoice(int number);
 
+    /** What a split by items moves: an invoice line (InvoiceItem.MyNumber)
+     *  and how much of its quantity goes to the new bill. */
+    struct SplitMove
+    {
+        int line = 0;
+        double quantity = 0;
+    };
+    /** Splits a table's unpaid bill, or its open order (which becomes the
+     *  bill), in one unit: @p moves go to a new bill of the same account.
+     *  Returns the bills, the one split first; empty when it failed (shown)
+     *  or was refused (@p refusal says why; nothing changed). */
+    QList<int> splitInvoice(int number, const QList<SplitMove>& moves, QString* refusal);
+    /** As splitInvoice, into @p parts bills of equal amounts, the last
+     *  taking the cents left over; each line is shared out likewise. */
+    QList<int> splitInvoiceEvenly(int number, int parts, QString* refusal);
+    /** After the split's unit: prints each bill on its own, and the dockets
+     *  of lines the kitchen has not had yet. */
+    void printSplitBills(const QList<int>& bills);
+
     /** Prints the label and kitchen dockets of an invoice's lines not yet
      *  printed (after an order, or a bill whose print was cancelled). Never
      *  inside a unit: the dockets take their lines in units of their own. */
@@ -429,6 +448,16 @@ private:
     /** An invoice's total from its lines, as posted to the ledger; false
      *  after a failed statement. */
     bool postedTotal(int number, double* total);
+    /** The split's start, in its unit: locks the account, checks that
+     *  @p number is an open order or an unpaid bill and posts an open order
+     *  as the bill; fills @p root with the number the split's bills carry.
+     *  False with @p refusal set when it may not be split. */
+    bool beginSplit(int number, int* root, QString* refusal);
+    /** A new bill of a split, like @p source and numbered; -1 on failure. */
+    int newSplitBill(int source, int root);
+    /** Sets a split bill's ledger row to the total of its lines: updated for
+     *  the bill split, inserted (dated as it) for a new one. */
+    bool postSplitTotal(int number, int source);
     /** Closes an accepted document and posts it to the ledger unless it was
      *  posted before; false when it could not be posted. */
     bool closeInvoice(int number, int mode);

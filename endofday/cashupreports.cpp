@@ -42,6 +42,7 @@ struct Book
     QHash<int, QString> names;
     QHash<int, qint64> balances;
     QHash<int, std::pair<double, double>> rates;
+    QHash<int, int> splitOf; ///< a bill of a split -> the first bill of it
     struct Lines
     {
         double cost = 0, tax1Only = 0, tax2Only = 0, both = 0;
@@ -92,10 +93,14 @@ bool readBook(const CashUpScope& scope, Book* book)
 
     const QString invoices = scope.ledger(QStringLiteral("MyNumber"), kInvoices);
     if (!run(q,
-            QStringLiteral("SELECT MyNumber, Tax1, Tax2 FROM Invoice WHERE MyNumber IN (%1)").arg(invoices)))
+            QStringLiteral("SELECT MyNumber, Tax1, Tax2, SplitOf FROM Invoice WHERE MyNumber IN (%1)")
+                .arg(invoices)))
         return false;
-    while (q.next())
+    while (q.next()) {
         book->rates.insert(q.value(0).toInt(), { q.value(1).toDouble(), q.value(2).toDouble() });
+        if (q.value(3).toInt() > 0)
+            book->splitOf.insert(q.value(0).toInt(), q.value(3).toInt());
+    }
 
     // A document's lines may already be archived (a cash-up that was cut
     // short moved them), so both line tables are read.
@@ -180,10 +185,37 @@ QString invoicesReport(const Book& book, const CashUpScope& scope, const char* a
     DocWriter doc;
     writeHead(doc, QStringLiteral("cashup2"), scope.summary(), true, autoAction);
     qint64 invoiced = 0, cost = 0, tax1 = 0, tax2 = 0;
+    // The bills a bill was split into count once, as the bill they were:
+    // its tax is worked out on all their lines together, as it would have
+    // been unsplit.
+    QList<LedgerRow> documents;
+    QHash<int, Book::Lines> grouped;
+    QHash<int, int> at;
     for (const LedgerRow& row : book.rows) {
         if ((row.code != QLatin1String("I") && row.code != QLatin1String("RF")) || row.ledger == 0)
             continue;
-        const Book::Lines lines = book.lines.value(row.number);
+        int key = book.splitOf.value(row.number, row.number);
+        if (!book.lines.contains(key) || !book.rates.contains(key))
+            key = row.number; // its first bill was counted before
+        const Book::Lines part = book.lines.value(row.number);
+        Book::Lines& sum = grouped[key];
+        sum.cost += part.cost;
+        sum.tax1Only += part.tax1Only;
+        sum.tax2Only += part.tax2Only;
+        sum.both += part.both;
+        if (!at.contains(key)) {
+            at.insert(key, documents.size());
+            documents << row;
+            documents.last().number = key;
+            continue;
+        }
+        LedgerRow& document = documents[at.value(key)];
+        document.amount += row.amount;
+        document.ledger += row.ledger;
+        document.rounding += row.rounding;
+    }
+    for (const LedgerRow& row : documents) {
+        const Book::Lines lines = grouped.value(row.number);
         const auto rates = book.rates.value(row.number);
         const auto tax = documentTax(lines, rates.first, rates.second);
         const qint64 lineCost = cents(Utility::roundCents(lines.cost));

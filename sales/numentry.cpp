@@ -34,6 +34,10 @@ void NumEntry::applyMode()
         textLabel1->setText(tr("Table No."));
         Keypad::showImage(logoLable, QStringLiteral("table.png"));
         break;
+    case Parts:
+        textLabel1->setText(tr("Parts"));
+        Keypad::showImage(logoLable, QStringLiteral("invoice.png"));
+        break;
     default:
         textLabel1->setText(tr("Invoice No."));
         Keypad::showImage(logoLable, QStringLiteral("invoice.png"));

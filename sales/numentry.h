@@ -12,14 +12,15 @@ class NumEntry : public NumEntryGui
     Q_OBJECT
 
 public:
-    enum Mode { WaiterCode = 0, TableNumber = 1, InvoiceNumber = 2 };
+    enum Mode { WaiterCode = 0, TableNumber = 1, InvoiceNumber = 2, Parts = 3 };
 
     /** @p name is accepted for the callers' sake; the object name is always
      *  "NumEntry", by which scripted runs recognise the dialog. */
     explicit NumEntry(QWidget* parent = nullptr, const char* name = nullptr, bool modal = true,
                       Qt::WindowFlags flags = {});
 
-    /** 0 "Waiter Code" (digits hidden), 1 "Table No.", else "Invoice No.". */
+    /** 0 "Waiter Code" (digits hidden), 1 "Table No.", 3 "Parts", else
+     *  "Invoice No.". */
     void setMode(int mode);
     int mode() const { return m_mode; }
 

@@ -95,6 +95,9 @@ void Sales::refreshReceipt(int account)
             new ZkListItem(PayListView, {q.value(0).toString(),
                                          Utility::numStr(Utility::roundCents(q.value(1).toDouble()), 2)});
     }
+    // Filled with its signals blocked, the list would keep showing rows it
+    // no longer has until something else repaints it.
+    PayListView->viewport()->update();
     payInvChanged(account);
     amountTenderedChanged();
 }

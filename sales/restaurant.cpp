@@ -27,7 +27,7 @@ void Sales::F1()
         SalesGui::F1();
 }
 
-int Sales::runTableChooser(QString* table)
+int Sales::runTableChooser(QString* table, int* bill)
 {
     // On the touch layout the chooser has no title bar to catch a finger.
     const Qt::WindowFlags flags = touchLayout() ? Qt::Dialog | Qt::FramelessWindowHint : Qt::WindowFlags();
@@ -40,6 +40,8 @@ int Sales::runTableChooser(QString* table)
         chooser.newTable();
     const int result = ZkPrompt::exec(&chooser);
     *table = chooser.getValue();
+    if (bill)
+        *bill = chooser.getInvoice();
     return result;
 }
 
@@ -56,7 +58,8 @@ void Sales::guiTable()
 {
     for (;;) {
         QString table;
-        const int result = runTableChooser(&table);
+        int bill = 0;
+        const int result = runTableChooser(&table, &bill);
         if (result == TableEntry::PayByInvoice) {
             findInvoice();
             return;
@@ -75,6 +78,9 @@ void Sales::guiTable()
         historyPeriod(comboBox5->currentIndex());
         if (result == TableEntry::PayTable) {
             TabWidget2->setCurrentWidget(tab_4);
+            // One bill of a split table is paid alone.
+            if (bill > 0)
+                choosePayment(bill);
             CashAmountEdit->setFocus();
             CashAmountEdit->selectAll();
         } else {

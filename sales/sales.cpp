@@ -47,6 +47,7 @@ Sales::Sales(QWidget* parent, const char* name)
     m_permTimer->setObjectName(QStringLiteral("PermissionTimer"));
     connect(m_permTimer, &QTimer::timeout, this, &Sales::checkGuiPerms);
     connect(VendListView->header(), &QHeaderView::sectionResized, this, &Sales::doSizeChanges);
+    connect(SplitBillButton, &QPushButton::clicked, this, &Sales::splitBill);
 
     applySizes();
     setUpItemEntry();
@@ -101,7 +102,7 @@ void Sales::givePalettes()
         {2, {NewAccountButton}},
         {3, {PreviewPushButton, PullQuoteButton, QuotePushButton}},
         {4, {CashDrawButton, ViewQuoteButton}},
-        {5, {pushButton30, OrderButton, RefreshButton, ViewInvoiceButton}},
+        {5, {pushButton30, OrderButton, RefreshButton, ViewInvoiceButton, SplitBillButton}},
         {6, {PushButton4, UpdateAccountButton}},
         {7, {ViewReturnButton, RefundPushButton}},
         {8, {PushButton5, ProcessButton, ViewReceiptButton}},

@@ -282,6 +282,9 @@ public slots:
     void waiterSelected() override;
     void transferTable() override;
     void editBill() override;
+    /** Splits the table's bill between its guests, by items or evenly;
+     *  each bill is then paid on its own. */
+    virtual void splitBill();
 
     // Reports (reports/): the open orders; the six-month reports; the
     // day's sales, commission and voids; the action log; the client
@@ -573,6 +576,10 @@ private:
     /** Chooses invoice @p number alone on the receipt tab: the amount due is
      *  its amount. */
     void choosePayment(int number);
+    /** The bill the split is for: the one chosen on the receipt tab, else
+     *  the table's open order, else its one unpaid bill; 0 when none is
+     *  plain (the operator was told), -1 after a failed statement. */
+    int billToSplit(int account);
     /** What the customer owes on an account at this till: its balance; at a
      *  cash account less the unpaid bills other tills made there. */
     double amountOwed(int account) const;
@@ -656,9 +663,9 @@ private:
     // The restaurant (restaurant.cpp, waiters.cpp, transfer.cpp, editbill.cpp)
     /** A touch on the waiter field opens the keypad on the touch layout. */
     void setUpWaiterField();
-    /** Runs the table chooser; @p table gets the name chosen. Returns the
-     *  chooser's result. */
-    int runTableChooser(QString* table);
+    /** Runs the table chooser; @p table gets the name chosen, @p bill the
+     *  bill of a split chosen to pay (else 0). Returns the chooser's result. */
+    int runTableChooser(QString* table, int* bill = nullptr);
     /** Makes the table of @p name the sale's account, as if picked from the
      *  name entry's list; false when no account resulted. */
     bool selectTable(const QString& name);

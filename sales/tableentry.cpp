@@ -77,7 +77,8 @@ bool TableEntry::isTableName(const QString& name)
     return name.contains(tr("TABLE")) || name.contains(tr("ROOM"));
 }
 
-void TableEntry::showTables(const QString& title, const QStringList& names, const QStringList& notes, bool busy)
+void TableEntry::showTables(const QString& title, const QStringList& names, const QStringList& notes,
+    bool busy, const QList<int>& bills)
 {
     m_title = title;
     titleLabel->setText(title);
@@ -91,8 +92,14 @@ void TableEntry::showTables(const QString& title, const QStringList& names, cons
     const QIcon icon = tableIcon(busy);
     for (const int i : order) {
         const QString note = notes.value(i);
-        auto* item = new QListWidgetItem(icon, note.isEmpty() ? names.at(i) : names.at(i) + QLatin1Char('\n') + note);
+        const int bill = bills.value(i);
+        // A bill of a split stands apart: "TABLE 4 · 1/2".
+        const QString label = bill > 0 && !m_splits.value(bill).isEmpty()
+            ? names.at(i) + QStringLiteral(" \u00b7 ") + m_splits.value(bill)
+            : names.at(i);
+        auto* item = new QListWidgetItem(icon, note.isEmpty() ? label : label + QLatin1Char('\n') + note);
         item->setData(Qt::UserRole, names.at(i));
+        item->setData(Qt::UserRole + 1, bill);
         item->setTextAlignment(Qt::AlignHCenter | Qt::AlignTop);
         iconView1->addItem(item);
     }
@@ -157,25 +164,54 @@ void TableEntry::newTable()
 
 void TableEntry::payBill()
 {
-    // Only bills still unpaid wait here: a paid table is free again.
+    // Only bills still unpaid wait here: a paid table is free again. A
+    // table whose bill was split shows each of its bills apart.
     QSqlQuery q;
-    if (!q.exec(QStringLiteral("SELECT Clients.Name,Invoice.Waiter,Invoice.AccountNumber FROM Journal,Clients,Invoice "
-                               "WHERE Journal.AccountNumber=Clients.AccountNumber AND "
-                               "Journal.MyNumber=Invoice.MyNumber AND Journal.Description='I' AND "
-                               "Journal.CrossRef=0 GROUP BY Invoice.AccountNumber, Clients.Name, Invoice.Waiter"))) {
+    if (!q.exec(QStringLiteral(
+            "SELECT Clients.Name,Invoice.Waiter,Invoice.AccountNumber,Invoice.MyNumber,"
+            "Invoice.SplitOf FROM Journal,Clients,Invoice WHERE "
+            "Journal.AccountNumber=Clients.AccountNumber AND Journal.MyNumber=Invoice.MyNumber AND "
+            "Journal.Description='I' AND Journal.CrossRef=0 ORDER BY Invoice.MyNumber"))) {
         Utility::showDBError(q);
         return;
     }
     QStringList names, notes;
+    QList<int> bills;
+    m_splits.clear();
     while (q.next()) {
         const QString name = q.value(0).toString();
-        if (!isTableName(name) || names.contains(name))
+        const int bill = q.value(3).toInt();
+        const int root = q.value(4).toInt();
+        if (!isTableName(name))
             continue;
+        if (root > 0) {
+            const QString part = splitPart(bill, root);
+            if (part.isEmpty())
+                return;
+            m_splits.insert(bill, part);
+        } else if (names.contains(name)) {
+            continue;
+        }
         names << name;
         notes << q.value(1).toString();
+        bills << (root > 0 ? bill : 0);
     }
-    showTables(tr("Bills to pay"), names, notes, true);
+    showTables(tr("Bills to pay"), names, notes, true, bills);
     m_payMode = true;
+}
+
+QString TableEntry::splitPart(int bill, int root)
+{
+    QSqlQuery q;
+    if (!q.exec(
+            QStringLiteral("SELECT MyNumber FROM Invoice WHERE SplitOf=%1 ORDER BY MyNumber").arg(root))) {
+        Utility::showDBError(q);
+        return QString();
+    }
+    QList<int> all;
+    while (q.next())
+        all << q.value(0).toInt();
+    return QStringLiteral("%1/%2").arg(all.indexOf(bill) + 1).arg(all.size());
 }
 
 void TableEntry::payInvoice()
@@ -190,6 +226,7 @@ void TableEntry::tableSelected(QListWidgetItem* item)
         return;
     m_chosen = true;
     m_value = item->data(Qt::UserRole).toString();
+    m_invoice = item->data(Qt::UserRole + 1).toInt();
     if (m_payMode) {
         m_payMode = false;
         done(PayTable);

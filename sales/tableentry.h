@@ -2,6 +2,7 @@
 
 #include "forms/tableentrygui.h"
 
+#include <QMap>
 #include <QString>
 
 /**
@@ -27,6 +28,9 @@ public:
     void init();
     /** The name of the table chosen. */
     QString getValue() const { return m_value; }
+    /** The bill chosen in the Pay Table list: each bill of a split table
+     *  stands apart there; 0 for a table whose bills are paid together. */
+    int getInvoice() const { return m_invoice; }
     /** Whether the list shows the bills to pay. */
     bool payMode() const { return m_payMode; }
 
@@ -42,10 +46,16 @@ protected:
 
 private:
     /** Shows @p names (with an optional second line each) as table icons. */
-    void showTables(const QString& title, const QStringList& names, const QStringList& notes, bool busy);
+    void showTables(const QString& title, const QStringList& names, const QStringList& notes, bool busy,
+        const QList<int>& bills = {});
     static bool isTableName(const QString& name);
+    /** "k/n": which of the bills split from @p root @p bill is; empty
+     *  after a failed statement (shown). */
+    static QString splitPart(int bill, int root);
 
     QString m_value;
+    int m_invoice = 0;
+    QMap<int, QString> m_splits; ///< bill -> its part of a split
     bool m_payMode = false;
     bool m_chosen = false;
     QString m_title;

@@ -62,7 +62,10 @@ CREATE TABLE Invoice (
   MyDate DATETIME, AccountNumber INTEGER, Status CHAR(1),
   Tax1 DECIMAL(8,4) DEFAULT 0, Tax2 DECIMAL(8,4) DEFAULT 0,
   Waiter VARCHAR(50), Email VARCHAR(255), SequenceNo INTEGER DEFAULT 0,
-  Station VARCHAR(64)
+  Station VARCHAR(64),
+  -- A bill split between guests: every bill of the split carries the
+  -- number of the first; 0 for a bill never split.
+  SplitOf INTEGER DEFAULT 0
 );
 CREATE INDEX InvoiceAccountStatus ON Invoice (AccountNumber, Status);
 CREATE INDEX InvoiceStatus ON Invoice (Status);
