@@ -5,6 +5,7 @@
 #include "core/zksettings.h"
 #include "core/zktransaction.h"
 #include "maintenance/prefsmisc.h"
+#include "maintenance/prefspayments.h"
 #include "maintenance/prefspersonnel.h"
 #include "maintenance/prefsprinters.h"
 #include "maintenance/prefssysinfo.h"
@@ -21,8 +22,8 @@ Prefs::Prefs(QWidget* parent)
     addPage(m_personnel = new PrefsPersonnel);
     addPage(new PrefsPrinters);
     addPage(new PrefsMisc);
-    // Further pages (the payment services, say) are added here, in the
-    // order their tabs should have.
+    addPage(new PrefsPayments);
+    // Further pages are added here, in the order their tabs should have.
     TabWidget->setCurrentIndex(0);
 }
 
