@@ -13,7 +13,7 @@ DepTableGui::DepTableGui(QWidget* parent)
     setupUi(this);
     TouchSize::apply(this);
     TouchSize::fitScreen(this, QSize(720, 540));
-    DepListView->setColumnCount(3);
+    DepListView->setColumnCount(4);
     ZkListItem::prepareView(DepListView);
     languageChange();
 
@@ -36,7 +36,7 @@ DepTableGui::~DepTableGui() = default;
 void DepTableGui::languageChange()
 {
     retranslateUi(this);
-    DepListView->setHeaderLabels({tr("Department"), tr("Rank"), tr("Printer")});
+    DepListView->setHeaderLabels({tr("Department"), tr("Rank"), tr("Printer"), tr("Dockets to")});
 }
 
 void DepTableGui::changeEvent(QEvent* event)

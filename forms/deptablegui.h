@@ -8,9 +8,10 @@ class QTreeWidgetItem;
 
 /**
  * The form of the department maintenance dialog: the list of departments in
- * button order, the name, the two docket printers, the touch picture and
- * the commands. Its virtual slots do nothing here; the dialog's own class
- * gives them their work.
+ * button order, the name, the two docket stations and where their dockets
+ * go (printer, screen or both), the touch picture and the commands. Its
+ * virtual slots do nothing here; the dialog's own class gives them their
+ * work.
  */
 class DepTableGui : public QDialog, public Ui_DepTableGui
 {
@@ -18,7 +19,7 @@ class DepTableGui : public QDialog, public Ui_DepTableGui
 
 public:
     /** The list's columns. */
-    enum Column { ColDepartment, ColRank, ColPrinter };
+    enum Column { ColDepartment, ColRank, ColPrinter, ColRoute };
 
     explicit DepTableGui(QWidget* parent = nullptr);
     ~DepTableGui() override;

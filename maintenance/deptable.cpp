@@ -10,6 +10,7 @@
 #include "core/zkdb.h"
 #include "core/zklistitem.h"
 #include "core/zkprompt.h"
+#include "posting/docketroute.h"
 
 #include <QHeaderView>
 #include <QPixmap>
@@ -36,6 +37,9 @@ DepTable::DepTable(QWidget* parent)
 {
     setObjectName(QStringLiteral("DepTable"));
     DepartmentEdit->setValidator(new LimitValidator(50, DepartmentEdit));
+    // The choices hold the codes that the dockets are routed by.
+    for (int i = 0; i < RouteComboBox->count(); ++i)
+        RouteComboBox->setItemData(i, DocketRoute::code(routeWords()[i]));
     DepListView->header()->setSectionResizeMode(ColDepartment, QHeaderView::Stretch);
     DepListView->header()->setStretchLastSection(false);
     refresh();
@@ -48,13 +52,19 @@ void DepTable::refresh()
     DepListView->clear();
     m_stored.clear();
     QSqlQuery q;
-    if (!q.exec(QStringLiteral("SELECT Department, Image, Rank, Printer FROM Departments ORDER BY Rank, Department"))) {
+    if (!q.exec(QStringLiteral(
+            "SELECT Department, Image, Rank, Printer, Route FROM Departments ORDER BY Rank, Department"))) {
         Utility::showDBError(q);
         return;
     }
     while (q.next()) {
         const QString name = q.value(0).toString();
-        auto* row = new ZkListItem(DepListView, {name, q.value(2).toString(), q.value(3).toString()});
+        // Any other code (a row older than the screens) is routed to the printer.
+        const QString route = DocketRoute::code(DocketRoute::word(q.value(4).toString()));
+        const int choice = RouteComboBox->findData(route);
+        auto* row = new ZkListItem(DepListView, {name, q.value(2).toString(), q.value(3).toString(),
+                                                 RouteComboBox->itemText(choice)});
+        row->setData(ColRoute, Qt::UserRole, route);
         const QByteArray stored = q.value(1).toString().toLatin1();
         m_stored.insert(name, stored);
         const QImage picture = TouchPicture::decode(stored);
@@ -88,6 +98,7 @@ void DepTable::itemSelected(QTreeWidgetItem* item)
     const int printer = item->text(ColPrinter).toInt();
     checkBox1->setChecked(printer & 1);
     checkBox2->setChecked(printer & 2);
+    RouteComboBox->setCurrentIndex(RouteComboBox->findData(item->data(ColRoute, Qt::UserRole)));
     m_picture = TouchPicture::decode(m_stored.value(m_selected));
     TouchPicture::show(ImagePushButton, m_picture);
 }
@@ -98,6 +109,7 @@ void DepTable::clear()
     DepartmentEdit->clear();
     checkBox1->setChecked(false);
     checkBox2->setChecked(false);
+    RouteComboBox->setCurrentIndex(0);
     m_picture = QImage();
     TouchPicture::show(ImagePushButton, m_picture);
     DepListView->setCurrentItem(nullptr);
@@ -114,6 +126,16 @@ void DepTable::imageSelection()
 int DepTable::printerValue() const
 {
     return (checkBox1->isChecked() ? 1 : 0) | (checkBox2->isChecked() ? 2 : 0);
+}
+
+QStringList DepTable::routeWords()
+{
+    return {QStringLiteral("printer"), QStringLiteral("screen"), QStringLiteral("both")};
+}
+
+QString DepTable::routeValue() const
+{
+    return QLatin1Char('\'') + Utility::escapeSQL(RouteComboBox->currentData().toString()) + QLatin1Char('\'');
 }
 
 bool DepTable::exists(const QString& name, const QString& except, bool* failed)
@@ -151,10 +173,10 @@ void DepTable::newEntry()
     if (!unit.isOpen() || !RankSwap::nextRank(unit, QStringLiteral("Departments"), &rank))
         return;
     // Built by concatenation: the picture's text may hold "%1" and the like.
-    if (!unit.exec(QStringLiteral("INSERT INTO Departments (Department, Printer, Image, Rank) VALUES (") + quoted(name)
-                   + QLatin1String(", ") + QString::number(printerValue()) + QLatin1String(", '")
+    if (!unit.exec(QStringLiteral("INSERT INTO Departments (Department, Printer, Image, Rank, Route) VALUES (")
+                   + quoted(name) + QLatin1String(", ") + QString::number(printerValue()) + QLatin1String(", '")
                    + Utility::escapeSQL(QString::fromLatin1(TouchPicture::encode(m_picture))) + QLatin1String("', ")
-                   + QString::number(rank) + QLatin1Char(')'))
+                   + QString::number(rank) + QLatin1String(", ") + routeValue() + QLatin1Char(')'))
         || !unit.commit())
         return;
     utils->logAction(tr("Departments"), tr("Added %1").arg(name), QString(), '0');
@@ -206,7 +228,7 @@ void DepTable::updateEntry()
     if (!unit.exec(QStringLiteral("UPDATE Departments SET Department=") + quoted(name) + QLatin1String(", Image='")
                    + Utility::escapeSQL(QString::fromLatin1(TouchPicture::encode(m_picture)))
                    + QLatin1String("', Printer=") + QString::number(printerValue())
-                   + QLatin1String(" WHERE Department=") + key(old)))
+                   + QLatin1String(", Route=") + routeValue() + QLatin1String(" WHERE Department=") + key(old)))
         return;
     // The items and compositions follow the new name in the same unit: a
     // till never sees a department without its items.

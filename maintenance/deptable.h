@@ -4,13 +4,15 @@
 
 #include <QHash>
 #include <QImage>
+#include <QStringList>
 
 class QSqlQuery;
 
 /**
  * The department maintenance dialog: keeps the Departments table, whose
  * rows are the first level of the touch page, in their button order, with
- * their pictures and the docket printers their lines go to. A rename
+ * their pictures, the docket stations their lines go to and whether there
+ * to the printer, the kitchen screen or both. A rename
  * follows into the items and compositions of the department.
  */
 class DepTable : public DepTableGui
@@ -40,6 +42,10 @@ public slots:
 private:
     /** The Printer column of the two boxes: 1 label, 2 kitchen, 3 both. */
     int printerValue() const;
+    /** The routing words of the route choices, in their order. */
+    static QStringList routeWords();
+    /** The Route column of the route choice, as an SQL literal. */
+    QString routeValue() const;
     /** Whether department @p name is taken by another than @p except;
      *  true after a failed statement (shown). */
     bool exists(const QString& name, const QString& except, bool* failed);

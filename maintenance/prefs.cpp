@@ -4,12 +4,15 @@
 #include "core/utility.h"
 #include "core/zksettings.h"
 #include "core/zktransaction.h"
+#include "forms/touchsize.h"
 #include "maintenance/prefsmisc.h"
+#include "maintenance/prefspayments.h"
 #include "maintenance/prefspersonnel.h"
 #include "maintenance/prefsprinters.h"
 #include "maintenance/prefssysinfo.h"
 #include "sales/sales.h"
 
+#include <QScrollArea>
 #include <QSqlQuery>
 #include <QSqlRecord>
 
@@ -21,9 +24,10 @@ Prefs::Prefs(QWidget* parent)
     addPage(m_personnel = new PrefsPersonnel);
     addPage(new PrefsPrinters);
     addPage(new PrefsMisc);
-    // Further pages (the payment services, say) are added here, in the
-    // order their tabs should have.
+    addPage(new PrefsPayments);
+    // Further pages are added here, in the order their tabs should have.
     TabWidget->setCurrentIndex(0);
+    TouchSize::fitScreen(this, QSize(780, 700));
 }
 
 Prefs::~Prefs() = default;
@@ -43,8 +47,13 @@ QSqlRecord Prefs::readSysInfo(bool* exists)
 void Prefs::addPage(PrefsPage* page)
 {
     m_pages << page;
-    // The tab widget owns the page's widget, and with it the page.
-    TabWidget->addTab(page->pageWidget(), page->pageTitle());
+    // A page taller than a small screen scrolls, rather than pushing OK and
+    // Cancel off it. The tab widget owns the scroller, and so the page.
+    auto* scroller = new QScrollArea;
+    scroller->setWidgetResizable(true);
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setWidget(page->pageWidget());
+    TabWidget->addTab(scroller, page->pageTitle());
     page->load(readSysInfo(&m_sysInfoExists));
 }
 
@@ -95,7 +104,7 @@ void Prefs::saveSettings()
     PrefsSave save;
     for (PrefsPage* page : qAsConst(m_pages)) {
         if (!page->collect(save)) {
-            TabWidget->setCurrentWidget(page->pageWidget());
+            TabWidget->setCurrentIndex(int(m_pages.indexOf(page)));
             return;
         }
     }

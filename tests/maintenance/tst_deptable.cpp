@@ -1,4 +1,4 @@
-// The department maintenance dialog: new departments with their printers and picture, a rename
+// The department maintenance dialog: new departments with their printers, docket route and picture, a rename
 // that the items and compositions follow in one unit, the touch order, deleting an empty
 // department, and every refusal leaving the tables as they were.
 
@@ -38,10 +38,11 @@ void TestDepTable::newDepartment_data()
     QTest::addColumn<bool>("labels");
     QTest::addColumn<bool>("kitchen");
     QTest::addColumn<int>("printer");
-    QTest::newRow("no printer") << false << false << 0;
-    QTest::newRow("label printer") << true << false << 1;
-    QTest::newRow("kitchen printer") << false << true << 2;
-    QTest::newRow("both printers") << true << true << 3;
+    QTest::addColumn<QString>("route"); // the choice shown; stored as its first letter
+    QTest::newRow("no printer") << false << false << 0 << "Printer";
+    QTest::newRow("label printer") << true << false << 1 << "Both";
+    QTest::newRow("kitchen screen") << false << true << 2 << "Screen";
+    QTest::newRow("both printers") << true << true << 3 << "Printer";
 }
 
 void TestDepTable::newDepartment()
@@ -49,37 +50,49 @@ void TestDepTable::newDepartment()
     QFETCH(bool, labels);
     QFETCH(bool, kitchen);
     QFETCH(int, printer);
+    QFETCH(QString, route);
     BackOffice shop;
     DepTable d;
     QTest::keyClicks(d.DepartmentEdit, "Specials");
     d.checkBox1->setChecked(labels);
     d.checkBox2->setChecked(kitchen);
+    d.RouteComboBox->setCurrentText(route);
     shop.expectPictureFile(shop.pictureFile(56, 56));
     d.ImagePushButton->click();
     d.NewPushButton->click();
     PROMPTED(shop);
     QCOMPARE(department("Printer", "SPECIALS").toInt(), printer);
+    QCOMPARE(department("Route", "SPECIALS"), route.left(1));
     QCOMPARE(department("Rank", "SPECIALS"), "8");
     QCOMPARE(Utility::decodeImage(department("Image", "SPECIALS").toLatin1(), 1 << 20, QString(), 56, 76).size(),
              QSize(56, 56));
     QCOMPARE(actionLines(), QStringList {"DEPARTMENTS|ADDED SPECIALS"});
     QCOMPARE(d.selected(), "SPECIALS");
     QCOMPARE(d.DepListView->currentItem()->text(DepTable::ColPrinter).toInt(), printer);
+    QCOMPARE(d.DepListView->currentItem()->text(DepTable::ColRoute), route);
 }
 
 void TestDepTable::renameFollowsIntoItems()
 {
     BackOffice shop;
+    // A route the dialog does not offer (a row older than the screens) shows as the printer it means.
+    TestShop::exec("UPDATE Departments SET Route=NULL WHERE Department='MAINS'");
+    TestShop::exec("UPDATE Departments SET Route='S' WHERE Department='DESSERTS'");
     DepTable d;
+    QVERIFY(d.selectDepartment("DESSERTS"));
+    QCOMPARE(d.RouteComboBox->currentText(), "Screen");
     QVERIFY(d.selectDepartment("MAINS"));
     QVERIFY(d.checkBox2->isChecked());
+    QCOMPARE(d.RouteComboBox->currentText(), "Printer");
     d.DepartmentEdit->setText("MAIN COURSES");
     d.checkBox1->setChecked(true);
+    d.RouteComboBox->setCurrentText("Both");
     shop.expect({"Q|Modify Entry|Confirm that you will update the highlighted entry\nMAINS\nwith the values "
                  "shown ?|0"});
     d.UpdatePushButton->click();
     PROMPTED(shop);
     QCOMPARE(department("Printer", "MAIN COURSES"), "3");
+    QCOMPARE(department("Route", "MAIN COURSES"), "B");
     QCOMPARE(department("Rank", "MAIN COURSES"), "4");
     QCOMPARE(TestShop::count("SELECT Department FROM Departments WHERE Department='MAINS'"), 0);
     QCOMPARE(TestShop::count("SELECT Code FROM Inventory WHERE Department='MAIN COURSES'"), 8);

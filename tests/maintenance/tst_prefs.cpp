@@ -41,9 +41,12 @@ T* widget(Prefs& prefs, const QString& name)
     return w;
 }
 
+// Types @p text into a field, or for a check box ticks it ("on") or not.
 void type(Prefs& prefs, const QString& name, const QString& text)
 {
-    if (auto* edit = widget<QLineEdit>(prefs, name))
+    if (auto* box = prefs.findChild<QCheckBox*>(name))
+        box->setChecked(text == QLatin1String("on"));
+    else if (auto* edit = widget<QLineEdit>(prefs, name))
         edit->setText(text);
 }
 
@@ -105,6 +108,8 @@ void TestPrefs::anUntouchedSaveLogsOnlyThatItSaved()
     QCOMPARE(widget<QLineEdit>(prefs, QStringLiteral("PreviewHeightEdit"))->text(), QStringLiteral("590"));
     QCOMPARE(widget<QLineEdit>(prefs, QStringLiteral("SlipBOLDEdit"))->text(), QStringLiteral("27,69"));
     QCOMPARE(widget<QLineEdit>(prefs, QStringLiteral("Tax1Edit"))->text(), Utility::numStr(0.15, 4));
+    QVERIFY(widget<QCheckBox>(prefs, QStringLiteral("SemperNewVersionCheckBox"))->isChecked());
+    QCOMPARE(widget<QLineEdit>(prefs, QStringLiteral("SemperHostEdit"))->text(), QString());
     QVERIFY(!settings->contains(QStringLiteral("/Global/PrintReceipt")));
     const QPointer<DocPrint> renderer = utils->docPrint();
 
@@ -116,6 +121,7 @@ void TestPrefs::anUntouchedSaveLogsOnlyThatItSaved()
     QVERIFY(settings->contains(QStringLiteral("/Global/PrintReceipt")));
     QVERIFY(!settings->readBoolEntry(QStringLiteral("/Global/PrintReceipt")));
     QCOMPARE(settings->readNumEntry(QStringLiteral("/Misc/PreviewHeight")), 590);
+    QVERIFY(settings->readBoolEntry(QStringLiteral("/Global/Semper/NewVersion")));
     // The renderer was made anew, reading the printers' settings again.
     QVERIFY(renderer.isNull() && utils->docPrint());
 }
@@ -140,6 +146,11 @@ void TestPrefs::eachChangeIsWrittenAndLogged()
     type(prefs, QStringLiteral("Note2ValueEdit"), Utility::numStr(50, 2));
     type(prefs, QStringLiteral("BackupCmdEdit"), QStringLiteral("/usr/local/bin/to-usb"));
     widget<QCheckBox>(prefs, QStringLiteral("FullScreenCheckBox"))->setChecked(true);
+    type(prefs, QStringLiteral("SnapScanEnabledCheckBox"), QStringLiteral("on"));
+    type(prefs, QStringLiteral("SnapScanHostEdit"), QStringLiteral("pay.example"));
+    type(prefs, QStringLiteral("SnapScanMerchantIdEdit"), QStringLiteral("Harbour01"));
+    type(prefs, QStringLiteral("SemperPortEdit"), QStringLiteral("1700"));
+    type(prefs, QStringLiteral("SemperNewVersionCheckBox"), QStringLiteral("off"));
 
     prefs.saveSettings();
     QCOMPARE(prefs.result(), int(QDialog::Accepted));
@@ -161,6 +172,11 @@ void TestPrefs::eachChangeIsWrittenAndLogged()
                  "CONFIG|BANKNOTE2 CHANGED TO " + Utility::numStr(50, 2),
                  "CHANGED FULLSCREEN|OLD:'FALSE' NEW:'TRUE'",
                  "CHANGED BACKUP MEDIA APP|OLD:'' NEW:'/USR/LOCAL/BIN/TO-USB'",
+                 "ENABLED SNAPSCAN INTERFACE|",
+                 "CHANGED SNAPSCAN SERVER|OLD:'' NEW:'PAY.EXAMPLE'",
+                 "CHANGED SNAPSCAN MERCHANT ID|OLD:'' NEW:'HARBOUR01'",
+                 "CHANGED SEMPER PORT|OLD:'1600' NEW:'1700'",
+                 "DISABLED NEW SEMPER VERSION|",
                  "CONFIG|SETTINGS SAVED",
              }));
     QCOMPARE(TestShop::value(QStringLiteral("SELECT ALINE1 FROM SysInfo")).toString(),
@@ -174,6 +190,10 @@ void TestPrefs::eachChangeIsWrittenAndLogged()
     QCOMPARE(settings->readEntry(QStringLiteral("/Global/CashDrawDSR")), QStringLiteral("Yes"));
     QCOMPARE(settings->readDoubleEntry(QStringLiteral("/Global/BankNote2Value")), 50.0);
     QVERIFY(settings->readBoolEntry(QStringLiteral("/Global/FullScreen")));
+    QVERIFY(settings->readBoolEntry(QStringLiteral("/Global/SnapScan/Enabled")));
+    QCOMPARE(settings->readEntry(QStringLiteral("/Global/SnapScan/MerchantId")), QStringLiteral("Harbour01"));
+    QCOMPARE(settings->readNumEntry(QStringLiteral("/Global/Semper/Port")), 1700);
+    QVERIFY(!settings->readBoolEntry(QStringLiteral("/Global/Semper/NewVersion")));
 }
 
 void TestPrefs::wrongValuesAreRefused_data()
@@ -188,6 +208,10 @@ void TestPrefs::wrongValuesAreRefused_data()
     QTest::newRow("a byte past 255") << "SlipKICKEdit" << "27,112,300" << "is not a list of byte values";
     QTest::newRow("a port of words") << "SmtpPortEdit" << "twenty-five" << "is not a number";
     QTest::newRow("a markup below nothing") << "Tier2MarkupEdit" << "-1" << "must lie between 0 and 1000";
+    QTest::newRow("QR payments on, no server") << "SnapScanEnabledCheckBox" << "on" << "needs its server";
+    QTest::newRow("room charges on, no server") << "SemperEnabledCheckBox" << "on" << "needs its server";
+    QTest::newRow("a hotel port past 65535") << "SemperPortEdit" << "70000" << "must lie between 1 and 65535";
+    QTest::newRow("a terminal id that splits a field") << "SemperTermEdit" << "01,01" << "no commas";
 }
 
 void TestPrefs::wrongValuesAreRefused()
