@@ -3286,6 +3286,332 @@ Bitte die Einstellungen prüfen</translation>
         <source>Patron left %1 (%2%) tip via SnapScan</source>
         <translation>Gast hat %1 (%2%) Trinkgeld über SnapScan gegeben</translation>
     </message>
+    <message>
+        <source>Brevalon</source>
+        <translation>Brevalon</translation>
+    </message>
+    <message>
+        <source> Actions Report</source>
+        <translation> – Aktionsprotokoll</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Who</source>
+        <translation>Wer</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>Aktion</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Details</translation>
+    </message>
+    <message>
+        <source>The Actions log is empty.</source>
+        <translation>Das Aktionsprotokoll ist leer.</translation>
+    </message>
+    <message>
+        <source>Do you wish to clear the Action log ?</source>
+        <translation>Soll das Aktionsprotokoll geleert werden?</translation>
+    </message>
+    <message>
+        <source>Clearing Action Log ...</source>
+        <translation>Aktionsprotokoll wird geleert ...</translation>
+    </message>
+    <message>
+        <source>Clients Debt Report</source>
+        <translation>Kundenschulden</translation>
+    </message>
+    <message>
+        <source>Client</source>
+        <translation>Kunde</translation>
+    </message>
+    <message>
+        <source>Account No.</source>
+        <translation>Konto-Nr.</translation>
+    </message>
+    <message>
+        <source>Phone No.</source>
+        <translation>Telefon</translation>
+    </message>
+    <message>
+        <source>Cell No.</source>
+        <translation>Mobil</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Summe</translation>
+    </message>
+    <message>
+        <source>Client Debt</source>
+        <translation>Kundenschulden</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>Bericht</translation>
+    </message>
+    <message>
+        <source>Brevalon - Outstanding Invoices</source>
+        <translation>Brevalon – Offene Rechnungen</translation>
+    </message>
+    <message>
+        <source>There are no Outstanding Invoices</source>
+        <translation>Keine offenen Rechnungen vorhanden</translation>
+    </message>
+    <message>
+        <source>Outstanding Invoice Report</source>
+        <translation>Offene Rechnungen</translation>
+    </message>
+    <message>
+        <source>Invoice #</source>
+        <translation>Rechnungs-Nr.</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Betrag</translation>
+    </message>
+    <message>
+        <source>Outstanding Invoices</source>
+        <translation>Offene Rechnungen</translation>
+    </message>
+    <message>
+        <source>All Clients</source>
+        <translation>Alle Kunden</translation>
+    </message>
+    <message>
+        <source>Report For</source>
+        <translation>Bericht für</translation>
+    </message>
+    <message>
+        <source>Clients Purchases Report</source>
+        <translation>Kundeneinkäufe</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Bezeichnung</translation>
+    </message>
+    <message>
+        <source>Quantity</source>
+        <translation>Menge</translation>
+    </message>
+    <message>
+        <source>Client Purchases</source>
+        <translation>Kundeneinkäufe</translation>
+    </message>
+    <message>
+        <source>Clients Expenditure Report</source>
+        <translation>Kundenausgaben</translation>
+    </message>
+    <message>
+        <source>Expenditure</source>
+        <translation>Ausgaben</translation>
+    </message>
+    <message>
+        <source>Client Expenditure</source>
+        <translation>Kundenausgaben</translation>
+    </message>
+    <message>
+        <source>Preparation Times from ..</source>
+        <translation>Zubereitungszeiten von ..</translation>
+    </message>
+    <message>
+        <source>Preparation Times until ..</source>
+        <translation>Zubereitungszeiten bis ..</translation>
+    </message>
+    <message>
+        <source>Brevalon - Preparation Times</source>
+        <translation>Brevalon – Zubereitungszeiten</translation>
+    </message>
+    <message>
+        <source>The end date %1 is before the start date %2.</source>
+        <translation>Das Enddatum %1 liegt vor dem Anfangsdatum %2.</translation>
+    </message>
+    <message>
+        <source>Preparation Times</source>
+        <translation>Zubereitungszeiten</translation>
+    </message>
+    <message>
+        <source>Outstanding Returns Report</source>
+        <translation>Offene Rückgaben</translation>
+    </message>
+    <message>
+        <source>Outstanding Returnables</source>
+        <translation>Offene Pfandartikel</translation>
+    </message>
+    <message>
+        <source>Brevalon Returns</source>
+        <translation>Brevalon – Rückgaben</translation>
+    </message>
+    <message>
+        <source>Returns for invoice number ...</source>
+        <translation>Rückgaben zur Rechnungsnummer ...</translation>
+    </message>
+    <message>
+        <source>There are no returnable items for Invoice %1</source>
+        <translation>Rechnung %1 enthält keine Pfandartikel</translation>
+    </message>
+    <message>
+        <source>Confirm the return of ..
+</source>
+        <translation>Bitte bestätigen: Rückgabe von ..
+</translation>
+    </message>
+    <message>
+        <source>&amp;Ok</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>Report Until</source>
+        <translation>Bericht bis</translation>
+    </message>
+    <message>
+        <source>Brevalon - Report</source>
+        <translation>Brevalon – Bericht</translation>
+    </message>
+    <message>
+        <source>There is no %1 to report on.</source>
+        <translation>Für %1 gibt es nichts auszuwerten.</translation>
+    </message>
+    <message>
+        <source> Report</source>
+        <translation> – Bericht</translation>
+    </message>
+    <message>
+        <source>Sales Personel Performance Report</source>
+        <translation>Verkäuferleistung</translation>
+    </message>
+    <message>
+        <source>Description [S/P]</source>
+        <translation>Bezeichnung [VK]</translation>
+    </message>
+    <message>
+        <source>Sales Personel Performance</source>
+        <translation>Verkäuferleistung</translation>
+    </message>
+    <message>
+        <source>New Clients Report</source>
+        <translation>Neue Kunden</translation>
+    </message>
+    <message>
+        <source>New Clients</source>
+        <translation>Neue Kunden</translation>
+    </message>
+    <message>
+        <source>Daily Stock Sales - Stock Sales for ..</source>
+        <translation>Tagesverkauf nach Artikel – Verkauf am ..</translation>
+    </message>
+    <message>
+        <source>Stock Sales Report %1</source>
+        <translation>Verkauf nach Artikel %1</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>Code</translation>
+    </message>
+    <message>
+        <source>Cost</source>
+        <translation>Einkauf</translation>
+    </message>
+    <message>
+        <source>Daily Stock Sales</source>
+        <translation>Tagesverkauf nach Artikel</translation>
+    </message>
+    <message>
+        <source>Commission - Report For</source>
+        <translation>Provision – Bericht für</translation>
+    </message>
+    <message>
+        <source>Sales Commission Report</source>
+        <translation>Verkaufsprovisionen</translation>
+    </message>
+    <message>
+        <source>Sales Person</source>
+        <translation>Verkäufer</translation>
+    </message>
+    <message>
+        <source>Total Sales.</source>
+        <translation>Umsatz ges.</translation>
+    </message>
+    <message>
+        <source>Commission</source>
+        <translation>Provision</translation>
+    </message>
+    <message>
+        <source>Voids - Voids from ..</source>
+        <translation>Stornos – Stornos von ..</translation>
+    </message>
+    <message>
+        <source>Voids - Voids until ..</source>
+        <translation>Stornos – Stornos bis ..</translation>
+    </message>
+    <message>
+        <source>Voids Report</source>
+        <translation>Stornos</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Art</translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation>Grund</translation>
+    </message>
+    <message>
+        <source>Invoice</source>
+        <translation>Rechnung</translation>
+    </message>
+    <message>
+        <source>Receipt</source>
+        <translation>Quittung</translation>
+    </message>
+    <message>
+        <source>Voids</source>
+        <translation>Stornos</translation>
+    </message>
+    <message>
+        <source>Stock Levels Report</source>
+        <translation>Lagerbestand</translation>
+    </message>
+    <message>
+        <source>UOM</source>
+        <translation>Einheit</translation>
+    </message>
+    <message>
+        <source>On Order</source>
+        <translation>Bestellt</translation>
+    </message>
+    <message>
+        <source>Hand Count</source>
+        <translation>Gezählt</translation>
+    </message>
+    <message>
+        <source>Stock Levels</source>
+        <translation>Lagerbestand</translation>
+    </message>
+    <message>
+        <source>Price</source>
+        <translation>Preis</translation>
+    </message>
+    <message>
+        <source>Tier 1</source>
+        <translation>Stufe 1</translation>
+    </message>
+    <message>
+        <source>Tier 2</source>
+        <translation>Stufe 2</translation>
+    </message>
+    <message>
+        <source>Price List</source>
+        <translation>Preisliste</translation>
+    </message>
 </context>
 <context>
     <name>SalesGui</name>
@@ -4122,6 +4448,10 @@ umbuchen</translation>
     <message>
         <source>Print the kitchen and label dockets of the selected invoice, or of the open order, again</source>
         <translation>Die Küchen- und Etikettenbons der gewählten Rechnung oder der offenen Bestellung erneut drucken</translation>
+    </message>
+    <message>
+        <source>Kitchen Preparation &amp;Times</source>
+        <translation>&amp;Zubereitungszeiten der Küche</translation>
     </message>
 </context>
 <context>
