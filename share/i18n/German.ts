@@ -693,6 +693,26 @@ aus dem System löschen?</translation>
         <source>Printer</source>
         <translation>Drucker</translation>
     </message>
+    <message>
+        <source>Dockets &amp;to</source>
+        <translation>Bons &amp;an</translation>
+    </message>
+    <message>
+        <source>Where the department&apos;s docket lines go at its stations: the printer, the kitchen screen or both</source>
+        <translation>Wohin die Bonzeilen der Warengruppe an ihren Stationen gehen: an den Drucker, an den Küchenbildschirm oder an beide</translation>
+    </message>
+    <message>
+        <source>Screen</source>
+        <translation>Bildschirm</translation>
+    </message>
+    <message>
+        <source>Both</source>
+        <translation>Beide</translation>
+    </message>
+    <message>
+        <source>Dockets to</source>
+        <translation>Bons an</translation>
+    </message>
 </context>
 <context>
     <name>DepartmentRoutes</name>
@@ -909,6 +929,10 @@ Es wurde nichts an ihn gesendet. Bitte den Drucker starten und erneut drucken.</
     <message>
         <source>Invoice No.</source>
         <translation>Rechnungs-Nr.</translation>
+    </message>
+    <message>
+        <source>Parts</source>
+        <translation>Teile</translation>
     </message>
 </context>
 <context>
@@ -1376,6 +1400,144 @@ Es wurde nichts an ihn gesendet. Bitte den Drucker starten und erneut drucken.</
     <message>
         <source>Backup App.</source>
         <translation>Sicherungsprogramm</translation>
+    </message>
+</context>
+<context>
+    <name>PrefsPayments</name>
+    <message>
+        <source>Enabled SnapScan interface</source>
+        <translation>SnapScan-Schnittstelle eingeschaltet</translation>
+    </message>
+    <message>
+        <source>Disabled SnapScan interface</source>
+        <translation>SnapScan-Schnittstelle ausgeschaltet</translation>
+    </message>
+    <message>
+        <source>Changed SnapScan Server</source>
+        <translation>SnapScan-Server geändert</translation>
+    </message>
+    <message>
+        <source>Changed SnapScan Merchant Id</source>
+        <translation>SnapScan-Händler-ID geändert</translation>
+    </message>
+    <message>
+        <source>Enabled Semper interface</source>
+        <translation>Semper-Schnittstelle eingeschaltet</translation>
+    </message>
+    <message>
+        <source>Disabled Semper interface</source>
+        <translation>Semper-Schnittstelle ausgeschaltet</translation>
+    </message>
+    <message>
+        <source>The Semper port</source>
+        <translation>Der Semper-Port</translation>
+    </message>
+    <message>
+        <source>Changed Semper port</source>
+        <translation>Semper-Port geändert</translation>
+    </message>
+    <message>
+        <source>Changed Semper Server</source>
+        <translation>Semper-Server geändert</translation>
+    </message>
+    <message>
+        <source>Changed Semper Terminal Id</source>
+        <translation>Semper-Terminal-ID geändert</translation>
+    </message>
+    <message>
+        <source>Enabled New Semper Version</source>
+        <translation>Neue Semper-Version eingeschaltet</translation>
+    </message>
+    <message>
+        <source>Disabled New Semper Version</source>
+        <translation>Neue Semper-Version ausgeschaltet</translation>
+    </message>
+    <message>
+        <source>Brevalon Preferences</source>
+        <translation>Brevalon – Einstellungen</translation>
+    </message>
+    <message>
+        <source>The SnapScan interface needs its server.</source>
+        <translation>Die SnapScan-Schnittstelle braucht ihren Server.</translation>
+    </message>
+    <message>
+        <source>The SnapScan interface needs the Merchant Id.</source>
+        <translation>Die SnapScan-Schnittstelle braucht die Händler-ID.</translation>
+    </message>
+    <message>
+        <source>The Semper interface needs its server.</source>
+        <translation>Die Semper-Schnittstelle braucht ihren Server.</translation>
+    </message>
+    <message>
+        <source>The Semper Terminal Id may hold no commas (but a last one) and no &lt; or &gt;.</source>
+        <translation>Die Semper-Terminal-ID darf keine Kommas (außer einem am Ende) und kein &lt; oder &gt; enthalten.</translation>
+    </message>
+    <message>
+        <source>Pa&amp;yments</source>
+        <translation>&amp;Zahlungen</translation>
+    </message>
+</context>
+<context>
+    <name>PrefsPaymentsGui</name>
+    <message>
+        <source>SnapScan</source>
+        <translation>SnapScan</translation>
+    </message>
+    <message>
+        <source>SnapScan interface</source>
+        <translation>SnapScan-Schnittstelle</translation>
+    </message>
+    <message>
+        <source>Print the QR payment code on slips and verify payments with F12</source>
+        <translation>Den QR-Zahlungscode auf Bons drucken und Zahlungen mit F12 prüfen</translation>
+    </message>
+    <message>
+        <source>Server</source>
+        <translation>Server</translation>
+    </message>
+    <message>
+        <source>Host name of the payment service, without &quot;https://&quot;</source>
+        <translation>Hostname des Zahlungsdienstes, ohne „https://“</translation>
+    </message>
+    <message>
+        <source>Merchant Id</source>
+        <translation>Händler-ID</translation>
+    </message>
+    <message>
+        <source>The shop&apos;s identifier at the payment service</source>
+        <translation>Die Kennung des Geschäfts beim Zahlungsdienst</translation>
+    </message>
+    <message>
+        <source>Semper</source>
+        <translation>Semper</translation>
+    </message>
+    <message>
+        <source>Semper interface</source>
+        <translation>Semper-Schnittstelle</translation>
+    </message>
+    <message>
+        <source>Charge the &quot;On Acc&quot; amount of a sale to a hotel room or house account</source>
+        <translation>Den Betrag „Auf Zimmer“ eines Verkaufs einem Hotelzimmer oder Hauskonto belasten</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Terminal Id</source>
+        <translation>Terminal-ID</translation>
+    </message>
+    <message>
+        <source>This till&apos;s code at the hotel system; empty: 0101</source>
+        <translation>Die Kennung dieser Kasse im Hotelsystem; leer: 0101</translation>
+    </message>
+    <message>
+        <source>Ver 6.1+</source>
+        <translation>Ver 6.1+</translation>
+    </message>
+    <message>
+        <source>The hotel system runs version 6.1 or later (batch messages)</source>
+        <translation>Das Hotelsystem läuft mit Version 6.1 oder neuer (Stapelnachrichten)</translation>
     </message>
 </context>
 <context>
@@ -3612,6 +3774,54 @@ Bitte die Einstellungen prüfen</translation>
         <source>Price List</source>
         <translation>Preisliste</translation>
     </message>
+    <message>
+        <source>Brevalon - Split Bill</source>
+        <translation>Brevalon – Rechnung teilen</translation>
+    </message>
+    <message>
+        <source>Choose one bill to split in the list of open invoices</source>
+        <translation>Wählen Sie in der Liste der offenen Rechnungen eine Rechnung zum Teilen</translation>
+    </message>
+    <message>
+        <source>%1 has no bill to split</source>
+        <translation>%1 hat keine Rechnung zum Teilen</translation>
+    </message>
+    <message>
+        <source>Choose the table whose bill is split</source>
+        <translation>Wählen Sie den Tisch, dessen Rechnung geteilt wird</translation>
+    </message>
+    <message>
+        <source>Split bill # %1 of %2 between the guests</source>
+        <translation>Rechnung Nr. %1 über %2 unter den Gästen teilen</translation>
+    </message>
+    <message>
+        <source>By &amp;Items</source>
+        <translation>Nach &amp;Positionen</translation>
+    </message>
+    <message>
+        <source>&amp;Evenly</source>
+        <translation>&amp;Gleichmäßig</translation>
+    </message>
+    <message>
+        <source>There is nothing on bill # %1 to split</source>
+        <translation>Auf Rechnung Nr. %1 ist nichts zu teilen</translation>
+    </message>
+    <message>
+        <source>Into how many parts?</source>
+        <translation>In wie viele Teile?</translation>
+    </message>
+    <message>
+        <source>Split Bill</source>
+        <translation>Rechnung teilen</translation>
+    </message>
+    <message>
+        <source>Inv #: %1 into %2</source>
+        <translation>Rg.-Nr.: %1 in %2</translation>
+    </message>
+    <message>
+        <source>Bill # %1 is split into %2 bills, each paid on its own</source>
+        <translation>Rechnung Nr. %1 ist in %2 Rechnungen geteilt, jede wird für sich bezahlt</translation>
+    </message>
 </context>
 <context>
     <name>SalesGui</name>
@@ -4453,6 +4663,16 @@ umbuchen</translation>
         <source>Kitchen Preparation &amp;Times</source>
         <translation>&amp;Zubereitungszeiten der Küche</translation>
     </message>
+    <message>
+        <source>Split
+Bill</source>
+        <translation>Rechnung
+teilen</translation>
+    </message>
+    <message>
+        <source>Split the table&apos;s bill between its guests, by items or evenly</source>
+        <translation>Die Rechnung des Tisches unter den Gästen teilen, nach Positionen oder gleichmäßig</translation>
+    </message>
 </context>
 <context>
     <name>SemperChoice</name>
@@ -4536,6 +4756,65 @@ umbuchen</translation>
     <message>
         <source>The server closed the connection.</source>
         <translation>Der Server hat die Verbindung beendet.</translation>
+    </message>
+</context>
+<context>
+    <name>SplitEntry</name>
+    <message>
+        <source>Brevalon - Split Bill</source>
+        <translation>Brevalon – Rechnung teilen</translation>
+    </message>
+    <message>
+        <source>Bill # %1: touch a line to move one more of it to the new bill</source>
+        <translation>Rechnung Nr. %1: Tippen Sie auf eine Zeile, um eins mehr davon auf die neue Rechnung zu setzen</translation>
+    </message>
+    <message>
+        <source>Qty</source>
+        <translation>Menge</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Bezeichnung</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Betrag</translation>
+    </message>
+    <message>
+        <source>To New Bill</source>
+        <translation>Auf neue Rechnung</translation>
+    </message>
+    <message>
+        <source>One Less
+-</source>
+        <translation>Eins weniger
+-</translation>
+    </message>
+    <message>
+        <source>All of
+Line A</source>
+        <translation>Ganze
+Zeile A</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Leeren</translation>
+    </message>
+    <message>
+        <source>Cancel
+F5</source>
+        <translation>Abbrechen
+F5</translation>
+    </message>
+    <message>
+        <source>Split
+F8</source>
+        <translation>Teilen
+F8</translation>
+    </message>
+    <message>
+        <source>This bill %1    New bill %2</source>
+        <translation>Diese Rechnung %1    Neue Rechnung %2</translation>
     </message>
 </context>
 <context>
@@ -5599,6 +5878,46 @@ Seine Zeilen bleiben ungesendet: sie gehen mit dem nächsten Bon dieser Bestellu
     <message>
         <source>kitchen</source>
         <translation>Küchenbon</translation>
+    </message>
+    <message>
+        <source>Could not find any matching Invoice # %1</source>
+        <translation>Keine Rechnung Nr. %1 gefunden</translation>
+    </message>
+    <message>
+        <source>Invoice # %1 is paid or voided and can no longer be split</source>
+        <translation>Rechnung Nr. %1 ist bezahlt oder storniert und kann nicht mehr geteilt werden</translation>
+    </message>
+    <message>
+        <source>Invoice # %1 has been cashed up and can no longer be split</source>
+        <translation>Rechnung Nr. %1 ist abgerechnet und kann nicht mehr geteilt werden</translation>
+    </message>
+    <message>
+        <source>There is nothing on bill # %1 to split</source>
+        <translation>Auf Rechnung Nr. %1 ist nichts zu teilen</translation>
+    </message>
+    <message>
+        <source>Bill # %1 has changed meanwhile: split it again</source>
+        <translation>Rechnung Nr. %1 wurde inzwischen geändert: bitte erneut teilen</translation>
+    </message>
+    <message>
+        <source>A line of %1 cannot give %2 to the new bill</source>
+        <translation>Eine Zeile mit %1 kann nicht %2 an die neue Rechnung abgeben</translation>
+    </message>
+    <message>
+        <source>Choose what goes to the new bill</source>
+        <translation>Wählen Sie, was auf die neue Rechnung kommt</translation>
+    </message>
+    <message>
+        <source>Something must stay on bill # %1</source>
+        <translation>Etwas muss auf Rechnung Nr. %1 bleiben</translation>
+    </message>
+    <message>
+        <source>A bill is split into 2 parts or more</source>
+        <translation>Eine Rechnung wird in 2 oder mehr Teile geteilt</translation>
+    </message>
+    <message>
+        <source>A bill of %1 cannot be split into %2 parts</source>
+        <translation>Eine Rechnung über %1 kann nicht in %2 Teile geteilt werden</translation>
     </message>
 </context>
 <context>
