@@ -6,13 +6,24 @@
 # the driver of the browser that looks at the kitchen screens, runs CTest
 # against SQLite and MariaDB, and stops the servers
 # again.
+#
+# scripts/test.sh --run CMD ARGS... starts the same servers around an already
+# built $BUILD_DIR and runs CMD with their environment instead of CTest; it
+# neither installs packages nor builds.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 build=${BUILD_DIR:-$top/build}
 export BUILD_DIR=$build
 
-"$top/scripts/deps.sh"
-"$top/scripts/build.sh"
+run_command=
+if [ "${1:-}" = "--run" ]; then
+  shift
+  [ $# -gt 0 ] || { echo "test.sh: --run needs a command" >&2; exit 2; }
+  run_command=1
+else
+  "$top/scripts/deps.sh"
+  "$top/scripts/build.sh"
+fi
 
 run=$build/test-servers
 mkdir -p "$run"
@@ -184,6 +195,12 @@ fi
 export BREVALON_SLIP_DIR=$run/slips
 rm -rf "$BREVALON_SLIP_DIR"
 mkdir -p "$BREVALON_SLIP_DIR"
+
+if [ -n "$run_command" ]; then
+  status=0
+  "$@" || status=$?
+  exit "$status"
+fi
 
 ctest --test-dir "$build" --output-on-failure -j"$(nproc)" "$@"
 
