@@ -560,6 +560,10 @@ def list_faults(args, faults):
     return 1 if bad else 0
 
 
+def stop(signum, frame):
+    raise KeyboardInterrupt
+
+
 def main(argv):
     args = parse_args(argv)
     faults = select(args)
@@ -570,12 +574,20 @@ def main(argv):
     if not os.path.isdir(args.build_dir):
         sys.exit("plant-faults: no build folder %s" % args.build_dir)
 
+    # A stop from outside still puts the edited file back.
+    signal.signal(signal.SIGTERM, stop)
     if os.environ.get(INNER) != "1":
         # The servers come up once, around the whole run.
         env = dict(os.environ, BUILD_DIR=args.build_dir)
         env[INNER] = "1"
         cmd = [os.path.join(HERE, "test.sh"), "--run", sys.executable, os.path.abspath(__file__)] + argv
-        return subprocess.call(cmd, env=env)
+        proc = subprocess.Popen(cmd, env=env, start_new_session=True)
+        try:
+            return proc.wait()
+        except KeyboardInterrupt:
+            # The inner run restores its file and test.sh stops the servers.
+            os.killpg(proc.pid, signal.SIGTERM)
+            return proc.wait()
 
     logdir = os.path.join(args.build_dir, "plant-faults")
     os.makedirs(logdir, exist_ok=True)
@@ -591,23 +603,32 @@ def main(argv):
             print("baseline: already failing, not counted as catching: " + " ".join(sorted(baseline_failed)),
                   flush=True)
 
-    rows = []
-    for fault in faults:
-        start = time.time()
-        print("%s %s ..." % (fault.id, fault.description), end=" ", flush=True)
-        state, detail = plant(args, fault, logdir, baseline_failed)
-        print("%s %s (%.0f s)" % (state, detail, time.time() - start), flush=True)
-        rows.append((fault, state, detail))
+    def report(rows):
+        text = table(rows)
+        if baseline_failed:
+            text += "failing before any fault (ignored): %s\n" % " ".join(sorted(baseline_failed))
+        if len(rows) < len(faults):
+            text += "interrupted: %d of %d faults not run (%s)\n" % (
+                len(faults) - len(rows), len(faults), ",".join(f.id for f in faults[len(rows):]))
+        if args.report:
+            with open(args.report, "w") as fh:
+                fh.write(text)
+        return text
 
-    report = table(rows)
-    if baseline_failed:
-        report += "failing before any fault (ignored): %s\n" % " ".join(sorted(baseline_failed))
+    rows = []
+    try:
+        for fault in faults:
+            start = time.time()
+            print("%s %s ..." % (fault.id, fault.description), end=" ", flush=True)
+            state, detail = plant(args, fault, logdir, baseline_failed)
+            print("%s %s (%.0f s)" % (state, detail, time.time() - start), flush=True)
+            rows.append((fault, state, detail))
+            report(rows)  # a run cut short keeps what it found
+    except KeyboardInterrupt:
+        print("\ninterrupted; the file being edited was restored", flush=True)
     print()
-    print(report, end="")
-    if args.report:
-        with open(args.report, "w") as fh:
-            fh.write(report)
-    return 0 if all(state == "caught" for _, state, _ in rows) else 1
+    print(report(rows), end="")
+    return 0 if len(rows) == len(faults) and all(state == "caught" for _, state, _ in rows) else 1
 
 
 if __name__ == "__main__":
