@@ -131,17 +131,17 @@ FAULTS = [
           "sales/saleline.cpp",
           "const double amount = quantity * (price - price * discount / 100);",
           "const double amount = quantity * price - price * discount / 100;",
-          "tst_salelines tst_itementry"),
+          "tst_salelines"),
     Fault("F18", "sales", "a line's cost is one unit's whatever the quantity",
           "sales/saleline.cpp",
           "Utility::numStr(quantity * m_item.cost, 2)",
           "Utility::numStr(m_item.cost, 2)",
-          "tst_salelines tst_itementry"),
+          "tst_salelines"),
     Fault("F19", "sales", "the running total taxes the second tax at the first rate",
           "sales/saletotals.cpp",
           "Utility::calcTax(taxed2, utils->getTax2())",
           "Utility::calcTax(taxed2, utils->getTax1())",
-          "tst_salelines tst_saleswindow"),
+          "tst_salelines"),
     Fault("F20", "sales", "the change shown does not take off the tip",
           "sales/receipttab.cpp",
           "ChangeEdit->setText(Utility::numStr(change - tip, 2));",
@@ -227,7 +227,7 @@ FAULTS = [
           """"SELECT COUNT(*) FROM InvoiceItem WHERE CashUp=2 UNION ALL "
                                 "SELECT COUNT(*) FROM InvoiceItemArchive WHERE CashUp=2\"""",
           """"SELECT COUNT(*) FROM InvoiceItem WHERE CashUp=2\"""",
-          "tst_cashupcrash tst_cashup"),
+          "tst_cashupcrash"),
     # --- accounts -------------------------------------------------------
     Fault("F35", "accounts", "the 60-day bucket forgets the 120-day debt",
           "accounts/ageing.cpp",
@@ -286,7 +286,7 @@ FAULTS = [
           "payments/snapscan.h",
           "double tipCents() const { return totalCents - requiredCents; }",
           "double tipCents() const { return totalCents; }",
-          "tst_snapscan tst_tendering"),
+          "tst_snapscan"),
     # --- reports --------------------------------------------------------
     Fault("F46", "reports", "a period's end day is counted in the next period",
           "reports/reportdates.cpp",
@@ -363,7 +363,7 @@ FAULTS = [
           "devices/poledisplay.cpp",
           "const int room = p - 2;",
           "const int room = p - 1;",
-          "tst_poledisplay tst_devices"),
+          "tst_poledisplay"),
     Fault("F60", "devices", "a shared port opens the drawer with the display selected",
           "devices/drawer.cpp",
           "bytes.append(\"\\x1b\\x3d\\x00\\x1b\\x3d\\x01\", 6);",
@@ -373,7 +373,7 @@ FAULTS = [
           "devices/poledisplay.cpp",
           "out.append(char(closed ? 1 : 4));",
           "out.append(char(closed ? 4 : 1));",
-          "tst_poledisplay tst_devices"),
+          "tst_poledisplay"),
     # --- main / login ---------------------------------------------------
     Fault("F62", "main", "the login wait doubles one try too many",
           "core/login.cpp",
@@ -575,7 +575,9 @@ def main(argv):
         sys.exit("plant-faults: no build folder %s" % args.build_dir)
 
     # A stop from outside still puts the edited file back.
+    # Named explicitly: a run started in the background ignores SIGINT otherwise.
     signal.signal(signal.SIGTERM, stop)
+    signal.signal(signal.SIGINT, stop)
     if os.environ.get(INNER) != "1":
         # The servers come up once, around the whole run.
         env = dict(os.environ, BUILD_DIR=args.build_dir)
