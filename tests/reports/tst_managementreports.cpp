@@ -1,13 +1,15 @@
 // The management reports on seeded rows, computed by hand: six months over
 // the turn of the year, performance against commission, the day's sales,
 // client debt by age and the unpaid invoices, returnables settled twice,
-// re-order marks and clearing the action log.
+// re-order marks, clearing the action log, and the tables' open orders.
 
 #include "core/zklistitem.h"
+#include "documents/zkrichtext.h"
 #include "reports/reporter.h"
 #include "sales/datedialog.h"
 #include "tests/sales/till.h"
 #include "tests/support/actionrows.h"
+#include "tests/support/salerows.h"
 
 #include <QLabel>
 #include <QTest>
@@ -95,6 +97,7 @@ private slots:
     void returnables();
     void stockLevels();
     void clearingTheLog();
+    void pendingOrders();
 
 private:
     void pickDate(Till& till, const QDate& date)
@@ -281,6 +284,33 @@ void TestManagementReports::clearingTheLog()
     prompts.expect(ZkPrompt::Information, "Brevalon", "The Actions log is empty.");
     till.window->actionReport();
     QVERIFY2(prompts.done(), qPrintable(prompts.pending()));
+}
+
+void TestManagementReports::pendingOrders()
+{
+    Till till;
+    // A closed bill is no open order.
+    TestShop::exec(QStringLiteral("UPDATE Invoice SET Status='C' WHERE MyNumber=%1")
+                       .arg(SaleRows::invoice(6, {SaleRows::item("3001")})));
+    till.shop.prompts().expect(ZkPrompt::Information, "Brevalon - Pending Orders", "There are no Pending Orders");
+    till.window->pendingOrders();
+    QVERIFY(till.shop.prompts().done());
+    Reporter* r = till.window->reporter();
+    QVERIFY(!r->isVisible());
+
+    // TABLE n is account n + 1 in the demo shop.
+    const int first = SaleRows::invoice(4, {SaleRows::item("3001")}, QStringLiteral("O'NEIL"));
+    const int second = SaleRows::invoice(11, {SaleRows::item("3005")}, QStringLiteral("SUE"));
+    TestShop::exec(QStringLiteral("UPDATE Invoice SET MyDate='2026-12-05 19:42:10' WHERE MyNumber=%1").arg(first));
+    TestShop::exec(QStringLiteral("UPDATE Invoice SET MyDate='2026-12-05 20:05:00' WHERE MyNumber=%1").arg(second));
+    till.window->pendingOrders();
+    QVERIFY(r->isVisible() && !r->ChartButton->isEnabled() && r->ExportButton->isEnabled());
+    QCOMPARE(r->TitleLabel->text(), QStringLiteral("Pending Order Report"));
+    QCOMPARE(headings(r), (QStringList{"Invoice No.", "Table", "Time", "Waiter"}));
+    QCOMPARE(r->rows(), (QList<QStringList>{{QString::number(first), "TABLE 3", "19:42", "O'NEIL"},
+                                            {QString::number(second), "TABLE 10", "20:05", "SUE"}}));
+    r->PrintButton->click();
+    QVERIFY(r->preview()->text().contains(QLatin1String("<td align=center><font size=-1>TABLE 10</font></td>")));
 }
 
 BREVALON_TEST_MAIN(TestManagementReports)
