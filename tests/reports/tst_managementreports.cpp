@@ -192,6 +192,7 @@ void TestManagementReports::clientDebt()
     ledger("Journal", paid, "Q", "2026-12-03 10:00:00", 999.00, 805);
     ledger("Journal", one, "I", "2026-11-01 10:00:00", 1.00, 806);
     ledger("JournalArchive", old, "I", "2026-05-05 10:00:00", 250.00, 807);
+    ledger("Journal", old, "I", "2026-10-20 10:00:00", 40.00, 809); // "30" still, not "60"
     Reporter* r = till.window->reporter();
 
     till.window->clientDebtReport();
@@ -199,16 +200,19 @@ void TestManagementReports::clientDebt()
                                        "Current", "Total"}));
     QCOMPARE(r->rows(),
              (QList<QStringList>{
-                 {"OLD DEBT", QString::number(old), "021 555", "082 555", "250.00", "0.00", "0.00", "0.00", "0.00", "250.00"},
+                 {"OLD DEBT", QString::number(old), "021 555", "082 555", "250.00", "0.00", "0.00", "40.00", "0.00", "290.00"},
                  {awkward, QString::number(paid), "021 555", "082 555", "0.00", "0.00", "0.00", "30.00", "20.00", "50.00"},
-                 {"Total", "", "", "", "250.00", "0.00", "0.00", "30.00", "20.00", "300.00"}}));
+                 {"Total", "", "", "", "250.00", "0.00", "0.00", "70.00", "20.00", "340.00"}}));
     QCOMPARE(visuals(r), (QList<int>{2, 0, 3}));
 
+    // A refund as large as the debt does not take the account off the list.
+    ledger("Journal", paid, "RF", "2026-12-03 11:00:00", -50.00, 808);
     till.window->outstandingInvoices();
     QCOMPARE(r->rows(), (QList<QStringList>{{"OLD DEBT", QString::number(old), "021 555", "082 555", "807", "250.00"},
+                                            {"OLD DEBT", QString::number(old), "021 555", "082 555", "809", "40.00"},
                                             {awkward, QString::number(paid), "021 555", "082 555", "803", "30.00"},
                                             {awkward, QString::number(paid), "021 555", "082 555", "804", "20.00"},
-                                            {"Total", "", "", "", "", "300.00"}}));
+                                            {"Total", "", "", "", "", "340.00"}}));
 
     till.window->allClientsReport();
     QCOMPARE(rowsOf(r, awkward).size(), 1);
