@@ -23,70 +23,54 @@ QString asRead(QString value)
 
 } // namespace
 
+namespace {
+
+QString money(double v)
+{
+    return QString::number(v, 'f', 2);
+}
+
+void journal(int account, const QString& code, const QString& when, double amount, double rounding, double tip,
+    int number)
+{
+    TestShop::exec(QStringLiteral("INSERT INTO Journal (AccountNumber, Description, MyDate, Amount, Rounding, "
+                                  "TipAmount, MyNumber, Status, CrossRef) VALUES (%1, '%2', '%3', %4, %5, %6, %7, ' ', 0)")
+                       .arg(QString::number(account), code, when, money(amount), money(rounding), money(tip),
+                           QString::number(number)));
+}
+
+} // namespace
+
 void EndOfDayShop::document(int number, int account, const QString& code, const QList<Line>& lines,
     double rounding, const QString& when, const QString& waiter, const QString& status)
 {
-    exec(QStringLiteral(
-        "INSERT INTO Invoice (MyNumber, MyDate, AccountNumber, Status, Tax1, Tax2, Waiter) VALUES "
-        "(%1, '%2', %3, '%4', 0.15, 0.02, '%5')")
-             .arg(number)
-             .arg(when)
-             .arg(account)
-             .arg(status, waiter));
+    exec(QStringLiteral("INSERT INTO Invoice (MyNumber, MyDate, AccountNumber, Status, Tax1, Tax2, Waiter) VALUES "
+                        "(%1, '%2', %3, '%4', 0.15, 0.02, '%5')")
+             .arg(QString::number(number), when, QString::number(account), status, waiter));
     double total = 0;
     for (const Line& l : lines) {
-        exec(QStringLiteral(
-            "INSERT INTO InvoiceItem (MyDate, InvoiceNumber, SP, Quantity, Category, Department, "
-            "Code, UnitOfMeasure, Price, Cost, Discount, Description, Tax1, Tax2, SerialNo, "
-            "Returnable, DTR, Printed, CashUp) VALUES ('%1', %2, 'MM', %3, 'Inventory', '%4', "
-            "'X', 'EACH', %5, %6, 0, '%7', '%8', '%9', '', 'N', 0, 0, 0)")
-                 .arg(when)
-                 .arg(number)
-                 .arg(l.quantity, 0, 'f', 3)
-                 .arg(l.department)
-                 .arg(l.price, 0, 'f', 2)
-                 .arg(l.cost, 0, 'f', 2)
-                 .arg(l.description, l.tax1, l.tax2));
+        exec(QStringLiteral("INSERT INTO InvoiceItem (MyDate, InvoiceNumber, SP, Quantity, Category, Department, "
+                            "Code, UnitOfMeasure, Price, Cost, Discount, Description, Tax1, Tax2, SerialNo, "
+                            "Returnable, DTR, Printed, CashUp) VALUES ('%1', %2, 'MM', %3, 'Inventory', '%4', "
+                            "'X', 'EACH', %5, %6, 0, '%7', '%8', '%9', '', 'N', 0, 0, 0)")
+                 .arg(when, QString::number(number), QString::number(l.quantity, 'f', 3), l.department,
+                     money(l.price), money(l.cost), l.description, l.tax1, l.tax2));
         total += l.price;
     }
     if (!code.isEmpty())
-        exec(QStringLiteral(
-            "INSERT INTO Journal (AccountNumber, Description, MyDate, Amount, Rounding, TipAmount, "
-            "MyNumber, Status, CrossRef) VALUES (%1, '%2', '%3', %4, %5, 0, %6, ' ', 0)")
-                 .arg(account)
-                 .arg(code, when)
-                 .arg(total, 0, 'f', 2)
-                 .arg(rounding, 0, 'f', 2)
-                 .arg(number));
+        journal(account, code, when, total, rounding, 0, number);
 }
 
 void EndOfDayShop::receipt(int number, int account, const Paid& p, const QList<int>& pays,
     const QString& when, const QString& waiter)
 {
-    const double total = p.cash + p.card + p.cheque + p.coupon + p.eft + p.badDebt;
-    exec(QStringLiteral(
-        "INSERT INTO Receipt (MyNumber, MyDate, AccountNumber, CashAmount, CardAmount, ChequeAmount, "
-        "CouponAmount, EFTAmount, BadDebtAmount, TipAmount, Waiter) VALUES (%1, '%2', %3, %4, %5, "
-        "%6, %7, %8, %9, %10, '%11')")
-             .arg(number)
-             .arg(when)
-             .arg(account)
-             .arg(p.cash, 0, 'f', 2)
-             .arg(p.card, 0, 'f', 2)
-             .arg(p.cheque, 0, 'f', 2)
-             .arg(p.coupon, 0, 'f', 2)
-             .arg(p.eft, 0, 'f', 2)
-             .arg(p.badDebt, 0, 'f', 2)
-             .arg(p.tip, 0, 'f', 2)
-             .arg(waiter));
-    exec(QStringLiteral(
-        "INSERT INTO Journal (AccountNumber, Description, MyDate, Amount, Rounding, TipAmount, "
-        "MyNumber, Status, CrossRef) VALUES (%1, 'R', '%2', %3, 0, %4, %5, ' ', 0)")
-             .arg(account)
-             .arg(when)
-             .arg(-total, 0, 'f', 2)
-             .arg(p.tip, 0, 'f', 2)
-             .arg(number));
+    exec(QStringLiteral("INSERT INTO Receipt (MyNumber, MyDate, AccountNumber, CashAmount, CardAmount, ChequeAmount, "
+                        "CouponAmount, EFTAmount, BadDebtAmount, TipAmount, Waiter) VALUES (%1, '%2', %3, %4, %5, "
+                        "%6, %7, %8, %9, %10, '%11')")
+             .arg(QString::number(number), when, QString::number(account), money(p.cash), money(p.card),
+                 money(p.cheque), money(p.coupon), money(p.eft), money(p.badDebt))
+             .arg(money(p.tip), waiter));
+    journal(account, "R", when, -(p.cash + p.card + p.cheque + p.coupon + p.eft + p.badDebt), 0, p.tip, number);
     for (int invoice : pays)
         exec(QStringLiteral("UPDATE Journal SET CrossRef=%1 WHERE Description='I' AND MyNumber=%2")
                  .arg(number)

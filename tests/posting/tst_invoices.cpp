@@ -83,14 +83,8 @@ void TestInvoices::totals_data()
     QTest::newRow("prices include tax, 5 cents") << 0 << 1 << "I" << 5 << kMixed << "Invoice"
                                                  << inc + QStringList{"rounding=0.02", "due=165.35"} << "I 165.37 0.02"
                                                  << 165.35;
-    QTest::newRow("prices include tax, 10 cents") << 0 << 1 << "I" << 10 << kMixed << "Invoice"
-                                                  << inc + QStringList{"rounding=0.07", "due=165.30"}
-                                                  << "I 165.37 0.07" << 165.30;
     QTest::newRow("tax on top") << 0 << 1 << "E" << 0 << kMixed << "Invoiceexc"
                                 << exc + QStringList{"rounding=0.00", "due=189.08"} << "I 189.08 0.00" << 189.08;
-    QTest::newRow("tax on top, 5 cents") << 0 << 1 << "E" << 5 << kMixed << "Invoiceexc"
-                                         << exc + QStringList{"rounding=0.03", "due=189.05"} << "I 189.08 0.03"
-                                         << 189.05;
     QTest::newRow("tax on top, 10 cents") << 0 << 1 << "E" << 10 << kMixed << "Invoiceexc"
                                           << exc + QStringList{"rounding=0.08", "due=189.00"} << "I 189.08 0.08"
                                           << 189.00;
@@ -482,9 +476,7 @@ void TestInvoices::voids_data()
     QTest::addColumn<QStringList>("answers");
     QTest::addColumn<bool>("voided");
     QTest::newRow("a reason voids it") << QStringList{"Wrong table"} << true;
-    QTest::newRow("an empty reason is asked again") << QStringList{"", "Wrong table"} << true;
     QTest::newRow("cancel changes nothing") << QStringList{"<cancel>"} << false;
-    QTest::newRow("cancel after an empty reason") << QStringList{" ", "<cancel>"} << false;
 }
 
 void TestInvoices::voids()

@@ -1,13 +1,15 @@
 // The management reports on seeded rows, computed by hand: six months over
 // the turn of the year, performance against commission, the day's sales,
 // client debt by age and the unpaid invoices, returnables settled twice,
-// re-order marks and clearing the action log.
+// re-order marks, clearing the action log, and the tables' open orders.
 
 #include "core/zklistitem.h"
+#include "documents/zkrichtext.h"
 #include "reports/reporter.h"
 #include "sales/datedialog.h"
 #include "tests/sales/till.h"
 #include "tests/support/actionrows.h"
+#include "tests/support/salerows.h"
 
 #include <QLabel>
 #include <QTest>
@@ -95,6 +97,7 @@ private slots:
     void returnables();
     void stockLevels();
     void clearingTheLog();
+    void pendingOrders();
 
 private:
     void pickDate(Till& till, const QDate& date)
@@ -189,6 +192,7 @@ void TestManagementReports::clientDebt()
     ledger("Journal", paid, "Q", "2026-12-03 10:00:00", 999.00, 805);
     ledger("Journal", one, "I", "2026-11-01 10:00:00", 1.00, 806);
     ledger("JournalArchive", old, "I", "2026-05-05 10:00:00", 250.00, 807);
+    ledger("Journal", old, "I", "2026-10-20 10:00:00", 40.00, 809); // "30" still, not "60"
     Reporter* r = till.window->reporter();
 
     till.window->clientDebtReport();
@@ -196,16 +200,19 @@ void TestManagementReports::clientDebt()
                                        "Current", "Total"}));
     QCOMPARE(r->rows(),
              (QList<QStringList>{
-                 {"OLD DEBT", QString::number(old), "021 555", "082 555", "250.00", "0.00", "0.00", "0.00", "0.00", "250.00"},
+                 {"OLD DEBT", QString::number(old), "021 555", "082 555", "250.00", "0.00", "0.00", "40.00", "0.00", "290.00"},
                  {awkward, QString::number(paid), "021 555", "082 555", "0.00", "0.00", "0.00", "30.00", "20.00", "50.00"},
-                 {"Total", "", "", "", "250.00", "0.00", "0.00", "30.00", "20.00", "300.00"}}));
+                 {"Total", "", "", "", "250.00", "0.00", "0.00", "70.00", "20.00", "340.00"}}));
     QCOMPARE(visuals(r), (QList<int>{2, 0, 3}));
 
+    // A refund as large as the debt does not take the account off the list.
+    ledger("Journal", paid, "RF", "2026-12-03 11:00:00", -50.00, 808);
     till.window->outstandingInvoices();
     QCOMPARE(r->rows(), (QList<QStringList>{{"OLD DEBT", QString::number(old), "021 555", "082 555", "807", "250.00"},
+                                            {"OLD DEBT", QString::number(old), "021 555", "082 555", "809", "40.00"},
                                             {awkward, QString::number(paid), "021 555", "082 555", "803", "30.00"},
                                             {awkward, QString::number(paid), "021 555", "082 555", "804", "20.00"},
-                                            {"Total", "", "", "", "", "300.00"}}));
+                                            {"Total", "", "", "", "", "340.00"}}));
 
     till.window->allClientsReport();
     QCOMPARE(rowsOf(r, awkward).size(), 1);
@@ -281,6 +288,33 @@ void TestManagementReports::clearingTheLog()
     prompts.expect(ZkPrompt::Information, "Brevalon", "The Actions log is empty.");
     till.window->actionReport();
     QVERIFY2(prompts.done(), qPrintable(prompts.pending()));
+}
+
+void TestManagementReports::pendingOrders()
+{
+    Till till;
+    // A closed bill is no open order.
+    TestShop::exec(QStringLiteral("UPDATE Invoice SET Status='C' WHERE MyNumber=%1")
+                       .arg(SaleRows::invoice(6, {SaleRows::item("3001")})));
+    till.shop.prompts().expect(ZkPrompt::Information, "Brevalon - Pending Orders", "There are no Pending Orders");
+    till.window->pendingOrders();
+    QVERIFY(till.shop.prompts().done());
+    Reporter* r = till.window->reporter();
+    QVERIFY(!r->isVisible());
+
+    // TABLE n is account n + 1 in the demo shop.
+    const int first = SaleRows::invoice(4, {SaleRows::item("3001")}, QStringLiteral("O'NEIL"));
+    const int second = SaleRows::invoice(11, {SaleRows::item("3005")}, QStringLiteral("SUE"));
+    TestShop::exec(QStringLiteral("UPDATE Invoice SET MyDate='2026-12-05 19:42:10' WHERE MyNumber=%1").arg(first));
+    TestShop::exec(QStringLiteral("UPDATE Invoice SET MyDate='2026-12-05 20:05:00' WHERE MyNumber=%1").arg(second));
+    till.window->pendingOrders();
+    QVERIFY(r->isVisible() && !r->ChartButton->isEnabled() && r->ExportButton->isEnabled());
+    QCOMPARE(r->TitleLabel->text(), QStringLiteral("Pending Order Report"));
+    QCOMPARE(headings(r), (QStringList{"Invoice No.", "Table", "Time", "Waiter"}));
+    QCOMPARE(r->rows(), (QList<QStringList>{{QString::number(first), "TABLE 3", "19:42", "O'NEIL"},
+                                            {QString::number(second), "TABLE 10", "20:05", "SUE"}}));
+    r->PrintButton->click();
+    QVERIFY(r->preview()->text().contains(QLatin1String("<td align=center><font size=-1>TABLE 10</font></td>")));
 }
 
 BREVALON_TEST_MAIN(TestManagementReports)
