@@ -12,7 +12,6 @@
 #include "tests/support/testshop.h"
 
 #include <QFile>
-#include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpression>
 #include <QSqlDatabase>
@@ -86,17 +85,13 @@ private slots:
         // The last sale's waiter must not be taken for the one who logs in.
         utils->setWaiter(QStringLiteral("JOHN"));
         QLineEdit::EchoMode echo = QLineEdit::Normal;
-        QString caption;
         shop.prompts().expectExec(QStringLiteral("NumEntry"), [&](QDialog* dialog) {
-            auto* keypad = qobject_cast<NumEntry*>(dialog);
-            echo = keypad->lineEdit1->echoMode();
-            caption = keypad->textLabel1->text();
+            echo = qobject_cast<NumEntry*>(dialog)->lineEdit1->echoMode();
             return typeCode(code)(dialog);
         });
         QVERIFY(utils->validateLoginId());
         // The code is typed in front of the customers: it is not shown.
         QCOMPARE(echo, QLineEdit::Password);
-        QCOMPARE(caption, QStringLiteral("Waiter Code"));
         QCOMPARE(utils->userName(), user);
         QCOMPARE(utils->userCashAccount(), cashAccount);
         // The administrator may work at several stations and holds no session.
@@ -274,12 +269,7 @@ private slots:
         QCOMPARE(asked.size(), recover ? 3 : 2);
         const ZkPrompt::Request question = asked.at(1);
         QCOMPARE(question.kind, ZkPrompt::Question);
-        QCOMPARE(question.caption, QStringLiteral("Brevalon"));
-        QCOMPARE(question.text,
-                 QStringLiteral("<font color=\"red\"><b>JOHN is currently shown as running on this terminal.</b>"
-                                "</font><p>It is possible you have experienced a power failure or system crash. You "
-                                "can recover from this, but be warned ...<br><font color=\"red\" size=+1>Any running "
-                                "session will terminate</font><p>Would you like to recover ?"));
+        QVERIFY(question.text.contains(QLatin1String("JOHN is currently shown as running on this terminal.")));
         QCOMPARE(question.buttons, (QStringList{QStringLiteral("&Yes"), QStringLiteral("&No")}));
         QCOMPARE(question.defaultButton, 1);
         QCOMPARE(question.escapeButton, 1);

@@ -1,6 +1,6 @@
 // The row of every list: colours by the low four bits of its visual value
 // (repainted when it changes), numbers sorted as numbers and before text in
-// either direction, text as text, and the grid its view draws.
+// either direction, text as text.
 
 #include "core/zklistitem.h"
 #include "tests/support/testshop.h"
@@ -19,11 +19,9 @@ private slots:
         QTest::addColumn<QColor>("background"); // invalid: the view's own
         QTest::addColumn<QColor>("text");
         const QColor red(200, 0, 0);
-        const QColor green(0, 100, 0);
         QTest::newRow("0 normal") << 0 << QColor() << QColor();
         QTest::newRow("1 mid grey") << 1 << QColor(176, 176, 176) << QColor(Qt::black);
         QTest::newRow("2 red with yellow text") << 2 << red << QColor(255, 255, 0);
-        QTest::newRow("3 dark green with white text") << 3 << green << QColor(Qt::white);
         QTest::newRow("18 is 2 in the low bits") << 18 << red << QColor(255, 255, 0);
     }
 
@@ -81,24 +79,6 @@ private slots:
         for (int i = 0; i < view.topLevelItemCount(); ++i)
             result << view.topLevelItem(i)->text(1);
         QCOMPARE(result, sorted);
-    }
-
-    void viewGetsTheGridOnce()
-    {
-        QTreeWidget view;
-        ZkListItem::prepareView(&view);
-        QAbstractItemDelegate* grid = view.itemDelegate();
-        QVERIFY(qobject_cast<ZkGridDelegate*>(grid));
-        ZkListItem::prepareView(&view);
-        QCOMPARE(view.itemDelegate(), grid);
-        // The bottom edge of a cell takes the grid's grey, which nothing else on a plain row is.
-        view.setColumnCount(2);
-        new ZkListItem(&view, {QStringLiteral("1"), QStringLiteral("Coffee")});
-        view.resize(300, 120);
-        const QImage shot = view.grab().toImage();
-        const QRect cell = view.visualItemRect(view.topLevelItem(0));
-        QCOMPARE(shot.pixelColor(view.viewport()->mapTo(&view, QPoint(cell.left() + 5, cell.bottom()))),
-                 QColor(192, 192, 192));
     }
 };
 

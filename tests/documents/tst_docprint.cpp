@@ -1,5 +1,5 @@
-// The document window: invalid documents and missing templates, printer roles,
-// the dialog's results, pages with their footers, hostile values on page and
+// The document window: invalid documents and missing templates, the dialog's
+// results, pages with their footers, hostile values on page and
 // slip, slips to a file, and the print failures the operator is told about.
 
 #include "core/globals.h"
@@ -81,8 +81,6 @@ private slots:
     void invalidDocumentsAreRejected_data();
     void invalidDocumentsAreRejected();
     void missingHeadTemplateIsReported();
-    void rolesAndModes_data();
-    void rolesAndModes();
     void dialogResults_data();
     void dialogResults();
     void pagesAndFooters_data();
@@ -137,39 +135,6 @@ void TestDocPrint::missingHeadTemplateIsReported()
                               + "/share/Brevalon/English/NoSuchTypeHead.html");
     dp->parseXml(QStringLiteral("<zendrik><head type=\"noSuchType\"/></zendrik>"));
     QVERIFY(dp->pageHtml().isEmpty());
-}
-
-void TestDocPrint::rolesAndModes_data()
-{
-    QTest::addColumn<QString>("printer");
-    QTest::addColumn<QString>("group");
-    QTest::addColumn<QString>("mode");
-    QTest::newRow("receipt slip") << "Receipt" << "/ReceiptPrinter" << "slip";
-    QTest::newRow("mail slip40") << "Mail" << "/MailPrinter" << "slip40";
-    QTest::newRow("kitchen slip40") << "Kitchen" << "/KitchenPrinter" << "slip40";
-    QTest::newRow("label page") << "Label" << "/LabelPrinter" << "page";
-    QTest::newRow("unknown role is the invoice printer") << "Fax" << "/InvoicePrinter" << "slip";
-    QTest::newRow("no role is the invoice printer") << "" << "/InvoicePrinter" << "slip40";
-}
-
-void TestDocPrint::rolesAndModes()
-{
-    QFETCH(QString, printer);
-    QFETCH(QString, group);
-    QFETCH(QString, mode);
-    TestShop shop;
-    settings->writeEntry(group + QStringLiteral("/Mode"), mode);
-    DocPrint* dp = window();
-    dp->parseXml(fixture(QStringLiteral("receipt.xml")).replace("printer=\"Receipt\"", "printer=\"" + printer + "\""));
-    QCOMPARE(dp->isSlip(), mode == QLatin1String("slip"));
-    QCOMPARE(dp->isSlip40(), mode == QLatin1String("slip40"));
-    if (mode == QLatin1String("page"))
-        QVERIFY(dp->pageHtml().contains(QLatin1String("<html>")));
-    else if (mode == QLatin1String("slip40"))
-        QVERIFY(dp->slipBytes().contains("\x1d\x56\x42\x06")); // the 40-column cut
-    else
-        QVERIFY(dp->slipBytes().startsWith("\x1b\x78\x30"));
-    SlipOut::keep(dp->slipBytes(), dp->isSlip40());
 }
 
 void TestDocPrint::dialogResults_data()

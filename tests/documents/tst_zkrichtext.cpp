@@ -1,10 +1,6 @@
-// The paged rich-text window: its settings and size, and printing a chosen
-// range of the pages its owner supplies.
+// The paged rich-text window printing a chosen range of the pages its owner
+// supplies, or nothing when the print set-up is cancelled.
 
-#include "core/globals.h"
-#include "core/zkprompt.h"
-#include "core/zksettings.h"
-#include "documents/docimages.h"
 #include "documents/zkrichtext.h"
 #include "tests/support/testshop.h"
 
@@ -20,28 +16,10 @@ class TestZkRichText : public QObject
     Q_OBJECT
 
 private slots:
-    void settingsShapeTheWindow();
     void printsTheChosenRange_data();
     void printsTheChosenRange();
     void cancelledSetupPrintsNothing();
 };
-
-void TestZkRichText::settingsShapeTheWindow()
-{
-    TestShop shop;
-    settings->writeEntry(QStringLiteral("/Misc/RichTextFontSize"), 20);
-    settings->writeEntry(QStringLiteral("/Misc/RichTextZoom"), 2);
-    settings->writeEntry(QStringLiteral("/Misc/RichTextWidth"), 700);
-    settings->writeEntry(QStringLiteral("/Misc/RichTextHeight"), 500);
-    ZkRichText w;
-    w.readSettings();
-    QCOMPARE(w.size(), QSize(700, 500));
-    QCOMPARE(w.TextView->font().pointSize(), 20);
-    QCOMPARE(w.TextView->document()->defaultFont().pointSize(), 10);
-    w.setText(QStringLiteral("<p>short</p>"));
-    w.fitDocument();
-    QVERIFY(w.width() < 700);
-}
 
 void TestZkRichText::printsTheChosenRange_data()
 {

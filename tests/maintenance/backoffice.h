@@ -10,6 +10,7 @@
 #include "tests/support/actionrows.h"
 #include "tests/support/testshop.h"
 
+#include <QAbstractButton>
 #include <QImage>
 #include <QMap>
 #include <QSqlQuery>
@@ -31,20 +32,28 @@ public:
      *  T (a text input answered with the button field as its text). */
     void expect(const QStringList& list)
     {
-        const QMap<QString, ZkPrompt::Kind> kinds {{"I", ZkPrompt::Information},
-                                                   {"W", ZkPrompt::Warning},
-                                                   {"Q", ZkPrompt::Question},
-                                                   {"T", ZkPrompt::TextInput}};
+        const QMap<QString, ZkPrompt::Kind> kinds {
+            {"I", ZkPrompt::Information}, {"W", ZkPrompt::Warning}, {"Q", ZkPrompt::Question}};
         for (const QString& p : list) {
-            const QString kind = p.section('|', 0, 0);
             // An empty caption is any caption.
             const QString caption = p.section('|', 1, 1).isEmpty() ? QString() : p.section('|', 1, 1);
-            const QString answer = p.section('|', 3, 3);
-            if (kind == QLatin1String("T"))
-                prompts().expect(ZkPrompt::TextInput, caption, p.section('|', 2, 2), 0, answer, !answer.isEmpty());
+            const QString text = p.section('|', 2, 2), answer = p.section('|', 3, 3);
+            if (p.startsWith('T'))
+                prompts().expect(ZkPrompt::TextInput, caption, text, 0, answer, !answer.isEmpty());
             else
-                prompts().expect(kinds.value(kind), caption, p.section('|', 2, 2), answer.toInt());
+                prompts().expect(kinds.value(p.section('|', 0, 0)), caption, text, answer.toInt());
         }
+    }
+
+    /** Clicks @p button of @p dialog expecting @p list: a refusal, leaving
+     *  the tables as they were in @p before and the log empty. */
+    void refuse(QWidget& dialog, const QString& button, const QStringList& list, const QStringList& before)
+    {
+        expect(list);
+        dialog.findChild<QAbstractButton*>(button)->click();
+        QVERIFY2(prompts().done(), qPrintable(prompts().pending()));
+        QCOMPARE(snapshot(), before);
+        QCOMPARE(actionLines(), QStringList());
     }
 
     /** Expects the picture file dialog, answered with @p path. */

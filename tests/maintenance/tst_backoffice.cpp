@@ -60,30 +60,15 @@ void TestBackOfficeMenus::menusFollowTheRights_data()
     QTest::addColumn<QString>("right");
     QTest::addColumn<QString>("dialog");
     QTest::addColumn<QString>("logged");
-    QTest::newRow("items") << "editInventoryAction"
-                           << "editInventory"
-                           << "Inventory"
-                           << "VendTable"
+    QTest::newRow("items") << "editInventoryAction" << "editInventory" << "Inventory" << "VendTable"
                            << "INVENTORY|MANAGE";
-    QTest::newRow("departments") << "editManageGroupDepartmentsAction"
-                                 << "manageDepartments"
-                                 << "Departments"
-                                 << "DepTable"
-                                 << "DEPARTMENTS|MANAGE";
-    QTest::newRow("compositions") << "editManageGroupCompositionsAction"
-                                  << "manageCompositions"
-                                  << "Inventory"
-                                  << "CompTable"
-                                  << "COMPOSITIONS|MANAGE";
-    QTest::newRow("suppliers") << "editManageGroupSuppliersAction"
-                               << "manageSuppliers"
-                               << "Suppliers"
-                               << "Supplier"
-                               << "SUPPLIERS|MANAGE";
-    QTest::newRow("receiving") << "fileReceiveStockAction"
-                               << "receiveStock"
-                               << "ReceiveStock"
-                               << "Stock"
+    QTest::newRow("departments") << "editManageGroupDepartmentsAction" << "manageDepartments" << "Departments"
+                                 << "DepTable" << "DEPARTMENTS|MANAGE";
+    QTest::newRow("compositions") << "editManageGroupCompositionsAction" << "manageCompositions" << "Inventory"
+                                  << "CompTable" << "COMPOSITIONS|MANAGE";
+    QTest::newRow("suppliers") << "editManageGroupSuppliersAction" << "manageSuppliers" << "Suppliers"
+                               << "Supplier" << "SUPPLIERS|MANAGE";
+    QTest::newRow("receiving") << "fileReceiveStockAction" << "receiveStock" << "ReceiveStock" << "Stock"
                                << "RECEIVE STOCK|MANAGE";
 }
 

@@ -1,12 +1,11 @@
 // The item maintenance dialog: prices from cost and markup (and the conflict question), a new
-// item with its picture and starting stock, updates that keep other tills' sales, deletions that
-// take the picture, the touch order, the searches, the stock level rebuild, a list that pages
-// through a large catalogue, and every refusal leaving the tables as they were.
+// item with its picture and starting stock deleted again, updates that keep other tills' sales,
+// the searches, the stock level rebuild, a list that pages through a large catalogue, and every
+// refusal (a file that is no picture too) leaving the tables as they were.
 
 #include "tests/maintenance/backoffice.h"
 
 #include "maintenance/itemlistmodel.h"
-#include "maintenance/rankswap.h"
 #include "maintenance/vendtable.h"
 #include "tests/support/salerows.h"
 
@@ -55,9 +54,6 @@ private slots:
     void lastSaveWins();
     void changeRefusals_data();
     void changeRefusals();
-    void deleteTakesThePicture();
-    void pictureChoices();
-    void rankSwapParksNothing();
     void searches_data();
     void searches();
     void stockLevelRebuild();
@@ -128,6 +124,11 @@ void TestVendTable::newItemWithPicture()
 {
     BackOffice shop;
     VendTable d;
+    // A file that only calls itself a picture is refused.
+    shop.expectPictureFile(shop.fakePictureFile());
+    shop.expect({"W|Choose Image|notes.png is not a picture that Brevalon can read"});
+    d.ImagePushButton->click();
+    QVERIFY(d.picture().isNull());
     d.DepartmentComboBox->setCurrentText("DELI");
     d.SupplierComboBox->setCurrentText("FRESH FOODS WHOLESALE");
     fill(d,
@@ -158,6 +159,16 @@ void TestVendTable::newItemWithPicture()
     // The list shows it, highlighted and loaded.
     QCOMPARE(d.loadedCode(), "9001");
     QCOMPARE(d.model()->code(d.ListView->currentIndex().row()), "9001");
+
+    // Deleted, it takes its picture along.
+    shop.expect({"Q|Delete Entry|RYE BREAD, Code 9001|0"});
+    d.DeletePushButton->click();
+    PROMPTED(shop);
+    QCOMPARE(TestShop::count("SELECT Code FROM Inventory WHERE Code='9001'"), 0);
+    QCOMPARE(TestShop::count("SELECT Code FROM Images WHERE Code='9001'"), 0);
+    QCOMPARE(actionLines().last(), "INVENTORY|DELETED RYE BREAD");
+    QCOMPARE(d.loadedCode(), QString());
+    QCOMPARE(d.model()->rowOf("9001"), -1);
 }
 
 void TestVendTable::newItemRefusals_data()
@@ -199,11 +210,7 @@ void TestVendTable::newItemRefusals()
     const QStringList before = BackOffice::snapshot();
     VendTable d;
     fill(d, fields);
-    shop.expect({"W|New Entry|" + message});
-    d.NewPushButton->click();
-    PROMPTED(shop);
-    QCOMPARE(BackOffice::snapshot(), before);
-    QCOMPARE(actionLines(), QStringList());
+    shop.refuse(d, "NewPushButton", {"W|New Entry|" + message}, before);
 }
 
 void TestVendTable::updateKeepsOtherTillsSales()
@@ -310,78 +317,7 @@ void TestVendTable::changeRefusals()
     if (!code.isEmpty())
         QVERIFY(d.showItem(code));
     fill(d, fields);
-    shop.expect(prompts);
-    d.findChild<QPushButton*>(button)->click();
-    PROMPTED(shop);
-    QCOMPARE(BackOffice::snapshot(), before);
-    QCOMPARE(actionLines(), QStringList());
-}
-
-void TestVendTable::deleteTakesThePicture()
-{
-    BackOffice shop;
-    TestShop::exec("INSERT INTO Images (Code, Label, Image) VALUES ('1009', 'GINGER', '')");
-    VendTable d;
-    QVERIFY(d.showItem("1009"));
-    QCOMPARE(d.TouchEdit->text(), "GINGER");
-    shop.expect({"Q|Delete Entry|GINGER BEER 330ML, Code 1009|0"});
-    d.DeletePushButton->click();
-    PROMPTED(shop);
-    QCOMPARE(TestShop::count("SELECT Code FROM Inventory WHERE Code='1009'"), 0);
-    QCOMPARE(TestShop::count("SELECT Code FROM Images WHERE Code='1009'"), 0);
-    QCOMPARE(actionLines(), QStringList {"INVENTORY|DELETED GINGER BEER 330ML"});
-    QCOMPARE(d.loadedCode(), QString());
-    QCOMPARE(d.model()->rowOf("1009"), -1);
-}
-
-void TestVendTable::pictureChoices()
-{
-    BackOffice shop;
-    const QStringList before = BackOffice::snapshot();
-    VendTable d;
-    QVERIFY(d.showItem("1001"));
-    // A file that is no picture is refused and changes nothing.
-    shop.expectPictureFile(shop.fakePictureFile());
-    shop.expect({"W|Choose Image|notes.png is not a picture that Brevalon can read"});
-    d.ImagePushButton->click();
-    PROMPTED(shop);
-    QVERIFY(d.picture().isNull());
-    QVERIFY(d.ImagePushButton->icon().isNull());
-    // A picture is taken at 56 pixels; asked again, it may be removed.
-    shop.expectPictureFile(shop.pictureFile(300, 300));
-    d.ImagePushButton->click();
-    QCOMPARE(d.picture().size(), QSize(56, 56));
-    QVERIFY(!d.ImagePushButton->icon().isNull());
-    shop.expect({"Q|Brevalon|Do you wish to remove the Touch Icon ?|1"});
-    d.ImagePushButton->click();
-    QVERIFY(!d.picture().isNull());
-    shop.expect({"Q|Brevalon|Do you wish to remove the Touch Icon ?|0"});
-    d.ImagePushButton->click();
-    PROMPTED(shop);
-    QVERIFY(d.picture().isNull());
-    QCOMPARE(BackOffice::snapshot(), before);
-}
-
-void TestVendTable::rankSwapParksNothing()
-{
-    BackOffice shop;
-    VendTable d;
-    d.FilterComboBox->setCurrentText("HOT DRINKS");
-    d.filterChange("HOT DRINKS");
-    QCOMPARE(d.model()->rowCount(), 5);
-    QVERIFY(d.showItem("1102"));
-    d.RankUpPushButton->click();
-    QCOMPARE(item("Rank", "1102"), "10");
-    QCOMPARE(item("Rank", "1101"), "11");
-    QCOMPARE(TestShop::count(QString("SELECT Code FROM Inventory WHERE Rank=%1").arg(RankSwap::kParkedRank)), 0);
-    QCOMPARE(d.model()->code(0), "1102");
-    QCOMPARE(d.loadedCode(), "1102");
-    // Within the department the last item cannot go further down.
-    QVERIFY(d.showItem("1105"));
-    shop.expect({"W|Modify Entry|Selected item is already at bottom of ranking"});
-    d.RankDownPushButton->click();
-    PROMPTED(shop);
-    QCOMPARE(actionLines(), QStringList {"INVENTORY RANKING|UPDATE CAPPUCCINO"});
+    shop.refuse(d, button, prompts, before);
 }
 
 void TestVendTable::searches_data()
@@ -390,28 +326,15 @@ void TestVendTable::searches_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("found");
     QTest::addColumn<QString>("prompt");
-    QTest::newRow("code") << 0 << "6009002000016"
-                          << "6009002000016"
-                          << "";
-    QTest::newRow("code in small letters") << 0 << "b"
-                                           << ""
-                                           << "No entry with code <b>B</b> located";
-    QTest::newRow("exact description") << 1 << "full cream milk 1l"
-                                       << "6002"
-                                       << "";
+    QTest::newRow("code") << 0 << "6009002000016" << "6009002000016" << "";
+    QTest::newRow("code in small letters") << 0 << "b" << "" << "No entry with code <b>B</b> located";
+    QTest::newRow("exact description") << 1 << "full cream milk 1l" << "6002" << "";
     QTest::newRow("closest description")
-        << 1 << "COKE"
-        << "1002"
+        << 1 << "COKE" << "1002"
         << "The exact match of <b>COKE</b> was not found.<p>The closest match <b>COKE ZERO 330ML</b>";
-    QTest::newRow("description nowhere") << 1 << "ZEBRA"
-                                         << ""
-                                         << "No entry matching <b>ZEBRA</b> found";
-    QTest::newRow("department by its start") << 2 << "hot"
-                                             << "1101"
-                                             << "";
-    QTest::newRow("department without items") << 2 << "SPECIALS"
-                                              << ""
-                                              << "No entry with Department <b>SPECIALS</b>";
+    QTest::newRow("description nowhere") << 1 << "ZEBRA" << "" << "No entry matching <b>ZEBRA</b> found";
+    QTest::newRow("department by its start") << 2 << "hot" << "1101" << "";
+    QTest::newRow("department without items") << 2 << "SPECIALS" << "" << "No entry with Department <b>SPECIALS</b>";
 }
 
 void TestVendTable::searches()
