@@ -2,14 +2,54 @@
 
 #include "core/zktransaction.h"
 
+#include <QAbstractFileIconProvider>
 #include <QApplication>
 #include <QDialog>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QMimeDatabase>
 #include <QPushButton>
 
 namespace {
+
+// Names a file's type from its name alone. The stock provider reads each
+// file of the folder shown to guess its type; when that folder holds the
+// SQLite database, opening and closing the database file drops every lock
+// this process holds on it (POSIX record locks belong to the process, not
+// to the descriptor), and another till or brevalon-db may then checkpoint
+// the database under us and delete the write-ahead log with our last sales.
+class NameOnlyIconProvider : public QAbstractFileIconProvider
+{
+public:
+    QIcon icon(const QFileInfo& info) const override
+    {
+        return QAbstractFileIconProvider::icon(info.isDir() ? Folder : File);
+    }
+    using QAbstractFileIconProvider::icon;
+
+    QString type(const QFileInfo& info) const override
+    {
+        if (info.isDir())
+            return QObject::tr("Folder");
+        return QMimeDatabase().mimeTypeForFile(info.fileName(), QMimeDatabase::MatchExtension).comment();
+    }
+};
+
+// Qt's own dialog, never the desktop's: a native one runs in this process
+// too and guesses types by reading the files just the same.
+QString pickFile(const ZkPrompt::Request& r, QFileDialog::AcceptMode mode)
+{
+    static NameOnlyIconProvider provider;
+    QFileDialog dialog(r.parent, r.caption, r.value, r.text);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setIconProvider(&provider);
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    if (dialog.exec() != QDialog::Accepted)
+        return QString();
+    return dialog.selectedFiles().value(0);
+}
 
 ZkPrompt::Handler& handler()
 {
@@ -78,11 +118,11 @@ ZkPrompt::Reply qtReply(const ZkPrompt::Request& r)
         break;
     }
     case ZkPrompt::OpenFile:
-        reply.value = QFileDialog::getOpenFileName(r.parent, r.caption, r.value, r.text);
+        reply.value = pickFile(r, QFileDialog::AcceptOpen);
         reply.ok = !reply.value.isEmpty();
         break;
     case ZkPrompt::SaveFile:
-        reply.value = QFileDialog::getSaveFileName(r.parent, r.caption, r.value, r.text);
+        reply.value = pickFile(r, QFileDialog::AcceptSave);
         reply.ok = !reply.value.isEmpty();
         break;
     case ZkPrompt::Beep:

@@ -21,6 +21,9 @@
 #include <QSqlQuery>
 #include <QTextStream>
 
+#include <algorithm>
+#include <memory>
+
 namespace {
 
 const char* const kDescription = R"(Prepares a database for Brevalon and the settings of a till.
@@ -377,11 +380,14 @@ ZkPrompt::Reply printPrompt(const ZkPrompt::Request& request)
 
 int main(int argc, char** argv)
 {
-    // Seeding paints the touch pictures, which needs a GUI application but
-    // no screen.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+    // Seeding the demo shop paints its touch pictures, which needs a GUI
+    // application but no screen; the other commands start without one, so
+    // that a backup is not slowed by a GUI it never shows.
+    const bool paints = std::any_of(argv + 1, argv + argc, [](const char* a) { return qstrcmp(a, "setup") == 0; });
+    if (paints && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    const std::unique_ptr<QCoreApplication> app(paints ? new QApplication(argc, argv)
+                                                       : new QCoreApplication(argc, argv));
     QCoreApplication::setApplicationName(QStringLiteral("brevalon-db"));
     QCoreApplication::setApplicationVersion(QStringLiteral(BREVALON_VERSION));
     QCommandLineParser args;
@@ -420,7 +426,7 @@ int main(int argc, char** argv)
             o.setDefaultValue(QStringLiteral("15"));
         args.addOption(o);
     }
-    args.process(app);
+    args.process(*app);
 
     const QStringList positional = args.positionalArguments();
     const QString command = positional.value(0);

@@ -9,13 +9,45 @@
 #include "core/zktransaction.h"
 #include "tests/support/testshop.h"
 
+#include "core/zkprompt.h"
+
+#include <QApplication>
 #include <QFile>
+#include <QFileDialog>
+#include <QFileSystemModel>
 #include <QProcess>
+#include <QTimer>
 #include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QTest>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// Whether this process holds a lock on the file, as the kernel lists it.
+bool holdsLock(const QString& path)
+{
+    struct stat info;
+    if (stat(QFile::encodeName(path).constData(), &info) != 0)
+        return false;
+    QFile locks(QStringLiteral("/proc/locks"));
+    if (!locks.open(QIODevice::ReadOnly))
+        return false;
+    const QString pid = QString::number(getpid());
+    const QString inode = QLatin1Char(':') + QString::number(info.st_ino);
+    for (const QByteArray& line : locks.readAll().split('\n')) {
+        const QStringList f = QString::fromLatin1(line).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        if (f.size() > 5 && f.at(4) == pid && f.at(5).endsWith(inode))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
 
 class TestDatabase : public QObject
 {
@@ -320,6 +352,40 @@ private slots:
         QCOMPARE(TestShop::count(QStringLiteral("SELECT * FROM Clients WHERE Name='KEEP ME'")), 0);
         QCOMPARE(TestShop::count(QStringLiteral("SELECT * FROM Clients WHERE Name LIKE 'TABLE %'")), 12);
         QVERIFY(TestShop::count(QStringLiteral("SELECT * FROM Inventory")) >= 40);
+    }
+
+    // A picture is picked from any folder, the database's among them: the
+    // dialog must not open the database file, for closing it drops the
+    // locks that keep another process from deleting the write-ahead log.
+    void fileDialogKeepsTheDatabaseLocks()
+    {
+        if (TestShop::isMariaDb())
+            QSKIP("a server's database has no file in a folder the till shows");
+        TestShop shop;
+        const QString db = shop.home() + QLatin1String("/shop.db");
+        QCOMPARE(TestShop::count(QStringLiteral("SELECT * FROM SysInfo")), 1);
+        QVERIFY(holdsLock(db));
+        ZkPrompt::setHandler({});
+        // Asks for every row's icon and type, as painting the list does.
+        const auto look = [] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            auto* model = dialog ? dialog->findChild<QFileSystemModel*>() : nullptr;
+            if (!model)
+                return;
+            const QModelIndex folder = model->index(dialog->directory().absolutePath());
+            for (int row = 0; row < model->rowCount(folder); ++row) {
+                model->data(model->index(row, 0, folder), Qt::DecorationRole);
+                model->type(model->index(row, 0, folder));
+            }
+        };
+        QTimer::singleShot(300, look);
+        QTimer::singleShot(900, look);
+        QTimer::singleShot(1800, [] {
+            if (QWidget* dialog = QApplication::activeModalWidget())
+                dialog->close();
+        });
+        ZkPrompt::openFileName(nullptr, QStringLiteral("Picture"), shop.home(), QStringLiteral("All files (*)"));
+        QVERIFY(holdsLock(db));
     }
 };
 
