@@ -1,10 +1,9 @@
-// The till's form on its own: a part renamed, retyped or left out, a function key reaching the
-// wrong tab's button (or none), the form's own keys and tab focus, and hidden sale columns.
+// The till's form on its own: a function key reaching the wrong tab's button (or none), the
+// form's own keys and tab focus, and hidden sale columns.
 
 #include "forms/salesgui.h"
 #include "tests/support/testshop.h"
 
-#include <QButtonGroup>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -37,88 +36,11 @@ class TestSalesGui : public QObject
     Q_OBJECT
 
 private slots:
-    void everyNamedPartExists();
     void keysWorkWithoutTheMenuBar_data();
     void keysWorkWithoutTheMenuBar();
     void formKeysMoveBetweenTabs();
     void saleListShowsFourColumns();
 };
-
-void TestSalesGui::everyNamedPartExists()
-{
-    // The other windows, the rights and the posting code find these by name.
-    const char* const parts[][2] = {
-        {"QComboBox", "NameComboBox PriceComboBox TypeComboBox ItemComboBox comboBox5"},
-        {"QLineEdit", "WaiterEdit QuantityEdit PriceEdit LessEdit TotalEdit SalesGuiPersonEdit "
-                      "CashAmountEdit CardAmountEdit ChequeAmountEdit EFTAmountEdit CouponAmountEdit "
-                      "TipAmountEdit OutBalEdit CurBalEdit ChangeEdit PayRefEdit AccEdit SetNameEdit "
-                      "SetEmailEdit SetIdEdit SetPhoneEdit SetFaxEdit SetCellEdit SetVatEdit "
-                      "SetDiscountAEdit SetDiscountCEdit"},
-        {"QTextEdit", "NotesEdit SetShippingText SetPostalText SetNotesText"},
-        {"QLabel", "TotalLCD PendingLabel codeLabel stockLevelLabel StockLabel QtyLabel ChangeDueLabel "
-                   "EFTLabel BannerLabel"},
-        {"QTabWidget", "TabWidget2 tabWidget3"},
-        {"QWidget", "tab tab_2 tab_3 tab_4 tab_5 tab_6"},
-        {"QTreeWidget", "VendListView PayListView InvoiceListView ReceiptListView QuoteListView "
-                        "RefundListView ClientListView"},
-        {"QCheckBox", "tax1_tb tax2_tb checkBox4 SetBadDebtCheckBox SetKeepCreditCheckBox"},
-        {"QGroupBox", "GroupBox1"},
-        {"QPushButton", "pushButton30 PreviewPushButton PushButton3 PushButton4 EditPushButton OrderButton "
-                        "PushButton5 AddPushButton pushButton28 pushButton29 bankNoteButton1 "
-                        "bankNoteButton2 bankNoteButton3 bankNoteButton4 bankNoteButton5 bankNoteButton6 "
-                        "RefundPushButton ProcessButton NewAccountButton UpdateAccountButton"},
-        {"QButtonGroup", "buttonGroup1"},
-        {"QActionGroup", "ViewReportsActionGroup"},
-        {"QAction", "fileMailStatementsAction fileMailEmailAction fileMailGroupRenewalsAction "
-                    "fileBackupAction fileCashUpAction fileMonthEndAction fileReceiveStockAction "
-                    "fileAdminGroupCash_DateAction fileAdminGroupReset_SequenceAction "
-                    "fileAdminGroupWaiter_Cash_UpAction fileLogoutAction fileExitAction "
-                    "editPreferencesAction editInventoryAction editManageGroupDepartmentsAction "
-                    "editManageGroupCompositionsAction editManageGroupSuppliersAction "
-                    "editManageGroupOrdersAction editClientPurgeAction editClientMergeAction "
-                    "editSerialSearchAction editFindAction editClearAllAction editEdit_Bill_CtrlF12Action "
-                    "editReturnsAction viewStatementAction viewJournalAction viewAuditAction "
-                    "helpContentsAction helpAboutAction ViewReportsGroupActionsAction"},
-        {"QMenu", "fileMenu fileMailMenu fileAdminMenu clientsMenu manageMenu editMenu reportsMenu viewMenu "
-                  "helpMenu"},
-    };
-    ScriptedPrompts prompts;
-    SalesGui form;
-    QStringList wrong;
-    auto check = [&](const QString& name, const char* kind) {
-        const QList<QObject*> found = form.findChildren<QObject*>(name);
-        if (found.size() != 1 || !found.first()->inherits(kind))
-            wrong << name + QLatin1Char(' ') + QLatin1String(kind);
-    };
-    for (const auto& p : parts) {
-        for (const QString& name : QString::fromLatin1(p[1]).split(QLatin1Char(' ')))
-            check(name, p[0]);
-    }
-    // The touch places report ids 0..20, toolButton1..21 in order.
-    for (int id = 0; id < 21; ++id) {
-        check(QString("toolButton%1").arg(id + 1), "QToolButton");
-        if (form.touchButtonAt(id) != form.buttonGroup1->button(id)
-            || form.buttonGroup1->button(id)->objectName() != QString("toolButton%1").arg(id + 1))
-            wrong << QString("touch id %1").arg(id);
-    }
-    QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QLatin1String(", "))));
-    // The code addresses the main tabs by position.
-    const QList<QWidget*> main{form.tab, form.tab_4, form.tab_5, form.tab_6};
-    for (int i = 0; i < main.size(); ++i)
-        QCOMPARE(form.TabWidget2->widget(i), main.at(i));
-    QCOMPARE(form.tabWidget3->widget(0), form.tab_2);
-    QCOMPARE(form.tabWidget3->widget(1), form.tab_3);
-    QVERIFY(form.tab_2->isAncestorOf(form.ItemComboBox));
-    QVERIFY(form.tab_4->isAncestorOf(form.CashAmountEdit));
-    QVERIFY(form.tab_6->isAncestorOf(form.SetDiscountCEdit));
-    // The Reports right switches one group: every report but the action log.
-    for (QAction* a : form.reportsMenu->actions()) {
-        if (!a->isSeparator())
-            QCOMPARE(form.ViewReportsActionGroup->actions().contains(a),
-                     a != form.ViewReportsGroupActionsAction);
-    }
-    QCOMPARE(form.ViewReportsActionGroup->actions().size(), 18); // with the kitchen preparation times
-}
 
 void TestSalesGui::keysWorkWithoutTheMenuBar_data()
 {

@@ -1,6 +1,6 @@
 // Start-up and shut-down: the first run's folders and settings, the three
 // ways a start fails with their exit statuses, a normal run and its log, the
-// system information loaded, and the button palettes of each colour mode.
+// system information loaded.
 
 #include "core/globals.h"
 #include "core/utility.h"
@@ -202,43 +202,6 @@ private slots:
         QVERIFY(utils->initClass(true));
         QCOMPARE(utils->taxMode(), 0);
         QCOMPARE(Startup::end(), 0);
-    }
-
-    void palettesFollowTheColourMode_data()
-    {
-        QTest::addColumn<int>("mode");
-        QTest::newRow("plain") << 0;
-        QTest::newRow("coloured text") << 1;
-        QTest::newRow("coloured buttons") << 2;
-        QTest::newRow("unknown mode is plain") << 7;
-    }
-
-    void palettesFollowTheColourMode()
-    {
-        QFETCH(int, mode);
-        TestShop shop;
-        settings->writeEntry(QStringLiteral("/Global/ButtonColourMode"), mode);
-        Utility u;
-        const QPalette app = QApplication::palette();
-        // Per palette: the button in mode 2, the text in mode 1 and in mode 2 (invalid: the application's).
-        const QColor button[8] = {{255, 0, 0},     {0, 192, 0},   {0, 0, 255},     {174, 231, 255},
-                                  {255, 205, 205}, {255, 255, 0}, {228, 199, 255}, {211, 255, 219}};
-        const QColor text1[8] = {{255, 0, 0}, {0, 192, 0}, {0, 0, 255},    {0, 85, 255},
-                                 {255, 0, 0}, QColor(),    {138, 46, 138}, {0, 192, 0}};
-        const QColor text2[8] = {{255, 255, 192}, QColor(), {255, 255, 255}};
-        for (int i = 0; i < 8; ++i) {
-            QColor wantButton = app.color(QPalette::Active, QPalette::Button);
-            QColor wantText = app.color(QPalette::Active, QPalette::ButtonText);
-            if (mode == 1 && text1[i].isValid())
-                wantText = text1[i];
-            if (mode == 2) {
-                wantButton = button[i];
-                if (text2[i].isValid())
-                    wantText = text2[i];
-            }
-            QCOMPARE(u.buttonPalette(i + 1).color(QPalette::Active, QPalette::Button), wantButton);
-            QCOMPARE(u.buttonPalette(i + 1).color(QPalette::Active, QPalette::ButtonText), wantText);
-        }
     }
 };
 

@@ -422,10 +422,6 @@ void TestClients::adminModeKeepsTheTillClosed()
     QVERIFY(!w.TabWidget2->isTabEnabled(0));
     QVERIFY(!w.TabWidget2->isTabEnabled(1));
     QCOMPARE(w.calls.value("guiWaiter"), 0);
-    // Admin's own command: the sequence starts at one again.
-    TestShop::exec("UPDATE SysInfo SET SequenceNo=57");
-    w.fileAdminGroupReset_SequenceAction->trigger();
-    QCOMPARE(TestShop::value("SELECT SequenceNo FROM SysInfo").toInt(), 1);
 }
 
 void TestClients::clearingFollowsTheCashRights_data()
