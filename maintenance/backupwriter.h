@@ -60,6 +60,7 @@ public:
 
 private:
     QIODevice* m_out;
-    QByteArray m_buffer;
+    QByteArray m_buffer; ///< holds m_used bytes of lines not yet written
+    qsizetype m_used = 0;
     Outcome m_outcome;
 };

@@ -282,10 +282,7 @@ FAULTS = [
           "tst_stock"),
     Fault("F54", "maintenance", "the backup drops the escape of a backslash",
           "maintenance/backupwriter.cpp",
-          """        case '\\\\':
-            replacement = "\\\\\\\\";
-            break;
-""",
+          """        replacement[uchar('\\\\')] = "\\\\\\\\";\n""",
           "",
           "tst_backup"),
     # --- kitchen --------------------------------------------------------
