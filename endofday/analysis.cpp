@@ -9,18 +9,6 @@
 
 namespace {
 
-// Asks for a day; false when the operator closed the dialog.
-bool askDay(QWidget* parent, const QString& title, bool dateField, QDate* day)
-{
-    DateDialog dialog(parent);
-    dialog.setWindowTitle(title);
-    dialog.showDateEdit(dateField);
-    if (ZkPrompt::exec(&dialog) != QDialog::Accepted)
-        return false;
-    *day = dialog.selectedDate();
-    return true;
-}
-
 QString dayText(const QDate& day)
 {
     return day.toString(QStringLiteral("yyyy-MM-dd"));
@@ -31,7 +19,7 @@ QString dayText(const QDate& day)
 void Utility::monthEnd()
 {
     QDate day;
-    if (!askDay(m_mainWindow, tr("Month End"), false, &day))
+    if (!DateDialog::ask(m_mainWindow, tr("Month End"), false, &day))
         return;
     const QDate first(day.year(), day.month(), 1);
     const QString start = dayText(first);
@@ -42,8 +30,8 @@ void Utility::monthEnd()
 void Utility::analysis()
 {
     QDate start, end;
-    if (!askDay(m_mainWindow, tr("Start Date for Analysis"), true, &start)
-        || !askDay(m_mainWindow, tr("End Date for Analysis"), true, &end))
+    if (!DateDialog::ask(m_mainWindow, tr("Start Date for Analysis"), true, &start)
+        || !DateDialog::ask(m_mainWindow, tr("End Date for Analysis"), true, &end))
         return;
     if (end < start) {
         ZkPrompt::warning(m_mainWindow, tr("Brevalon - Analysis"),

@@ -11,6 +11,7 @@
 #include "core/zkprompt.h"
 #include "reports/clientdirectory.h"
 #include "reports/reportdates.h"
+#include "sales/datedialog.h"
 #include "reports/reporter.h"
 #include "reports/reportwriter.h"
 
@@ -201,7 +202,7 @@ void Sales::allClientsReport()
 void Sales::clientPurchasesReport()
 {
     QDate month;
-    if (!ReportDates::ask(this, tr("Report For"), false, &month))
+    if (!DateDialog::ask(this, tr("Report For"), false, &month))
         return;
     QSqlQuery q;
     q.setForwardOnly(true);
@@ -239,7 +240,7 @@ void Sales::clientPurchasesReport()
 void Sales::clientExpenditureReport()
 {
     QDate month;
-    if (!ReportDates::ask(this, tr("Report For"), false, &month))
+    if (!DateDialog::ask(this, tr("Report For"), false, &month))
         return;
     QSqlQuery q;
     q.setForwardOnly(true);

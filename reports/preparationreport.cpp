@@ -7,13 +7,14 @@
 #include "core/zkprompt.h"
 #include "kitchen/preparationtimes.h"
 #include "reports/reportdates.h"
+#include "sales/datedialog.h"
 #include "reports/reporter.h"
 
 void Sales::preparationTimesReport()
 {
     QDate from, until;
-    if (!ReportDates::ask(this, tr("Preparation Times from .."), true, &from)
-        || !ReportDates::ask(this, tr("Preparation Times until .."), true, &until))
+    if (!DateDialog::ask(this, tr("Preparation Times from .."), true, &from)
+        || !DateDialog::ask(this, tr("Preparation Times until .."), true, &until))
         return;
     if (until < from) {
         ZkPrompt::warning(this, tr("Brevalon - Preparation Times"),

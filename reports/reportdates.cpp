@@ -1,20 +1,6 @@
 #include "reports/reportdates.h"
 
-#include "core/zkprompt.h"
-#include "sales/datedialog.h"
-
 namespace ReportDates {
-
-bool ask(QWidget* parent, const QString& title, bool day, QDate* date)
-{
-    DateDialog dialog(parent);
-    dialog.setWindowTitle(title);
-    dialog.showDateEdit(day);
-    if (ZkPrompt::exec(&dialog) != QDialog::Accepted)
-        return false;
-    *date = dialog.selectedDate();
-    return true;
-}
 
 QString text(const QDate& date)
 {

@@ -3,18 +3,12 @@
 #include <QDate>
 #include <QString>
 
-class QWidget;
-
 /**
- * The periods the management reports cover: asking for a day or a month,
- * and the SQL conditions that select the rows of a day or a month by range
+ * The periods the management reports cover (asked with DateDialog::ask):
+ * the SQL conditions that select the rows of a day or a month by range
  * (so that the date indexes serve them on every server).
  */
 namespace ReportDates {
-
-/** Asks for a date with the date dialog titled @p title; the day field is
- *  shown when @p day. False when the operator closed the dialog. */
-bool ask(QWidget* parent, const QString& title, bool day, QDate* date);
 
 /** "yyyy-MM-dd". */
 QString text(const QDate& date);

@@ -10,6 +10,7 @@
 #include "core/zkdb.h"
 #include "core/zkprompt.h"
 #include "reports/reportdates.h"
+#include "sales/datedialog.h"
 #include "reports/reporter.h"
 #include "reports/salelines.h"
 #include "reports/reportwriter.h"
@@ -62,7 +63,7 @@ Months monthValues(const QSqlQuery& q, int from)
 
 bool askUntil(QWidget* parent, QDate* until)
 {
-    return ReportDates::ask(parent, QCoreApplication::translate("Sales", "Report Until"), false, until);
+    return DateDialog::ask(parent, QCoreApplication::translate("Sales", "Report Until"), false, until);
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 #include "core/utility.h"
 #include "core/zkdb.h"
 #include "reports/reportdates.h"
+#include "sales/datedialog.h"
 #include "reports/reporter.h"
 #include "reports/salelines.h"
 #include "reports/reportwriter.h"
@@ -25,7 +26,7 @@ constexpr int kTotalVisual = ReportWriter::Green;
 void Sales::dailySalesReport()
 {
     QDate day;
-    if (!ReportDates::ask(this, tr("Daily Stock Sales - Stock Sales for .."), true, &day))
+    if (!DateDialog::ask(this, tr("Daily Stock Sales - Stock Sales for .."), true, &day))
         return;
 
     QSqlQuery q;
@@ -68,7 +69,7 @@ void Sales::dailySalesReport()
 void Sales::commissionReport()
 {
     QDate month;
-    if (!ReportDates::ask(this, tr("Commission - Report For"), false, &month))
+    if (!DateDialog::ask(this, tr("Commission - Report For"), false, &month))
         return;
 
     ReportWriter report(tr("Sales Commission Report"));
@@ -112,8 +113,8 @@ void Sales::commissionReport()
 void Sales::voidsReport()
 {
     QDate from, until;
-    if (!ReportDates::ask(this, tr("Voids - Voids from .."), true, &from)
-        || !ReportDates::ask(this, tr("Voids - Voids until .."), true, &until))
+    if (!DateDialog::ask(this, tr("Voids - Voids from .."), true, &from)
+        || !DateDialog::ask(this, tr("Voids - Voids until .."), true, &until))
         return;
 
     QSqlQuery q;

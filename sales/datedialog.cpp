@@ -3,6 +3,7 @@
 #include "core/globals.h"
 #include "core/utility.h"
 #include "core/zkclock.h"
+#include "core/zkprompt.h"
 
 #include <QApplication>
 #include <QDateEdit>
@@ -28,6 +29,17 @@ void DateDialog::setDate(const QDate& date)
         return;
     m_date = date;
     updateGUI();
+}
+
+bool DateDialog::ask(QWidget* parent, const QString& title, bool day, QDate* date)
+{
+    DateDialog dialog(parent);
+    dialog.setWindowTitle(title);
+    dialog.showDateEdit(day);
+    if (ZkPrompt::exec(&dialog) != QDialog::Accepted)
+        return false;
+    *date = dialog.selectedDate();
+    return true;
 }
 
 void DateDialog::showDateEdit(bool show)

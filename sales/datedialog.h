@@ -19,6 +19,9 @@ public:
     explicit DateDialog(QWidget* parent = nullptr, const char* name = nullptr);
 
     QDate selectedDate() const { return m_date; }
+    /** Asks for a month (a day with @p day); false when the operator closed
+     *  the dialog, @p date untouched. */
+    static bool ask(QWidget* parent, const QString& title, bool day, QDate* date);
     void setDate(const QDate& date);
     /** Shows or hides the date field (hidden at first). */
     void showDateEdit(bool show);
