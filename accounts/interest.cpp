@@ -53,8 +53,10 @@ bool Utility::processInterest()
         showDBError(same);
         return false;
     }
-    if (same.next() && same.value(0).toInt() == 1 && same.value(1).toInt() == 1 && same.value(2).toInt() == 1
-        && same.value(3).toInt() == 1)
+    const bool unchanged = same.next() && same.value(0).toInt() == 1 && same.value(1).toInt() == 1
+        && same.value(2).toInt() == 1 && same.value(3).toInt() == 1;
+    same.finish();
+    if (unchanged)
         return true;
 
     ZkTransaction unit;

@@ -46,7 +46,7 @@ function(brevalon_test name)
       TIMEOUT ${T_TIMEOUT}
       LABELS "${backend};${T_LABELS}"
       SKIP_RETURN_CODE 77
-      ENVIRONMENT "QT_QPA_PLATFORM=offscreen;BREVALON_TEST_BACKEND=${backend};BREVALON_SOURCE_DIR=${CMAKE_SOURCE_DIR};BREVALON_BUILD_DIR=${CMAKE_BINARY_DIR}")
+      ENVIRONMENT "QT_QPA_PLATFORM=offscreen;BREVALON_SQLITE_STRICT=1;BREVALON_TEST_BACKEND=${backend};BREVALON_SOURCE_DIR=${CMAKE_SOURCE_DIR};BREVALON_BUILD_DIR=${CMAKE_BINARY_DIR}")
     # The test command's serial-port pairs serve one test at a time; so
     # does its printer queue, whose output is one file.
     if("serial" IN_LIST T_LABELS)

@@ -120,6 +120,7 @@ bool Utility::validateLoginId()
             settings->writeEntry(ZkSettings::userKey(QStringLiteral("/Personal/CashAcc/"), name),
                                  q.value(0).toString());
     }
+    q.finish();
 
     m_userName = name;
     m_failedLogins = 0;

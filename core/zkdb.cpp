@@ -1,6 +1,7 @@
 #include "core/zkdb.h"
 
 #include "core/globals.h"
+#include "core/sqlitewatch.h"
 #include "core/utility.h"
 #include "core/zkprompt.h"
 #include "core/zksettings.h"
@@ -101,6 +102,7 @@ bool sessionFailed(const QSqlQuery& q, QString* reason)
 
 bool prepareSession(QSqlDatabase& db, QString* reason)
 {
+    watchOpenReads(db);
     for (const QString& statement : sessionStatements(db)) {
         QSqlQuery q(db);
         if (!q.exec(statement))

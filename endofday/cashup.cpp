@@ -30,7 +30,9 @@ void Utility::cashUp()
     QSqlQuery q;
     if (!EndOfDay::run(q, QStringLiteral("SELECT COUNT(*) FROM Invoice WHERE Status='P'")))
         return;
-    if (q.next() && q.value(0).toInt() > 0
+    const bool pending = q.next() && q.value(0).toInt() > 0;
+    q.finish();
+    if (pending
         && ZkPrompt::question(m_mainWindow, caption,
                tr("<font color=red><b>There are pending orders</b></font><p>Would you still like to "
                   "continue with Cash Up ?"),

@@ -263,6 +263,7 @@ QString DepTable::deleteRefusal(const QString& name, QSqlQuery& q, bool* failed)
         if (*failed)
             return QString();
         const int count = q.next() ? q.value(0).toInt() : 0;
+        q.finish();
         if (count > 0)
             return tr(user.text).arg(name).arg(count);
     }

@@ -149,7 +149,11 @@ bool Utility::lockInvoiceAccount(int number)
         return false;
     }
     // A document that is not there is reported by whoever reads it.
-    return !q.next() || ZkDb::lockAccount(q.value(0).toInt());
+    if (!q.next())
+        return true;
+    const int account = q.value(0).toInt();
+    q.finish();
+    return ZkDb::lockAccount(account);
 }
 
 bool Utility::postInvoice(int number)
@@ -289,6 +293,7 @@ void Utility::documentAccepted(int number)
         return;
     }
     const int account = q.next() ? q.value(0).toInt() : m_account;
+    q.finish();
     logAction(tr("Refund"), tr("Account No %1, Doc No. %2").arg(account).arg(number), QString(), '2');
 }
 

@@ -95,6 +95,7 @@ bool Sales::addComposition(QString name)
         }
         c.description = q.value(0).toString();
     }
+    q.finish();
 
     m_compositionPending = false;
     const double operatorDiscount = Utility::strNum(LessEdit->text());

@@ -38,9 +38,11 @@ void Sales::editBill()
         return;
     }
     const int account = q.value(0).toInt();
+    const bool paid = q.value(1).toInt() != 0;
+    q.finish();
     // A paid bill has its receipt: changing it would leave the payment
     // paying for nothing.
-    if (q.value(1).toInt() != 0) {
+    if (paid) {
         ZkPrompt::warning(this, tr("Error"),
                           tr("Invoice # %1 has been paid and can no longer be changed.\nUse return instead").arg(number));
         return;

@@ -191,7 +191,9 @@ bool Sales::enterQuoteLines(int quote)
             gone << line.description;
             continue;
         }
-        if (!q.next()) {
+        const bool sold = q.next();
+        q.finish();
+        if (!sold) {
             gone << line.description;
             continue;
         }

@@ -6,7 +6,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libqt6sql6-mysql libqt6sql6-sqlite qt6-serialport-dev
   qt6-httpserver-dev qt6-websockets-dev
   qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools libgl-dev
-  libqrencode-dev libcurl4-openssl-dev
+  libqrencode-dev libcurl4-openssl-dev libsqlite3-dev
   mariadb-server mariadb-client libmariadb-dev
   xvfb xauth xdotool imagemagick zbar-tools socat
   cups cups-bsd cups-client python3-aiosmtpd poppler-utils openssl
