@@ -14,6 +14,7 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <QTest>
 
 namespace {
@@ -250,6 +251,37 @@ int TestShop::count(const QString& sql)
     while (q.next())
         ++n;
     return n;
+}
+
+QStringList TestShop::rows(const QString& sql)
+{
+    QSqlQuery q;
+    if (!q.exec(sql)) {
+        QTest::qFail(qPrintable(q.lastError().text() + QLatin1Char('\n') + sql), __FILE__, __LINE__);
+        return {};
+    }
+    QStringList out;
+    while (q.next()) {
+        QStringList columns;
+        for (int i = 0; i < q.record().count(); ++i)
+            columns << q.value(i).toString();
+        out << columns.join(QLatin1Char('|'));
+    }
+    return out;
+}
+
+QStringList TestShop::snapshot(const QStringList& skip)
+{
+    QStringList out;
+    for (const QString& table : ZkDb::tableNames()) {
+        if (skip.contains(table, Qt::CaseInsensitive))
+            continue;
+        QStringList tableRows = rows(QStringLiteral("SELECT * FROM %1").arg(table));
+        tableRows.sort();
+        for (const QString& row : std::as_const(tableRows))
+            out << table + QLatin1Char(':') + row;
+    }
+    return out;
 }
 
 int brevalonTestMain(int argc, char** argv, QObject* test)

@@ -60,6 +60,11 @@ public:
     static QVariant value(const QString& sql, const QString& connection = QString());
     /** Number of rows a query returns. */
     static int count(const QString& sql);
+    /** Each row of a query, its columns joined by '|'. */
+    static QStringList rows(const QString& sql);
+    /** Every row of every table but those in @p skip, sorted, as text: a
+     *  refusal is checked to change nothing by comparing two of these. */
+    static QStringList snapshot(const QStringList& skip = {QStringLiteral("Actions")});
 
 private:
     void prepareDatabase(Contents contents);
