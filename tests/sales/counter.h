@@ -66,6 +66,71 @@ public:
         QTest::keyClicks(field, text);
     }
 
+    /** Does what a cashier does, step by step: "scan X" types X and presses Return, "type X" only types;
+     *  "enter" is Return in the entry line; "key F X" types X into the field named F, "set F X" pastes it,
+     *  "press F" is Return there; "add" clicks Add; "pick N" takes the N-th item listed; "kind K" chooses
+     *  the line type ("kind none" takes them all away); "note T" writes a note; "tier N" chooses a price tier; "line N" selects a sale line;
+     *  "sql S" changes the shop behind the till's back. */
+    void run(const QStringList& steps)
+    {
+        for (const QString& step : steps) {
+            const QString verb = step.section(QLatin1Char(' '), 0, 0);
+            const QString arg = step.section(QLatin1Char(' '), 1);
+            auto* field = window->findChild<QLineEdit*>(arg.section(QLatin1Char(' '), 0, 0));
+            const QString value = arg.section(QLatin1Char(' '), 1);
+            if (verb == QLatin1String("scan"))
+                scan(arg);
+            else if (verb == QLatin1String("type"))
+                type(arg);
+            else if (verb == QLatin1String("enter"))
+                enter();
+            else if (verb == QLatin1String("key"))
+                retype(field, value);
+            else if (verb == QLatin1String("set"))
+                field->setText(value);
+            else if (verb == QLatin1String("press"))
+                QTest::keyClick(field, Qt::Key_Return);
+            else if (verb == QLatin1String("add"))
+                window->AddPushButton->click();
+            else if (verb == QLatin1String("pick")) {
+                window->ItemComboBox->setCurrentIndex(arg.toInt());
+                emit window->ItemComboBox->textActivated(window->ItemComboBox->currentText());
+            } else if (step == QLatin1String("kind none")) {
+                window->TypeComboBox->clear();
+            } else if (verb == QLatin1String("kind")) {
+                window->TypeComboBox->setCurrentIndex(window->TypeComboBox->findText(arg));
+                emit window->TypeComboBox->activated(window->TypeComboBox->currentIndex());
+            } else if (verb == QLatin1String("note"))
+                window->NotesEdit->setPlainText(arg);
+            else if (verb == QLatin1String("tier")) {
+                window->PriceComboBox->setCurrentIndex(arg.toInt());
+                emit window->PriceComboBox->activated(arg.toInt());
+            } else if (verb == QLatin1String("line"))
+                window->VendListView->setCurrentItem(window->VendListView->topLevelItem(arg.toInt()));
+            else if (verb == QLatin1String("sql"))
+                TestShop::exec(arg);
+            else
+                QTest::qFail(qPrintable(QLatin1String("no such step: ") + step), __FILE__, __LINE__);
+        }
+    }
+
+    /** The items the entry lists, then the code of the one loaded. */
+    QStringList entry()
+    {
+        QStringList shown;
+        for (int i = 0; i < window->ItemComboBox->count(); ++i)
+            shown << window->ItemComboBox->itemText(i);
+        return shown << window->codeLabel->text();
+    }
+    /** Every line as "quantity|description|discount|amount". */
+    QStringList sale()
+    {
+        QStringList s;
+        for (int i = 0; i < lines(); ++i)
+            s << line(i).mid(0, 4).join(QLatin1Char('|'));
+        return s;
+    }
+
     int lines() { return window->VendListView->topLevelItemCount(); }
     QString cell(int line, int column) { return window->VendListView->topLevelItem(line)->text(column); }
     QStringList line(int line)

@@ -124,7 +124,36 @@ public:
         new QTreeWidgetItem(window->VendListView, {quantity, description, QStringLiteral("0"), amount});
     }
 
+    /** Expects prompts written "kind|caption|text|button" (kind I, W, C or Q; "B" is a beep: counted). */
+    void expect(const QStringList& prompts)
+    {
+        const QMap<QString, ZkPrompt::Kind> kinds{{QStringLiteral("I"), ZkPrompt::Information},
+                                                  {QStringLiteral("W"), ZkPrompt::Warning},
+                                                  {QStringLiteral("C"), ZkPrompt::Critical},
+                                                  {QStringLiteral("Q"), ZkPrompt::Question}};
+        for (const QString& p : prompts) {
+            if (p != QLatin1String("B"))
+                shop.prompts().expect(kinds.value(p.section(QLatin1Char('|'), 0, 0)), nullIfEmpty(p.section(QLatin1Char('|'), 1, 1)),
+                                      p.section(QLatin1Char('|'), 2, 2), p.section(QLatin1Char('|'), 3, 3).toInt());
+        }
+        m_beeps = shop.prompts().beeps() + int(prompts.count(QStringLiteral("B")));
+    }
+    /** True when the expected prompts came and, after expect(), the beeps counted to what it was told. */
+    bool prompted()
+    {
+        const bool beeps = m_beeps < 0 || shop.prompts().beeps() == m_beeps;
+        if (!shop.prompts().done() || !beeps)
+            qWarning("prompts seen: %s; beeps %d of %d; missing: %s",
+                     qPrintable(shop.prompts().seen().join(QLatin1String("; "))), shop.prompts().beeps(), m_beeps,
+                     qPrintable(shop.prompts().pending()));
+        m_beeps = -1;
+        return shop.prompts().done() && beeps;
+    }
+
+    static QString nullIfEmpty(const QString& s) { return s.isEmpty() ? QString() : s; }
+
     TestShop shop;
     std::unique_ptr<ProbeSales> window;
+    int m_beeps = -1;
     QList<int> exits;
 };

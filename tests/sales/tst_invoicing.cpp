@@ -63,7 +63,7 @@ void viewAgain(TenderTill& till, const char* list, const char* button, int numbe
     Printed shown;
     till.expectPage(&shown, 0);
     QTest::mouseClick(w.findChild<QPushButton*>(QLatin1String(button)), Qt::LeftButton);
-    QVERIFY2(till.shop.prompts().done(), qPrintable(till.shop.prompts().pending()));
+    QVERIFY(till.prompted());
     QCOMPARE(shown.parts.head["type"], QLatin1String(type));
     QCOMPARE(shown.parts.head["number"], QString::number(number));
     QVERIFY(!shown.parts.head.has(QStringLiteral("auto")));
@@ -113,36 +113,32 @@ void TestInvoicing::refundPaysMoneyBack()
     Printed page;
     till.expectPage(&page);
     QTest::mouseClick(w.RefundPushButton, Qt::LeftButton);
-    QVERIFY2(till.shop.prompts().done(), qPrintable(till.shop.prompts().pending()));
+    QVERIFY(till.prompted());
 
     const int number = TestShop::value(QStringLiteral("SELECT MyNumber FROM Journal WHERE Description='RF'")).toInt();
     QVERIFY(number > 0);
-    QCOMPARE(page.parts.head["type"], QStringLiteral("Return"));
-    QCOMPARE(page.parts.tail["total"], QStringLiteral("-39.00"));
+    QCOMPARE(page.parts.head["type"] + page.parts.tail["total"], "Return-39.00");
     const QString line = QStringLiteral(" FROM InvoiceItem WHERE InvoiceNumber=%1").arg(number);
-    QCOMPARE(TenderTill::money(QStringLiteral("SELECT Quantity") + line), -2.0);
-    QCOMPARE(TenderTill::money(QStringLiteral("SELECT Price") + line), -39.0);
-    QVERIFY(TenderTill::money(QStringLiteral("SELECT Cost") + line) <= 0);
-    QCOMPARE(TenderTill::money(QStringLiteral("SELECT Amount FROM Journal WHERE Description='RF'")), -39.0);
-    QCOMPARE(stock("1009"), stockBefore + 2);
+    QCOMPARE((QList<double>{TenderTill::money("SELECT Quantity" + line), TenderTill::money("SELECT Price" + line),
+                            TenderTill::money("SELECT Amount FROM Journal WHERE Description='RF'"), stock("1009")}),
+             (QList<double>{-2, -39, -39, stockBefore + 2}));
+    QVERIFY(TenderTill::money("SELECT Cost" + line) < 0);
     QCOMPARE(TenderTill::actions(QStringLiteral("REFUND")).size(), 1);
     QCOMPARE(utils->documentMode(), 0);
 
     // The money goes back across the counter: F10 on the tab tenders the balance.
-    QCOMPARE(w.TabWidget2->currentWidget(), w.tab_4);
-    QCOMPARE(w.CurBalEdit->text(), QStringLiteral("-39.00"));
-    QCOMPARE(w.TipAmountEdit->text(), QString());
+    QCOMPARE(w.CurBalEdit->text() + "|" + w.TipAmountEdit->text(), "-39.00|");
     w.F10();
-    QCOMPARE(w.CashAmountEdit->text(), QStringLiteral("-39.00"));
     Printed slip;
     till.expectSlip(&slip);
     QTest::keyClick(w.CashAmountEdit, Qt::Key_Return);
-    QVERIFY2(till.shop.prompts().done(), qPrintable(till.shop.prompts().pending()));
+    QVERIFY(till.prompted());
     QCOMPARE(slip.parts.head["type"], QStringLiteral("refund"));
     QCOMPARE(slip.parts.column(QStringLiteral("payment")), QStringList{"-39.00"});
-    QCOMPARE(TenderTill::money(QStringLiteral("SELECT CashAmount FROM Receipt")), -39.0);
-    QCOMPARE(TenderTill::money(QStringLiteral("SELECT Amount FROM Journal WHERE Description='R'")), 39.0);
-    QCOMPARE(utils->getBalBF(1, true), 0.0);
+    QCOMPARE((QList<double>{TenderTill::money("SELECT CashAmount FROM Receipt"),
+                            TenderTill::money("SELECT Amount FROM Journal WHERE Description='R'"),
+                            utils->getBalBF(1, true)}),
+             (QList<double>{-39, 39, 0}));
     QCOMPARE(w.TabWidget2->currentWidget(), w.tab);
     viewAgain(till, "RefundListView", "ViewReturnButton", number, "Return", "VIEW OLD REFUND");
 }
@@ -165,12 +161,10 @@ void TestInvoicing::quotePulledAtTodaysPrices()
     Printed page;
     till.expectPage(&page);
     QTest::mouseClick(w.QuotePushButton, Qt::LeftButton);
-    QVERIFY2(till.shop.prompts().done(), qPrintable(till.shop.prompts().pending()));
+    QVERIFY(till.prompted());
 
     const int quote = TestShop::value(QStringLiteral("SELECT MyNumber FROM Journal WHERE Description='Q'")).toInt();
-    QVERIFY(quote > 0);
-    QCOMPARE(page.parts.head["type"], QStringLiteral("Quote"));
-    QCOMPARE(page.parts.tail["total"], QStringLiteral("225.50")); // 2 x 115.00 less 10%, and 18.50
+    QCOMPARE(page.parts.head["type"] + page.parts.tail["total"], "Quote225.50"); // 2 x 115.00 less 10%, and 18.50
     QCOMPARE(TestShop::count(QStringLiteral("SELECT MyNumber FROM InvoiceItem WHERE InvoiceNumber=%1 AND Quantity<0")
                                  .arg(quote)),
              0);
@@ -183,15 +177,9 @@ void TestInvoicing::quotePulledAtTodaysPrices()
     row(w.QuoteListView, quote)->setSelected(true);
     QTest::mouseClick(w.PullQuoteButton, Qt::LeftButton);
     QCOMPARE(w.TabWidget2->currentWidget(), w.tab);
-    const QList<QStringList> lines = saleLines(w);
-    QCOMPARE(lines.size(), 3);
-    QCOMPARE(lines[0][Sales::ColCode], QStringLiteral("6005"));
-    QCOMPARE(Utility::strNum(lines[0][Sales::ColQuantity]), 2.0);
-    QCOMPARE(lines[0][Sales::ColDiscount], QStringLiteral("10"));
-    QCOMPARE(lines[0][Sales::ColAmount], QStringLiteral("216.00"));
-    QCOMPARE(lines[1][Sales::ColAmount], QStringLiteral("18.50"));
-    QCOMPARE(lines[2][Sales::ColCategory] + QLatin1Char(':') + lines[2][Sales::ColDescription],
-             QStringLiteral("Remarks:Delivery on Friday"));
+    QCOMPARE(till.sale(), (QStringList{"2.000|OLIVE OIL 500ML|10|216.00", "1.000|COCA-COLA 330ML|0|18.50",
+                                       "|Delivery on Friday|0.00|0.00"}));
+    QCOMPARE(till.cell(0, Sales::ColCode) + till.cell(2, Sales::ColCategory), "6005Remarks");
     QCOMPARE(w.TotalLCD->text(), QStringLiteral("234.50"));
     QCOMPARE(TenderTill::actions(QStringLiteral("PULL QUOTE")), QStringList{QStringLiteral("QUOTE # %1").arg(quote)});
 }
@@ -213,18 +201,19 @@ void TestInvoicing::pendingBillTakenBackKeepsItsNumber()
 
     const int bill = Sales::pendingInvoice(15);
     QVERIFY(bill > 0);
-    QCOMPARE(TestShop::count(items.arg(bill)), 3);
-    QCOMPARE(TestShop::count(returns.arg(bill)), 1);
-    QCOMPARE((QList<double>{stock("1001"), stock("6006"), stock("2001")}), (QList<double>{94, 5, 0}));
+    QCOMPARE((QList<double>{double(TestShop::count(items.arg(bill))), double(TestShop::count(returns.arg(bill))),
+                            stock("1001"), stock("6006"), stock("2001")}),
+             (QList<double>{3, 1, 94, 5, 0}));
     QVERIFY(w.EditPushButton->isVisibleTo(&w));
     QCOMPARE(w.TotalLCD->text(), QStringLiteral("468.00"));
 
     // Edit: the lines come back as they were; the order and its stock go.
     QTest::mouseClick(w.EditPushButton, Qt::LeftButton);
     QCOMPARE(saleLines(w), ordered);
-    QCOMPARE(TestShop::count(QStringLiteral("SELECT MyNumber FROM Invoice WHERE MyNumber=%1").arg(bill)), 0);
-    QCOMPARE(TestShop::count(items.arg(bill)), 0);
-    QCOMPARE(TestShop::count(QStringLiteral("SELECT id FROM Returns WHERE InvoiceNumber=%1").arg(bill)), 0);
+    QCOMPARE(TestShop::count(QStringLiteral("SELECT MyNumber FROM Invoice WHERE MyNumber=%1 UNION ALL SELECT "
+                                            "InvoiceNumber FROM InvoiceItem WHERE InvoiceNumber=%1 UNION ALL SELECT "
+                                            "InvoiceNumber FROM Returns WHERE InvoiceNumber=%1").arg(bill)),
+             0);
     QCOMPARE((QList<double>{stock("1001"), stock("6006")}), (QList<double>{96, 6}));
     QCOMPARE(w.keptInvoiceNumber(), bill);
     QVERIFY(!w.EditPushButton->isVisibleTo(&w));
@@ -235,14 +224,14 @@ void TestInvoicing::pendingBillTakenBackKeepsItsNumber()
     Printed page;
     till.expectPage(&page);
     QTest::mouseClick(w.PushButton5, Qt::LeftButton);
-    QVERIFY2(till.shop.prompts().done(), qPrintable(till.shop.prompts().pending()));
+    QVERIFY(till.prompted());
     QCOMPARE(page.parts.head["number"], QString::number(bill));
     QCOMPARE(TenderTill::text(QStringLiteral("SELECT Status FROM Invoice WHERE MyNumber=%1").arg(bill)), QStringLiteral("C"));
-    QCOMPARE(TestShop::count(items.arg(bill)), 4);
-    QCOMPARE(TestShop::count(returns.arg(bill)), 1);
-    QCOMPARE(TenderTill::money(QStringLiteral("SELECT Amount FROM Journal WHERE Description='I' AND MyNumber=%1").arg(bill)),
-             482.0);
-    QCOMPARE(stock("1001"), 94.0);
+    QCOMPARE((QList<double>{double(TestShop::count(items.arg(bill))), double(TestShop::count(returns.arg(bill))),
+                            TenderTill::money(QString("SELECT Amount FROM Journal WHERE Description='I' AND MyNumber=%1")
+                                                  .arg(bill)),
+                            stock("1001")}),
+             (QList<double>{4, 1, 482, 94}));
     QCOMPARE(w.keptInvoiceNumber(), 0);
 }
 
@@ -254,7 +243,7 @@ void TestInvoicing::pendingOrderPreviewedThenBilled()
     till.shop.prompts().expect(ZkPrompt::Information, QStringLiteral("Preview"),
                                QStringLiteral("There is no order to preview"));
     QTest::mouseClick(w.PreviewPushButton, Qt::LeftButton);
-    QVERIFY2(till.shop.prompts().done(), qPrintable(till.shop.prompts().pending()));
+    QVERIFY(till.prompted());
 
     const int order = SaleRows::invoice(2, {SaleRows::item(QStringLiteral("2001")), SaleRows::item(QStringLiteral("3001"))},
                                         QStringLiteral("JOHN"));
@@ -265,10 +254,9 @@ void TestInvoicing::pendingOrderPreviewedThenBilled()
     Printed shown;
     till.expectPage(&shown, 0);
     QTest::mouseClick(w.PreviewPushButton, Qt::LeftButton);
-    QVERIFY2(till.shop.prompts().done(), qPrintable(till.shop.prompts().pending()));
-    QVERIFY(shown.viewOnly);
+    QVERIFY(till.prompted());
+    QVERIFY(shown.viewOnly && !shown.parts.head.has(QStringLiteral("auto")));
     QCOMPARE(shown.parts.head["number"], QString::number(order));
-    QVERIFY(!shown.parts.head.has(QStringLiteral("auto")));
     QCOMPARE(TenderTill::text(QStringLiteral("SELECT Status FROM Invoice WHERE MyNumber=%1").arg(order)), QStringLiteral("P"));
     QCOMPARE(TenderTill::actions(QStringLiteral("PREVIEW BILL")), QStringList{QStringLiteral("INV # %1").arg(order)});
 
@@ -278,17 +266,15 @@ void TestInvoicing::pendingOrderPreviewedThenBilled()
     Printed page;
     till.expectPage(&page);
     QTest::mouseClick(w.PushButton5, Qt::LeftButton);
-    QVERIFY2(till.shop.prompts().done(), qPrintable(till.shop.prompts().pending()));
-    QCOMPARE(page.parts.head["number"], QString::number(order));
-    QCOMPARE(page.parts.head["sequence"], QStringLiteral("2"));
-    QCOMPARE(page.parts.head["waiter"], QStringLiteral("JOHN"));
-    QCOMPARE(TenderTill::text(QStringLiteral("SELECT Status FROM Invoice WHERE MyNumber=%1").arg(order)), QStringLiteral("C"));
+    QVERIFY(till.prompted());
+    QCOMPARE(QStringList({page.parts.head["number"], page.parts.head["sequence"], page.parts.head["waiter"],
+                          TenderTill::text(QString("SELECT Status FROM Invoice WHERE MyNumber=%1").arg(order))}),
+             QStringList({QString::number(order), "2", "JOHN", "C"}));
     QCOMPARE(TenderTill::money(QStringLiteral("SELECT Amount FROM Journal WHERE Description='I' AND MyNumber=%1").arg(order)),
              161.0);
     // A table's bill is paid later: the till clears for the next order.
     QCOMPARE(utils->getAccountNumber(), 1);
     QCOMPARE(w.TabWidget2->currentWidget(), w.tab);
-    QCOMPARE(w.comboBox5->currentIndex(), 0);
 }
 
 void TestInvoicing::refusedBeforeAnythingIsWritten_data()
@@ -339,14 +325,11 @@ void TestInvoicing::refusedBeforeAnythingIsWritten()
         till.ring(code);
     if (account < 0)
         utils->setDetails(-1);
-    const int before = Counter::written();
+    const QStringList before = TestShop::snapshot({});
     till.shop.prompts().expect(ZkPrompt::Kind(kind), caption, open ? message.arg(order) : message, 1);
     QVERIFY(QMetaObject::invokeMethod(&w, qPrintable(slot)));
-    QVERIFY2(till.shop.prompts().done(), qPrintable(till.shop.prompts().pending()));
-    QCOMPARE(Counter::written(), before);
-    QCOMPARE(TestShop::count(QStringLiteral("SELECT MyNumber FROM Invoice WHERE Status<>'P'")), 0);
-    QCOMPARE(TestShop::count(QStringLiteral("SELECT MyNumber FROM Invoice")), open ? 1 : 0);
-    QCOMPARE(TestShop::count(QStringLiteral("SELECT MyNumber FROM Journal")), 0);
+    QVERIFY(till.prompted());
+    QCOMPARE(TestShop::snapshot({}), before);
     QCOMPARE(w.VendListView->topLevelItemCount(), code.isEmpty() ? 0 : 1);
     QCOMPARE(utils->getAccountNumber(), account);
     QCOMPARE(utils->documentMode(), 0);
@@ -373,7 +356,7 @@ void TestInvoicing::clearAllAsksForLinesTakenBack()
     till.shop.prompts().expect(ZkPrompt::Question, QStringLiteral("Sales"),
                                QStringLiteral("There are items in the Sales tab"), answer);
     w.F5clearAll();
-    QVERIFY2(till.shop.prompts().done(), qPrintable(till.shop.prompts().pending()));
+    QVERIFY(till.prompted());
     QCOMPARE(w.VendListView->topLevelItemCount(), answer == 1 ? 2 : 0);
     QCOMPARE(utils->getAccountNumber(), answer == 1 ? 15 : 1);
 }
@@ -389,7 +372,7 @@ void TestInvoicing::newAccountLeavesTheSaleWhereItIs()
     till.shop.prompts().expect(ZkPrompt::Question, QStringLiteral("New Account"),
                                QStringLiteral("Confirm that you wish to add a new account for HARBOUR DIVERS"), 0);
     w.newAccount();
-    QVERIFY2(till.shop.prompts().done(), qPrintable(till.shop.prompts().pending()));
+    QVERIFY(till.prompted());
     const int created = TestShop::value(QStringLiteral("SELECT MAX(AccountNumber) FROM Clients")).toInt();
     QVERIFY(created > 15);
     QCOMPARE(w.AccEdit->text(), QString::number(created)); // shown on the page
@@ -411,7 +394,7 @@ void TestInvoicing::docketReprintedFromTheDocumentsTab()
     Printed docket;
     till.expectSlip(&docket, 0);
     QTest::mouseClick(w.DocketButton, Qt::LeftButton);
-    QVERIFY2(till.shop.prompts().done(), qPrintable(till.shop.prompts().pending()));
+    QVERIFY(till.prompted());
     QCOMPARE(docket.parts.head["number"], QString::number(order));
     QCOMPARE(docket.parts.head["reprint"], QStringLiteral("REPRINT"));
     QCOMPARE(docket.parts.column("description"), (QStringList{"GARLIC BREAD", "BEEF BURGER & CHIPS"}));
@@ -421,7 +404,7 @@ void TestInvoicing::docketReprintedFromTheDocumentsTab()
     till.shop.prompts().expect(ZkPrompt::Information, QStringLiteral("Brevalon - Docket"),
                                QStringLiteral("Select an invoice, or a table with an open order"));
     QTest::mouseClick(w.DocketButton, Qt::LeftButton);
-    QVERIFY2(till.shop.prompts().done(), qPrintable(till.shop.prompts().pending()));
+    QVERIFY(till.prompted());
 }
 
 void TestInvoicing::noAccountFallsBackToCash()
@@ -433,7 +416,7 @@ void TestInvoicing::noAccountFallsBackToCash()
     till.shop.prompts().expect(ZkPrompt::Question, QStringLiteral("Sales"), QStringLiteral("as a CASH sale ?"), 0);
     till.expectPage(nullptr);
     QTest::mouseClick(w.PushButton5, Qt::LeftButton);
-    QVERIFY2(till.shop.prompts().done(), qPrintable(till.shop.prompts().pending()));
+    QVERIFY(till.prompted());
     QCOMPARE(TestShop::value(QStringLiteral("SELECT AccountNumber FROM Journal WHERE Description='I'")).toInt(), 1);
     QCOMPARE(TenderTill::actions(QStringLiteral("PROCESS INVOICE")), QStringList{QStringLiteral("FALLBACK TO CASH ACC")});
     QCOMPARE(w.NameComboBox->currentText(), QStringLiteral("CASH"));
@@ -447,7 +430,7 @@ void TestInvoicing::aFailedSaleStaysInTheTill()
     Sales& w = till.w();
     till.ringLunch();
     const double cola = stock("1001");
-    const int sequence = TestShop::value(QStringLiteral("SELECT SequenceNo FROM SysInfo")).toInt();
+    const QStringList before = TestShop::snapshot();
     // The ledger row is the last statement of the sale's unit.
     TestShop::exec(TestShop::isMariaDb()
                        ? QStringLiteral("CREATE TRIGGER sale_fails BEFORE INSERT ON Journal FOR EACH ROW "
@@ -456,27 +439,24 @@ void TestInvoicing::aFailedSaleStaysInTheTill()
                                         "RAISE(ABORT, 'the disk is full'); END"));
     till.shop.prompts().expect(ZkPrompt::Warning, QString(), QStringLiteral("the disk is full"));
     QTest::mouseClick(w.PushButton5, Qt::LeftButton);
-    QVERIFY2(till.shop.prompts().done(), qPrintable(till.shop.prompts().pending()));
+    QVERIFY(till.prompted());
     // Shown once, nothing written, the sale as it was.
     QCOMPARE(till.summary(), (QStringList{"COCA-COLA 330ML=55.50", "STILL WATER 500ML=14.00",
                                           "SPARKLING WATER 500ML=16.00"}));
     QCOMPARE(till.total(), QStringLiteral("85.50"));
-    for (const char* table : {"Invoice", "InvoiceItem", "Journal"})
-        QCOMPARE(TestShop::count(QStringLiteral("SELECT * FROM %1").arg(QLatin1String(table))), 0);
-    QCOMPARE(stock("1001"), cola);
-    QCOMPARE(TestShop::value(QStringLiteral("SELECT SequenceNo FROM SysInfo")).toInt(), sequence);
+    QCOMPARE(TestShop::snapshot(), before);
 
     // Mended, the same sale goes through once.
     TestShop::exec(QStringLiteral("DROP TRIGGER sale_fails"));
     Printed page;
     till.expectPage(&page);
     QTest::mouseClick(w.PushButton5, Qt::LeftButton);
-    QVERIFY2(till.shop.prompts().done(), qPrintable(till.shop.prompts().pending()));
+    QVERIFY(till.prompted());
     QCOMPARE(page.parts.tail["total"], QStringLiteral("85.50"));
-    QCOMPARE(TestShop::count(QStringLiteral("SELECT * FROM Invoice")), 1);
-    QCOMPARE(TestShop::count(QStringLiteral("SELECT * FROM InvoiceItem")), 3);
-    QCOMPARE(TestShop::count(QStringLiteral("SELECT * FROM Journal WHERE Description='I'")), 1);
-    QCOMPARE(stock("1001"), cola - 3);
+    QCOMPARE((QList<double>{double(TestShop::count("SELECT * FROM Invoice")),
+                            double(TestShop::count("SELECT * FROM InvoiceItem")),
+                            double(TestShop::count("SELECT * FROM Journal WHERE Description='I'")), stock("1001")}),
+             (QList<double>{1, 3, 1, cola - 3}));
     QCOMPARE(till.lines(), 0);
 }
 
@@ -490,7 +470,7 @@ void TestInvoicing::voidsAndThePaidRefusal()
     Counter::retype(w.CashAmountEdit, QStringLiteral("100"));
     till.expectSlip(nullptr);
     QTest::keyClick(w.CashAmountEdit, Qt::Key_Return);
-    QVERIFY2(till.shop.prompts().done(), qPrintable(till.shop.prompts().pending()));
+    QVERIFY(till.prompted());
     const int invoice = TestShop::value(QStringLiteral("SELECT MyNumber FROM Journal WHERE Description='I'")).toInt();
     const int receipt = TestShop::value(QStringLiteral("SELECT MyNumber FROM Journal WHERE Description='R'")).toInt();
     viewAgain(till, "InvoiceListView", "ViewInvoiceButton", invoice, "Invoice", "VIEW OLD INVOICE");
@@ -504,7 +484,7 @@ void TestInvoicing::voidsAndThePaidRefusal()
     till.shop.prompts().expect(ZkPrompt::Warning, QStringLiteral("Error"),
                                QStringLiteral("You may not Void an Invoice that has been paid.\nUse return instead"));
     QTest::mouseClick(w.pushButton29, Qt::LeftButton);
-    QVERIFY2(till.shop.prompts().done(), qPrintable(till.shop.prompts().pending()));
+    QVERIFY(till.prompted());
     QCOMPARE(TestShop::count(QStringLiteral("SELECT MyNumber FROM Journal WHERE Description='VI'")), 0);
     QCOMPARE(TestShop::count(QStringLiteral("SELECT Number FROM Voids")), 0);
 
@@ -513,7 +493,7 @@ void TestInvoicing::voidsAndThePaidRefusal()
     till.shop.prompts().expect(ZkPrompt::TextInput, QStringLiteral("Void Receipt"), QString(), 0,
                                QStringLiteral("rang up twice"));
     QTest::mouseClick(w.pushButton28, Qt::LeftButton);
-    QVERIFY2(till.shop.prompts().done(), qPrintable(till.shop.prompts().pending()));
+    QVERIFY(till.prompted());
     QCOMPARE(TenderTill::text(QStringLiteral("SELECT Description FROM Journal WHERE MyNumber=%1 AND Description "
                                              "IN ('R','VR')")
                                   .arg(receipt)),
@@ -527,7 +507,7 @@ void TestInvoicing::voidsAndThePaidRefusal()
     till.shop.prompts().expect(ZkPrompt::TextInput, QStringLiteral("Void Invoice"), QString(), 0,
                                QStringLiteral("customer walked out"));
     QTest::mouseClick(w.pushButton29, Qt::LeftButton);
-    QVERIFY2(till.shop.prompts().done(), qPrintable(till.shop.prompts().pending()));
+    QVERIFY(till.prompted());
     QCOMPARE(TestShop::count(QStringLiteral("SELECT MyNumber FROM Journal WHERE Description='VI'")), 1);
     QCOMPARE(utils->getBalBF(1, true), 0.0);
     QCOMPARE(stock("1001"), 96.0);
