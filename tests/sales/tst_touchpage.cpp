@@ -72,25 +72,19 @@ void TestTouchPage::departmentsThenTheirItems()
     QCOMPARE(placeCodes(w), kDepartments);
     // The departments have pictures; their names go under them.
     QCOMPARE(place(w, 6)->text(), "GROCERY");
-    QVERIFY(!place(w, 6)->icon().isNull());
-    QVERIFY(!place(w, 7)->isEnabled());
+    QVERIFY(!place(w, 6)->icon().isNull() && !place(w, 7)->isEnabled());
 
     place(w, 3)->click(); // MAINS: its items, then its composition
-    QCOMPARE(w.touchDepartment(), "MAINS");
-    QCOMPARE(pageTitle(w), "F11 MAINS");
-    QCOMPARE(placeCodes(w),
-             (QStringList{"3001", "3002", "3003", "3004", "3005", "3006", "3007", "3008", "1.CMP"}));
+    QCOMPARE(w.touchDepartment() + "|" + pageTitle(w), "MAINS|F11 MAINS");
+    QCOMPARE(placeCodes(w), (QStringList{"3001", "3002", "3003", "3004", "3005", "3006", "3007", "3008", "1.CMP"}));
     // No picture stored: the description is drawn as the picture, the ampersand as it is.
-    QCOMPARE(place(w, 0)->toolTip(), "BEEF BURGER & CHIPS");
-    QVERIFY(!place(w, 0)->icon().isNull());
-    QCOMPARE(place(w, 0)->text(), QString());
-    QCOMPARE(place(w, 8)->toolTip(), "BREAKFAST SPECIAL");
-    QVERIFY(!place(w, 9)->isEnabled());
+    QCOMPARE(QStringList({place(w, 0)->toolTip(), place(w, 0)->text(), place(w, 8)->toolTip()}),
+             QStringList({"BEEF BURGER & CHIPS", "", "BREAKFAST SPECIAL"}));
+    QVERIFY(!place(w, 0)->icon().isNull() && !place(w, 9)->isEnabled());
 
     w.touchButtonAt(0)->click(); // Top Level
-    QCOMPARE(w.touchDepartment(), QString());
+    QCOMPARE(w.touchDepartment() + "|" + pageTitle(w), "|F11 Department Selection");
     QCOMPARE(placeCodes(w), kDepartments);
-    QCOMPARE(pageTitle(w), "F11 Department Selection");
 }
 
 void TestTouchPage::labelsAndPicturesFromImages()
@@ -107,8 +101,7 @@ void TestTouchPage::labelsAndPicturesFromImages()
     const QImage shown = iconImage(place(w, 0));
     QCOMPARE(shown.pixelColor(shown.width() / 2, shown.height() / 2), QColor(200, 30, 30));
     // A label without a picture is drawn in place of one.
-    QCOMPARE(place(w, 1)->text(), QString());
-    QCOMPARE(place(w, 1)->toolTip(), "ZERO");
+    QCOMPARE(place(w, 1)->text() + "|" + place(w, 1)->toolTip(), "|ZERO");
     QVERIFY(!place(w, 1)->icon().isNull());
 }
 
@@ -133,8 +126,7 @@ void TestTouchPage::pagesOfSixteen()
     } steps[] = {{2, 16, 12, "7708"}, {2, 16, 12, "7708"}, {3, 0, 16, "6001"}, {3, 0, 16, "6001"}};
     for (const auto& s : steps) {
         w.touchButtonAt(s.button)->click();
-        QCOMPARE(w.touchOffset(), s.offset);
-        QCOMPARE(placeCodes(w).size(), s.count);
+        QCOMPARE((QList<int>{w.touchOffset(), int(placeCodes(w).size())}), (QList<int>{s.offset, s.count}));
         QCOMPARE(w.placeCode(Sales::kFirstPlace), QLatin1String(s.first));
         QCOMPARE(place(w, s.count == 12 ? 12 : 15)->isEnabled(), s.count == 16);
     }
@@ -221,12 +213,10 @@ void TestTouchPage::quantityKeypad()
     }
     QCOMPARE(shownBeforeOk, typed);
     QVERIFY(!w.touchKeypadOn());
-    QCOMPARE(w.QuantityEdit->text(), quantity);
     QCOMPARE(till.lines(), 0);
     // The department's items are back; the quantity goes to the next press only.
     place(w, 1)->click(); // CAPPUCCINO
-    QCOMPARE(till.cell(0, Sales::ColDescription), "CAPPUCCINO");
-    QCOMPARE(till.cell(0, Sales::ColQuantity), quantity);
+    QCOMPARE(till.cell(0, Sales::ColQuantity) + "|" + till.cell(0, Sales::ColDescription), quantity + "|CAPPUCCINO");
     QCOMPARE(w.QuantityEdit->text(), "1");
     Utility::setLocale(before);
 }
