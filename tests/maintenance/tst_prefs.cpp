@@ -13,8 +13,6 @@
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QPointer>
-#include <QSqlQuery>
-#include <QSqlRecord>
 #include <QTest>
 
 namespace {
