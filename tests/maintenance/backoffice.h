@@ -1,8 +1,8 @@
 #pragma once
 
 // A shop for the back-office dialogs: the action log on, MARY logged in,
-// prompts written compactly, pictures to choose, and the tables the dialogs
-// keep taken as text, so that a refusal can be shown to change nothing.
+// prompts written compactly, pictures to choose, and refusals shown to change
+// no row of any table.
 
 #include "core/globals.h"
 #include "core/utility.h"
@@ -14,7 +14,6 @@
 #include <QImage>
 #include <QMap>
 #include <QSqlQuery>
-#include <QSqlRecord>
 #include <QStringList>
 #include <QTest>
 
@@ -80,27 +79,6 @@ public:
         f.open(QIODevice::WriteOnly);
         f.write("these are my notes, not a picture\n");
         return path;
-    }
-
-    /** Every row of the tables the back office keeps, as text. */
-    static QStringList snapshot()
-    {
-        QStringList rows;
-        for (const char* table : {"Inventory", "Images", "Departments", "Compositions", "CompositionContents", "Supply",
-                                  "StockTrace", "StockTraceItem"}) {
-            QSqlQuery q;
-            // A table a test took away has no rows to show.
-            if (!q.exec(QStringLiteral("SELECT * FROM %1").arg(QLatin1String(table))))
-                continue;
-            while (q.next()) {
-                QStringList cells {QLatin1String(table)};
-                for (int c = 0; c < q.record().count(); ++c)
-                    cells << q.value(c).toString();
-                rows << cells.join(QLatin1Char('|'));
-            }
-        }
-        rows.sort();
-        return rows;
     }
 
     /** The first column of the first row of a query, as text. */
