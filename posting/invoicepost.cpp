@@ -181,6 +181,7 @@ bool Utility::askTakeOutChange(int number, double* tendered)
         return false;
     }
     const QString name = q.next() ? q.value(0).toString() : QString();
+    q.finish();
     if (name.startsWith(tr("TABLE ")))
         return true;
     double due = 0;

@@ -182,6 +182,7 @@ void Sales::newClientsReport()
     Months counts{};
     if (q.next())
         counts = monthValues(q, 1);
+    q.finish();
     ReportWriter report = sixMonthReport(tr("New Clients Report"), tr("Description"), months);
     addRow(report, tr("New Clients"), counts);
     utils->logAction(tr("New Clients"), tr("Report"), QString(), '0');
