@@ -23,9 +23,7 @@ public:
     static int client(const QString& name, const QString& email = QString(),
                       const QString& postal = QString());
     /** Renders the window's document on both slips as well: every line
-     *  fits the paper and every item's description is on it (the slips are
-     *  kept for the ESC/POS check). With BREVALON_KEEP_OUTPUT set, also
-     *  prints the page to a PDF of that folder, for a person to look at.
-     *  The window is left showing its page, as it came. */
+     *  fits the paper and every item's description is on it. The window is
+     *  left showing its page, as it came. */
     static void checkPaper(DocPrint* window);
 };

@@ -21,10 +21,6 @@ QString asRead(QString value)
         .replace(QLatin1String("&amp;"), QLatin1String("&"));
 }
 
-} // namespace
-
-namespace {
-
 QString money(double v)
 {
     return QString::number(v, 'f', 2);

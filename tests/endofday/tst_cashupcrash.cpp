@@ -31,9 +31,9 @@ Run cashUp(const QTemporaryDir& dir, int crashAt)
     QFile::remove(log);
     QProcess p;
     p.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    p.start(qEnvironmentVariable("BREVALON_BUILD_DIR") + "/tests/endofday/brevalon_cashupworker",
-        { "--home", dir.filePath("home"), "--db", settings->readEntry("/Global/DBName"), "--log", log,
-            "--crash-at", QString::number(crashAt) });
+    p.start(qEnvironmentVariable("BREVALON_BUILD_DIR") + "/tests/posting/brevalon_tillworker",
+        { "--mode", "cashup", "--user", "MARY", "--home", dir.filePath("home"), "--db",
+            settings->readEntry("/Global/DBName"), "--log", log, "--crash-at", QString::number(crashAt) });
     Run run;
     if (!p.waitForFinished(120000)) {
         p.kill();

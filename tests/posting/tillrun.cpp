@@ -42,7 +42,6 @@ TillLog TillLog::read(const QString& path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return log;
-    QMap<int, int> saleIndex; // sale number -> index in sales, for the tags
     for (const QByteArray& raw : file.readAll().split('\n')) {
         const QString line = QString::fromUtf8(raw);
         const QStringList f = line.split(QLatin1Char(' '));
@@ -70,7 +69,6 @@ TillLog TillLog::read(const QString& path)
             log.done = true;
         }
     }
-    Q_UNUSED(saleIndex)
     return log;
 }
 
@@ -157,8 +155,9 @@ QMap<QString, double> TillRun::stock()
 QStringList TillRun::checkBooks(const QList<TillLog>& logs, const QMap<QString, double>& stockBefore)
 {
     QStringList wrong;
-    QMap<QString, TillLog::Line> rung;
+    QMap<QString, double> sold;
     QMap<int, int> docketLines;
+    QMap<QString, double> rungAt; // tag -> amount rung up
     for (int i = 0; i < logs.size(); ++i) {
         const TillLog& l = logs.at(i);
         if (!l.done)
@@ -167,32 +166,29 @@ QStringList TillRun::checkBooks(const QList<TillLog>& logs, const QMap<QString, 
             wrong << QStringLiteral("till %1 showed an error box: %2").arg(i).arg(e);
         for (const QString& e : l.inside)
             wrong << QStringLiteral("till %1 asked inside a unit: %2").arg(i).arg(e);
-        for (auto it = l.lines.cbegin(); it != l.lines.cend(); ++it)
-            rung.insert(QString::number(i) + QLatin1Char('/') + it.key(), it.value());
+        for (auto it = l.lines.cbegin(); it != l.lines.cend(); ++it) {
+            sold[it->code] += it->quantity;
+            rungAt.insert(it.key(), it->amount);
+        }
         for (auto it = l.dockets.cbegin(); it != l.dockets.cend(); ++it)
             docketLines[it.key()] += it.value();
     }
 
     // Every line rung up is on exactly one invoice, at the price rung up.
-    QMap<QString, QList<QVariantList>> stored; // tag -> rows
-    for (const QVariantList& r : rows(QStringLiteral("SELECT SerialNo, InvoiceNumber, Price FROM InvoiceItem WHERE "
-                                                     "SerialNo<>''"),
-                                      3))
+    QMap<QString, QList<QVariantList>> stored;
+    for (const QVariantList& r : rows(QStringLiteral("SELECT SerialNo, Price FROM InvoiceItem WHERE SerialNo<>''"), 2))
         stored[r.value(0).toString()] << r;
-    int lineCount = 0;
-    for (const TillLog& l : logs) {
-        for (auto it = l.lines.cbegin(); it != l.lines.cend(); ++it) {
-            ++lineCount;
-            const QList<QVariantList> found = stored.value(it.key());
-            if (found.size() != 1)
-                wrong << QStringLiteral("line %1 is on %2 invoices").arg(it.key()).arg(found.size());
-            else if (money(found.first().value(2).toDouble()) != money(it->amount))
-                wrong << QStringLiteral("line %1 stored at %2, rung up at %3")
-                             .arg(it.key(), money(found.first().value(2).toDouble()), money(it->amount));
-        }
+    for (auto it = rungAt.cbegin(); it != rungAt.cend(); ++it) {
+        const QList<QVariantList> found = stored.value(it.key());
+        const QString price = found.isEmpty() ? QString() : money(found.first().value(1).toDouble());
+        if (found.size() != 1 || price != money(it.value()))
+            wrong << QStringLiteral("line %1 rung up at %2 is stored %3 times, at %4")
+                         .arg(it.key(), money(it.value()))
+                         .arg(found.size())
+                         .arg(price);
     }
-    if (stored.size() != lineCount)
-        wrong << QStringLiteral("%1 tagged lines stored for %2 rung up").arg(stored.size()).arg(lineCount);
+    if (stored.size() != rungAt.size())
+        wrong << QStringLiteral("%1 tagged lines stored for %2 rung up").arg(stored.size()).arg(rungAt.size());
 
     // A cash customer's invoice holds that sale's lines and no other, and
     // the receipt paid exactly its amount.
@@ -200,118 +196,92 @@ QStringList TillRun::checkBooks(const QList<TillLog>& logs, const QMap<QString, 
         for (const TillLog::Sale& s : l.sales) {
             if (s.kind != QLatin1String("cash"))
                 continue;
-            QStringList onInvoice;
-            for (const QVariantList& r : rows(QStringLiteral("SELECT SerialNo FROM InvoiceItem WHERE InvoiceNumber=%1")
-                                                  .arg(s.invoice),
-                                              1))
+            QStringList onInvoice, tags = s.tags;
+            for (const QVariantList& r :
+                 rows(QStringLiteral("SELECT SerialNo FROM InvoiceItem WHERE InvoiceNumber=%1").arg(s.invoice), 1))
                 onInvoice << r.value(0).toString();
-            QStringList tags = s.tags;
             onInvoice.sort();
             tags.sort();
-            if (onInvoice != tags)
-                wrong << QStringLiteral("invoice %1 holds %2, the sale was %3")
+            QStringList posted;
+            for (const QVariantList& r : rows(QStringLiteral("SELECT Amount, CrossRef FROM Journal WHERE MyNumber=%1 "
+                                                             "AND Description='I'")
+                                                  .arg(s.invoice),
+                                              2))
+                posted << money(r.value(0).toDouble()) + QLatin1Char('/') + r.value(1).toString();
+            const QString paid = QStringLiteral("SELECT Amount FROM Journal WHERE MyNumber=%1 AND Description='R'");
+            for (const QVariantList& r : rows(paid.arg(s.receipt), 1))
+                posted << money(r.value(0).toDouble());
+            const QStringList expected{money(s.total) + QLatin1Char('/') + QString::number(s.receipt), money(-s.total)};
+            if (onInvoice != tags || posted != expected)
+                wrong << QStringLiteral("sale of %1 (invoice %2 holding %3, receipt %4): ledger %5")
+                             .arg(tags.join(QLatin1Char(',')))
                              .arg(s.invoice)
-                             .arg(onInvoice.join(QLatin1Char(',')), tags.join(QLatin1Char(',')));
-            const QList<QVariantList> ledger = rows(
-                QStringLiteral("SELECT Amount, CrossRef FROM Journal WHERE MyNumber=%1 AND Description='I'").arg(s.invoice),
-                2);
-            if (ledger.size() != 1 || money(ledger.first().value(0).toDouble()) != money(s.total)
-                || ledger.first().value(1).toInt() != s.receipt)
-                wrong << QStringLiteral("sale of %1 (invoice %2, receipt %3): ledger %4")
-                             .arg(money(s.total))
-                             .arg(s.invoice)
+                             .arg(onInvoice.join(QLatin1Char(',')))
                              .arg(s.receipt)
-                             .arg(ledger.isEmpty() ? QStringLiteral("none")
-                                                   : money(ledger.first().value(0).toDouble()) + QLatin1Char('/')
-                                                       + ledger.first().value(1).toString());
-            const QList<QVariantList> paid =
-                rows(QStringLiteral("SELECT Amount FROM Journal WHERE MyNumber=%1 AND Description='R'").arg(s.receipt), 1);
-            if (paid.size() != 1 || money(-paid.first().value(0).toDouble()) != money(s.total))
-                wrong << QStringLiteral("receipt %1 of a sale of %2 posted %3 times")
-                             .arg(s.receipt)
-                             .arg(money(s.total))
-                             .arg(paid.size());
+                             .arg(posted.join(QLatin1Char(' ')));
         }
     }
 
-    // Every document posted once and every line on a closed, posted invoice.
-    for (const QVariantList& r :
-         rows(QStringLiteral("SELECT MyNumber, Status FROM Invoice WHERE Status<>'C'"), 2))
-        wrong << QStringLiteral("invoice %1 is still %2").arg(r.value(0).toString(), r.value(1).toString());
-    for (const QVariantList& r : rows(QStringLiteral("SELECT Invoice.MyNumber, COUNT(Journal.MyNumber) FROM Invoice "
-                                                     "LEFT JOIN Journal ON Journal.MyNumber=Invoice.MyNumber AND "
-                                                     "Journal.Description='I' GROUP BY Invoice.MyNumber"),
-                                      2)) {
-        if (r.value(1).toInt() != 1)
-            wrong << QStringLiteral("invoice %1 has %2 ledger rows").arg(r.value(0).toString(), r.value(1).toString());
-    }
-    for (const QVariantList& r : rows(QStringLiteral("SELECT Receipt.MyNumber, COUNT(Journal.MyNumber) FROM Receipt "
-                                                     "LEFT JOIN Journal ON Journal.MyNumber=Receipt.MyNumber AND "
-                                                     "Journal.Description='R' GROUP BY Receipt.MyNumber"),
-                                      2)) {
-        if (r.value(1).toInt() != 1)
-            wrong << QStringLiteral("receipt %1 has %2 ledger rows").arg(r.value(0).toString(), r.value(1).toString());
-    }
-    for (const QVariantList& r : rows(QStringLiteral("SELECT MyNumber, Description FROM Journal WHERE "
-                                                     "(Description='I' AND MyNumber NOT IN (SELECT MyNumber FROM "
-                                                     "Invoice)) OR (Description='R' AND MyNumber NOT IN (SELECT "
-                                                     "MyNumber FROM Receipt))"),
-                                      2))
-        wrong << QStringLiteral("ledger row %1 %2 without its document").arg(r.value(1).toString(), r.value(0).toString());
-    for (const QVariantList& r : rows(QStringLiteral("SELECT Journal.MyNumber, Journal.Amount, SUM(InvoiceItem.Price) "
-                                                     "FROM Journal, InvoiceItem WHERE Journal.Description='I' AND "
-                                                     "InvoiceItem.InvoiceNumber=Journal.MyNumber GROUP BY "
-                                                     "Journal.MyNumber, Journal.Amount"),
-                                      3)) {
-        if (money(r.value(1).toDouble()) != money(r.value(2).toDouble()))
-            wrong << QStringLiteral("invoice %1 posted %2 for lines of %3")
-                         .arg(r.value(0).toString(), money(r.value(1).toDouble()), money(r.value(2).toDouble()));
-    }
-    for (const QVariantList& r :
-         rows(QStringLiteral("SELECT MyNumber FROM Journal WHERE Description='I' AND CrossRef=0"), 1))
-        wrong << QStringLiteral("invoice %1 was never paid").arg(r.value(0).toString());
-
-    // Every balance equal to its documents: all paid, nothing owed.
-    for (const QVariantList& r : rows(QStringLiteral("SELECT AccountNumber, SUM(Amount-Rounding) FROM Journal WHERE "
-                                                     "Description NOT IN ('Q','VI','VR') GROUP BY AccountNumber"),
-                                      2)) {
-        if (money(r.value(1).toDouble()) != QLatin1String("0.00"))
-            wrong << QStringLiteral("account %1 has a balance of %2").arg(r.value(0).toString(), money(r.value(1).toDouble()));
+    // Each query returns the rows that break a rule of the books.
+    const struct
+    {
+        const char* sql;
+        const char* what;
+    } rules[] = {
+        {"SELECT MyNumber, Status FROM Invoice WHERE Status<>'C'", "invoice %1 is still %2"},
+        {"SELECT Invoice.MyNumber, COUNT(Journal.MyNumber) FROM Invoice LEFT JOIN Journal ON "
+         "Journal.MyNumber=Invoice.MyNumber AND Journal.Description='I' GROUP BY Invoice.MyNumber "
+         "HAVING COUNT(Journal.MyNumber)<>1",
+         "invoice %1 has %2 ledger rows"},
+        {"SELECT Receipt.MyNumber, COUNT(Journal.MyNumber) FROM Receipt LEFT JOIN Journal ON "
+         "Journal.MyNumber=Receipt.MyNumber AND Journal.Description='R' GROUP BY Receipt.MyNumber "
+         "HAVING COUNT(Journal.MyNumber)<>1",
+         "receipt %1 has %2 ledger rows"},
+        {"SELECT Description, MyNumber FROM Journal WHERE (Description='I' AND MyNumber NOT IN (SELECT MyNumber "
+         "FROM Invoice)) OR (Description='R' AND MyNumber NOT IN (SELECT MyNumber FROM Receipt))",
+         "ledger row %1 %2 without its document"},
+        {"SELECT Journal.MyNumber, Journal.Amount, SUM(InvoiceItem.Price) FROM Journal, InvoiceItem WHERE "
+         "Journal.Description='I' AND InvoiceItem.InvoiceNumber=Journal.MyNumber GROUP BY Journal.MyNumber, "
+         "Journal.Amount HAVING ABS(Journal.Amount-SUM(InvoiceItem.Price))>=0.005",
+         "invoice %1 posted %2 for lines of %3"},
+        {"SELECT MyNumber FROM Journal WHERE Description='I' AND CrossRef=0", "invoice %1 was never paid"},
+        // All paid, nothing owed.
+        {"SELECT AccountNumber, SUM(Amount-Rounding) FROM Journal WHERE Description NOT IN ('Q','VI','VR') GROUP "
+         "BY AccountNumber HAVING ABS(SUM(Amount-Rounding))>=0.005",
+         "account %1 has a balance of %2"},
+        {"SELECT SequenceNo, COUNT(*) FROM Invoice WHERE SequenceNo>0 GROUP BY SequenceNo HAVING COUNT(*)>1",
+         "sequence number %1 given to %2 invoices"},
+        {"SELECT InvoiceItem.InvoiceNumber FROM InvoiceItem, Departments WHERE Departments.Department="
+         "InvoiceItem.Department AND Departments.Printer IN (2,3) AND (InvoiceItem.Printed & 2)=0",
+         "a kitchen line of invoice %1 never reached the kitchen"},
+    };
+    for (const auto& rule : rules) {
+        for (const QVariantList& r : rows(QLatin1String(rule.sql), 3)) {
+            QString text = QLatin1String(rule.what);
+            for (int c = 0; c < 3 && text.contains(QLatin1Char('%')); ++c)
+                text = text.arg(r.value(c).toString());
+            wrong << text;
+        }
     }
 
-    // Every docket number distinct.
-    for (const QVariantList& r : rows(QStringLiteral("SELECT SequenceNo, COUNT(*) FROM Invoice WHERE SequenceNo>0 "
-                                                     "GROUP BY SequenceNo HAVING COUNT(*)>1"),
-                                      2))
-        wrong << QStringLiteral("sequence number %1 given to %2 invoices").arg(r.value(0).toString(), r.value(1).toString());
-
-    // Every kitchen line printed once.
+    // Every kitchen line printed once, by whichever till.
     QMap<int, int> kitchen;
-    for (const QVariantList& r : rows(QStringLiteral("SELECT InvoiceItem.InvoiceNumber, InvoiceItem.Printed FROM "
-                                                     "InvoiceItem, Departments WHERE Departments.Department="
-                                                     "InvoiceItem.Department AND (Departments.Printer=2 OR "
-                                                     "Departments.Printer=3)"),
-                                      2)) {
+    for (const QVariantList& r : rows(QStringLiteral("SELECT InvoiceItem.InvoiceNumber FROM InvoiceItem, Departments "
+                                                     "WHERE Departments.Department=InvoiceItem.Department AND "
+                                                     "Departments.Printer IN (2,3)"),
+                                      1))
         ++kitchen[r.value(0).toInt()];
-        if ((r.value(1).toInt() & 2) == 0)
-            wrong << QStringLiteral("a kitchen line of invoice %1 never reached the kitchen").arg(r.value(0).toString());
-    }
-    for (auto it = kitchen.cbegin(); it != kitchen.cend(); ++it) {
-        if (docketLines.value(it.key()) != it.value())
+    QMap<int, int> all = kitchen;
+    all.insert(docketLines);
+    for (auto it = all.cbegin(); it != all.cend(); ++it) {
+        if (docketLines.value(it.key()) != kitchen.value(it.key()))
             wrong << QStringLiteral("invoice %1: %2 kitchen lines, %3 printed")
                          .arg(it.key())
-                         .arg(it.value())
+                         .arg(kitchen.value(it.key()))
                          .arg(docketLines.value(it.key()));
-    }
-    for (auto it = docketLines.cbegin(); it != docketLines.cend(); ++it) {
-        if (!kitchen.contains(it.key()))
-            wrong << QStringLiteral("a docket of invoice %1 that has no kitchen line").arg(it.key());
     }
 
     // The stock is off by exactly what was sold.
-    QMap<QString, double> sold;
-    for (const TillLog::Line& l : qAsConst(rung))
-        sold[l.code] += l.quantity;
     const QMap<QString, double> now = stock();
     for (auto it = stockBefore.cbegin(); it != stockBefore.cend(); ++it) {
         const double expected = it.value() - sold.value(it.key());

@@ -1,21 +1,23 @@
 // A till as a process of its own, for the tests (and the benchmark) that
 // need several tills on one database at once, a till killed in the middle
-// of a sale, or a till whose database goes away. It runs the real sales
-// window against an existing database, with an operator who answers every
-// box, and writes what it did to a log, one line a fact, flushed at once so
-// that a killed till's log is complete up to the kill:
+// of a sale or of a cash-up, or a till whose database goes away. It runs the
+// real sales window against an existing database, with an operator who
+// answers every box, and writes what it did to a log, one line a fact,
+// flushed at once so that a killed till's log is complete up to the kill:
 //
 //   LOGIN ok | LOGIN refused <text>
 //   LINE <tag> <code> <quantity> <amount> <sale>     a line rung up
 //   SALE <sale> <kind> <account> <invoice> <receipt> <total> <ms>
 //   DOCKET <invoice> <lines>                          a kitchen docket printed
+//   REPORT <the document, on one line>                a cash-up report shown
+//   INFO <text>                                       an information box
 //   ERROR <action> <kind>|<caption>|<text>            an error box
 //   INSIDE <caption>|<text>                           a box inside a posting unit
-//   STATEMENTS <n>                                    statements of the sale
+//   STATEMENTS <n>                                    statements of the sale or cash-up
 //   DONE
 //
 // brevalon_tillworker --home DIR --db NAME --user NAME --code CODE --log FILE
-//     [--mode sell|crash|retry|settle|login] [--sales N] [--tables 2,3]
+//     [--mode sell|crash|retry|settle|login|cashup] [--sales N] [--tables 2,3]
 //     [--seed N] [--tag PREFIX] [--crash-at N] [--pace MS] [--start-at MSECS]
 // The backend and the MariaDB server come from the test environment
 // (BREVALON_TEST_BACKEND, BREVALON_TEST_MYSQL_*).
@@ -36,8 +38,10 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QMap>
 #include <QRandomGenerator>
 #include <QSqlQuery>
+#include <QTextStream>
 #include <QThread>
 #include <QTreeWidget>
 #include <cstdio>
@@ -77,7 +81,12 @@ ZkPrompt::Reply answer(const ZkPrompt::Request& r, const Options& o)
     case ZkPrompt::Exec:
         if (auto* dp = qobject_cast<DocPrint*>(r.dialog)) {
             const DocParts parts = DocParts::fromRoot(dp->documentRoot());
-            if (parts.head["printer"] == QLatin1String("Kitchen")) {
+            if (o.mode == QLatin1String("cashup")) {
+                QString xml;
+                QTextStream out(&xml);
+                dp->documentRoot().save(out, -1);
+                note(QStringLiteral("REPORT ") + oneLine(xml));
+            } else if (parts.head["printer"] == QLatin1String("Kitchen")) {
                 int lines = 0;
                 for (const DocElement& item : parts.items)
                     lines += item["description"].isEmpty() ? 0 : 1;
@@ -91,9 +100,15 @@ ZkPrompt::Reply answer(const ZkPrompt::Request& r, const Options& o)
         }
         return reply;
     case ZkPrompt::Question:
-        // A session of this till left by a kill: recover it.
-        reply.button = r.text.contains(QLatin1String("currently shown as running on this terminal")) ? 0
-                                                                                                      : r.defaultButton;
+        // A session of this till left by a kill: recover it. A cash-up goes
+        // on past open orders and processes.
+        reply.button = o.mode == QLatin1String("cashup")
+                || r.text.contains(QLatin1String("currently shown as running on this terminal"))
+            ? 0
+            : r.defaultButton;
+        return reply;
+    case ZkPrompt::Information:
+        note(QStringLiteral("INFO ") + oneLine(r.text));
         return reply;
     case ZkPrompt::IntegerInput:
     case ZkPrompt::TextInput:
@@ -118,39 +133,27 @@ ZkPrompt::Reply answer(const ZkPrompt::Request& r, const Options& o)
 
 Options parse(const QStringList& args)
 {
+    QMap<QString, QString> given;
+    for (int i = 1; i + 1 < args.size(); i += 2)
+        given.insert(args.at(i), args.at(i + 1));
+    auto arg = [&given](const char* name, const QString& fallback = QString()) {
+        return given.value(QLatin1String(name), fallback);
+    };
     Options o;
-    for (int i = 1; i + 1 < args.size(); i += 2) {
-        const QString key = args.at(i);
-        const QString value = args.at(i + 1);
-        if (key == QLatin1String("--home"))
-            o.home = value;
-        else if (key == QLatin1String("--db"))
-            o.db = value;
-        else if (key == QLatin1String("--user"))
-            o.user = value;
-        else if (key == QLatin1String("--code"))
-            o.code = value;
-        else if (key == QLatin1String("--log"))
-            o.log = value;
-        else if (key == QLatin1String("--mode"))
-            o.mode = value;
-        else if (key == QLatin1String("--tag"))
-            o.tag = value;
-        else if (key == QLatin1String("--sales"))
-            o.sales = value.toInt();
-        else if (key == QLatin1String("--seed"))
-            o.seed = value.toInt();
-        else if (key == QLatin1String("--crash-at"))
-            o.crashAt = value.toInt();
-        else if (key == QLatin1String("--pace"))
-            o.pace = value.toInt();
-        else if (key == QLatin1String("--start-at"))
-            o.startAt = value.toLongLong();
-        else if (key == QLatin1String("--tables")) {
-            for (const QString& t : value.split(QLatin1Char(','), Qt::SkipEmptyParts))
-                o.tables << t.toInt();
-        }
-    }
+    o.home = arg("--home");
+    o.db = arg("--db");
+    o.user = arg("--user");
+    o.code = arg("--code");
+    o.log = arg("--log");
+    o.mode = arg("--mode", o.mode);
+    o.tag = arg("--tag", o.tag);
+    o.sales = arg("--sales", QStringLiteral("1")).toInt();
+    o.seed = arg("--seed", QStringLiteral("1")).toInt();
+    o.crashAt = arg("--crash-at").toInt();
+    o.pace = arg("--pace").toInt();
+    o.startAt = arg("--start-at").toLongLong();
+    for (const QString& t : arg("--tables").split(QLatin1Char(','), Qt::SkipEmptyParts))
+        o.tables << t.toInt();
     return o;
 }
 
@@ -455,6 +458,15 @@ int main(int argc, char** argv)
         return 2;
     ZkPrompt::setHandler([&o](const ZkPrompt::Request& r) { return answer(r, o); });
 
+    if (o.mode == QLatin1String("cashup")) {
+        utils->setUserName(o.user);
+        ZkDb::abortAtStatement(o.crashAt);
+        utils->cashUp();
+        note(QStringLiteral("STATEMENTS %1").arg(ZkDb::statementsRun()));
+        note(QStringLiteral("DONE"));
+        ZkPrompt::setHandler({});
+        return 0;
+    }
     // Tills started together log in together.
     if (o.startAt > 0) {
         while (QDateTime::currentMSecsSinceEpoch() < o.startAt)
