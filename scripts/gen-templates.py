@@ -472,10 +472,12 @@ def invoice_slip(kind, exc, taxes, width):
         lines.append(f"* {f('tax1name')} applies to the line")
     elif taxes == 2:
         lines.append(f"* {f('tax1name')}  # {f('tax2name')} apply to the line")
+    # Plain text: a width mark only shapes the field that follows it.
     if closing == "quote":
-        lines.append("{-%d}%s" % (width, "This quotation is valid for 30 days."))
+        lines.append("This quotation is valid for 30 days.")
     elif closing == "return":
-        lines.append("{-%d}%s" % (width, "Goods returned and credited to your account."))
+        lines.append("Goods returned and credited to your account." if width > 40
+                     else "Goods returned and credited to account.")
     lines += [f"{f('takeOutTendered')}  {f('takeOutChange')}",
               "{-%d}%s" % (width, f('invfoot1')), "{-%d}%s" % (width, f('invfoot2')),
               f"Prepared by {f('cashier')}", "<SNAPSCAN>", "", "", "<CUT>"]
