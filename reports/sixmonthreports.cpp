@@ -28,11 +28,6 @@ namespace {
 
 using Months = std::array<double, SixMonths::kCount>;
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("Sales", text);
-}
-
 /** The head of a six-month report: the row label and the months. */
 ReportWriter sixMonthReport(const QString& title, const QString& label, const SixMonths& months)
 {
