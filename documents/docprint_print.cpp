@@ -131,7 +131,8 @@ bool DocPrint::printDocumentPage(const QString& html)
     if (PagePrint::print(m_printer, html, view->font(), m_margin, colour.isValid() ? colour : QColor(Qt::black)) == 0) {
         const QString where = m_printer->outputFileName().isEmpty() ? m_printer->printerName()
                                                                     : m_printer->outputFileName();
-        ZkPrompt::critical(this, tr("%1 Error").arg(m_caption), tr("Could not print on %1").arg(where));
+        ZkPrompt::critical(this, tr("%1 Error").arg(m_caption),
+                           tr("Could not print on %1").arg(where.isEmpty() ? tr("(default)") : where));
         return false;
     }
     return true;
