@@ -229,6 +229,11 @@ FAULTS = [
           "WHERE Code='%1'\").arg(Utility::escapeSQL(code))",
           "WHERE Code='%1'\").arg(code)",
           "tst_tables"),
+    Fault("F103", "sales", "an item's exact search compares codes with the case",
+          "sales/itemlookup.cpp",
+          "return QStringLiteral(\"(%1='%2'%3 AND UPPER(%1)='%2')\").arg(column, text, caseBlind());",
+          "return QStringLiteral(\"(%1='%2' AND UPPER(%1)='%2')\").arg(column, text);",
+          "tst_itemlookup"),
     # --- documents ------------------------------------------------------
     Fault("F26", "documents", "an ampersand takes two columns on a slip instead of one",
           "documents/docrender.cpp",

@@ -89,7 +89,8 @@ SaleLine priced(const QString& code, double quantity, double price)
 
 double billed(int invoice)
 {
-    return row(QStringLiteral("SELECT Amount FROM Journal WHERE MyNumber=%1 AND Description='I'").arg(invoice)).toDouble();
+    return row(QStringLiteral("SELECT Amount FROM Journal WHERE MyNumber=%1 AND Description='I'").arg(invoice))
+        .toDouble();
 }
 
 /** What a receipt row says of card, tip, change and waiter. */
