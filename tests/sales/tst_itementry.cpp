@@ -39,8 +39,6 @@ void TestItemEntry::ringing_data()
     const QStringList breakfast{"|Full breakfast with coffee and juice|0.00|0.00", "1|FULL BREAKFAST|10|85.50",
                                 "1|CAPPUCCINO|25|24.00", "1|ORANGE JUICE|50|12.00"};
     QTest::newRow("code") << none << QStringList{"scan 1102"} << none << QStringList{"1|CAPPUCCINO|0|32.00"} << reset;
-    QTest::newRow("code typed in lower case") << none << QStringList{"scan cx-9"} << none
-                                              << QStringList{"1|CASE KETTLE|0|12.00"} << reset;
     QTest::newRow("code with a quote") << none << QStringList{"scan Q'1"} << none
                                        << QStringList{"1|QUOTE'S CAKE|0|9.50"} << reset;
     QTest::newRow("thirteen-digit item code is not a scale label")
@@ -114,8 +112,6 @@ void TestItemEntry::ringing_data()
                                     << QStringList{} << QStringList{};
     QTest::newRow("unknown words, then Add") << none << QStringList{"scan ZZZ", "add"} << QStringList{unvalidated, "B"}
                                              << QStringList{} << QStringList{};
-    QTest::newRow("quotes in an unknown code") << none << QStringList{"scan A'B''C", "add"}
-                                               << QStringList{unvalidated, "B"} << QStringList{} << QStringList{};
     QTest::newRow("thirteen characters with letters are no scale label")
         << none << QStringList{"scan 2000010AB3456", "add"} << QStringList{unvalidated, "B"} << QStringList{}
         << QStringList{};
@@ -130,15 +126,15 @@ void TestItemEntry::ringing_data()
     QTest::newRow("amount beyond what the ledger keeps")
         << none << QStringList{"type 1102", "set QuantityEdit 3125001", "enter"} << QStringList{tooLarge}
         << QStringList{} << QStringList{};
-    for (const char* text : {"NaN", "inf", "1e309", "1e3", "12abc", "", "\u0661\u0662", "\uff11\uff12", "1.2.3"}) {
-        const QString t = QString::fromUtf8(text);
-        QTest::addRow("quantity '%s'", text) << none << QStringList{"type 1102", "set QuantityEdit " + t, "enter"}
-                                             << QStringList{"W|Sales|is not a quantity"} << QStringList{}
-                                             << QStringList{};
-        QTest::addRow("price '%s'", text) << QStringList{"AllowUnValidated"}
-                                          << QStringList{"scan GIFT WRAP", "set PriceEdit " + t, "add"}
-                                          << QStringList{"B", "W|Sales|is not a price"} << QStringList{} << QStringList{};
+    // One of each kind of bad number; quantity and price are read alike, the price is tried with one.
+    for (const char* text : {"NaN", "1e309", "12abc", "", "\u0661\u0662", "1.2.3"}) {
+        QTest::addRow("quantity '%s'", text)
+            << none << QStringList{"type 1102", "set QuantityEdit " + QString::fromUtf8(text), "enter"}
+            << QStringList{"W|Sales|is not a quantity"} << QStringList{} << QStringList{};
     }
+    QTest::newRow("price '12abc'") << QStringList{"AllowUnValidated"}
+                                   << QStringList{"scan GIFT WRAP", "set PriceEdit 12abc", "add"}
+                                   << QStringList{"B", "W|Sales|is not a price"} << QStringList{} << QStringList{};
     QTest::newRow("no line type the operator may sell")
         << none << QStringList{"kind none", "add"}
         << QStringList{"W|Sales|You have no sales privlages at all\nand my not sell anything"} << QStringList{}
@@ -157,10 +153,9 @@ void TestItemEntry::ringing()
     QFETCH(QStringList, entry);
     Counter till(rights + QStringList{"Discount", "TaxControl", "PriceOveride"});
     TestShop::exec(QString::fromUtf8("INSERT INTO Inventory (Code, Department, Description, UnitOfMeasure, Price, "
-                                     "Tax1, Tax2) VALUES ('cx-9', 'GROCERY', 'CASE KETTLE', 'EACH', 12, 'Y', 'N'), "
-                                     "('Q''1', 'DELI', 'QUOTE''S CAKE', 'EACH', 9.5, 'Y', 'N'), ('CX1', 'DELI', "
-                                     "'CAF\u00c9 AU LAIT', 'CUP', 21, 'Y', 'N'), ('CX2', 'DELI', 'CAFE NOIR', 'CUP', "
-                                     "18, 'Y', 'N')"));
+                                     "Tax1, Tax2) VALUES ('Q''1', 'DELI', 'QUOTE''S CAKE', 'EACH', 9.5, 'Y', 'N'), "
+                                     "('CX1', 'DELI', 'CAF\u00c9 AU LAIT', 'CUP', 21, 'Y', 'N'), ('CX2', 'DELI', "
+                                     "'CAFE NOIR', 'CUP', 18, 'Y', 'N')"));
     till.run(steps.filter(QRegularExpression("^sql ")));
     const QStringList before = TestShop::snapshot({});
     till.expect(prompts);
@@ -198,7 +193,6 @@ void TestItemEntry::theFullLine()
     till.run({"key LessEdit 12.5", "press LessEdit"});
     QCOMPARE(till.line(0), (QStringList{"2", "LAGER DRAUGHT 500ML", "12.5", "66.50", "Inventory", "1006", "GLASS",
                                         "2026-12-05 10:30:00", "Y", "Y", "", "MM", "DRINKS", "41.30", "N", "0", "0"}));
-    QCOMPARE(w.ItemEchoLabel->text(), "<html>2&nbsp;LAGER DRAUGHT 500ML&nbsp;&nbsp;66.50</html>");
     QCOMPARE(TestShop::rows("SELECT Action, Info FROM Actions WHERE Action LIKE '%ITEM'"),
              QStringList{"ADD ITEM|2 LAGER DRAUGHT 500ML @ 66.50"});
     // A returnable item; an unvalidated one goes in after the selected line and inherits nothing of the

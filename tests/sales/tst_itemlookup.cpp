@@ -45,23 +45,18 @@ void TestItemLookup::sameRowsAsThePlainStatements_data()
 {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<int>("found"); // rows the exact or prefix search gives here at least
+    // Every text goes through all three searches: one row for each kind of text, not for each column.
     QTest::newRow("code stored in lower case") << "abc-1" << 1;
     QTest::newRow("description in mixed case") << "mixed case tea" << 2;
     QTest::newRow("prefix of a mixed-case description") << "Mixed" << 2;
     QTest::newRow("accented letters, as stored") << "CAFÉ CRÈME" << 1;
     QTest::newRow("accented letters, typed in lower case") << "café crème" << 1;
     QTest::newRow("accents left out") << "CAFE CREME" << 0;
-    QTest::newRow("accented code") << "café1" << 0;
     QTest::newRow("underscore in a code") << "X_1" << 1;
-    QTest::newRow("underscore in a description") << "A_B" << 1;
-    QTest::newRow("percent in a code") << "100%" << 1;
     QTest::newRow("percent in a description") << "50%" << 1;
     QTest::newRow("quotes") << "O'NEIL'S PIE" << 1;
-    QTest::newRow("prefix with a quote") << "O'NEIL" << 1;
     QTest::newRow("trailing blank in the data") << "TRAILING SPACE" << 1;
-    QTest::newRow("umlaut") << "ÜBER" << 0;
     QTest::newRow("no such thing") << "NOTHING LIKE IT" << 0;
-    QTest::newRow("backslash, whole") << "C:\\TEMP TOOL" << 1;
     QTest::newRow("backslash, prefix") << "C:\\T" << 1;
 }
 
