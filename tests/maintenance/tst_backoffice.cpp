@@ -1,32 +1,48 @@
-// The back office: the item, department, composition, supplier and stock dialogs, each saving
-// what a user made and refusing what is wrong with the tables left as they were; prices from cost
-// and markup; stock booked in one unit while other tills sell; and the menus that open the dialogs
-// under their rights, with what was made there rung up on the touch page.
+// The back office: the item, department, composition, supplier and stock dialogs, each saving what a user
+// made and refusing what is wrong with the tables left as they were; prices from cost and markup; stock
+// booked in one unit while other tills sell; the menus that open the dialogs under their rights, with what
+// was made there rung up on the touch page; the preferences and users; and the backup with its restore by
+// brevalon-db, hostile text coming back row for row and files that are no backup refused.
 
 #include "core/globals.h"
 #include "core/utility.h"
+#include "core/zkrowstream.h"
 #include "core/zksettings.h"
+#include "documents/docprint.h"
+#include "main/dbsetup.h"
+#include "maintenance/backupwriter.h"
 #include "maintenance/comptable.h"
 #include "maintenance/deptable.h"
 #include "maintenance/itemlistmodel.h"
+#include "maintenance/prefs.h"
 #include "maintenance/rankswap.h"
 #include "maintenance/stock.h"
 #include "maintenance/supplier.h"
 #include "maintenance/vendtable.h"
 #include "tests/sales/counter.h"
+#include "tests/sales/till.h"
 #include "tests/support/actionrows.h"
 #include "tests/support/salerows.h"
 #include "tests/support/testshop.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QImage>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPointer>
+#include <QProcess>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QTemporaryDir>
 #include <QTest>
+#include <csignal>
 #include <memory>
+#include <numeric>
+#include <sys/resource.h>
 
 namespace {
 
@@ -158,7 +174,7 @@ void receive(Stock& d, const QString& code, const QString& quantity, bool adjust
 }
 
 /** The dialog of @p kind with @p selected highlighted (empty: none); null when it cannot be. */
-std::unique_ptr<QDialog> open(const QString& kind, const QString& selected)
+std::unique_ptr<QDialog> openDialog(const QString& kind, const QString& selected)
 {
     const bool none = selected.isEmpty();
     if (kind == "item") {
@@ -191,6 +207,132 @@ QStringList placeCodes(const Sales& w)
     while (!codes.isEmpty() && codes.last().isEmpty())
         codes.removeLast();
     return codes;
+}
+
+// The login code's hidden input, answered with @p code.
+std::function<int(QDialog*)> enterCode(const QString& code)
+{
+    return [code](QDialog* d) {
+        auto* input = qobject_cast<QInputDialog*>(d);
+        if (!input || input->textEchoMode() != QLineEdit::Password || input->labelText() != "Enter the user Login code")
+            return int(QDialog::Rejected);
+        input->setTextValue(code);
+        return int(QDialog::Accepted);
+    };
+}
+
+template <typename T>
+T* widget(Prefs& prefs, const QString& name)
+{
+    T* w = prefs.findChild<T*>(name);
+    if (!w)
+        QTest::qFail(qPrintable(name + QLatin1String(" is not on the dialog")), __FILE__, __LINE__);
+    return w;
+}
+
+// Sets a field as the operator would: a check box ticked by "on", a list
+// to the entry of that text (or "#n" to its n-th), an edit typed into.
+void type(Prefs& prefs, const QString& name, const QString& text)
+{
+    if (auto* box = prefs.findChild<QCheckBox*>(name))
+        box->setChecked(text == QLatin1String("on"));
+    else if (auto* list = prefs.findChild<QComboBox*>(name))
+        text.startsWith('#') ? list->setCurrentIndex(text.mid(1).toInt()) : list->setCurrentText(text);
+    else if (auto* edit = widget<QLineEdit>(prefs, name))
+        edit->setText(text);
+}
+
+void logActions()
+{
+    settings->writeEntry(QStringLiteral("/Global/LogActions"), true);
+    QVERIFY(utils->initClass(true));
+}
+
+QString personel(const QString& columns, const QString& name)
+{
+    const QStringList rows
+        = TestShop::rows(QStringLiteral("SELECT %1 FROM Personel WHERE Name='%2'").arg(columns, name));
+    return rows.isEmpty() ? QStringLiteral("-") : rows.first();
+}
+
+void newUser(TestShop& shop, const QString& name, const QString& initials, const QString& code)
+{
+    shop.prompts()
+        .expect(ZkPrompt::TextInput, "New User", "Enter the new users name", 0, name)
+        .expect(ZkPrompt::TextInput, "New User", "Enter the users SP initials", 0, initials)
+        .expectExec("LoginCodeInput", enterCode(code));
+}
+
+// Text that breaks naive quoting, escaping or line handling.
+const QStringList kHostile = {
+    QStringLiteral("O'Brien"),
+    QStringLiteral("back\\slash and a trailing one\\"),
+    QStringLiteral("\\N as written, not NULL"),
+    QStringLiteral("\\n as written, not a line break"),
+    QStringLiteral("two\nlines"),
+    QStringLiteral("crlf\r\nand a tab\t"),
+    QString::fromUtf16(u"nul\u0000inside", 11),
+    QString::fromUtf8("\xc3\x9cml\xc3\xa4ut \xce\x91\xce\x92\xce\x93 \xe6\xbc\xa2\xe5\xad\x97 \xf0\x9f\x98\x80"),
+    QStringLiteral("'); DELETE FROM Clients; --"),
+    QStringLiteral("''\\''"),
+};
+
+// Every row of a table as text, NULL told apart, in a fixed order.
+QList<QByteArray> rowsOf(const QString& table)
+{
+    QList<QByteArray> rows;
+    ZkRowStream stream;
+    if (!stream.exec(QStringLiteral("SELECT * FROM ") + table)) {
+        QTest::qFail(qPrintable(stream.error().text()), __FILE__, __LINE__);
+        return rows;
+    }
+    while (stream.next()) {
+        QByteArray row;
+        for (int i = 0; i < stream.columnCount(); ++i)
+            row += (stream.isNull(i) ? QByteArray("<NULL>") : QByteArray(stream.data(i), stream.size(i)).toHex())
+                + '|';
+        rows << row;
+    }
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+void insertBound(const QString& sql, const QVariantList& values)
+{
+    QSqlQuery q;
+    QVERIFY2(q.prepare(sql), qPrintable(q.lastError().text()));
+    for (int i = 0; i < values.size(); ++i)
+        q.bindValue(i, values.at(i));
+    QVERIFY2(q.exec(), qPrintable(q.lastError().text() + QLatin1Char('\n') + sql));
+}
+
+// brevalon-db with the shop's settings; its exit status (output in @p output).
+int brevalonDb(const TestShop& shop, const QStringList& args, QString* output = nullptr)
+{
+    QProcess tool;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("HOME"), shop.home());
+    tool.setProcessEnvironment(env);
+    tool.setProcessChannelMode(QProcess::MergedChannels);
+    tool.start(qEnvironmentVariable("BREVALON_BUILD_DIR") + QLatin1String("/main/brevalon-db"), args);
+    if (!tool.waitForFinished(120000))
+        return -1;
+    if (output)
+        *output = QString::fromLocal8Bit(tool.readAll());
+    return tool.exitCode();
+}
+
+QByteArray fileText(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
 }
 
 } // namespace
@@ -952,6 +1094,8 @@ private slots:
             "NewPushButton", {"W|New Entry|The product ESPRESSO is already allocated Code 1101"});
         row("item: a price beyond the column", "item", "", newItem + QStringList {"Tier2SellEdit=123456789"},
             "NewPushButton", {"W|New Entry|The tier 2 price must be"});
+        row("item: a cost that is no number", "item", "", newItem + QStringList {"CostEdit=ten"}, "NewPushButton",
+            {"W|New Entry|The cost must be a number"});
         row("item: a negative markup", "item", "", newItem + QStringList {"Tier1MarkupEdit=-1.2"}, "NewPushButton",
             {"W|New Entry|The tier 1 markup of -1.2 gives a negative price"});
         row("item: update with nothing highlighted", "item", "", {}, "UpdatePushButton",
@@ -1044,7 +1188,7 @@ private slots:
         BackOffice shop;
         SaleRows::invoice(2, {SaleRows::item("2001")}); // garlic bread on a table's open bill
         const QStringList before = TestShop::snapshot();
-        std::unique_ptr<QDialog> d = open(dialog, selected);
+        std::unique_ptr<QDialog> d = openDialog(dialog, selected);
         QVERIFY(d);
         shop.expect(prompts);
         fill(*d, fields);
@@ -1054,6 +1198,470 @@ private slots:
         QCOMPARE(actionLines(), QStringList());
         if (auto* stock = qobject_cast<Stock*>(d.get()))
             QCOMPARE(stock->StockListView->topLevelItemCount(), 0);
+    }
+
+    void anUntouchedSaveLogsOnlyThatItSaved()
+    {
+        TestShop shop;
+        logActions();
+        const QStringList before = TestShop::snapshot();
+        Prefs prefs;
+        QVERIFY(!settings->contains(QStringLiteral("/Global/PrintReceipt")));
+        const QPointer<DocPrint> renderer = utils->docPrint();
+
+        prefs.saveSettings();
+        QCOMPARE(prefs.result(), int(QDialog::Accepted));
+        QCOMPARE(actionLines(), QStringList {QStringLiteral("CONFIG|SETTINGS SAVED")});
+        QCOMPARE(TestShop::snapshot(), before);
+        // Once saved, the dialog's defaults for absent keys are what the program does.
+        QVERIFY(settings->contains(QStringLiteral("/Global/PrintReceipt")));
+        QVERIFY(!settings->readBoolEntry(QStringLiteral("/Global/PrintReceipt")));
+        QCOMPARE(settings->readNumEntry(QStringLiteral("/Misc/PreviewHeight")), 590);
+        QVERIFY(settings->readBoolEntry(QStringLiteral("/Global/Semper/NewVersion")));
+        // The renderer was made anew, reading the printers' settings again.
+        QVERIFY(renderer.isNull() && utils->docPrint());
+    }
+
+    void eachChangeIsWrittenAndLogged()
+    {
+        TestShop shop;
+        logActions();
+        settings->writeEntry(QStringLiteral("/Global/SmtpServer"), QStringLiteral("old.example"));
+        Prefs prefs;
+        const QString tax = Utility::numStr(0.15, 4), newTax = Utility::numStr(0.14, 4);
+        // Field, value, and the line its change logs.
+        const QList<QStringList> changes {
+            {"ALINE1Edit", "The Harbour Kitchen & Bar",
+             "CHANGED BUSINESS NAME|OLD:'THE HARBOUR KITCHEN' NEW:'THE HARBOUR KITCHEN & BAR'"},
+            {"Tax1Edit", newTax, "CHANGED TAX RATE|OLD:'" + tax + "' NEW:'" + newTax + "'"},
+            {"TaxModeComboBox", "#0", "CHANGED TAX MODE|OLD:'I' NEW:'E'"},
+            {"ReceiptPreviewCheckBox", "on", "CHANGED RECEIPT PRINTER PREVIEW|OLD:'OFF' NEW:'ON'"},
+            {"KitchenModeComboBox", "#3", "CHANGED KITCHEN PRINTER MODE|OLD:'' NEW:'OFF'"},
+            {"SmtpServerEdit", "mail.example", "CHANGED SMTP SERVER|OLD:'OLD.EXAMPLE' NEW:'MAIL.EXAMPLE'"},
+            {"SmtpPortEdit", "2525", "CHANGED SMTP PORT|OLD:'25' NEW:'2525'"},
+            {"Slip40BOLDEdit", "27,71,1", "CHANGED SLIP40 PRINTER BOLD CODES|OLD:'27,71,33' NEW:'27,71,1'"},
+            {"RoundingEdit", "5", "CHANGED ROUNDING|OLD:'0' NEW:'5'"},
+            {"CashDrawDSRCheckBox", "on", "CAS DRAWER DTR-DSR CHANGED|OLD:'NO' NEW:'YES'"},
+            {"Note2ValueEdit", Utility::numStr(50, 2), "CONFIG|BANKNOTE2 CHANGED TO " + Utility::numStr(50, 2)},
+            {"FullScreenCheckBox", "on", "CHANGED FULLSCREEN|OLD:'FALSE' NEW:'TRUE'"},
+            {"SnapScanEnabledCheckBox", "on", "ENABLED SNAPSCAN INTERFACE|"},
+            {"SnapScanHostEdit", "pay.example", "CHANGED SNAPSCAN SERVER|OLD:'' NEW:'PAY.EXAMPLE'"},
+        {"SnapScanMerchantIdEdit", "Harbour01", "CHANGED SNAPSCAN MERCHANT ID|OLD:'' NEW:'HARBOUR01'"},
+            {"SemperNewVersionCheckBox", "off", "DISABLED NEW SEMPER VERSION|"},
+        };
+        QStringList logged;
+        for (const QStringList& change : changes) {
+            type(prefs, change.at(0), change.at(1));
+            logged << change.at(2);
+        }
+        prefs.saveSettings();
+        QCOMPARE(prefs.result(), int(QDialog::Accepted));
+        QCOMPARE(actionLines(), logged << "CONFIG|SETTINGS SAVED");
+        QCOMPARE(TestShop::rows(QStringLiteral("SELECT ALINE1, TaxMode FROM SysInfo")),
+                 QStringList {"The Harbour Kitchen & Bar|E"});
+        QCOMPARE(utils->getTax1(), 0.14);
+        QCOMPARE(utils->roundingUnit(), 5);
+        QStringList stored;
+        for (const char* key : {"/Global/SmtpPort", "/KitchenPrinter/Mode", "/ReceiptPrinter/Preview", "/Global/CashDrawDSR"})
+            stored << settings->readEntry(QLatin1String(key));
+        QCOMPARE(stored, (QStringList {"2525", "off", "ON", "Yes"}));
+        QCOMPARE(settings->readDoubleEntry(QStringLiteral("/Global/BankNote2Value")), 50.0);
+        QVERIFY(settings->readBoolEntry(QStringLiteral("/Global/FullScreen")));
+        QVERIFY(settings->readBoolEntry(QStringLiteral("/Global/SnapScan/Enabled")));
+        QVERIFY(!settings->readBoolEntry(QStringLiteral("/Global/Semper/NewVersion")));
+    }
+
+    void wrongValuesAreRefused_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("refusal");
+        QTest::newRow("a tax rate of letters") << "Tax1Edit" << "abc" << "Changed Tax Rate: \"abc\" is not a number.";
+        QTest::newRow("a tax of 150 per cent") << "Tax2Edit" << "1.5" << "Changed Levy Rate must lie between 0 and 1.";
+        QTest::newRow("a negative rounding unit") << "RoundingEdit" << "-5" << "Changed Rounding must lie between 0 and 100.";
+        QTest::newRow("no shop name") << "ALINE1Edit" << "  " << "The business name may not be empty.";
+        QTest::newRow("a byte past 255") << "SlipKICKEdit" << "27,112,300" << "is not a list of byte values";
+        QTest::newRow("QR payments on, no server") << "SnapScanEnabledCheckBox" << "on" << "needs its server";
+        QTest::newRow("room charges on, no server") << "SemperEnabledCheckBox" << "on" << "needs its server";
+        QTest::newRow("a terminal id that splits a field") << "SemperTermEdit" << "01,01" << "no commas";
+    }
+
+    void wrongValuesAreRefused()
+    {
+        QFETCH(QString, field);
+        QFETCH(QString, value);
+        QFETCH(QString, refusal);
+        TestShop shop;
+        logActions();
+        const QStringList before = TestShop::snapshot();
+        Prefs prefs;
+        // A good change on another page is not written either.
+        type(prefs, QStringLiteral("SmtpServerEdit"), QStringLiteral("mail.example"));
+        type(prefs, QStringLiteral("ALINE2Edit"), QStringLiteral("15 Quay Street"));
+        type(prefs, field, value);
+        shop.prompts().expect(ZkPrompt::Warning, QStringLiteral("Brevalon Preferences"), refusal);
+        prefs.saveSettings();
+        QVERIFY(prefs.result() != QDialog::Accepted);
+        QVERIFY(actionLines().isEmpty());
+        QCOMPARE(TestShop::snapshot(), before);
+        QVERIFY(!settings->contains(QStringLiteral("/Global/SmtpServer")));
+    }
+
+    void users()
+    {
+        TestShop shop;
+        logActions();
+        TestShop::exec(QStringLiteral("INSERT INTO Login (Name, Host) VALUES ('JOHN', 'till-2')"));
+        Prefs prefs;
+        auto& prompts = shop.prompts();
+
+        // Nothing chosen: nothing to act on.
+        prompts.expect(ZkPrompt::Warning, "Update User", "You must have a user selected to perform an update")
+            .expect(ZkPrompt::Warning, "Delete User", "You must have a user selected to perform a delete");
+        prefs.updateUser();
+        prefs.deleteUser();
+
+        // A cancel at any question adds nobody.
+        prompts.expect(ZkPrompt::TextInput, "New User", "Enter the new users name", 0, "kate")
+            .expect(ZkPrompt::TextInput, "New User", "Enter the users SP initials", 0, QString(), false)
+            .expect(ZkPrompt::Information, "New User", "Operation cancelled");
+        prefs.newUser();
+        QCOMPARE(personel("Name", "KATE"), QStringLiteral("-"));
+        newUser(shop, "kate", "kb", "5555");
+        prefs.newUser();
+        QCOMPARE(personel("SP, Code, Backup", "KATE"), QStringLiteral("KB|5555|N"));
+        QCOMPARE(prefs.selectedUser(), QStringLiteral("KATE"));
+
+        // Update: the rights, the details, the style and the touch layout.
+        for (const auto& [name, value] : QList<QPair<QString, QString>> {{"BackupCheckBox", "on"},
+                                                                         {"VoidReceiptCheckBox", "on"},
+                                                                         {"CommisionEdit", Utility::numStr(3.5, 2)},
+                                                                         {"GrossComboBox", "#1"},
+                                                                         {"CashAccEdit", "14"},
+                                                                         {"StyleComboBox", "Fusion"},
+                                                                         {"TouchCheckBox", "off"}})
+            type(prefs, name, value);
+        prefs.updateUser();
+        QCOMPARE(personel("Backup, VoidReceipt, VoidInvoice, Gross, CashAcc", "KATE"), QStringLiteral("Y|Y|N|N|14"));
+        QCOMPARE(personel("Commision", "KATE").toDouble(), 3.5);
+        QCOMPARE(settings->readEntry(QStringLiteral("/Personal/GUIStyle/KATE")), QStringLiteral("Fusion"));
+        QVERIFY(!settings->readBoolEntry(QStringLiteral("/Personal/VendPage/KATE")));
+        // Choosing the user again shows what was stored.
+        prefs.setSelectedUser(QStringLiteral("MARY"));
+        prefs.setSelectedUser(QStringLiteral("KATE"));
+        QVERIFY(widget<QCheckBox>(prefs, QStringLiteral("VoidReceiptCheckBox"))->isChecked());
+        QCOMPARE(widget<QLabel>(prefs, QStringLiteral("CashAccNameLabel"))->text(), QStringLiteral("BAYSIDE CATERING"));
+
+        // The administrator stays; a user goes with the sessions.
+        prefs.setSelectedUser(QStringLiteral("Admin"));
+        prompts.expect(ZkPrompt::Warning, "Delete User", "You may not delete the Administrator");
+        prefs.deleteUser();
+        prefs.setSelectedUser(QStringLiteral("JOHN"));
+        prompts.expect(ZkPrompt::Question, "Delete User", "Confirm that you will remove user 'JOHN' from the system", 0);
+        prefs.deleteUser();
+        QCOMPARE(personel("Name", "JOHN"), QStringLiteral("-"));
+        QCOMPARE(TestShop::count(QStringLiteral("SELECT * FROM Login WHERE Name='JOHN'")), 0);
+        QCOMPARE(prefs.selectedUser(), QString());
+
+        QCOMPARE(actionLines(), (QStringList {"PERSONEL|NEW USER KATE ADDED TO SYSTEM",
+                                              "CHANGED GUI STYLE FOR KATE|OLD:'DEFAULT' NEW:'FUSION'",
+                                              "PERSONEL|USER KATE UPDATED", "PERSONEL|USER JOHN DELETED FROM SYSTEM"}));
+    }
+
+    void loginCodesStayUnique_data()
+    {
+        QTest::addColumn<bool>("asNew");
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QString>("refusal");
+        QTest::newRow("a new user with Mary's code") << true << "1111" << "MARY already logs in with this code";
+        QTest::newRow("a new user with letters") << true << "12a4" << "digits only";
+        QTest::newRow("Sue given John's code") << false << "2222" << "JOHN already logs in with this code";
+        QTest::newRow("Sue without a code") << false << "" << "digits only";
+    }
+
+    void loginCodesStayUnique()
+    {
+        QFETCH(bool, asNew);
+        QFETCH(QString, code);
+        QFETCH(QString, refusal);
+        TestShop shop;
+        logActions();
+        const QStringList before = TestShop::snapshot();
+        Prefs prefs;
+        if (asNew) {
+            newUser(shop, "kate", "kb", code);
+            shop.prompts().expect(ZkPrompt::Warning, "New User", refusal);
+            prefs.newUser();
+        } else {
+            prefs.setSelectedUser(QStringLiteral("SUE"));
+            type(prefs, QStringLiteral("CodeEdit"), code);
+            shop.prompts().expect(ZkPrompt::Warning, "Update User", refusal);
+            prefs.updateUser();
+        }
+        QCOMPARE(TestShop::snapshot(), before);
+        QVERIFY(actionLines().isEmpty());
+        // Keeping one's own code is no clash.
+        prefs.setSelectedUser(QStringLiteral("MARY"));
+        prefs.updateUser();
+        QCOMPARE(actionLines(), QStringList {"PERSONEL|USER MARY UPDATED"});
+    }
+
+    void aCashierMadeHereSeesOnlyTheirRights()
+    {
+        Till till;
+        utils->setUserName(QStringLiteral("Admin"));
+        {
+            Prefs prefs(till.window.get());
+            newUser(till.shop, "Nadia", "np", "7777");
+            prefs.newUser();
+            type(prefs, QStringLiteral("CashUpCheckBox"), QStringLiteral("on"));
+            type(prefs, QStringLiteral("DiscountCheckBox"), QStringLiteral("on"));
+            type(prefs, QStringLiteral("TouchCheckBox"), QStringLiteral("off"));
+            prefs.updateUser();
+        }
+        utils->setUserName(QStringLiteral("noone"));
+        till.login(QStringLiteral("NADIA"));
+        Sales& w = *till.window;
+        QVERIFY(w.fileCashUpAction->isEnabled());
+        // Switched on by the rights, whatever their parents say.
+        QVERIFY(!w.LessEdit->testAttribute(Qt::WA_ForceDisabled));
+        QVERIFY(!w.SetDiscountAEdit->testAttribute(Qt::WA_ForceDisabled));
+        for (QAction* refused : {w.fileBackupAction, w.editPreferencesAction, w.fileMonthEndAction, w.viewAuditAction})
+            QVERIFY2(!refused->isEnabled(), qPrintable(refused->objectName()));
+        QVERIFY(w.PriceEdit->testAttribute(Qt::WA_ForceDisabled));
+        QVERIFY(!w.TabWidget2->isTabEnabled(w.TabWidget2->indexOf(w.tab_6)));
+        QVERIFY(till.exits.isEmpty());
+    }
+
+    void valuesAreEscapedForTheMysqlClient_data()
+    {
+        QTest::addColumn<QByteArray>("value");
+        QTest::addColumn<QByteArray>("written");
+        QTest::newRow("quote doubled") << QByteArray("O'Brien") << QByteArray("O''Brien");
+        QTest::newRow("line break on one line") << QByteArray("a\nb") << QByteArray("a\\nb");
+        // Backslash-N stays itself: folding it into backslash-n would lose it.
+        QTest::newRow("backslash-N kept") << QByteArray("\\N") << QByteArray("\\\\N");
+        QTest::newRow("NUL, which the client refuses raw") << QByteArray("a\0b", 3) << QByteArray("a\\0b");
+        QTest::newRow("carriage return and UTF-8 untouched") << QByteArray("\r\xc3\xa9") << QByteArray("\r\xc3\xa9");
+    }
+
+    void valuesAreEscapedForTheMysqlClient()
+    {
+        QFETCH(QByteArray, value);
+        QFETCH(QByteArray, written);
+        QByteArray line("x");
+        BackupWriter::appendEscaped(line, value.constData(), int(value.size()));
+        QCOMPARE(line, QByteArray("x") + written);
+    }
+
+    void restoreReproducesEveryTableButLogin()
+    {
+        TestShop shop;
+        for (int i = 0; i < kHostile.size(); ++i) {
+            const QString text = kHostile.at(i);
+            insertBound(QStringLiteral("INSERT INTO Clients (Name, PostalAddr, Notes, Created) VALUES (?, ?, ?, ?)"),
+                        {QStringLiteral("HOSTILE %1").arg(i), text, text, QVariant()});
+            insertBound(QStringLiteral("INSERT INTO Supply (Company, Notes) VALUES (?, ?)"),
+                        {QStringLiteral("SUPPLIER %1").arg(i), text});
+            insertBound(QStringLiteral("INSERT INTO Actions (MyDate, Action, Who, Info, Status) VALUES (?, ?, ?, ?, ?)"),
+                        {QStringLiteral("2026-12-05 10:30:%1").arg(i, 2, 10, QLatin1Char('0')), text, QString(), text,
+                         QStringLiteral("0")});
+        }
+        TestShop::exec(QStringLiteral("INSERT INTO Journal (AccountNumber, Description, MyDate, Amount, Rounding) "
+                                      "VALUES (14, 'I', '2026-12-01 09:00:00', 0.1, 0.3)"));
+        TestShop::exec(QStringLiteral("INSERT INTO Login (Name, Host) VALUES ('MARY', 'till-2')"));
+        // A station's scratch table is no part of the shop.
+        TestShop::exec(QStringLiteral("CREATE TABLE temp (x INTEGER)"));
+
+        const QStringList tables = BackupWriter::tables();
+        QVERIFY(!tables.contains(QStringLiteral("Login")));
+        QVERIFY(!tables.contains(QStringLiteral("temp")));
+        QVERIFY(tables.contains(QStringLiteral("InvoiceItemArchive")));
+        QMap<QString, QList<QByteArray>> before;
+        for (const QString& table : tables)
+            before[table] = rowsOf(table);
+
+        const QString file = shop.home() + QLatin1String("/shop.zbk");
+        QCOMPARE(int(BackupWriter::writeFile(file).result), int(BackupWriter::Written));
+        const QByteArray text = fileText(file);
+        QVERIFY(text.startsWith("REPLACE INTO "));
+        QVERIFY(!text.contains("REPLACE INTO Login ") && !text.contains("REPLACE INTO temp "));
+        QCOMPARE(text.count('\n'), qsizetype(std::accumulate(before.begin(), before.end(), 0,
+                                                              [](int n, const QList<QByteArray>& r) { return n + int(r.size()); })));
+
+        // Restored into a database without tables: the tool makes them.
+        QSqlDatabase db = QSqlDatabase::database();
+        QString error;
+        TestShop::exec(QStringLiteral("DROP TABLE temp"));
+        QVERIFY2(DbSetup::dropAll(db, &error), qPrintable(error));
+        QString output;
+        const int status = brevalonDb(shop, {QStringLiteral("restore"), file}, &output);
+        QVERIFY2(status == 0, qPrintable(output));
+        for (const QString& table : tables) {
+            const QList<QByteArray> after = rowsOf(table);
+            QByteArray lost;
+            for (const QByteArray& row : before.value(table)) {
+                if (!after.contains(row))
+                    lost += row + '\n';
+            }
+            QVERIFY2(after == before.value(table), qPrintable(table + QLatin1String(" differs, lost:\n") + lost));
+        }
+        QCOMPARE(TestShop::count(QStringLiteral("SELECT * FROM Login")), 0);
+    }
+
+    void foreignFilesAreRefused_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("why");
+        const QByteArray good = "REPLACE INTO Supply (Company,Notes) VALUES ('ACME','x')\n";
+        QTest::newRow("empty") << QByteArray() << "holds no rows";
+        QTest::newRow("a picture") << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16) << "line 1";
+        QTest::newRow("cut short") << good + "REPLACE INTO Supply (Company,Notes) VALUES ('AC" << "line 2";
+        QTest::newRow("a table Brevalon has not") << good + "REPLACE INTO Accounts (Id) VALUES ('1')\n"
+                                                 << "line 2: no table Accounts";
+        QTest::newRow("the sessions") << "REPLACE INTO Login (Id,Name,Host) VALUES ('1','MARY','till-2')\n" + good
+                                      << "no table Login";
+        QTest::newRow("more values than columns") << QByteArray("REPLACE INTO Supply (Company) VALUES ('A','B')\n")
+                                                  << "2 values for 1 columns";
+        QTest::newRow("an open quote") << QByteArray("REPLACE INTO Supply (Company) VALUES ('A)\n")
+                                       << "does not end";
+        QTest::newRow("a statement after the values") << good.chopped(1) + "; DROP TABLE Clients\n"
+                                                      << "closing bracket";
+    }
+
+    void foreignFilesAreRefused()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, why);
+        TestShop shop;
+        const QString file = shop.home() + QLatin1String("/foreign.zbk");
+        writeFile(file, content);
+        const QList<QByteArray> clients = rowsOf(QStringLiteral("Clients"));
+        QString output;
+        // Even with leave to drop the tables, nothing is touched.
+        QCOMPARE(brevalonDb(shop, {QStringLiteral("restore"), QStringLiteral("--force"), file}, &output), 5);
+        QVERIFY2(output.contains(QLatin1String("is not a Brevalon backup")) && output.contains(why), qPrintable(output));
+        QCOMPARE(rowsOf(QStringLiteral("Clients")), clients);
+    }
+
+    void aDatabaseWithRowsIsKept()
+    {
+        TestShop shop;
+        const QString file = shop.home() + QLatin1String("/shop.zbk");
+        TestShop::exec(QStringLiteral("INSERT INTO Supply (Company) VALUES ('ONLY IN THE BACKUP')"));
+        QCOMPARE(int(BackupWriter::writeFile(file).result), int(BackupWriter::Written));
+        TestShop::exec(QStringLiteral("DELETE FROM Supply"));
+        QString output;
+        QCOMPARE(brevalonDb(shop, {QStringLiteral("restore"), file}, &output), 3);
+        QCOMPARE(TestShop::count(QStringLiteral("SELECT * FROM Supply")), 0);
+        QCOMPARE(brevalonDb(shop, {QStringLiteral("restore"), QStringLiteral("--force"), file}, &output), 0);
+        QCOMPARE(TestShop::count(QStringLiteral("SELECT * FROM Supply WHERE Company='ONLY IN THE BACKUP'")), 1);
+    }
+
+    void backupCommand_data()
+    {
+        QTest::addColumn<QString>("answer");   // the destination given; "-": cancelled
+        QTest::addColumn<QString>("written");  // the file expected; empty: none
+        QTest::addColumn<int>("mediaExit");    // -1: no media command
+        QTest::addColumn<qint64>("fileLimit"); // bytes a file may grow to; 0: no limit
+        QTest::addColumn<QString>("status");
+        QTest::addColumn<QStringList>("log");
+        const QString start = QStringLiteral("BACKUP||0");
+        QTest::newRow("no destination") << "-" << "" << -1 << qint64(0) << "Backup aborted, no destination choosen"
+                                        << QStringList{start, "BACKUP|BACKUP ABORTED, NO DESTINATION CHOOSEN|0"};
+        QTest::newRow("night becomes night.zbk, no media")
+            << "night" << "night.zbk" << -1 << qint64(0) << "Backup complete"
+            << QStringList{start, "BACKUP|NO BACKUP MEDIA APP|2"};
+        QTest::newRow("night.zbk.old is already a backup's name")
+            << "night.zbk.old" << "night.zbk.old" << 0 << qint64(0) << "Backup complete"
+            << QStringList{start, "BACKUP|WRITING BACKUP TO MEDIA ...|0", "BACKUP|WRITING BACKUP TO MEDIA ...|3"};
+        QTest::newRow("the media command fails")
+            << "night" << "night.zbk" << 3 << qint64(0) << "Backup created, but writing to media failed. (exit status 3)"
+            << QStringList{start, "BACKUP|WRITING BACKUP TO MEDIA ...|0", "BACKUP|WRITING BACKUP TO MEDIA ...|2"};
+        QTest::newRow("a folder that cannot be") << "file/night" << "" << 0 << qint64(0)
+                                                 << "Backup aborted, can't create %1/file/night.zbk"
+                                                 << QStringList{start, "BACKUP|BACKUP ABORTED, CAN'T CREATE %1/FILE/NIGHT.ZBK|0"};
+        QTest::newRow("the disk fills up") << "night" << "" << 0 << qint64(131072) << "Backup aborted, "
+                                           << QStringList{start, "BACKUP|BACKUP ABORTED, "};
+    }
+
+    void backupCommand()
+    {
+        QFETCH(QString, answer);
+        QFETCH(QString, written);
+        QFETCH(int, mediaExit);
+        QFETCH(qint64, fileLimit);
+        QFETCH(QString, status);
+        QFETCH(QStringList, log);
+        Till till;
+        settings->writeEntry(QStringLiteral("/Global/LogActions"), true);
+        QVERIFY(utils->initClass(true));
+        till.login(QStringLiteral("Admin"));
+        QTemporaryDir dir;
+        const QString folder = dir.path();
+        status.replace(QLatin1String("%1"), folder);
+        for (QString& line : log)
+            line.replace(QLatin1String("%1"), folder.toUpper());
+        writeFile(folder + QLatin1String("/file"), "a file where a folder should be");
+        // The media command notes what it was given.
+        const QString media = folder + QLatin1String("/media.sh");
+        writeFile(media, QStringLiteral("#!/bin/sh\necho \"$@\" > '%1/media.args'\nexit %2\n")
+                             .arg(folder)
+                             .arg(qMax(0, mediaExit))
+                             .toUtf8());
+        QFile::setPermissions(media, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        settings->writeEntry(QStringLiteral("/Global/BackupCmd"),
+                             mediaExit < 0 ? QString() : media + QLatin1String(" --to  /media/usb"));
+
+        till.shop.prompts().expect(ZkPrompt::SaveFile, QStringLiteral("Choose a destination backup"), QString(), 0,
+                                   answer == QLatin1String("-") ? QString() : folder + QLatin1Char('/') + answer,
+                                   answer != QLatin1String("-"));
+        if (fileLimit > 0)
+            till.shop.prompts().expect(ZkPrompt::Warning, QStringLiteral("Brevalon Backup"), QStringLiteral("Backup aborted, "));
+        struct rlimit old;
+        getrlimit(RLIMIT_FSIZE, &old);
+        if (fileLimit > 0) {
+            // A backup well past the limit, and SQLite's write-ahead log emptied
+            // so that the shop's own few writes stay below it.
+            for (int i = 0; i < 3 * fileLimit / 60000 + 1; ++i)
+                insertBound(QStringLiteral("INSERT INTO Supply (Company, Notes) VALUES (?, ?)"),
+                            {QStringLiteral("BIG %1").arg(i), QString(60000, QLatin1Char('x'))});
+            QSqlQuery checkpoint;
+            if (!TestShop::isMariaDb())
+                QVERIFY(checkpoint.exec(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)")));
+            // A file past the limit fails to grow, as on a full disk.
+            std::signal(SIGXFSZ, SIG_IGN);
+            struct rlimit limit = old;
+            limit.rlim_cur = rlim_t(fileLimit);
+            setrlimit(RLIMIT_FSIZE, &limit);
+        }
+        till.window->backup();
+        setrlimit(RLIMIT_FSIZE, &old);
+
+        QVERIFY2(till.window->status().startsWith(status), qPrintable(till.window->status()));
+        QStringList lines;
+        for (const ActionRow& row : actionRows()) {
+            if (row.action == QLatin1String("BACKUP"))
+                lines << row.action + QLatin1Char('|') + row.info + QLatin1Char('|') + row.status;
+        }
+        QCOMPARE(lines.size(), log.size());
+        for (int i = 0; i < log.size(); ++i)
+            QVERIFY2(lines.at(i).startsWith(log.at(i)), qPrintable(lines.join(QLatin1Char('\n'))));
+
+        // Only the finished file, under its name; no temporary file is left.
+        QStringList expected{QStringLiteral("file"), QStringLiteral("media.sh")};
+        if (!written.isEmpty())
+            expected << written;
+        if (!written.isEmpty() && mediaExit >= 0)
+            expected << QStringLiteral("media.args");
+        std::sort(expected.begin(), expected.end());
+        QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name), expected);
+        if (written.isEmpty())
+            return;
+        const QString file = folder + QLatin1Char('/') + written;
+        QVERIFY(fileText(file).contains("REPLACE INTO Personel (Name,"));
+        if (mediaExit >= 0)
+            QCOMPARE(fileText(folder + QLatin1String("/media.args")), "--to /media/usb " + file.toUtf8() + "\n");
     }
 };
 
