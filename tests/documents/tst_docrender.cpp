@@ -103,7 +103,6 @@ private slots:
     void preview_data();
     void preview();
     void longPreviewIsSplitIntoBlocks();
-    void paymentCode_data();
     void paymentCode();
     void documents_data();
     void documents();
@@ -177,8 +176,6 @@ void TestDocRender::placeholders_data()
     QTest::newRow("plain placeholder and break") << true << "A <!--$v--> B" << "v=\"x\\ny\"" << QStringList{"A x\ny B"};
     QTest::newRow("mark without placeholder is text") << true << "Table [3] <!--$v-->" << "v=\"X\""
                                                       << QStringList{"Table [3] X"};
-    QTest::newRow("two fixed fields") << true << "[-6]<!--$a-->[6]<!--$b-->" << "a=\"Tea\" b=\"9.50\""
-                                      << QStringList{"Tea     9.50"};
     QTest::newRow("wrap without blanks at column 4") << true << "Ab: {10}<!--$v-->" << "v=\"ABCDEFGHIJKLMNOPQRSTUVWXY\""
                                                      << QStringList{"Ab: ABCDEFGHIJ", "    KLMNOPQRST", "    UVWXY"};
     QTest::newRow("wrap keeps words whole") << true << "{-10}<!--$v-->|" << "v=\"FISH AND CHIPS TODAY\""
@@ -282,8 +279,6 @@ void TestDocRender::templateLookup_data()
     QTest::newRow("alt falls back before the tax set does")
         << QStringList{"TAX1/ReceiptHead.html", "alt/ReceiptHead.html"} << 0.15 << 0.0 << "alt/Receipt" << "Head.html"
         << "TAX1/Receipt";
-    QTest::newRow("tax 1 only") << QStringList{"TAX1/ReceiptHead.html"} << 0.15 << 0.0 << "Receipt" << "Head.html"
-                                << "TAX1/Receipt";
     QTest::newRow("no taxes ignore the tax sets") << QStringList{"TAX1/ReceiptHead.html", "ReceiptHead.html"} << 0.0
                                                   << 0.0 << "Receipt" << "Head.html" << "Receipt";
     QTest::newRow("40-column head decides") << QStringList{"TAX2/ReceiptHead.slip", "ReceiptHead.slip40"} << 0.1 << 0.1
@@ -338,16 +333,8 @@ void TestDocRender::longPreviewIsSplitIntoBlocks()
     QCOMPARE(QString(p).remove(QStringLiteral("</pre><pre>")), "<pre>" + slip + "</pre>");
 }
 
-void TestDocRender::paymentCode_data()
-{
-    QTest::addColumn<bool>("forty");
-    QTest::newRow("40-column printer") << true;
-    QTest::newRow("printer of the default width") << false;
-}
-
 void TestDocRender::paymentCode()
 {
-    QFETCH(bool, forty);
     const QString text = QrPayment::paymentText(QStringLiteral("pos.snapscan.io"), QStringLiteral("harbour"),
                                                 QStringLiteral("id=INV2315&amount=68100"));
     QCOMPARE(text, QStringLiteral("https://pos.snapscan.io/qr/harbour?id=INV2315&amount=68100"));
@@ -363,9 +350,9 @@ void TestDocRender::paymentCode()
                                              + char((8 * w) % 256) + char((8 * w) / 256));
     QVERIFY(image.endsWith(QByteArray(16, ' ') + "SnapScan\n"));
 
-    SlipCodes c = SlipCodes::load(forty);
+    SlipCodes c = SlipCodes::load(true);
     const SlipBytes out = DocRender::slipBytes(QStringLiteral("Pay here:\n<snapscan>\n<CUT>"), c, image);
-    SlipOut::keep(out.bytes, forty);
+    SlipOut::keep(out.bytes, true);
     QCOMPARE(out.bytes.mid(out.qrOffset, out.qrLength), image);
     QCOMPARE(out.bytes, c.init + QByteArray("Pay here:\r\n") + image + "\r\n" + c.cut + c.eop);
     // Any other bit-image form prints no code.

@@ -48,20 +48,10 @@ void TestSalesGui::keysWorkWithoutTheMenuBar_data()
     QTest::addColumn<QKeySequence>("key");
     QTest::addColumn<QString>("slot");
     // A key shared by buttons of several tabs reaches the shown tab's, never both or neither.
-    QTest::newRow("F3 on the sales tab") << "tab" << QKeySequence(Qt::Key_F3) << "F3()";
-    QTest::newRow("F3 on the receipt tab") << "tab_4" << QKeySequence(Qt::Key_F3) << "F3()";
-    QTest::newRow("F5 on the sales tab") << "tab" << QKeySequence(Qt::Key_F5) << "F5clearAll()";
-    QTest::newRow("F5 on the receipt tab") << "tab_4" << QKeySequence(Qt::Key_F5) << "F5clearAll()";
     QTest::newRow("F5 on the client tab") << "tab_6" << QKeySequence(Qt::Key_F5) << "updateAccount()";
     QTest::newRow("F6 on the sales tab") << "tab" << QKeySequence(Qt::Key_F6) << "F6DeleteItem()";
     QTest::newRow("F6 on the receipt tab") << "tab_4" << QKeySequence(Qt::Key_F6) << "cashDrawer()";
-    QTest::newRow("F7 on the sales tab") << "tab" << QKeySequence(Qt::Key_F7) << "orderInvoice()";
-    QTest::newRow("F8 on the sales tab") << "tab" << QKeySequence(Qt::Key_F8) << "processInvoice()";
-    QTest::newRow("F8 on the receipt tab") << "tab_4" << QKeySequence(Qt::Key_F8) << "processReceipt()";
-    QTest::newRow("F8 on the client tab") << "tab_6" << QKeySequence(Qt::Key_F8) << "newAccount()";
     QTest::newRow("F12") << "tab_4" << QKeySequence(Qt::Key_F12) << "F12()";
-    QTest::newRow("Ctrl+F") << "tab" << QKeySequence("Ctrl+F") << "find()";
-    QTest::newRow("Ctrl+L") << "tab" << QKeySequence("Ctrl+L") << "clear()";
     QTest::newRow("Ctrl+F12") << "tab" << QKeySequence("Ctrl+F12") << "editBill()";
 }
 

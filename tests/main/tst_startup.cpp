@@ -1,6 +1,6 @@
-// Start-up and shut-down: the first run's folders and settings, the three
-// ways a start fails with their exit statuses, a normal run and its log, the
-// system information loaded.
+// Start-up and shut-down: the first run's folders and settings, the ways a start fails with their exit
+// statuses, a normal run and its log, the system information loaded, and the program in the language of
+// /Global/i18n (German, or the program's own texts for a language without a translation).
 
 #include "core/globals.h"
 #include "core/utility.h"
@@ -13,6 +13,8 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QMenuBar>
+#include <QScopeGuard>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -202,6 +204,61 @@ private slots:
         QVERIFY(utils->initClass(true));
         QCOMPARE(utils->taxMode(), 0);
         QCOMPARE(Startup::end(), 0);
+    }
+
+    void captionsInTheLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QStringList>("captions"); // a menu, the logout, a tab, the line type, a tool tip
+        QTest::addColumn<QString>("about");
+        QTest::addColumn<QString>("qtCancel");
+        QTest::newRow("German") << "German" << "Brevalon – MARY angemeldet um "
+                                << QStringList{"&Datei", "Ab&melden", "&Kunde", "Artikel",
+                                               "Die Zeile dem Verkauf hinzufügen (Enter)"}
+                                << "Über Brevalon"
+                                << "Abbrechen";
+        const QStringList english{"&File", "&Logout", "&Client", "Inventory", "Add the line to the sale (Enter)"};
+        QTest::newRow("a language without a translation")
+            << "Klingon" << "Brevalon - MARY Logged in at " << english << "About Brevalon"
+            << "Cancel";
+    }
+
+    void captionsInTheLanguage()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, title);
+        QFETCH(QStringList, captions);
+        QFETCH(QString, about);
+        QFETCH(QString, qtCancel);
+        TestShop shop(TestShop::Demo, TestShop::DatabaseOnly);
+        {
+            ZkSettings store(shop.home());
+            shop.writeConnection(store);
+            store.writeEntry(QStringLiteral("/Global/i18n"), language);
+        }
+        // MARY works on the touch layout: her till asks for the waiter next.
+        shop.prompts()
+            .expectExec(QStringLiteral("NumEntry"), typeCode(QStringLiteral("1111")))
+            .expectExec(QStringLiteral("NumEntry"), typeCode(QString(), Finish::Cancel))
+            .expect(ZkPrompt::Information, about, QStringLiteral("Version ") + QLatin1String(BREVALON_VERSION));
+        QCOMPARE(Startup::begin(*qApp), 0);
+        auto ending = qScopeGuard([] {
+            if (::shop)
+                Startup::end();
+        });
+        // Widgets take the new texts from the language-change event.
+        QCoreApplication::processEvents();
+        Sales& w = *::shop;
+        QVERIFY2(w.windowTitle().startsWith(title), qPrintable(w.windowTitle()));
+        const QList<QAction*> menus = w.menuBar()->actions();
+        const QStringList shown{menus.value(0)->text(), w.fileLogoutAction->text(), w.TabWidget2->tabText(0),
+                                w.TypeComboBox->itemText(0), w.AddPushButton->toolTip()};
+        QCOMPARE(shown, captions);
+        // The line type chosen in the language still names the table searched.
+        QCOMPARE(w.lineType(w.TypeComboBox->itemText(0)), QStringLiteral("Inventory"));
+        w.helpAbout();
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), qtCancel);
     }
 };
 
