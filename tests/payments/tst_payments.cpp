@@ -383,6 +383,7 @@ void TestPayments::nothingTendered_data()
     row("a server error, whatever its body", "server-error",
         QStringLiteral("SnapScan Communication Error, payment not verified (500)"));
     row("no total", "no-total", comms);
+    row("no authorisation", "no-auth", comms);
     row("negative amounts", "negative", refusal + QStringLiteral(": the amounts paid and required (-11000/-10000)"));
     row("an enormous amount", "enormous", refusal);
     row("an amount as text", "text-amount", refusal + QStringLiteral(": the amounts paid and required (\"11000\"/10000)"));

@@ -1,8 +1,8 @@
 // The texts of the payment links. JSON: what it allows is read and written
-// back in one canonical form, what it does not is refused, and the tree
-// answers what a payment reply is asked. The hotel link: which entries a
-// reply of the guest and account lists offers, and the batch that posts a
-// charge, in the newer and the older form (the awkward values included).
+// back in one canonical form, what it does not is refused. The hotel link:
+// which entries a reply of the guest and account lists offers, and the batch
+// that posts a charge, in the newer and the older form (the awkward values
+// included).
 
 #include "payments/json.h"
 #include "payments/sempermessages.h"
@@ -20,7 +20,6 @@ private slots:
     void readAndWritten();
     void refused_data();
     void refused();
-    void treeAnswers();
     void entriesOffered_data();
     void entriesOffered();
     void batchText_data();
@@ -90,34 +89,6 @@ void TestPaymentTexts::refused()
 {
     QFETCH(QByteArray, text);
     QVERIFY(!JSON::Parse(text));
-}
-
-void TestPaymentTexts::treeAnswers()
-{
-    const std::unique_ptr<JSONValue> v =
-        JSON::Parse(R"({"status":"completed","total":110.5,"ok":true,"list":[1,"two",null],"none":null})");
-    QVERIFY(v);
-    QVERIFY(v->IsObject());
-    QCOMPARE(v->CountChildren(), std::size_t(5));
-    QVERIFY(v->HasChild(QStringLiteral("status")) && !v->HasChild(QStringLiteral("Status")));
-    QCOMPARE(v->Child(QStringLiteral("status"))->AsString(), QStringLiteral("completed"));
-    QCOMPARE(v->Child(QStringLiteral("total"))->AsNumber(), 110.5);
-    QVERIFY(v->Child(QStringLiteral("ok"))->IsBool() && v->Child(QStringLiteral("ok"))->AsBool());
-    QVERIFY(v->Child(QStringLiteral("none"))->IsNull());
-    const JSONValue* list = v->Child(QStringLiteral("list"));
-    QVERIFY(list->IsArray());
-    QCOMPARE(list->CountChildren(), std::size_t(3));
-    QVERIFY(list->HasChild(2) && !list->HasChild(3));
-    QVERIFY(list->Child(3) == nullptr);
-    QCOMPARE(list->Child(1)->AsString(), QStringLiteral("two"));
-    QCOMPARE(list->AsArray().at(0)->AsNumber(), 1.0);
-    // A value asked for as another kind gives nothing, not a crash.
-    QCOMPARE(list->Child(1)->AsNumber(), 0.0);
-    QCOMPARE(list->Child(0)->AsString(), QString());
-    QVERIFY(list->AsObject().empty() && list->Child(QStringLiteral("x")) == nullptr);
-    QCOMPARE(v->Child(QStringLiteral("status"))->CountChildren(), std::size_t(0));
-    QVERIFY(!JSON::Parse(static_cast<const char*>(nullptr)));
-    QCOMPARE(JSON::Stringify(nullptr), QString());
 }
 
 void TestPaymentTexts::entriesOffered_data()
