@@ -521,23 +521,26 @@ void TestInvoices::documentHead_data()
     // reprint shows the address the document went to.
     const QString client = QStringLiteral("client=BAYSIDE CATERING\\nVAT No. 4987654321");
     QTest::newRow("receipt, previewed")
-        << -1 << false << "ON" << QStringList{"auto=", "logo=", client, "email=accounts@bayside.example"}
-        << QStringList{"cashier=SUE"};
-    QTest::newRow("receipt printing by itself") << -1 << false << "OFF" << QStringList{"auto=print"} << QStringList{};
+        << -1 << false << "ON" << QStringList { "auto=", "logo=", client, "email=accounts@bayside.example" }
+        << QStringList { "cashier=SUE" };
+    QTest::newRow("receipt printing by itself")
+        << -1 << false << "OFF" << QStringList { "auto=print" } << QStringList {};
     QTest::newRow("a receipt reprint never prints by itself")
-        << -1 << true << "OFF" << QStringList{"auto=", "email=stored@bayside.example"} << QStringList{};
-    QTest::newRow("receipt on a logo printer") << -1 << false << "logo" << QStringList{"logo=<img src=PrintLogo>"}
-                                               << QStringList{};
+        << -1 << true << "OFF" << QStringList { "auto=", "email=stored@bayside.example" } << QStringList {};
+    QTest::newRow("receipt on a logo printer")
+        << -1 << false << "logo" << QStringList { "logo=<img src=PrintLogo>" } << QStringList {};
     // A new invoice adds itself to what is owed; a reprint is in it already.
     QTest::newRow("new invoice, previewed")
-        << 0 << false << "ON" << QStringList{"auto=", "autoclose=", client, "waiter=JOHN", "email=accounts@bayside.example"}
-        << QStringList{"cashier=MARY", "waiter=JOHN", "outstanding=50.00"};
-    QTest::newRow("new invoice printing by itself") << 0 << false << "OFF" << QStringList{"auto=print"} << QStringList{};
+        << 0 << false << "ON"
+        << QStringList { "auto=", "autoclose=", client, "waiter=JOHN", "email=accounts@bayside.example" }
+        << QStringList { "cashier=MARY", "waiter=JOHN", "outstanding=50.00" };
+    QTest::newRow("new invoice printing by itself")
+        << 0 << false << "OFF" << QStringList { "auto=print" } << QStringList {};
     QTest::newRow("an invoice reprint never prints by itself")
-        << 0 << true << "OFF" << QStringList{"auto=", "email=sent@elsewhere.example"}
-        << QStringList{"outstanding=10.00"};
-    QTest::newRow("an order closes its window itself") << 3 << false << "ON" << QStringList{"autoclose=true"}
-                                                       << QStringList{};
+        << 0 << true << "OFF" << QStringList { "auto=", "email=sent@elsewhere.example" }
+        << QStringList { "outstanding=10.00" };
+    QTest::newRow("an order closes its window itself")
+        << 3 << false << "ON" << QStringList { "autoclose=true" } << QStringList {};
 }
 
 void TestInvoices::documentHead()
@@ -553,14 +556,16 @@ void TestInvoices::documentHead()
     settings->writeEntry("/" + role + "Printer/Mode", preview == QLatin1String("logo") ? "logo" : "");
     QString xml;
     if (mode < 0) {
-        ReceiptRow row = paid(kBayside, {25});
+        ReceiptRow row = paid(kBayside, { 25 });
         row.waiter = "SUE";
         row.email = "stored@bayside.example";
         xml = utils->buildReceipt(SaleRows::receipt(row), !reprint, 25, 0, 0);
     } else {
-        TestShop::exec(QStringLiteral("UPDATE Clients SET Email='Accounts@Bayside.Example' WHERE AccountNumber=14"));
-        const int n = SaleRows::invoice(kBayside, {line(40.00)}, QStringLiteral("JOHN"));
-        TestShop::exec(QStringLiteral("UPDATE Invoice SET Email='Sent@Elsewhere.Example' WHERE MyNumber=%1").arg(n));
+        TestShop::exec(
+            QStringLiteral("UPDATE Clients SET Email='Accounts@Bayside.Example' WHERE AccountNumber=14"));
+        const int n = SaleRows::invoice(kBayside, { line(40.00) }, QStringLiteral("JOHN"));
+        TestShop::exec(
+            QStringLiteral("UPDATE Invoice SET Email='Sent@Elsewhere.Example' WHERE MyNumber=%1").arg(n));
         PostingShop::owe(kBayside, 10);
         PostingShop::setMode(mode);
         xml = utils->buildInvoice(n, reprint, 0);
