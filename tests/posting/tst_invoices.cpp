@@ -132,8 +132,8 @@ private slots:
     void receiptDocument();
     void receiptPosting_data();
     void receiptPosting();
-    void receiptVoids_data();
-    void receiptVoids();
+    void voids_data();
+    void voids();
     void totals_data();
     void totals();
     void lineItems_data();
@@ -148,8 +148,6 @@ private slots:
     void retractAndRepost();
     void takeOutChange_data();
     void takeOutChange();
-    void invoiceVoids_data();
-    void invoiceVoids();
     void balancesAddUp_data();
     void balancesAddUp();
     void missingDocuments_data();
@@ -297,66 +295,108 @@ void TestInvoices::receiptPosting()
     }
 }
 
-void TestInvoices::receiptVoids_data()
+void TestInvoices::voids_data()
 {
+    QTest::addColumn<QString>("kind");
     QTest::addColumn<QStringList>("answers");
     QTest::addColumn<bool>("voided");
-    QTest::addColumn<bool>("archived"); // a cash-up moved the ledger rows before the void
-    QTest::newRow("an empty reason is asked again") << QStringList{"", "   ", "Wrong account"} << true << false;
-    QTest::newRow("a reason like a placeholder is kept as typed") << QStringList{"Keyed 100%3 by mistake"} << true
-                                                                   << false;
-    QTest::newRow("cancel changes nothing") << QStringList{"<cancel>"} << false << false;
-    QTest::newRow("an archived receipt is voided in the archive") << QStringList{"Paid twice"} << true << true;
+    QTest::addColumn<bool>("archived"); // a cash-up moved the receipt's ledger rows before the void
+    QTest::newRow("an empty reason is asked again")
+        << "Receipt" << QStringList { "", "   ", "Wrong account" } << true << false;
+    QTest::newRow("a reason like a placeholder is kept as typed")
+        << "Receipt" << QStringList { "Keyed 100%3 by mistake" } << true << false;
+    QTest::newRow("cancel changes nothing") << "Receipt" << QStringList { "<cancel>" } << false << false;
+    QTest::newRow("an archived receipt is voided in the archive")
+        << "Receipt" << QStringList { "Paid twice" } << true << true;
+    QTest::newRow("an invoice, a line of it archived")
+        << "Invoice" << QStringList { "Wrong table" } << true << false;
+    QTest::newRow("an invoice: cancel changes nothing")
+        << "Invoice" << QStringList { "<cancel>" } << false << false;
 }
 
-void TestInvoices::receiptVoids()
+void TestInvoices::voids()
 {
+    QFETCH(QString, kind);
     QFETCH(QStringList, answers);
     QFETCH(bool, voided);
     QFETCH(bool, archived);
     PostingShop shop;
-    const int n = SaleRows::receipt(paid(kBayside, {100}));
-    PostingShop::owe(kBayside, 100, 500, n); // paid by this receipt
-    PostingShop::owe(kBayside, 40, 501, 77); // paid by another one
-    shop.expectDocument(1);
-    QVERIFY(utils->processReceipt(n, true, 100, 0, 0, false));
-    QCOMPARE(utils->getBalBF(kBayside, true), 40.0);
-    const QString ledgerTable = archived ? QStringLiteral("JournalArchive") : QStringLiteral("Journal");
-    if (archived) {
+    const bool receipt = kind == QLatin1String("Receipt");
+    const double cola = PostingShop::stock("1001"), milk = PostingShop::stock("6002"),
+                 gas = PostingShop::stock("6006");
+    int n = 0;
+    if (receipt) {
+        n = SaleRows::receipt(paid(kBayside, { 100 }));
+        PostingShop::owe(kBayside, 100, 500, n); // paid by this receipt
+        PostingShop::owe(kBayside, 40, 501, 77); // paid by another one
+        shop.expectDocument(1);
+        QVERIFY(utils->processReceipt(n, true, 100, 0, 0, false));
+        QCOMPARE(utils->getBalBF(kBayside, true), 40.0);
+        if (archived) {
+            TestShop::exec(QStringLiteral("INSERT INTO JournalArchive SELECT * FROM Journal"));
+            TestShop::exec(QStringLiteral("DELETE FROM Journal"));
+        }
+    } else {
+        SaleLine returned = SaleRows::item("6006", -1);
+        returned.description = "RET: GAS CYLINDER 9KG";
+        n = SaleRows::invoice(kBayside, { SaleRows::item("1001", 2), SaleRows::item("6002", 3), returned });
+        shop.expectDocument(1);
+        QVERIFY(utils->processInvoice(n, false));
+        QCOMPARE(PostingShop::stock("1001"), cola - 2);
+        // A cash-up has moved the milk line to the archive; an older copy of
+        // the posting sits in the archive of a closed month.
+        TestShop::exec(
+            QStringLiteral("INSERT INTO InvoiceItemArchive SELECT * FROM InvoiceItem WHERE Code='6002'"));
+        TestShop::exec(QStringLiteral("DELETE FROM InvoiceItem WHERE Code='6002'"));
         TestShop::exec(QStringLiteral("INSERT INTO JournalArchive SELECT * FROM Journal"));
-        TestShop::exec(QStringLiteral("DELETE FROM Journal"));
     }
+    const double owed = utils->getBalBF(kBayside, true);
     utils->setDetails(kBayside);
-    utils->setWaiter(QStringLiteral("SUE"));
+    utils->setWaiter(receipt ? QStringLiteral("SUE") : QStringLiteral("JOHN"));
     const int actionsBefore = int(actionRows().size());
 
-    shop.expectReasons(QStringLiteral("Void Receipt"),
-                       QStringLiteral("Enter the reason why you will void receipt number %1").arg(n),
-                       QStringLiteral("You must give a reason you are trying to void this Receipt"), answers);
-    QCOMPARE(utils->voidReceipt(n), voided);
+    shop.expectReasons("Void " + kind,
+        QStringLiteral("Enter the reason why you will void %1 number %2").arg(kind.toLower()).arg(n),
+        "You must give a reason you are trying to void this " + kind, answers);
+    QCOMPARE(receipt ? utils->voidReceipt(n) : utils->voidInvoice(n), voided);
     if (voided) {
-        shop.prompts().expect(ZkPrompt::Information, QStringLiteral("Void Receipt"),
-                              QStringLiteral("Receipt # %1 has already been voided").arg(n));
-        QVERIFY(!utils->voidReceipt(n));
+        // A second station that still listed it cannot undo it twice.
+        shop.prompts().expect(ZkPrompt::Information, "Void " + kind,
+            QStringLiteral("%1 # %2 has already been voided").arg(kind).arg(n));
+        QVERIFY(receipt ? !utils->voidReceipt(n) : !utils->voidInvoice(n));
     }
-    QCOMPARE(PostingShop::ledger(n, "R,VR"), QStringList{voided ? "VR -100.00 0.00" : "R -100.00 0.00"});
+    QCOMPARE(TestShop::count(QStringLiteral("SELECT * FROM Voids")), voided ? 1 : 0);
+    if (voided)
+        QCOMPARE(PostingShop::row("SELECT Reason, DocType, Number, Who FROM Voids"),
+            QStringLiteral("%1|%2|%3|%4")
+                .arg(answers.last(), kind.left(1), QString::number(n), receipt ? "SUE" : "JOHN"));
+    if (!receipt) {
+        // Voided where it stands: in the ledger and in the archive.
+        QCOMPARE(PostingShop::ledger(n, voided ? "VI" : "I").size(), 2);
+        QCOMPARE(PostingShop::ledger(n, "I,VI").size(), 2);
+        QCOMPARE(utils->getBalBF(kBayside, true), voided ? 0.0 : owed);
+        QCOMPARE(PostingShop::stock("1001"), voided ? cola : cola - 2);
+        QCOMPARE(PostingShop::stock("6002"), voided ? milk : milk - 3);
+        QCOMPARE(PostingShop::stock("6006"), gas + 1); // the line that was itself a return stays
+        return;
+    }
+    QCOMPARE(PostingShop::ledger(n, "R,VR"), QStringList { voided ? "VR -100.00 0.00" : "R -100.00 0.00" });
     if (!archived)
         QCOMPARE(utils->getBalBF(kBayside, true), voided ? 140.0 : 40.0);
     // The invoice it paid is unpaid again; the other one is not touched.
-    QCOMPARE(PostingShop::row(QStringLiteral("SELECT a.CrossRef, b.CrossRef FROM %1 a, %1 b WHERE a.MyNumber=500 AND "
-                                             "b.MyNumber=501")
-                                  .arg(ledgerTable)),
-             QStringLiteral("%1|77").arg(voided ? 0 : n));
+    QCOMPARE(PostingShop::row(
+                 QStringLiteral("SELECT a.CrossRef, b.CrossRef FROM %1 a, %1 b WHERE a.MyNumber=500 AND "
+                                "b.MyNumber=501")
+                     .arg(archived ? QStringLiteral("JournalArchive") : QStringLiteral("Journal"))),
+        QStringLiteral("%1|77").arg(voided ? 0 : n));
     QCOMPARE(TestShop::count(QStringLiteral("SELECT * FROM Receipt WHERE MyNumber=%1").arg(n)), 1);
-    QCOMPARE(TestShop::count(QStringLiteral("SELECT * FROM Voids")), voided ? 1 : 0);
     const QList<ActionRow> actions = actionRows();
     QCOMPARE(int(actions.size()), actionsBefore + (voided ? 1 : 0));
     if (voided) {
-        QCOMPARE(PostingShop::row("SELECT Reason, DocType, Number, Who FROM Voids"),
-                 QStringLiteral("%1|R|%2|SUE").arg(answers.last(), QString::number(n)));
-        QCOMPARE(TestShop::value("SELECT MyDate FROM Voids").toString().left(10), QStringLiteral("2026-12-05"));
+        QCOMPARE(
+            TestShop::value("SELECT MyDate FROM Voids").toString().left(10), QStringLiteral("2026-12-05"));
         QCOMPARE(actions.last().action + '|' + actions.last().info + '|' + actions.last().status,
-                 QStringLiteral("VOID RECEIPT|ACC: 14|0"));
+            QStringLiteral("VOID RECEIPT|ACC: 14|0"));
         QVERIFY(actions.last().who.startsWith(QStringLiteral("REC #: %1").arg(n)));
     }
 }
@@ -791,57 +831,6 @@ void TestInvoices::takeOutChange()
         return;
     }
     QCOMPARE(TestShop::snapshot(), before);
-}
-
-void TestInvoices::invoiceVoids_data()
-{
-    QTest::addColumn<QStringList>("answers");
-    QTest::addColumn<bool>("voided");
-    QTest::newRow("a reason voids it") << QStringList{"Wrong table"} << true;
-    QTest::newRow("cancel changes nothing") << QStringList{"<cancel>"} << false;
-}
-
-void TestInvoices::invoiceVoids()
-{
-    QFETCH(QStringList, answers);
-    QFETCH(bool, voided);
-    PostingShop shop;
-    const double cola = PostingShop::stock("1001"), milk = PostingShop::stock("6002"), gas = PostingShop::stock("6006");
-    SaleLine returned = SaleRows::item("6006", -1);
-    returned.description = "RET: GAS CYLINDER 9KG";
-    const int n = SaleRows::invoice(kBayside, {SaleRows::item("1001", 2), SaleRows::item("6002", 3), returned});
-    shop.expectDocument(1);
-    QVERIFY(utils->processInvoice(n, false));
-    QCOMPARE(PostingShop::stock("1001"), cola - 2);
-    // A cash-up has moved the milk line to the archive; an older copy of
-    // the posting sits in the archive of a closed month.
-    TestShop::exec(QStringLiteral("INSERT INTO InvoiceItemArchive SELECT * FROM InvoiceItem WHERE Code='6002'"));
-    TestShop::exec(QStringLiteral("DELETE FROM InvoiceItem WHERE Code='6002'"));
-    TestShop::exec(QStringLiteral("INSERT INTO JournalArchive SELECT * FROM Journal"));
-    const double owed = utils->getBalBF(kBayside, true);
-    utils->setWaiter(QStringLiteral("JOHN"));
-
-    shop.expectReasons(QStringLiteral("Void Invoice"),
-                       QStringLiteral("Enter the reason why you will void invoice number %1").arg(n),
-                       QStringLiteral("You must give a reason you are trying to void this Invoice"), answers);
-    QCOMPARE(utils->voidInvoice(n), voided);
-    if (voided) {
-        // A second station that still listed it cannot put the goods back twice.
-        shop.prompts().expect(ZkPrompt::Information, QStringLiteral("Void Invoice"),
-                              QStringLiteral("Invoice # %1 has already been voided").arg(n));
-        QVERIFY(!utils->voidInvoice(n));
-    }
-    // Voided where it stands: in the ledger and in the archive.
-    QCOMPARE(PostingShop::ledger(n, voided ? "VI" : "I").size(), 2);
-    QCOMPARE(PostingShop::ledger(n, "I,VI").size(), 2);
-    QCOMPARE(utils->getBalBF(kBayside, true), voided ? 0.0 : owed);
-    QCOMPARE(PostingShop::stock("1001"), voided ? cola : cola - 2);
-    QCOMPARE(PostingShop::stock("6002"), voided ? milk : milk - 3);
-    QCOMPARE(PostingShop::stock("6006"), gas + 1); // the line that was itself a return stays
-    QCOMPARE(TestShop::count(QStringLiteral("SELECT * FROM Voids")), voided ? 1 : 0);
-    if (voided)
-        QCOMPARE(PostingShop::row("SELECT DocType, Number, Who, Reason FROM Voids"),
-                 QStringLiteral("I|%1|JOHN|%2").arg(n).arg(answers.last()));
 }
 
 void TestInvoices::balancesAddUp_data()
