@@ -73,16 +73,29 @@ void EndOfDayShop::receipt(int number, int account, const Paid& p, const QList<i
                  .arg(invoice));
 }
 
-void EndOfDayShop::expectReports(int count, QList<DocParts>* shown)
+void EndOfDayShop::expectReports(int count, QList<DocParts>* shown, QList<Paper>* papers)
 {
     for (int i = 0; i < count; ++i)
-        prompts().expectExec(QStringLiteral("DocPrint"), [shown](QDialog* d) {
-            shown->append(DocParts::fromRoot(static_cast<DocPrint*>(d)->documentRoot()));
+        prompts().expectExec(QStringLiteral("DocPrint"), [shown, papers](QDialog* d) {
+            auto* window = static_cast<DocPrint*>(d);
+            shown->append(DocParts::fromRoot(window->documentRoot()));
+            if (papers)
+                papers->append(Paper::of(window, Paper::canReadPages()));
             return 1;
         });
 }
 
-QList<DocParts> EndOfDayShop::cashUp(bool process, bool pending)
+QStringList EndOfDayShop::paperFaults(const QList<Paper>& papers, const QStringList& shown)
+{
+    QStringList wrong;
+    if (papers.size() != shown.size())
+        wrong << QStringLiteral("%1 reports on paper").arg(papers.size());
+    for (int i = 0; i < qMin(papers.size(), shown.size()); ++i)
+        wrong << papers.at(i).faults(shown.at(i).split(QLatin1Char('|')));
+    return wrong;
+}
+
+QList<DocParts> EndOfDayShop::cashUp(bool process, bool pending, QList<Paper>* papers)
 {
     const QString caption = QStringLiteral("Brevalon - Cash Up");
     if (pending)
@@ -90,7 +103,7 @@ QList<DocParts> EndOfDayShop::cashUp(bool process, bool pending)
     prompts().expect(
         ZkPrompt::Question, caption, QStringLiteral("Please select the mode for cash up"), process ? 0 : 1);
     QList<DocParts> shown;
-    expectReports(5, &shown);
+    expectReports(5, &shown, papers);
     utils->cashUp();
     if (!prompts().done())
         QTest::qFail(qPrintable(QStringLiteral("the cash-up did not ask: ") + prompts().pending()), __FILE__,

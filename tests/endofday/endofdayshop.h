@@ -1,5 +1,6 @@
 #pragma once
 
+#include "tests/posting/paper.h"
 #include "tests/posting/postingshop.h"
 
 #include <QList>
@@ -45,10 +46,14 @@ public:
     static void tradeOneDay();
 
     /** Runs the cash-up, processing or previewing; @p pending: the shop has
-     *  open orders, which the operator accepts. Returns the reports shown. */
-    QList<DocParts> cashUp(bool process, bool pending = false);
-    /** Expects @p count reports and keeps them in @p shown. */
-    void expectReports(int count, QList<DocParts>* shown);
+     *  open orders, which the operator accepts. Returns the reports shown,
+     *  and with @p papers each on paper. */
+    QList<DocParts> cashUp(bool process, bool pending = false, QList<Paper>* papers = nullptr);
+    /** Expects @p count reports and keeps them in @p shown, and with
+     *  @p papers each as printed (on a page too where pdftotext reads it). */
+    void expectReports(int count, QList<DocParts>* shown, QList<Paper>* papers = nullptr);
+    /** What is wrong with @p papers: per report, texts separated by "|". */
+    static QStringList paperFaults(const QList<Paper>& papers, const QStringList& shown);
 
     /** One line a report item: the values of @p fields joined by " | ". */
     static QStringList rows(const DocParts& doc, const QStringList& fields);

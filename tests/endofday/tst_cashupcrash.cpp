@@ -8,9 +8,8 @@
 #include "core/utility.h"
 #include "core/zksettings.h"
 #include "tests/endofday/endofdayshop.h"
+#include "tests/posting/tillrun.h"
 
-#include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -19,46 +18,14 @@ namespace {
 struct Run
 {
     int exitCode = 0; ///< -1 when killed
-    QList<DocParts> reports;
-    QStringList infos, errors;
-    int statements = -1;
-    bool done = false;
+    TillLog log;
 };
 
-Run cashUp(const QTemporaryDir& dir, int crashAt)
+Run cashUp(TillRun& tills, const QTemporaryDir& dir, int crashAt)
 {
-    const QString log = dir.filePath(QStringLiteral("cashup%1.log").arg(crashAt));
-    QFile::remove(log);
-    QProcess p;
-    p.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    p.start(qEnvironmentVariable("BREVALON_BUILD_DIR") + "/tests/posting/brevalon_tillworker",
-        { "--mode", "cashup", "--user", "MARY", "--home", dir.filePath("home"), "--db",
-            settings->readEntry("/Global/DBName"), "--log", log, "--crash-at", QString::number(crashAt) });
-    Run run;
-    if (!p.waitForFinished(120000)) {
-        p.kill();
-        p.waitForFinished();
-        run.exitCode = 99;
-        return run;
-    }
-    run.exitCode = p.exitStatus() == QProcess::CrashExit ? -1 : p.exitCode();
-    QFile file(log);
-    if (!file.open(QIODevice::ReadOnly))
-        return run;
-    for (const QByteArray& raw : file.readAll().split('\n')) {
-        const QString line = QString::fromUtf8(raw);
-        if (line.startsWith("REPORT "))
-            run.reports << DocParts::parse(line.mid(7));
-        else if (line.startsWith("INFO "))
-            run.infos << line.mid(5);
-        else if (line.startsWith("ERROR "))
-            run.errors << line.mid(6);
-        else if (line.startsWith("STATEMENTS "))
-            run.statements = line.mid(11).toInt();
-        else if (line == "DONE")
-            run.done = true;
-    }
-    return run;
+    const int i = tills.start(QStringLiteral("MARY"), QStringLiteral("1111"),
+        { "--mode", "cashup", "--crash-at", QString::number(crashAt) }, dir.filePath("home"));
+    return { tills.wait(120) ? tills.exitCode(i) : 99, tills.log(i) };
 }
 
 // Every figure of the five reports; the items sold sorted, since a
@@ -118,24 +85,25 @@ void TestCashUpCrash::killedAtEveryStatement()
 {
     EndOfDayShop shop;
     QTemporaryDir dir;
+    TillRun tills;
     freshDay();
     const int lines = number("SELECT COUNT(*) FROM InvoiceItem");
     const int ledger = number("SELECT COUNT(*) FROM Journal");
 
-    const Run whole = cashUp(dir, 0);
+    const Run whole = cashUp(tills, dir, 0);
     QCOMPARE(whole.exitCode, 0);
-    QVERIFY2(whole.done && whole.errors.isEmpty(), qPrintable(whole.errors.join("; ")));
-    QCOMPARE(whole.reports.size(), 5);
-    const QStringList counted = figures(whole.reports);
+    QVERIFY2(whole.log.done && whole.log.errors.isEmpty(), qPrintable(whole.log.errors.join("; ")));
+    QCOMPARE(whole.log.reports.size(), 5);
+    const QStringList counted = figures(whole.log.reports);
     const QStringList finished = books();
-    QVERIFY2(whole.statements > 20, qPrintable(QString::number(whole.statements)));
-    qInfo("the cash-up runs %d statements; killed before each in turn", whole.statements);
+    QVERIFY2(whole.log.statements > 20, qPrintable(QString::number(whole.log.statements)));
+    qInfo("the cash-up runs %d statements; killed before each in turn", whole.log.statements);
 
     int firstTaken = 0;
-    for (int at = 1; at <= whole.statements; ++at) {
+    for (int at = 1; at <= whole.log.statements; ++at) {
         const QString where = QStringLiteral("killed before statement %1").arg(at);
         freshDay();
-        const Run killed = cashUp(dir, at);
+        const Run killed = cashUp(tills, dir, at);
         QVERIFY2(killed.exitCode == -1, qPrintable(where + ": not killed"));
         // No step half done: every line once, live or archived; every
         // ledger row once; rows taken all together or none.
@@ -151,19 +119,19 @@ void TestCashUpCrash::killedAtEveryStatement()
         if (taken > 0 && firstTaken == 0)
             firstTaken = at;
 
-        const Run again = cashUp(dir, 0);
-        QVERIFY2(again.exitCode == 0 && again.done && again.errors.isEmpty(),
-            qPrintable(where + ": " + again.errors.join("; ")));
+        const Run again = cashUp(tills, dir, 0);
+        QVERIFY2(again.exitCode == 0 && again.log.done && again.log.errors.isEmpty(),
+            qPrintable(where + ": " + again.log.errors.join("; ")));
         if (done) {
             // The killed run had shown every report and counted the day.
-            QVERIFY2(figures(killed.reports) == counted, qPrintable(where));
-            QVERIFY2(again.reports.value(1).items.isEmpty() && again.reports.value(2).items.isEmpty(),
+            QVERIFY2(figures(killed.log.reports) == counted, qPrintable(where));
+            QVERIFY2(again.log.reports.value(1).items.isEmpty() && again.log.reports.value(2).items.isEmpty(),
                 qPrintable(where + ": counted twice"));
         } else {
-            QVERIFY2(figures(again.reports) == counted,
+            QVERIFY2(figures(again.log.reports) == counted,
                 qPrintable(
-                    where + ": " + figures(again.reports).join(" / ") + "\n  not\n" + counted.join(" / ")));
-            QCOMPARE(again.infos.filter("did not finish").size(), taken > 0 ? 1 : 0);
+                    where + ": " + figures(again.log.reports).join(" / ") + "\n  not\n" + counted.join(" / ")));
+            QCOMPARE(again.log.infos.filter("did not finish").size(), taken > 0 ? 1 : 0);
         }
         QVERIFY2(books() == finished, qPrintable(where + ": " + books().join("; ")));
     }
@@ -172,15 +140,15 @@ void TestCashUpCrash::killedAtEveryStatement()
     // goes into the same count, once.
     QVERIFY(firstTaken > 0);
     freshDay();
-    QCOMPARE(cashUp(dir, firstTaken).exitCode, -1);
+    QCOMPARE(cashUp(tills, dir, firstTaken).exitCode, -1);
     EndOfDayShop::document(109, kCash, "I", { EndOfDayShop::Line { "ICE CREAM", 1, 20.00, 5.00 } });
     EndOfDayShop::receipt(209, kCash, EndOfDayShop::Paid { 20.00 }, { 109 });
-    const Run again = cashUp(dir, 0);
-    QCOMPARE(again.reports.size(), 5);
-    QCOMPARE(EndOfDayShop::rows(again.reports[1], { "number" }).last(), "109");
-    QCOMPARE(EndOfDayShop::tail(again.reports[1], { "invoiced" }), "455.00");
-    QCOMPARE(EndOfDayShop::tail(again.reports[2], { "received" }), "375.00");
-    QCOMPARE(EndOfDayShop::rows(again.reports[4], { "description" }).filter("ICE CREAM").size(), 1);
+    const Run again = cashUp(tills, dir, 0);
+    QCOMPARE(again.log.reports.size(), 5);
+    QCOMPARE(EndOfDayShop::rows(again.log.reports[1], { "number" }).last(), "109");
+    QCOMPARE(EndOfDayShop::tail(again.log.reports[1], { "invoiced" }), "455.00");
+    QCOMPARE(EndOfDayShop::tail(again.log.reports[2], { "received" }), "375.00");
+    QCOMPARE(EndOfDayShop::rows(again.log.reports[4], { "description" }).filter("ICE CREAM").size(), 1);
     QCOMPARE(number("SELECT COUNT(*) FROM Journal WHERE Status<>'P'"), 0);
 }
 

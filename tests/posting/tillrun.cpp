@@ -63,6 +63,10 @@ TillLog TillLog::read(const QString& path)
             log.inside << line.mid(7);
         } else if (what == QLatin1String("LOGIN")) {
             log.logins << line.mid(6);
+        } else if (what == QLatin1String("REPORT")) {
+            log.reports << DocParts::parse(line.mid(7));
+        } else if (what == QLatin1String("INFO")) {
+            log.infos << line.mid(5);
         } else if (what == QLatin1String("STATEMENTS")) {
             log.statements = f.value(1).toInt();
         } else if (what == QLatin1String("DONE")) {

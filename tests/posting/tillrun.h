@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tests/posting/docparts.h"
+
 #include <QList>
 #include <QMap>
 #include <QProcess>
@@ -33,6 +35,8 @@ struct TillLog
     QStringList errors;        ///< "action kind|caption|text"
     QStringList inside;        ///< boxes asked for inside a posting unit
     QStringList logins;        ///< "ok", "refused ...", "failed"
+    QList<DocParts> reports;   ///< cash-up reports shown
+    QStringList infos;         ///< information boxes
     int statements = -1;
     bool done = false;
 
