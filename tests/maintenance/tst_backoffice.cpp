@@ -1,8 +1,9 @@
 // The back office: the item, department, composition, supplier and stock dialogs, each saving what a user
 // made and refusing what is wrong with the tables left as they were; prices from cost and markup; stock
 // booked in one unit while other tills sell; the menus that open the dialogs under their rights, with what
-// was made there rung up on the touch page; the preferences and users; and the backup with its restore by
-// brevalon-db, hostile text coming back row for row and files that are no backup refused.
+// was made there rung up on the touch page; every dialog on a screen of 800x600; the preferences and users;
+// and the backup with its restore by brevalon-db, hostile text coming back row for row and files that are no
+// backup refused.
 
 #include "core/globals.h"
 #include "core/utility.h"
@@ -40,6 +41,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <csignal>
+#include <functional>
+#include <map>
 #include <memory>
 #include <numeric>
 #include <sys/resource.h>
@@ -1068,6 +1071,44 @@ private slots:
         w.fileReceiveStockAction->trigger();
         QVERIFY2(prompts.done(), qPrintable(prompts.pending()));
         QCOMPARE(number("SELECT Quantity FROM Inventory WHERE Code='9001'"), 30.0);
+    }
+
+    // A till's screen is often 800x600: every dialog and each of its buttons must fit it, a finger high.
+    void dialogsFitSmallScreens_data()
+    {
+        QTest::addColumn<QString>("dialog");
+        for (const char* name : {"VendTable", "DepTable", "CompTable", "Supplier", "Stock"})
+            QTest::newRow(name) << name;
+    }
+
+    void dialogsFitSmallScreens()
+    {
+        QFETCH(QString, dialog);
+        BackOffice shop;
+        const std::map<QString, std::function<QDialog*()>> make {
+            {"VendTable", [] { return new VendTable; }}, {"DepTable", [] { return new DepTable; }},
+            {"CompTable", [] { return new CompTable; }}, {"Supplier", [] { return new Supplier; }},
+            {"Stock", [] { return new Stock(true, true); }},
+        };
+        std::unique_ptr<QDialog> d(make.at(dialog)());
+        // 800x600 less a title bar; and the size it opens at fits 1024x768.
+        const QSize small(800, 570);
+        QVERIFY2(d->minimumSizeHint().width() <= small.width() && d->minimumSizeHint().height() <= small.height(),
+                 qPrintable(QString("%1x%2").arg(d->minimumSizeHint().width()).arg(d->minimumSizeHint().height())));
+        QVERIFY(d->width() <= 1024 && d->height() <= 738);
+        for (const QSize& size : {small, QSize(1024, 738)}) {
+            d->resize(size);
+            d->show();
+            QVERIFY(QTest::qWaitForWindowExposed(d.get()));
+            QCOMPARE(d->size(), size);
+            for (QAbstractButton* button : d->findChildren<QAbstractButton*>()) {
+                if (!button->isVisibleTo(d.get()))
+                    continue;
+                const QRect place(button->mapTo(d.get(), QPoint(0, 0)), button->size());
+                QVERIFY2(d->rect().contains(place), qPrintable(button->objectName()));
+                QVERIFY2(button->height() >= 40, qPrintable(button->objectName()));
+            }
+        }
     }
 
     void refusals_data()
