@@ -12,12 +12,23 @@
 #include "documents/slipspool.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFile>
 #include <QTemporaryFile>
 #include <QPrintDialog>
 #include <QPrinter>
 
 #include <memory>
+
+namespace {
+
+// An empty name is the system's default printer; a message says so rather than naming nothing.
+QString printerShown(const QString& name)
+{
+    return name.isEmpty() ? QCoreApplication::translate("DocPrint", "(default)") : name;
+}
+
+} // namespace
 
 void DocPrint::printPage()
 {
@@ -116,7 +127,7 @@ bool DocPrint::spool(const QByteArray& bytes, const QString& printer, int copies
     if (!said.isEmpty()) {
         ZkPrompt::critical(this, tr("%1 Error").arg(m_caption),
                            tr("The printer %1 did not take the document:\n\n%2")
-                               .arg(printer.isEmpty() ? tr("(default)") : printer, said));
+                               .arg(printerShown(printer), said));
         return false;
     }
     return true;
@@ -132,7 +143,7 @@ bool DocPrint::printDocumentPage(const QString& html)
         const QString where = m_printer->outputFileName().isEmpty() ? m_printer->printerName()
                                                                     : m_printer->outputFileName();
         ZkPrompt::critical(this, tr("%1 Error").arg(m_caption),
-                           tr("Could not print on %1").arg(where.isEmpty() ? tr("(default)") : where));
+                           tr("Could not print on %1").arg(printerShown(where)));
         return false;
     }
     return true;
